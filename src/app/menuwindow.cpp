@@ -1,0 +1,115 @@
+#include "menus.h"
+
+#include "ui/widgets.h"
+
+#include <QGridLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace app {
+
+QMap<QString, Factory> menuFactories()
+{
+    return {
+        {QStringLiteral("Form1"), &makeMainMenu},
+        {QStringLiteral("form5"), &makePyramidMenu},
+        {QStringLiteral("Form13"), &makeSphereMenu},
+        {QStringLiteral("Form14"), &makePrismMenu},
+        {QStringLiteral("Form29"), &makeSpecialMenu},
+    };
+}
+
+MenuWindow::MenuWindow(const QString &name, const QString &caption, const QString &parent,
+                       ui::Navigator &nav)
+    : ui::ScreenWindow(name, caption, nav), m_parent(parent)
+{
+    m_body = new QVBoxLayout(this);
+    m_body->setContentsMargins(16, 12, 16, 12);
+    m_body->setSpacing(10);
+    m_entries = new QGridLayout;
+    m_entries->setHorizontalSpacing(14);
+    m_entries->setVerticalSpacing(6);
+}
+
+ui::ClickLabel *MenuWindow::addHeading(const QString &name, const QString &text)
+{
+    auto *h = label(name, text);
+    QFont f = h->font();
+    f.setPointSizeF(f.pointSizeF() * 1.8);
+    f.setBold(true);
+    h->setFont(f);
+    h->setAlignment(Qt::AlignCenter);
+    m_body->addWidget(h);
+    return h;
+}
+
+void MenuWindow::addEntry(const Entry &e, int row, int column)
+{
+    if (m_entries->parent() == nullptr)
+        m_body->addLayout(m_entries);
+    const bool available = nav.exists(e.opens);
+    auto *pic = picture(e.picture, e.asset, QSize(132, 110), e.text.trimmed());
+    auto *cap = label(e.label, e.text);
+    cap->setAlignment(Qt::AlignCenter);
+    cap->setWordWrap(true);
+    cap->setMaximumWidth(150);
+    auto *vai = button(e.button, QStringLiteral("Vai"));
+    vai->setAccessibleName(QStringLiteral("Vai: ") + e.text.trimmed());
+    vai->setEnabled(available);
+    if (!available)
+        vai->setToolTip(QStringLiteral("Non ancora disponibile"));
+    const QString target = e.opens;
+    const bool keep = e.keepMenu;
+    connect(vai, &QPushButton::clicked, this, [this, target, keep] { open(target, keep); });
+
+    m_entries->addWidget(pic, row * 3, column, Qt::AlignHCenter | Qt::AlignBottom);
+    m_entries->addWidget(cap, row * 3 + 1, column, Qt::AlignHCenter | Qt::AlignTop);
+    m_entries->addWidget(vai, row * 3 + 2, column, Qt::AlignHCenter);
+    m_entries->setRowMinimumHeight(row * 3 + 2, 36);
+}
+
+void MenuWindow::openOnClick(const QString &control, const QString &screen)
+{
+    auto *w = findChild<QWidget *>(control);
+    if (!w)
+        return;
+    auto go = [this, screen] {
+        if (nav.exists(screen))
+            open(screen, false);
+    };
+    if (auto *l = qobject_cast<ui::ClickLabel *>(w))
+        connect(l, &ui::ClickLabel::clicked, this, go);
+    else if (auto *p = qobject_cast<ui::PictureBox *>(w))
+        connect(p, &ui::PictureBox::clicked, this, go);
+    if (nav.exists(screen))
+        w->setCursor(Qt::PointingHandCursor);
+}
+
+void MenuWindow::addButtons(const QList<QWidget *> &buttons)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    for (auto *b : buttons)
+        row->addWidget(b);
+    m_body->addLayout(row);
+}
+
+void MenuWindow::open(const QString &screen, bool keepMenu)
+{
+    if (!nav.exists(screen))
+        return;
+    if (keepMenu)
+        nav.show(screen);
+    else
+        goTo(screen);
+}
+
+void MenuWindow::closeRequested()
+{
+    if (m_parent.isEmpty())
+        nav.endProgram();
+    else
+        goTo(m_parent);
+}
+
+} // namespace app

@@ -1,0 +1,43 @@
+// The shell: owns every screen, creates each on its first show, and shows,
+// hides, prints and ends.
+#pragma once
+
+#include "ui/screenwindow.h"
+
+#include <QMap>
+#include <QPointer>
+
+#include <functional>
+
+namespace app {
+
+class Shell : public ui::Navigator {
+public:
+    using Factory = std::function<ui::ScreenWindow *(ui::Navigator &)>;
+
+    // `onEnd` runs once when the program is ended ("Esci").
+    explicit Shell(std::function<void()> onEnd);
+    ~Shell() override;
+
+    void show(const QString &screen) override;
+    void hide(const QString &screen) override;
+    void print(const QString &screen) override;
+    void endProgram() override;
+    bool exists(const QString &screen) const override;
+    bool ending() const override { return m_ending; }
+
+    // The screen's window, created if needed; nullptr for an unknown name.
+    ui::ScreenWindow *window(const QString &screen);
+    // The windows created so far, by name.
+    QList<ui::ScreenWindow *> created() const;
+
+private:
+    void keepOneVisible();
+
+    QMap<QString, Factory> m_factories;
+    QMap<QString, ui::ScreenWindow *> m_windows;
+    std::function<void()> m_onEnd;
+    bool m_ending = false;
+};
+
+} // namespace app

@@ -1,0 +1,68 @@
+#include "failure.h"
+
+namespace solver {
+
+const char *failureName(Failure kind)
+{
+    switch (kind) {
+    case Failure::TypeMismatch: return "type mismatch";
+    case Failure::DivisionByZero: return "division by zero";
+    case Failure::Overflow: return "overflow";
+    case Failure::InvalidArgument: return "invalid argument";
+    }
+    return "overflow";
+}
+
+CalcError CalcError::notANumber(const std::string &typed, const std::string &decimal)
+{
+    if (typed.find_first_not_of(" \t") == std::string::npos)
+        return CalcError(Failure::TypeMismatch,
+                         "Impossibile calcolare: manca un valore (la risposta è vuota "
+                         "oppure è stata annullata).");
+    const bool comma = decimal == ",";
+    const std::string how = comma
+        ? "Scrivi i numeri usando la virgola come separatore decimale (per esempio 2,5), "
+          "senza punti e senza separatori delle migliaia."
+        : "Scrivi i numeri usando il punto come separatore decimale (per esempio 2.5), "
+          "senza virgole e senza separatori delle migliaia.";
+    return CalcError(Failure::TypeMismatch,
+                     "Impossibile calcolare: \"" + typed + "\" non è un numero.\n" + how);
+}
+
+CalcError CalcError::divisionByZero()
+{
+    return CalcError(Failure::DivisionByZero,
+                     "Impossibile calcolare: divisione per zero (un valore che fa da "
+                     "divisore vale 0).");
+}
+
+CalcError CalcError::zeroByZero()
+{
+    return CalcError(Failure::Overflow,
+                     "Impossibile calcolare: zero diviso zero non ha un risultato "
+                     "(un valore che fa da divisore vale 0).");
+}
+
+CalcError CalcError::tooLarge()
+{
+    return CalcError(Failure::Overflow,
+                     "Impossibile calcolare: il risultato è troppo grande per essere "
+                     "rappresentato.");
+}
+
+CalcError CalcError::negativeRoot()
+{
+    return CalcError(Failure::InvalidArgument,
+                     "Impossibile calcolare: è stata chiesta la radice quadrata di un "
+                     "numero negativo. Controlla che i dati descrivano un solido possibile.");
+}
+
+CalcError CalcError::negativeFractionalPower()
+{
+    return CalcError(Failure::InvalidArgument,
+                     "Impossibile calcolare: è stata chiesta la radice di un numero "
+                     "negativo (un numero negativo elevato a una potenza frazionaria). "
+                     "Controlla che i dati descrivano un solido possibile.");
+}
+
+} // namespace solver

@@ -1,0 +1,37 @@
+#include "locale.h"
+
+#include <optional>
+
+namespace ui {
+
+namespace {
+
+std::optional<QLocale> &current()
+{
+    static std::optional<QLocale> l;
+    return l;
+}
+
+} // namespace
+
+QLocale locale()
+{
+    return current().value_or(QLocale::system());
+}
+
+void setLocale(const QLocale &locale)
+{
+    current() = locale;
+}
+
+solver::NumberFormat numberFormat(const QLocale &locale)
+{
+    solver::NumberFormat f;
+    f.decimal = locale.decimalPoint().toStdString();
+    f.group = locale.groupSeparator().toStdString();
+    if (f.decimal.empty())
+        f.decimal = ".";
+    return f;
+}
+
+} // namespace ui

@@ -1,0 +1,36 @@
+// The one window every solver screen is built from, after its description.
+#pragma once
+
+#include "screenwindow.h"
+
+#include "solver/calc.h"
+#include "solver/screen.h"
+
+namespace ui {
+
+class SolverWindow : public ScreenWindow, public solver::Host {
+    Q_OBJECT
+public:
+    SolverWindow(const solver::SolverScreen &screen, Navigator &navigator);
+
+    // Runs "Calcola".
+    void calcola();
+
+    // solver::Host
+    bool ticked(const std::string &control) const override;
+    std::string prompt(const std::string &text) override;
+    void message(const std::string &text) override;
+    void setText(const std::string &control, const std::string &text) override;
+    void failure(const solver::CalcError &error) override;
+    solver::NumberFormat numberFormat() const override;
+
+protected:
+    void closeRequested() override;
+
+private:
+    void build();
+
+    const solver::SolverScreen &m_screen;
+};
+
+} // namespace ui

@@ -1,0 +1,87 @@
+// Drives the program's real screens without a person: answers the modal
+// dialogs from a queue, records them, and reports what every screen shows.
+// Used by corpimetro-script and by the tests.
+#pragma once
+
+#include "app/shell.h"
+#include "ui/platform.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QQueue>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <optional>
+
+namespace script {
+
+// A malformed script, or an unknown screen or control name.
+struct ScriptError {
+    QString message;
+};
+
+struct Dialog {
+    int step = 0;
+    QString kind;    // "prompt", "message" or "error"
+    QString title;
+    QString text;
+    std::optional<QString> answer;  // prompts: nullopt = Cancel
+    QString failure;                // errors: "type mismatch", ...
+};
+
+class Runner : public ui::Platform {
+public:
+    // `locale`: "it_IT" (decimal comma), "en_US" (decimal point), ...
+    explicit Runner(const QString &locale = QStringLiteral("en_US"));
+    ~Runner() override;
+
+    // Steps; each throws ScriptError for an unknown screen or control.
+    void show(const QString &screen);
+    void click(const QString &control);   // "Screen.Control"
+    void tick(const QString &control);
+    void untick(const QString &control);
+    void select(const QString &control);
+    void answers(const QList<std::optional<QString>> &queue);
+    void close(const QString &screen);
+
+    // Runs a whole script's "steps" array (already checked by validate()).
+    void run(const QJsonArray &steps);
+    // Checks the form of a script; throws ScriptError.
+    static void validate(const QJsonObject &script);
+
+    // What happened and what the screens show.
+    QJsonObject transcript() const;
+    const QList<Dialog> &dialogs() const { return m_dialogs; }
+    QStringList printed() const { return m_printed; }
+    bool ended() const { return m_ended; }
+    bool exists(const QString &screen) const;    // created so far
+    bool visible(const QString &screen) const;
+    QString text(const QString &control) const;  // label or text box
+    bool checked(const QString &control) const;  // tick box or option button
+    bool enabled(const QString &control) const;
+    int step() const { return m_step; }
+    void setStep(int step) { m_step = step; }
+
+    app::Shell &shell() { return *m_shell; }
+
+    // ui::Platform
+    QString prompt(QWidget *parent, const QString &text) override;
+    void message(QWidget *parent, const QString &text) override;
+    void failure(QWidget *parent, const QString &text, solver::Failure kind) override;
+    void print(QWidget *window, const QString &screen) override;
+
+private:
+    QWidget *control(const QString &path);
+    QWidget *find(const QString &path) const;
+
+    std::unique_ptr<app::Shell> m_shell;
+    QQueue<std::optional<QString>> m_answers;
+    QList<Dialog> m_dialogs;
+    QStringList m_printed;
+    QTemporaryDir m_pdfDir;
+    bool m_ended = false;
+    int m_step = 0;
+};
+
+} // namespace script

@@ -51,8 +51,7 @@ void MenuWindow::addEntry(const Entry &e, int row, int column)
     auto *pic = picture(e.picture, e.asset, QSize(132, 110), e.text.trimmed());
     auto *cap = label(e.label, e.text);
     cap->setAlignment(Qt::AlignCenter);
-    cap->setWordWrap(true);
-    cap->setMaximumWidth(150);
+    cap->setMinimumWidth(132);
     auto *vai = button(e.button, QStringLiteral("Vai"));
     vai->setAccessibleName(QStringLiteral("Vai: ") + e.text.trimmed());
     vai->setEnabled(available);
@@ -99,7 +98,7 @@ void MenuWindow::open(const QString &screen, bool keepMenu)
     if (!nav.exists(screen))
         return;
     if (keepMenu)
-        nav.show(screen);
+        nav.show(screen, this, ui::Navigator::Placement::Beside);
     else
         goTo(screen);
 }

@@ -6,6 +6,10 @@
 #include "ui/platform.h"
 #include "ui/solverwindow.h"
 
+#include <QScreen>
+
+#include <algorithm>
+
 namespace app {
 
 Shell::Shell(std::function<void()> onEnd) : m_onEnd(std::move(onEnd))
@@ -47,11 +51,35 @@ QList<ui::ScreenWindow *> Shell::created() const
     return m_windows.values();
 }
 
-void Shell::show(const QString &screen)
+void Shell::place(QWidget *w, const QWidget *opener, Placement placement)
+{
+    w->adjustSize();
+    if (!opener || !opener->isVisible())
+        return;
+    const QRect from = opener->frameGeometry();
+    const QScreen *screen = opener->screen();
+    const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
+    QPoint at = from.topLeft();
+    if (placement == Placement::Beside) {
+        at = QPoint(from.right() + 12, from.top());
+        if (at.x() + w->width() > room.right())
+            at = from.topLeft() + QPoint(48, 48);
+    }
+    at.setX(std::max(room.left(), std::min(at.x(), room.right() - w->width())));
+    at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - w->height())));
+    w->move(at);
+}
+
+void Shell::show(const QString &screen, const QWidget *opener, Placement placement)
 {
     if (m_ending)
         return;
+    const bool first = !m_shown.contains(screen);
     if (auto *w = window(screen)) {
+        if (first) {
+            place(w, opener, placement);
+            m_shown.insert(screen);
+        }
         w->show();
         w->raise();
         w->activateWindow();

@@ -5,7 +5,7 @@
 #include "ui/screenwindow.h"
 
 #include <QMap>
-#include <QPointer>
+#include <QSet>
 
 #include <functional>
 
@@ -19,7 +19,8 @@ public:
     explicit Shell(std::function<void()> onEnd);
     ~Shell() override;
 
-    void show(const QString &screen) override;
+    void show(const QString &screen, const QWidget *opener = nullptr,
+              Placement placement = Placement::Over) override;
     void hide(const QString &screen) override;
     void print(const QString &screen) override;
     void endProgram() override;
@@ -33,9 +34,11 @@ public:
 
 private:
     void keepOneVisible();
+    static void place(QWidget *w, const QWidget *opener, Placement placement);
 
     QMap<QString, Factory> m_factories;
     QMap<QString, ui::ScreenWindow *> m_windows;
+    QSet<QString> m_shown;  // screens shown at least once
     std::function<void()> m_onEnd;
     bool m_ending = false;
 };

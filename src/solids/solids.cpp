@@ -13,6 +13,11 @@ const std::map<std::string, Factory> &table()
     // Screen name -> description. Each description is built on first use.
     static const std::map<std::string, Factory> screens = {
         {"Form3", &cube},
+        {"Form2", &cylinder},
+        {"Form37", &equilateralCylinder},
+        {"Form26", &truncatedCone},
+        {"Form12", &cone},
+        {"form4", &parallelepiped},
     };
     return screens;
 }

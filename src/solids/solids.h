@@ -16,5 +16,10 @@ std::vector<std::string> names();
 
 // One function per screen source.
 const solver::SolverScreen &cube();
+const solver::SolverScreen &cylinder();
+const solver::SolverScreen &equilateralCylinder();
+const solver::SolverScreen &truncatedCone();
+const solver::SolverScreen &cone();
+const solver::SolverScreen &parallelepiped();
 
 } // namespace solids

@@ -93,7 +93,7 @@ QPushButton *ScreenWindow::ritorna(const QString &name, const QString &parent)
 
 void ScreenWindow::goTo(const QString &screen)
 {
-    nav.show(screen);
+    nav.show(screen, this, Navigator::Placement::Over);
     nav.hide(screenName());
 }
 

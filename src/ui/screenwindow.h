@@ -16,7 +16,11 @@ class PictureBox;
 class Navigator {
 public:
     virtual ~Navigator() = default;
-    virtual void show(const QString &screen) = 0;
+    // Where a screen shown for the first time is placed, next to the screen
+    // that opens it: over it (it replaces the opener) or beside it.
+    enum class Placement { Over, Beside };
+    virtual void show(const QString &screen, const QWidget *opener = nullptr,
+                      Placement placement = Placement::Over) = 0;
     virtual void hide(const QString &screen) = 0;
     virtual void print(const QString &screen) = 0;
     virtual void endProgram() = 0;

@@ -1,0 +1,356 @@
+// The equilateral cylinder: the one-value case chain, the message, the
+// failures and the way back to the cylinder.
+#include "scriptrunner.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <optional>
+
+Q_DECLARE_METATYPE(std::optional<QString>)
+
+using script::Runner;
+
+namespace {
+
+const QString kMessage = "I DATI INTRODOTTI NON SONO SUFFICIENTI -- RIPROVA ";
+
+// Result labels in index order: r, d, AB, C, AL, AT, V, D.
+const QStringList kResults = {"Label2(8)",  "Label2(9)",  "Label2(10)", "Label2(11)",
+                              "Label2(12)", "Label2(13)", "Label2(14)", "Label2(15)"};
+const QStringList kAllChecks = {"Check1", "Check2(0)", "Check4", "Check5",
+                                "Check7", "Check9",    "Check8", "Check6"};
+
+const QString kRadiusPrompt = "INTRODuci IL RAGGIO O L'ALTEZZA (r=h) =";
+const QString kRadiusFormula = "d = 2 * r: c = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ";
+const QString kDiameterFormula = "r = d/2: c = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ";
+const QString kBaseFormula = "r = Sqr(AB / 3.1415926535): d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ";
+const QString kLateralFormula = "r = Sqr(AL / 4 * 3.1415926535): AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ";
+const QString kTotalFormula = "r = Sqr(AT / 6 * 3.1415926535): AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ";
+const QString kDiagonalFormula = "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3 ";
+const QString kCircumferenceFormula = "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2)   ";
+const QString kVolumeFormula = "r = (V / (2 * 3.1415926535)) ^ 1 / 3: C = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: d = 2 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2: D = Sqr(d ^ 2 + d ^ 2)   ";
+
+void press(Runner &r, const QStringList &ticks, const QList<std::optional<QString>> &answers)
+{
+    r.show("Form37");
+    for (const auto &c : kAllChecks)
+        r.untick("Form37." + c);
+    for (const auto &t : ticks)
+        r.tick("Form37." + t);
+    r.answers(answers);
+    r.click("Form37.Command1");
+}
+
+QStringList shown(const Runner &r)
+{
+    QStringList out;
+    for (const auto &l : kResults)
+        out << r.text("Form37." + l);
+    return out;
+}
+
+} // namespace
+
+class TestEquilateralCylinder : public QObject {
+    Q_OBJECT
+private slots:
+    void layout();
+    void edgeCases_data();
+    void edgeCases();
+    void everyCaseGivesTheSameCylinder_data();
+    void everyCaseGivesTheSameCylinder();
+    void chainOrder_data();
+    void chainOrder();
+    void nothingTicked();
+    void failures_data();
+    void failures();
+    void ritornaGoesBackToTheCylinder();
+};
+
+void TestEquilateralCylinder::layout()
+{
+    Runner r;
+    r.show("Form37");
+    auto *w = r.shell().window("Form37");
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), QString("Cilindro Equilatero"));
+    QCOMPARE(r.text("Form37.Label1(20)"), QString("CILINDRO EQUILATERO"));
+    auto *d = w->findChild<QWidget *>("Label3");
+    QVERIFY(d && d->parentWidget());
+    QCOMPARE(d->parentWidget()->objectName(), QString("Picture1"));
+    QCOMPARE(r.text("Form37.Label3"), QString("D"));
+    const QStringList captions = {"Raggio (r=h/2)     =",     "Diametro (d=h)     =",
+                                  "Area di base (Ab)      =", "Circonferenza  (C)     =",
+                                  "Area Laterale (Al)     =", "Area Totale (At)     =",
+                                  "Volume (V)     =",         "Diagonale (D)     ="};
+    for (int i = 0; i < captions.size(); ++i)
+        QCOMPARE(r.text(QString("Form37.Label2(%1)").arg(i)), captions[i]);
+    for (const auto &l : kResults)
+        QCOMPARE(r.text("Form37." + l), QString());
+}
+
+void TestEquilateralCylinder::edgeCases_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("ticks");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<QStringList>("expected");  // r, d, AB, C, AL, AT, V, D
+
+    QTest::newRow("radius 1") << "en_US" << QStringList{"Check1"} << "1" << kRadiusPrompt
+        << kRadiusFormula
+        << QStringList{"1", "2", "3.1415926535", "6.283185307", "12.566370614", "18.849555921",
+                       "6.283185307", "2.82842712474619"};
+    QTest::newRow("radius 2,5 comma") << "it_IT" << QStringList{"Check1"} << "2,5"
+        << kRadiusPrompt << kRadiusFormula
+        << QStringList{"2,5", "5", "19,634954084375", "15,7079632675", "78,5398163375",
+                       "117,80972450625", "98,174770421875", "7,07106781186548"};
+    QTest::newRow("base area 10") << "en_US" << QStringList{"Check4"} << "10"
+        << "INTRODuci L'AREA DI BASE (Ab) =" << kBaseFormula
+        << QStringList{"1.78412411617827", "3.56824823235654", "10", "11.2099824326357", "40",
+                       "60", "35.6824823235654", "5.04626504411244"};
+    QTest::newRow("base area 10 comma") << "it_IT" << QStringList{"Check4"} << "10"
+        << "INTRODuci L'AREA DI BASE (Ab) =" << kBaseFormula
+        << QStringList{"1,78412411617827", "3,56824823235654", "10", "11,2099824326357", "40",
+                       "60", "35,6824823235654", "5,04626504411244"};
+    QTest::newRow("diagonal 10") << "en_US" << QStringList{"Check9"} << "10"
+        << "INTRODUCI LA DIAGONALE DEL CILINDRO (D) =" << kDiagonalFormula
+        << QStringList{"3.53553390593274", "7.07106781186548", "39.26990816875",
+                       "22.2144146901569", "157.079632675", "235.6194490125",
+                       "277.680183626961", "10"};
+    QTest::newRow("circumference recomputed") << "en_US" << QStringList{"Check8"}
+        << "6.2831853070" << "INTRODUCI LA CIRCONFERENZA (C) =" << kCircumferenceFormula
+        << QStringList{"1", "2", "3.1415926535", "6.283185307", "12.566370614", "18.849555921",
+                       "6.283185307", "2.82842712474619"};
+    QTest::newRow("radius and volume ticked") << "en_US" << QStringList{"Check1", "Check6"}
+        << "1" << kRadiusPrompt << kRadiusFormula
+        << QStringList{"1", "2", "3.1415926535", "6.283185307", "12.566370614", "18.849555921",
+                       "6.283185307", "2.82842712474619"};
+    QTest::newRow("radius -1 computed") << "en_US" << QStringList{"Check1"} << "-1"
+        << kRadiusPrompt << kRadiusFormula
+        << QStringList{"-1", "-2", "3.1415926535", "-6.283185307", "12.566370614",
+                       "18.849555921", "-6.283185307", "2.82842712474619"};
+    QTest::newRow("diagonal -10 gives a positive radius") << "en_US" << QStringList{"Check9"}
+        << "-10" << "INTRODUCI LA DIAGONALE DEL CILINDRO (D) =" << kDiagonalFormula
+        << QStringList{"3.53553390593274", "7.07106781186548", "39.26990816875",
+                       "22.2144146901569", "157.079632675", "235.6194490125",
+                       "277.680183626961", "-10"};
+    QTest::newRow("diameter 0") << "en_US" << QStringList{"Check2(0)"} << "0"
+        << "INTRODuci IL DIAMETRO (d) =" << kDiameterFormula
+        << QStringList{"0", "0", "0", "0", "0", "0", "0", "0"};
+}
+
+void TestEquilateralCylinder::edgeCases()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, ticks);
+    QFETCH(QString, answer);
+    QFETCH(QString, prompt);
+    QFETCH(QString, formula);
+    QFETCH(QStringList, expected);
+
+    Runner r(locale);
+    press(r, ticks, {answer});
+    QCOMPARE(r.dialogs().size(), 1);
+    QCOMPARE(r.dialogs()[0].kind, QString("prompt"));
+    QCOMPARE(r.dialogs()[0].title, QString("CORPIMETRO"));
+    QCOMPARE(r.dialogs()[0].text, prompt);
+    QCOMPARE(r.text("Form37.Label26(0)"), formula);
+    QCOMPARE(shown(r), expected);
+}
+
+void TestEquilateralCylinder::everyCaseGivesTheSameCylinder_data()
+{
+    QTest::addColumn<QString>("tick");
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<double>("known");
+    QTest::addColumn<QString>("formula");
+
+    // One cylinder of radius 1.3, measured with the screen's own constants.
+    const double r = 1.3, d = 2 * r;
+    QTest::newRow("radius") << "Check1" << kRadiusPrompt << r << kRadiusFormula;
+    QTest::newRow("diameter") << "Check2(0)" << "INTRODuci IL DIAMETRO (d) =" << d
+                              << kDiameterFormula;
+    QTest::newRow("base area") << "Check4" << "INTRODuci L'AREA DI BASE (Ab) ="
+                               << r * r * 3.1415926535 << kBaseFormula;
+    QTest::newRow("lateral area") << "Check5" << "INTRODuci L'AREA LATERALE (AL) ="
+                                  << r * r * 12.566370614 << kLateralFormula;
+    QTest::newRow("total area") << "Check7" << "INTRODuci L'AREA TOTALE (AT) ="
+                                << r * r * 18.849555921 << kTotalFormula;
+    QTest::newRow("diagonal") << "Check9" << "INTRODUCI LA DIAGONALE DEL CILINDRO (D) ="
+                              << std::sqrt(2 * d * d) << kDiagonalFormula;
+    QTest::newRow("circumference") << "Check8" << "INTRODUCI LA CIRCONFERENZA (C) ="
+                                   << r * 6.283185307 << kCircumferenceFormula;
+    QTest::newRow("volume") << "Check6" << "INTRODUCI IL VOLUME  (V) ="
+                            << r * r * r * 6.283185307 << kVolumeFormula;
+}
+
+void TestEquilateralCylinder::everyCaseGivesTheSameCylinder()
+{
+    QFETCH(QString, tick);
+    QFETCH(QString, prompt);
+    QFETCH(double, known);
+    QFETCH(QString, formula);
+
+    Runner run;
+    press(run, {tick}, {QString::number(known, 'g', 17)});
+    QCOMPARE(run.dialogs().size(), 1);
+    QCOMPARE(run.dialogs()[0].text, prompt);
+    QCOMPARE(run.text("Form37.Label26(0)"), formula);
+
+    const double r = 1.3;
+    const double expected[] = {r,
+                               2 * r,
+                               r * r * 3.1415926535,
+                               r * 6.283185307,
+                               r * r * 12.566370614,
+                               r * r * 18.849555921,
+                               r * r * r * 6.283185307,
+                               std::sqrt(8 * r * r)};
+    for (int i = 0; i < kResults.size(); ++i) {
+        bool ok = false;
+        const QString text = run.text("Form37." + kResults[i]);
+        const double got = text.toDouble(&ok);
+        QVERIFY2(ok, qPrintable(kResults[i] + ": " + text));
+        QVERIFY2(std::fabs(got - expected[i]) <= 1e-6 * expected[i],
+                 qPrintable(kResults[i] + ": " + text));
+    }
+}
+
+void TestEquilateralCylinder::chainOrder_data()
+{
+    QTest::addColumn<QStringList>("ticks");
+    QTest::addColumn<QString>("prompt");  // the only prompt shown
+
+    QTest::newRow("diameter before base area") << QStringList{"Check4", "Check2(0)"}
+                                               << "INTRODuci IL DIAMETRO (d) =";
+    QTest::newRow("base area before lateral area") << QStringList{"Check5", "Check4"}
+                                                   << "INTRODuci L'AREA DI BASE (Ab) =";
+    QTest::newRow("total area before diagonal") << QStringList{"Check9", "Check7"}
+                                                << "INTRODuci L'AREA TOTALE (AT) =";
+    QTest::newRow("diagonal before circumference") << QStringList{"Check8", "Check9"}
+        << "INTRODUCI LA DIAGONALE DEL CILINDRO (D) =";
+    QTest::newRow("circumference before volume") << QStringList{"Check6", "Check8"}
+                                                 << "INTRODUCI LA CIRCONFERENZA (C) =";
+    QTest::newRow("all eight") << kAllChecks << kRadiusPrompt;
+}
+
+void TestEquilateralCylinder::chainOrder()
+{
+    QFETCH(QStringList, ticks);
+    QFETCH(QString, prompt);
+
+    Runner r;
+    press(r, ticks, {QString("1")});
+    QCOMPARE(r.dialogs().size(), 1);
+    QCOMPARE(r.dialogs()[0].kind, QString("prompt"));
+    QCOMPARE(r.dialogs()[0].text, prompt);
+}
+
+void TestEquilateralCylinder::nothingTicked()
+{
+    Runner r("it_IT");
+    press(r, {}, {});
+    QCOMPARE(r.dialogs().size(), 1);
+    QCOMPARE(r.dialogs()[0].kind, QString("message"));
+    QCOMPARE(r.dialogs()[0].text, kMessage);
+    QCOMPARE(r.text("Form37.Label26(0)"), QString());
+
+    // After a calculation: all eight emptied, the formula kept.
+    press(r, {"Check9"}, {QString("10")});
+    QCOMPARE(r.text("Form37.Label2(8)"), QString("3,53553390593274"));
+    press(r, {}, {});
+    QCOMPARE(r.dialogs().size(), 3);
+    QCOMPARE(r.dialogs()[2].kind, QString("message"));
+    QCOMPARE(r.dialogs()[2].text, kMessage);
+    for (const auto &l : kResults)
+        QCOMPARE(r.text("Form37." + l), QString());
+    QCOMPARE(r.text("Form37.Label26(0)"), kDiagonalFormula);
+}
+
+void TestEquilateralCylinder::failures_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("tick");
+    QTest::addColumn<std::optional<QString>>("answer");
+    QTest::addColumn<QString>("failure");
+
+    QTest::newRow("negative base area") << "en_US" << "Check4" << std::optional<QString>("-1")
+                                        << "invalid argument";
+    QTest::newRow("negative lateral area") << "it_IT" << "Check5"
+                                           << std::optional<QString>("-1,5")
+                                           << "invalid argument";
+    QTest::newRow("negative total area") << "en_US" << "Check7"
+                                         << std::optional<QString>("-2") << "invalid argument";
+    QTest::newRow("negative volume") << "en_US" << "Check6" << std::optional<QString>("-8")
+                                     << "invalid argument";
+    QTest::newRow("cancelled radius") << "en_US" << "Check1" << std::optional<QString>()
+                                      << "type mismatch";
+    QTest::newRow("empty diagonal") << "en_US" << "Check9" << std::optional<QString>("")
+                                    << "type mismatch";
+    QTest::newRow("text volume") << "it_IT" << "Check6" << std::optional<QString>("otto")
+                                 << "type mismatch";
+    QTest::newRow("huge circumference") << "en_US" << "Check8"
+                                        << std::optional<QString>("1E300") << "overflow";
+}
+
+void TestEquilateralCylinder::failures()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, tick);
+    QFETCH(std::optional<QString>, answer);
+    QFETCH(QString, failure);
+
+    Runner r(locale);
+    press(r, {"Check1"}, {QString("1")});
+    press(r, {tick}, {answer});
+    QCOMPARE(r.dialogs().size(), 3);
+    QCOMPARE(r.dialogs()[1].kind, QString("prompt"));
+    const auto &error = r.dialogs()[2];
+    QCOMPARE(error.kind, QString("error"));
+    QCOMPARE(error.title, QString("CORPIMETRO"));
+    QCOMPARE(error.failure, failure);
+    for (const auto &l : kResults)
+        QCOMPARE(r.text("Form37." + l), QString());
+    // The formula is written after the arithmetic: the old one stays.
+    QCOMPARE(r.text("Form37.Label26(0)"), kRadiusFormula);
+    QVERIFY(r.visible("Form37"));
+
+    // The screen stays usable.
+    press(r, {"Check4"}, {QString("10")});
+    QCOMPARE(r.dialogs().size(), 4);
+    QCOMPARE(r.text("Form37.Label2(12)"), QString("40"));
+}
+
+void TestEquilateralCylinder::ritornaGoesBackToTheCylinder()
+{
+    Runner r;
+    r.show("Form2");
+    r.tick("Form2.Check1");
+    r.tick("Form2.Check3");
+    r.answers({QString("1"), QString("2")});
+    r.click("Form2.Command2");
+    r.click("Form2.Command5");
+    QVERIFY(r.visible("Form37"));
+
+    press(r, {"Check1"}, {QString("1")});
+    r.click("Form37.Command4");
+    QVERIFY(!r.visible("Form37"));
+    QVERIFY(r.visible("Form2"));
+    QVERIFY(r.checked("Form2.Check1"));
+    QVERIFY(r.checked("Form2.Check3"));
+    QCOMPARE(r.text("Form2.Label20"), QString("1"));
+    QCOMPARE(r.text("Form2.Label12"), QString("18.84"));
+    QCOMPARE(r.text("Form2.Label26(0)"), QString("(C=2*R*3,14):(AB=R*R*3,14):(AL=C*H)"));
+
+    // And "Vai" brings back the equilateral cylinder as it was left.
+    r.click("Form2.Command5");
+    QVERIFY(r.visible("Form37"));
+    QVERIFY(r.checked("Form37.Check1"));
+    QCOMPARE(r.text("Form37.Label2(15)"), QString("2.82842712474619"));
+}
+
+QTEST_MAIN(TestEquilateralCylinder)
+#include "test_equilateral_cylinder.moc"

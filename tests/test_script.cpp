@@ -117,7 +117,7 @@ void TestScript::cubeTranscript()
 
     QCOMPARE(t["printed"].toArray(), QJsonArray{"Form3"});
     QVERIFY(t["ended"].toBool());
-    // After "Esci" no further step ran and nothing is on view.
+    // "Esci" ended the program with nothing left on view.
     const QJsonObject screens = t["screens"].toObject();
     for (auto it = screens.begin(); it != screens.end(); ++it)
         QVERIFY2(!it.value().toObject()["visible"].toBool(), qPrintable(it.key()));

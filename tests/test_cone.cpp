@@ -1,13 +1,10 @@
 // The cone: the 24 pairs of known quantities, the tick rules, the worked
 // examples and the failures.
-#include "scriptrunner.h"
-
-#include <QTest>
+#include "harness.h"
 
 #include <cmath>
 
-Q_DECLARE_METATYPE(std::optional<QString>)
-
+using namespace harness;
 using script::Runner;
 
 namespace {
@@ -16,8 +13,8 @@ namespace {
 enum Quantity { R, D, C, H, A, AL, AT, V, AB };
 const QStringList kResults = {"Label3(13)", "Label3(8)",  "Label3(9)",  "Label3(10)", "Label3(11)",
                               "Label3(12)", "Label3(14)", "Label3(15)", "Label3(17)"};
+const Screen kCone{"Form12", "Command1"};
 
-const QString kInsufficient = "I DATI INTRODOTTI NON SONO SUFFICIENTI -- RIPROVA ";
 const QString kFormula1 =
     "(d=2*r):  (C=d*3,14): (a=SQR(r^2+h^2)): (AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)";
 const QString kFormula2 =
@@ -36,33 +33,6 @@ QList<double> referenceCone()
     const double AT = AL + AB;
     const double V = AB * h / 3;
     return {r, d, C, h, a, AL, AT, V, AB};
-}
-
-// Ticks `ticks` on the cone, answers `answers`, presses "Calcola".
-void calculate(Runner &r, const QStringList &ticks, const QList<std::optional<QString>> &answers)
-{
-    r.show("Form12");
-    for (const auto &t : ticks)
-        r.tick("Form12." + t);
-    r.answers(answers);
-    r.click("Form12.Command1");
-}
-
-QStringList shown(const Runner &r)
-{
-    QStringList out;
-    for (const auto &l : kResults)
-        out << r.text("Form12." + l);
-    return out;
-}
-
-QStringList prompts(const Runner &r)
-{
-    QStringList out;
-    for (const auto &d : r.dialogs())
-        if (d.kind == "prompt")
-            out << d.text;
-    return out;
 }
 
 } // namespace
@@ -193,29 +163,27 @@ void TestCone::everyCaseGivesTheSameCone()
     QFETCH(QString, formula);
 
     const QList<double> cone = referenceCone();
-    QList<std::optional<QString>> typed;
+    QList<double> values;
     for (int q : known)
-        typed << QString::number(cone[q], 'g', 17);
+        values << cone[q];
+    const Answers answers = numbers(values);
 
     Runner r;
-    calculate(r, ticks, typed);
-    QCOMPARE(::prompts(r), prompts);
+    calculate(r, kCone, ticks, answers);
+    QCOMPARE(harness::prompts(r), prompts);
     QCOMPARE(r.dialogs().size(), 2);
     QCOMPARE(r.dialogs()[0].title, QString("CORPIMETRO"));
     QCOMPARE(r.text("Form12.Label6"), formula);
     for (int i = 0; i < kResults.size(); ++i) {
         const QString text = r.text("Form12." + kResults[i]);
-        bool ok = false;
-        const double got = text.toDouble(&ok);
-        QVERIFY2(ok && std::fabs(got - cone[i]) <= 1e-6 * cone[i],
-                 qPrintable(kResults[i] + ": " + text));
+        QVERIFY2(near(text, cone[i]), qPrintable(kResults[i] + ": " + text));
     }
     // The typed quantities are shown as typed, except the diameter of case 19,
     // which is recomputed.
     const bool dRecomputed = known == QList<int>{D, V};
     for (int k = 0; k < known.size(); ++k)
         if (!(dRecomputed && known[k] == D))
-            QCOMPARE(r.text("Form12." + kResults[known[k]]), *typed[k]);
+            QCOMPARE(r.text("Form12." + kResults[known[k]]), *answers[k]);
     if (dRecomputed)
         QCOMPARE(r.text("Form12.Label3(8)"), QString("2.6"));
 }
@@ -223,35 +191,35 @@ void TestCone::everyCaseGivesTheSameCone()
 void TestCone::workedExamples_data()
 {
     QTest::addColumn<QStringList>("ticks");
-    QTest::addColumn<QList<std::optional<QString>>>("answers");
+    QTest::addColumn<Answers>("answers");
     QTest::addColumn<QString>("formula");  // empty: not checked
     QTest::addColumn<QStringList>("shown");  // r d C h a AL AT V AB; "*" = not checked
 
     QTest::newRow("case 1, r 1 h 1")
-        << QStringList{"Check1", "Check4"} << QList<std::optional<QString>>{"1", "1"} << kFormula1
+        << QStringList{"Check1", "Check4"} << Answers{"1", "1"} << kFormula1
         << QStringList{"1", "2", "6,28", "1", "1,4142135623731", "4,44063058585152",
                        "7,58063058585152", "1,04666666666667", "3,14"};
     QTest::newRow("case 3 shows the text of case 2")
-        << QStringList{"Check3", "Check4"} << QList<std::optional<QString>>{"6,28", "1"}
+        << QStringList{"Check3", "Check4"} << Answers{"6,28", "1"}
         << kFormula2
         << QStringList{"1", "2", "6,28", "1", "*", "*", "*", "*", "*"};
     QTest::newRow("case 7, a 5 C 18,84")
-        << QStringList{"Check5", "Check3"} << QList<std::optional<QString>>{"5", "18,84"}
+        << QStringList{"Check5", "Check3"} << Answers{"5", "18,84"}
         << QString()
         << QStringList{"3", "6", "18,84", "4", "5", "47,1", "75,36", "37,68", "28,26"};
     QTest::newRow("case 12 adds the typed areas as numbers")
-        << QStringList{"Check6", "Check9"} << QList<std::optional<QString>>{"10", "5"}
+        << QStringList{"Check6", "Check9"} << Answers{"10", "5"}
         << QString() << QStringList{"*", "*", "*", "*", "*", "10", "15", "*", "5"};
     QTest::newRow("case 19 replaces the typed diameter")
-        << QStringList{"Check2", "Check8"} << QList<std::optional<QString>>{"4,0", "10,50"}
+        << QStringList{"Check2", "Check8"} << Answers{"4,0", "10,50"}
         << QString()
         << QStringList{"2", "4", "12,56", "2,50796178343949", "3,20778308293952",
                        "20,1448777608602", "32,7048777608602", "10,50", "12,56"};
     QTest::newRow("typed text kept, 007")
-        << QStringList{"Check1", "Check4"} << QList<std::optional<QString>>{"007", "1,50"}
+        << QStringList{"Check1", "Check4"} << Answers{"007", "1,50"}
         << kFormula1 << QStringList{"007", "14", "*", "1,50", "*", "*", "*", "*", "153,86"};
     QTest::newRow("negative radius computed without complaint")
-        << QStringList{"Check1", "Check4"} << QList<std::optional<QString>>{"-1", "1"}
+        << QStringList{"Check1", "Check4"} << Answers{"-1", "1"}
         << kFormula1 << QStringList{"-1", "-2", "-6,28", "1", "1,4142135623731",
                                     "-4,44063058585152", "-1,30063058585152", "1,04666666666667",
                                     "3,14"};
@@ -260,16 +228,16 @@ void TestCone::workedExamples_data()
 void TestCone::workedExamples()
 {
     QFETCH(QStringList, ticks);
-    QFETCH(QList<std::optional<QString>>, answers);
+    QFETCH(Answers, answers);
     QFETCH(QString, formula);
     QFETCH(QStringList, shown);
 
     Runner r("it_IT");
-    calculate(r, ticks, answers);
+    calculate(r, kCone, ticks, answers);
     QCOMPARE(r.dialogs().size(), 2);
     if (!formula.isEmpty())
         QCOMPARE(r.text("Form12.Label6"), formula);
-    const QStringList got = ::shown(r);
+    const QStringList got = texts(r, "Form12", kResults);
     for (int i = 0; i < kResults.size(); ++i)
         if (shown[i] != "*")
             QCOMPARE(kResults[i] + " " + got[i], kResults[i] + " " + shown[i]);
@@ -294,7 +262,7 @@ void TestCone::noCaseApplies()
 {
     QFETCH(QStringList, ticks);
     Runner r;
-    calculate(r, {"Check1", "Check4"}, {"1", "1"});
+    calculate(r, kCone, {"Check1", "Check4"}, {"1", "1"});
     r.untick("Form12.Check1");
     r.untick("Form12.Check4");
     for (const auto &t : ticks)
@@ -305,7 +273,7 @@ void TestCone::noCaseApplies()
     QCOMPARE(r.dialogs()[2].kind, QString("message"));
     QCOMPARE(r.dialogs()[2].title, QString("CORPIMETRO"));
     QCOMPARE(r.dialogs()[2].text, kInsufficient);
-    QCOMPARE(::shown(r), QStringList(kResults.size(), QString()));
+    QCOMPARE(texts(r, "Form12", kResults), QStringList(kResults.size(), QString()));
     QCOMPARE(r.text("Form12.Label6"), kFormula1);
 
     // Ticking a pair afterwards works again.
@@ -361,59 +329,56 @@ void TestCone::firstCaseInChainOrderWins()
     QFETCH(QString, value);
 
     Runner r;
-    calculate(r, ticks, {answers[0], answers[1]});
+    calculate(r, kCone, ticks, {answers[0], answers[1]});
     QCOMPARE(r.dialogs().size(), 2);
-    QCOMPARE(::prompts(r), prompts);
+    QCOMPARE(harness::prompts(r), prompts);
     QCOMPARE(r.text("Form12." + label), value);
 }
 
 void TestCone::failures_data()
 {
     QTest::addColumn<QStringList>("ticks");
-    QTest::addColumn<QList<std::optional<QString>>>("answers");
+    QTest::addColumn<Answers>("answers");
     QTest::addColumn<QString>("failure");
 
     QTest::newRow("case 4, apothem shorter than height")
-        << QStringList{"Check5", "Check4"} << QList<std::optional<QString>>{"1", "2"}
+        << QStringList{"Check5", "Check4"} << Answers{"1", "2"}
         << "invalid argument";
     QTest::newRow("case 21, height 0")
-        << QStringList{"Check4", "Check8"} << QList<std::optional<QString>>{"0", "5"}
+        << QStringList{"Check4", "Check8"} << Answers{"0", "5"}
         << "division by zero";
     QTest::newRow("case 21, height 0 volume 0")
-        << QStringList{"Check4", "Check8"} << QList<std::optional<QString>>{"0", "0"}
+        << QStringList{"Check4", "Check8"} << Answers{"0", "0"}
         << "overflow";
     QTest::newRow("case 1, radius cancelled")
         << QStringList{"Check1", "Check4"}
-        << QList<std::optional<QString>>{std::nullopt, QString("2")} << "type mismatch";
+        << Answers{std::nullopt, QString("2")} << "type mismatch";
     QTest::newRow("case 1, height empty")
-        << QStringList{"Check1", "Check4"} << QList<std::optional<QString>>{"2", ""}
+        << QStringList{"Check1", "Check4"} << Answers{"2", ""}
         << "type mismatch";
     QTest::newRow("case 23, apothem shorter than radius")
-        << QStringList{"Check1", "Check5"} << QList<std::optional<QString>>{"3", "2"}
+        << QStringList{"Check1", "Check5"} << Answers{"3", "2"}
         << "invalid argument";
     QTest::newRow("case 9, circumference 0")
-        << QStringList{"Check6", "Check3"} << QList<std::optional<QString>>{"5", "0"}
+        << QStringList{"Check6", "Check3"} << Answers{"5", "0"}
         << "division by zero";
     QTest::newRow("case 18, radius 0")
-        << QStringList{"Check1", "Check8"} << QList<std::optional<QString>>{"0", "5"}
+        << QStringList{"Check1", "Check8"} << Answers{"0", "5"}
         << "division by zero";
 }
 
 void TestCone::failures()
 {
     QFETCH(QStringList, ticks);
-    QFETCH(QList<std::optional<QString>>, answers);
+    QFETCH(Answers, answers);
     QFETCH(QString, failure);
 
     Runner r;
     // A first good calculation, so that stale numbers would show.
-    calculate(r, {"Check1", "Check4"}, {"3", "4"});
+    calculate(r, kCone, {"Check1", "Check4"}, {"3", "4"});
     r.untick("Form12.Check1");
     r.untick("Form12.Check4");
-    for (const auto &t : ticks)
-        r.tick("Form12." + t);
-    r.answers(answers);
-    r.click("Form12.Command1");
+    calculate(r, kCone, ticks, answers);
 
     QCOMPARE(r.dialogs().size(), 5);  // two prompts, two prompts, one error
     int errors = 0;
@@ -424,24 +389,21 @@ void TestCone::failures()
     QCOMPARE(error.kind, QString("error"));
     QCOMPARE(error.title, QString("CORPIMETRO"));
     QCOMPARE(error.failure, failure);
-    QCOMPARE(::shown(r), QStringList(kResults.size(), QString()));
+    QCOMPARE(texts(r, "Form12", kResults), QStringList(kResults.size(), QString()));
     QCOMPARE(r.text("Form12.Label6"), kFormula1);  // the text is written after the steps
     QVERIFY(r.visible("Form12"));
 
     // The screen stays usable.
     for (const auto &t : ticks)
         r.untick("Form12." + t);
-    r.tick("Form12.Check1");
-    r.tick("Form12.Check4");
-    r.answers({QString("3"), QString("4")});
-    r.click("Form12.Command1");
+    calculate(r, kCone, {"Check1", "Check4"}, {"3", "4"});
     QCOMPARE(r.text("Form12.Label3(11)"), QString("5"));
 }
 
 void TestCone::ritornaKeepsWhatIsShown()
 {
     Runner r;
-    calculate(r, {"Check1", "Check4"}, {"3", "4"});
+    calculate(r, kCone, {"Check1", "Check4"}, {"3", "4"});
     r.click("Form12.Command3");
     QVERIFY(r.visible("Form1"));
     QVERIFY(!r.visible("Form12"));

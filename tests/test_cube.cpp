@@ -1,27 +1,15 @@
 // The cube: every case, the closing steps, the message and the failures.
-#include "scriptrunner.h"
-
-#include <QTest>
+#include "harness.h"
 
 #include <cmath>
 
-Q_DECLARE_METATYPE(std::optional<QString>)
-
+using namespace harness;
 using script::Runner;
 
 namespace {
 
+const Screen kCube{"Form3", "Command3"};
 const QStringList kResults = {"Label5", "Label9", "Label11", "Label13", "Label7", "Label12(2)"};
-
-// Ticks `ticks` on a fresh cube, answers `answers`, presses "Calcola".
-void calculate(Runner &r, const QStringList &ticks, const QList<std::optional<QString>> &answers)
-{
-    r.show("Form3");
-    for (const auto &t : ticks)
-        r.tick("Form3." + t);
-    r.answers(answers);
-    r.click("Form3.Command3");
-}
 
 } // namespace
 
@@ -90,7 +78,7 @@ void TestCube::cases()
     QFETCH(QStringList, shown);
 
     Runner r(locale);
-    calculate(r, {tick}, {answer});
+    calculate(r, kCube, {tick}, {answer});
     QCOMPARE(r.dialogs().size(), 1);
     QCOMPARE(r.dialogs()[0].kind, QString("prompt"));
     QCOMPARE(r.dialogs()[0].title, QString("CORPIMETRO"));
@@ -118,21 +106,19 @@ void TestCube::everyCaseGivesTheSameCube()
     QFETCH(QString, tick);
     QFETCH(double, known);
     Runner r;
-    calculate(r, {tick}, {QString::number(known, 'g', 17)});
+    calculate(r, kCube, {tick}, numbers({known}));
     const double s = 1.7;
     const double expected[] = {s, 4 * s * s, 6 * s * s, s * s * s, s * std::sqrt(3.0),
                                s * std::sqrt(2.0)};
-    for (int i = 0; i < kResults.size(); ++i) {
-        const double got = r.text("Form3." + kResults[i]).toDouble();
-        QVERIFY2(std::fabs(got - expected[i]) <= 1e-9 * expected[i],
+    for (int i = 0; i < kResults.size(); ++i)
+        QVERIFY2(near(r.text("Form3." + kResults[i]), expected[i], 1e-9),
                  qPrintable(kResults[i] + ": " + r.text("Form3." + kResults[i])));
-    }
 }
 
 void TestCube::extraTicksAreIgnored()
 {
     Runner r;
-    calculate(r, {"Check1", "Check5"}, {"2", "99"});
+    calculate(r, kCube, {"Check1", "Check5"}, {"2", "99"});
     QCOMPARE(r.dialogs().size(), 1);
     QCOMPARE(r.dialogs()[0].text, QString("INTRODUCI IL LATO (L) ="));
     QCOMPARE(r.text("Form3.Label13"), QString("8"));
@@ -141,12 +127,12 @@ void TestCube::extraTicksAreIgnored()
 void TestCube::nothingTickedAfterACalculation()
 {
     Runner r;
-    calculate(r, {"Check1"}, {"2"});
+    calculate(r, kCube, {"Check1"}, {"2"});
     r.untick("Form3.Check1");
     r.click("Form3.Command3");
     QCOMPARE(r.dialogs().size(), 2);
     QCOMPARE(r.dialogs()[1].kind, QString("message"));
-    QCOMPARE(r.dialogs()[1].text, QString("I DATI INTRODOTTI NON SONO SUFFICIENTI -- RIPROVA "));
+    QCOMPARE(r.dialogs()[1].text, kInsufficient);
     QCOMPARE(r.text("Form3.Label5"), QString());
     for (const auto &l : kResults.mid(1))
         QCOMPARE(r.text("Form3." + l), QString("0"));
@@ -198,12 +184,9 @@ void TestCube::failures()
 
     Runner r(locale);
     // A first good calculation, so that stale numbers would show.
-    calculate(r, {"Check1"}, {"3"});
+    calculate(r, kCube, {"Check1"}, {"3"});
     r.untick("Form3.Check1");
-    for (const auto &t : {tick})
-        r.tick("Form3." + t);
-    r.answers({answer});
-    r.click("Form3.Command3");
+    calculate(r, kCube, {tick}, {answer});
 
     QCOMPARE(r.dialogs().size(), 3);
     const auto &error = r.dialogs()[2];
@@ -218,9 +201,7 @@ void TestCube::failures()
 
     // The screen stays usable.
     r.untick("Form3." + tick);
-    r.tick("Form3.Check1");
-    r.answers({QString("2")});
-    r.click("Form3.Command3");
+    calculate(r, kCube, {"Check1"}, {"2"});
     QCOMPARE(r.text("Form3.Label13"), QString("8"));
 }
 

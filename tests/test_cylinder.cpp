@@ -1,22 +1,15 @@
 // The cylinder: the case chain, the closing steps from R and H, the single
 // precision diagonal, the message, the failures and the "Vai" button.
-#include "scriptrunner.h"
+#include "harness.h"
 
 #include <QLineEdit>
-#include <QTest>
 
 #include <cmath>
-#include <optional>
 
-Q_DECLARE_METATYPE(std::optional<QString>)
-using Answers = QList<std::optional<QString>>;
-Q_DECLARE_METATYPE(Answers)
-
+using namespace harness;
 using script::Runner;
 
 namespace {
-
-const QString kMessage = "I DATI INTRODOTTI NON SONO SUFFICIENTI -- RIPROVA ";
 
 // Result labels, row order: R, H, AB, AL, C, d, AT, V, D1.
 const QStringList kResults = {"Label20", "Label18", "Label4",  "Label6", "Label8",
@@ -42,42 +35,7 @@ const QString kCase14F1 = "(AT=AL+2*AB):(V=AB*H):(D1=SQR(d^2+H^2)) ";
 
 const QStringList kAllChecks = {"Check1", "Check2", "Check3", "Check4", "Check5",
                                 "Check6", "Check7", "Check8", "Check9"};
-
-void press(Runner &r, const QStringList &ticks, const Answers &answers)
-{
-    r.show("Form2");
-    for (const auto &c : kAllChecks)
-        r.untick("Form2." + c);
-    for (const auto &t : ticks)
-        r.tick("Form2." + t);
-    r.answers(answers);
-    r.click("Form2.Command2");
-}
-
-Answers typed(const QStringList &texts)
-{
-    Answers out;
-    for (const auto &t : texts)
-        out << std::optional<QString>(t);
-    return out;
-}
-
-QStringList promptsOf(const Runner &r, int from = 0)
-{
-    QStringList out;
-    for (int i = from; i < r.dialogs().size(); ++i)
-        if (r.dialogs()[i].kind == "prompt")
-            out << r.dialogs()[i].text;
-    return out;
-}
-
-QStringList shown(const Runner &r)
-{
-    QStringList out;
-    for (const auto &l : kResults)
-        out << r.text("Form2." + l);
-    return out;
-}
+const Screen kCylinder{"Form2", "Command2", kAllChecks};
 
 void verifyCaptionsWritten(const Runner &r)
 {
@@ -146,7 +104,7 @@ void TestCylinder::captionsAppearWithTheFirstCalcola()
     r.click("Form2.Command2");
     QCOMPARE(r.dialogs().size(), 1);
     QCOMPARE(r.dialogs()[0].kind, QString("message"));
-    QCOMPARE(r.dialogs()[0].text, kMessage);
+    QCOMPARE(r.dialogs()[0].text, kInsufficient);
     verifyAfterMessage(r);
     QCOMPARE(r.text("Form2.Label26(0)"), QString());
     QCOMPARE(r.text("Form2.Label26(1)"), QString());
@@ -220,14 +178,14 @@ void TestCylinder::edgeCases()
     QFETCH(QStringList, expected);
 
     Runner r(locale);
-    press(r, ticks, typed(answers));
-    QCOMPARE(promptsOf(r), prompts);
+    calculate(r, kCylinder, ticks, typed(answers));
+    QCOMPARE(harness::prompts(r), prompts);
     QCOMPARE(r.dialogs().size(), prompts.size());
     for (const auto &d : r.dialogs())
         QCOMPARE(d.title, QString("CORPIMETRO"));
     QCOMPARE(r.text("Form2.Label26(0)"), formula0);
     QCOMPARE(r.text("Form2.Label26(1)"), formula1);
-    QCOMPARE(shown(r), expected);
+    QCOMPARE(texts(r, "Form2", kResults), expected);
     verifyCaptionsWritten(r);
 }
 
@@ -328,12 +286,9 @@ void TestCylinder::everyCaseGivesTheSameCylinder()
     QFETCH(QString, formula0);
     QFETCH(QString, formula1);
 
-    Answers answers;
-    for (double k : known)
-        answers << QString::number(k, 'g', 17);
     Runner r;
-    press(r, ticks, answers);
-    QCOMPARE(promptsOf(r), prompts);
+    calculate(r, kCylinder, ticks, numbers(known));
+    QCOMPARE(harness::prompts(r), prompts);
     QCOMPARE(r.dialogs().size(), 2);
     QCOMPARE(r.text("Form2.Label26(0)"), formula0);
     QCOMPARE(r.text("Form2.Label26(1)"), formula1);
@@ -343,12 +298,8 @@ void TestCylinder::everyCaseGivesTheSameCylinder()
                                2 * R * 3.14 * H + 2 * R * R * 3.14, R * R * 3.14 * H,
                                std::sqrt(4 * R * R + H * H)};
     for (int i = 0; i < kResults.size(); ++i) {
-        bool ok = false;
         const QString text = r.text("Form2." + kResults[i]);
-        const double got = text.toDouble(&ok);
-        QVERIFY2(ok, qPrintable(kResults[i] + ": " + text));
-        QVERIFY2(std::fabs(got - expected[i]) <= 1e-6 * expected[i],
-                 qPrintable(kResults[i] + ": " + text));
+        QVERIFY2(near(text, expected[i]), qPrintable(kResults[i] + ": " + text));
     }
     // The diagonal is shown with at most 7 significant digits.
     const QString d1 = r.text("Form2.Label16").remove('.');
@@ -400,14 +351,14 @@ void TestCylinder::chain()
     QFETCH(QStringList, prompts);
 
     Runner r;
-    press(r, ticks, typed(answers));
+    calculate(r, kCylinder, ticks, typed(answers));
     if (prompts.isEmpty()) {
         QCOMPARE(r.dialogs().size(), 1);
         QCOMPARE(r.dialogs()[0].kind, QString("message"));
-        QCOMPARE(r.dialogs()[0].text, kMessage);
+        QCOMPARE(r.dialogs()[0].text, kInsufficient);
         verifyAfterMessage(r);
     } else {
-        QCOMPARE(promptsOf(r), prompts);
+        QCOMPARE(harness::prompts(r), prompts);
         QCOMPARE(r.dialogs().size(), prompts.size());
         // Every row above describes the cylinder R 1, H 2.
         QCOMPARE(r.text("Form2.Label12"), QString("18.84"));
@@ -418,12 +369,12 @@ void TestCylinder::chain()
 void TestCylinder::messageKeepsTheFormulas()
 {
     Runner r("it_IT");
-    press(r, {"Check1", "Check3"}, typed({"1", "2"}));
+    calculate(r, kCylinder, {"Check1", "Check3"}, typed({"1", "2"}));
     r.untick("Form2.Check3");
     r.click("Form2.Command2");
     QCOMPARE(r.dialogs().size(), 3);
     QCOMPARE(r.dialogs()[2].kind, QString("message"));
-    QCOMPARE(r.dialogs()[2].text, kMessage);
+    QCOMPARE(r.dialogs()[2].text, kInsufficient);
     verifyAfterMessage(r);
     QCOMPARE(r.text("Form2.Label26(0)"), kCase1F0);
     QCOMPARE(r.text("Form2.Label26(1)"), kCase1F1);
@@ -502,14 +453,14 @@ void TestCylinder::failures()
     QFETCH(QString, formula1);
 
     Runner r(locale);
-    press(r, {"Check1", "Check6"}, typed({"1", "5"}));
+    calculate(r, kCylinder, {"Check1", "Check6"}, typed({"1", "5"}));
     QCOMPARE(r.dialogs().size(), 2);
     QCOMPARE(r.text("Form2.Label26(0)"), kCase9F0);
 
-    press(r, ticks, answers);
+    calculate(r, kCylinder, ticks, answers);
     const auto dialogs = r.dialogs();
     QCOMPARE(dialogs.size(), 2 + prompts + 1);
-    QCOMPARE(promptsOf(r, 2).size(), prompts);
+    QCOMPARE(harness::prompts(r, 2).size(), prompts);
     int errors = 0;
     for (const auto &d : dialogs)
         errors += d.kind == "error";
@@ -525,7 +476,7 @@ void TestCylinder::failures()
     QVERIFY(r.visible("Form2"));
 
     // The screen stays usable.
-    press(r, {"Check1", "Check3"}, typed({"1", "2"}));
+    calculate(r, kCylinder, {"Check1", "Check3"}, typed({"1", "2"}));
     QCOMPARE(r.dialogs().size(), dialogs.size() + 2);
     QCOMPARE(r.text("Form2.Label12"), locale == "it_IT" ? QString("18,84") : QString("18.84"));
 }
@@ -535,7 +486,7 @@ void TestCylinder::vaiOpensTheEquilateralCylinder()
     Runner r;
     r.show("Form1");
     r.show("Form2");
-    press(r, {"Check1", "Check3"}, typed({"1", "2"}));
+    calculate(r, kCylinder, {"Check1", "Check3"}, typed({"1", "2"}));
     r.click("Form2.Command5");
     QVERIFY(!r.visible("Form2"));
     QVERIFY(r.visible("Form37"));

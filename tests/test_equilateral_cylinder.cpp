@@ -1,25 +1,20 @@
 // The equilateral cylinder: the one-value case chain, the message, the
 // failures and the way back to the cylinder.
-#include "scriptrunner.h"
-
-#include <QTest>
+#include "harness.h"
 
 #include <cmath>
-#include <optional>
 
-Q_DECLARE_METATYPE(std::optional<QString>)
-
+using namespace harness;
 using script::Runner;
 
 namespace {
-
-const QString kMessage = "I DATI INTRODOTTI NON SONO SUFFICIENTI -- RIPROVA ";
 
 // Result labels in index order: r, d, AB, C, AL, AT, V, D.
 const QStringList kResults = {"Label2(8)",  "Label2(9)",  "Label2(10)", "Label2(11)",
                               "Label2(12)", "Label2(13)", "Label2(14)", "Label2(15)"};
 const QStringList kAllChecks = {"Check1", "Check2(0)", "Check4", "Check5",
                                 "Check7", "Check9",    "Check8", "Check6"};
+const Screen kEquilateral{"Form37", "Command1", kAllChecks};
 
 const QString kRadiusPrompt = "INTRODuci IL RAGGIO O L'ALTEZZA (r=h) =";
 const QString kRadiusFormula = "d = 2 * r: c = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ";
@@ -30,25 +25,6 @@ const QString kTotalFormula = "r = Sqr(AT / 6 * 3.1415926535): AB = r ^ 2 * 3.14
 const QString kDiagonalFormula = "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3 ";
 const QString kCircumferenceFormula = "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2)   ";
 const QString kVolumeFormula = "r = (V / (2 * 3.1415926535)) ^ 1 / 3: C = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: d = 2 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2: D = Sqr(d ^ 2 + d ^ 2)   ";
-
-void press(Runner &r, const QStringList &ticks, const QList<std::optional<QString>> &answers)
-{
-    r.show("Form37");
-    for (const auto &c : kAllChecks)
-        r.untick("Form37." + c);
-    for (const auto &t : ticks)
-        r.tick("Form37." + t);
-    r.answers(answers);
-    r.click("Form37.Command1");
-}
-
-QStringList shown(const Runner &r)
-{
-    QStringList out;
-    for (const auto &l : kResults)
-        out << r.text("Form37." + l);
-    return out;
-}
 
 } // namespace
 
@@ -152,13 +128,13 @@ void TestEquilateralCylinder::edgeCases()
     QFETCH(QStringList, expected);
 
     Runner r(locale);
-    press(r, ticks, {answer});
+    calculate(r, kEquilateral, ticks, {answer});
     QCOMPARE(r.dialogs().size(), 1);
     QCOMPARE(r.dialogs()[0].kind, QString("prompt"));
     QCOMPARE(r.dialogs()[0].title, QString("CORPIMETRO"));
     QCOMPARE(r.dialogs()[0].text, prompt);
     QCOMPARE(r.text("Form37.Label26(0)"), formula);
-    QCOMPARE(shown(r), expected);
+    QCOMPARE(texts(r, "Form37", kResults), expected);
 }
 
 void TestEquilateralCylinder::everyCaseGivesTheSameCylinder_data()
@@ -195,7 +171,7 @@ void TestEquilateralCylinder::everyCaseGivesTheSameCylinder()
     QFETCH(QString, formula);
 
     Runner run;
-    press(run, {tick}, {QString::number(known, 'g', 17)});
+    calculate(run, kEquilateral, {tick}, numbers({known}));
     QCOMPARE(run.dialogs().size(), 1);
     QCOMPARE(run.dialogs()[0].text, prompt);
     QCOMPARE(run.text("Form37.Label26(0)"), formula);
@@ -210,12 +186,8 @@ void TestEquilateralCylinder::everyCaseGivesTheSameCylinder()
                                r * r * r * 6.283185307,
                                std::sqrt(8 * r * r)};
     for (int i = 0; i < kResults.size(); ++i) {
-        bool ok = false;
         const QString text = run.text("Form37." + kResults[i]);
-        const double got = text.toDouble(&ok);
-        QVERIFY2(ok, qPrintable(kResults[i] + ": " + text));
-        QVERIFY2(std::fabs(got - expected[i]) <= 1e-6 * expected[i],
-                 qPrintable(kResults[i] + ": " + text));
+        QVERIFY2(near(text, expected[i]), qPrintable(kResults[i] + ": " + text));
     }
 }
 
@@ -243,7 +215,7 @@ void TestEquilateralCylinder::chainOrder()
     QFETCH(QString, prompt);
 
     Runner r;
-    press(r, ticks, {QString("1")});
+    calculate(r, kEquilateral, ticks, {QString("1")});
     QCOMPARE(r.dialogs().size(), 1);
     QCOMPARE(r.dialogs()[0].kind, QString("prompt"));
     QCOMPARE(r.dialogs()[0].text, prompt);
@@ -252,19 +224,19 @@ void TestEquilateralCylinder::chainOrder()
 void TestEquilateralCylinder::nothingTicked()
 {
     Runner r("it_IT");
-    press(r, {}, {});
+    calculate(r, kEquilateral, {}, {});
     QCOMPARE(r.dialogs().size(), 1);
     QCOMPARE(r.dialogs()[0].kind, QString("message"));
-    QCOMPARE(r.dialogs()[0].text, kMessage);
+    QCOMPARE(r.dialogs()[0].text, kInsufficient);
     QCOMPARE(r.text("Form37.Label26(0)"), QString());
 
     // After a calculation: all eight emptied, the formula kept.
-    press(r, {"Check9"}, {QString("10")});
+    calculate(r, kEquilateral, {"Check9"}, {QString("10")});
     QCOMPARE(r.text("Form37.Label2(8)"), QString("3,53553390593274"));
-    press(r, {}, {});
+    calculate(r, kEquilateral, {}, {});
     QCOMPARE(r.dialogs().size(), 3);
     QCOMPARE(r.dialogs()[2].kind, QString("message"));
-    QCOMPARE(r.dialogs()[2].text, kMessage);
+    QCOMPARE(r.dialogs()[2].text, kInsufficient);
     for (const auto &l : kResults)
         QCOMPARE(r.text("Form37." + l), QString());
     QCOMPARE(r.text("Form37.Label26(0)"), kDiagonalFormula);
@@ -304,8 +276,8 @@ void TestEquilateralCylinder::failures()
     QFETCH(QString, failure);
 
     Runner r(locale);
-    press(r, {"Check1"}, {QString("1")});
-    press(r, {tick}, {answer});
+    calculate(r, kEquilateral, {"Check1"}, {QString("1")});
+    calculate(r, kEquilateral, {tick}, {answer});
     QCOMPARE(r.dialogs().size(), 3);
     QCOMPARE(r.dialogs()[1].kind, QString("prompt"));
     const auto &error = r.dialogs()[2];
@@ -319,7 +291,7 @@ void TestEquilateralCylinder::failures()
     QVERIFY(r.visible("Form37"));
 
     // The screen stays usable.
-    press(r, {"Check4"}, {QString("10")});
+    calculate(r, kEquilateral, {"Check4"}, {QString("10")});
     QCOMPARE(r.dialogs().size(), 4);
     QCOMPARE(r.text("Form37.Label2(12)"), QString("40"));
 }
@@ -335,7 +307,7 @@ void TestEquilateralCylinder::ritornaGoesBackToTheCylinder()
     r.click("Form2.Command5");
     QVERIFY(r.visible("Form37"));
 
-    press(r, {"Check1"}, {QString("1")});
+    calculate(r, kEquilateral, {"Check1"}, {QString("1")});
     r.click("Form37.Command4");
     QVERIFY(!r.visible("Form37"));
     QVERIFY(r.visible("Form2"));

@@ -1,14 +1,12 @@
 // The rectangular parallelepiped: the 22 cases, the closing steps, the
 // message, the chain order and the failures.
-#include "scriptrunner.h"
+#include "harness.h"
 
 #include <QCheckBox>
-#include <QTest>
 
 #include <cmath>
 
-Q_DECLARE_METATYPE(std::optional<QString>)
-
+using namespace harness;
 using script::Runner;
 
 namespace {
@@ -26,44 +24,14 @@ const QString kCase1Formula = "(P=2*a+2*b):(AL=P*c): (AB=a*b): (AT=AL+2*AB): (d1
                               "(d2=SQR(d1^2+c^2)):(V=a+b*c)";
 const QString kCase19Formula = "(AB=a*b): P=(2*a+2*b):(c=V/AB):(AL=P*c): (AT=AL+2*AB) "
                                "(d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2))";
-const QString kInsufficient = "I DATI INTRODOTTI NON SONO SUFFICIENTI -- RIPROVA ";
 
 // The same box, a 2, b 3, c 4, as every display row below expects it.
 const QStringList kBox234 = {"2", "3", "4", "40", "52", "3.60555127546399", "5.3851648071345",
                              "10", "24", "6"};
 
-void setTicks(Runner &r, const QStringList &ticks)
-{
-    for (int i = 1; i <= 10; ++i)
-        r.untick(QString("form4.Check%1").arg(i));
-    for (const auto &t : ticks)
-        r.tick("form4." + t);
-}
-
-void calculate(Runner &r, const QStringList &ticks, const QList<std::optional<QString>> &answers)
-{
-    r.show("form4");
-    setTicks(r, ticks);
-    r.answers(answers);
-    r.click("form4.Command3");
-}
-
-QList<std::optional<QString>> typed(const QStringList &answers)
-{
-    QList<std::optional<QString>> out;
-    for (const auto &a : answers)
-        out << std::optional<QString>(a);
-    return out;
-}
-
-QStringList promptsOf(const Runner &r, int from = 0)
-{
-    QStringList out;
-    for (int i = from; i < r.dialogs().size(); ++i)
-        if (r.dialogs()[i].kind == "prompt")
-            out << r.dialogs()[i].text;
-    return out;
-}
+const Screen kBox{"form4", "Command3",
+                  {"Check1", "Check2", "Check3", "Check4", "Check5", "Check6", "Check7",
+                   "Check8", "Check9", "Check10"}};
 
 } // namespace
 
@@ -128,7 +96,7 @@ void TestParallelepiped::layout()
 void TestParallelepiped::ritorna()
 {
     Runner r;
-    calculate(r, {"Check1", "Check2", "Check3"}, typed({"2", "3", "4"}));
+    calculate(r, kBox, {"Check1", "Check2", "Check3"}, typed({"2", "3", "4"}));
     r.click("form4.Command2");
     QVERIFY(!r.visible("form4"));
     QVERIFY(r.visible("Form1"));
@@ -214,13 +182,13 @@ void TestParallelepiped::cases()
     QFETCH(QStringList, shown);
 
     Runner r(locale);
-    calculate(r, ticks, typed(answers));
+    calculate(r, kBox, ticks, typed(answers));
     QCOMPARE(r.dialogs().size(), 3);
     for (const auto &d : r.dialogs()) {
         QCOMPARE(d.kind, QString("prompt"));
         QCOMPARE(d.title, QString("CORPIMETRO"));
     }
-    QCOMPARE(promptsOf(r), prompts);
+    QCOMPARE(harness::prompts(r), prompts);
     QCOMPARE(r.text("form4.Label6"), formula);
     for (int i = 0; i < 10; ++i)
         QCOMPARE(r.text(results()[i]), shown[i]);
@@ -341,22 +309,18 @@ void TestParallelepiped::everyCaseGivesTheSameBox()
                                          {"d1", d1}, {"d2", d2}};
     const double expected[] = {a, b, c, AL, AT, d1, d2, P, V, AB};
 
-    QList<std::optional<QString>> answers;
+    QList<double> values;
     for (const auto &k : known)
-        answers << QString::number(value[k], 'g', 17);
+        values << value[k];
 
     Runner r;
-    calculate(r, ticks, answers);
+    calculate(r, kBox, ticks, numbers(values));
     QCOMPARE(r.dialogs().size(), 3);
-    QCOMPARE(promptsOf(r), prompts);
+    QCOMPARE(harness::prompts(r), prompts);
     QCOMPARE(r.text("form4.Label6"), formula);
     for (int i = 0; i < 10; ++i) {
-        bool ok = false;
         const QString text = r.text(results()[i]);
-        const double got = text.toDouble(&ok);
-        QVERIFY2(ok, qPrintable(results()[i] + ": " + text));
-        QVERIFY2(std::fabs(got - expected[i]) <= 1e-6 * std::fabs(expected[i]),
-                 qPrintable(results()[i] + ": " + text));
+        QVERIFY2(near(text, expected[i]), qPrintable(results()[i] + ": " + text));
     }
 }
 
@@ -380,11 +344,10 @@ void TestParallelepiped::insufficient()
 {
     QFETCH(QStringList, ticks);
     Runner r("it_IT");
-    calculate(r, {"Check1", "Check2", "Check9"}, typed({"2", "3", "24"}));
+    calculate(r, kBox, {"Check1", "Check2", "Check9"}, typed({"2", "3", "24"}));
     QCOMPARE(r.dialogs().size(), 3);
 
-    setTicks(r, ticks);
-    r.click("form4.Command3");
+    calculate(r, kBox, ticks, {});
     QCOMPARE(r.dialogs().size(), 4);
     QCOMPARE(r.dialogs()[3].kind, QString("message"));
     QCOMPARE(r.dialogs()[3].title, QString("CORPIMETRO"));
@@ -396,10 +359,8 @@ void TestParallelepiped::insufficient()
     QCOMPARE(r.text("form4.Label6"), kCase19Formula);
 
     // The user can tick again and retry.
-    setTicks(r, {"Check1", "Check2", "Check3"});
-    r.answers(typed({"2", "3", "4"}));
-    r.click("form4.Command3");
-    QCOMPARE(promptsOf(r, 4).size(), 3);
+    calculate(r, kBox, {"Check1", "Check2", "Check3"}, typed({"2", "3", "4"}));
+    QCOMPARE(harness::prompts(r, 4).size(), 3);
     for (int i = 0; i < 10; ++i)  // decimal comma under it_IT
         QCOMPARE(r.text(results()[i]), QString(kBox234[i]).replace('.', ','));
 }
@@ -437,8 +398,8 @@ void TestParallelepiped::chainOrder()
     QFETCH(QStringList, shown);
 
     Runner r;
-    calculate(r, ticks, typed(answers));
-    const QStringList prompts = promptsOf(r);
+    calculate(r, kBox, ticks, typed(answers));
+    const QStringList prompts = harness::prompts(r);
     QCOMPARE(r.dialogs().size(), 3);
     QCOMPARE(prompts.size(), 3);
     QCOMPARE(prompts.last(), lastPrompt);
@@ -449,12 +410,12 @@ void TestParallelepiped::chainOrder()
 void TestParallelepiped::failures_data()
 {
     QTest::addColumn<QStringList>("ticks");
-    QTest::addColumn<QList<std::optional<QString>>>("answers");
+    QTest::addColumn<Answers>("answers");
     QTest::addColumn<QString>("failure");
     QTest::addColumn<QString>("formula");  // Label6 afterwards
     QTest::addColumn<QString>("says");     // part of the error text
 
-    using A = QList<std::optional<QString>>;
+    using A = Answers;
     const QString none;  // the formula is written after the case's steps: it stays
 
     QTest::newRow("5: d1 shorter than a") << QStringList{"Check1", "Check3", "Check4"}
@@ -496,22 +457,20 @@ void TestParallelepiped::failures_data()
 void TestParallelepiped::failures()
 {
     QFETCH(QStringList, ticks);
-    QFETCH(QList<std::optional<QString>>, answers);
+    QFETCH(Answers, answers);
     QFETCH(QString, failure);
     QFETCH(QString, formula);
     QFETCH(QString, says);
 
     Runner r;
     // A first good calculation, so that stale texts would show.
-    calculate(r, {"Check1", "Check2", "Check9"}, typed({"2", "3", "24"}));
+    calculate(r, kBox, {"Check1", "Check2", "Check9"}, typed({"2", "3", "24"}));
     QCOMPARE(r.text("form4.Label6"), kCase19Formula);
 
-    setTicks(r, ticks);
-    r.answers(answers);
-    r.click("form4.Command3");
+    calculate(r, kBox, ticks, answers);
 
     QCOMPARE(r.dialogs().size(), 7);
-    QCOMPARE(promptsOf(r, 3).size(), 3);
+    QCOMPARE(harness::prompts(r, 3).size(), 3);
     const auto &error = r.dialogs()[6];
     QCOMPARE(error.kind, QString("error"));
     QCOMPARE(error.title, QString("CORPIMETRO"));
@@ -523,9 +482,7 @@ void TestParallelepiped::failures()
     QVERIFY(r.visible("form4"));
 
     // The screen stays usable.
-    setTicks(r, {"Check1", "Check2", "Check3"});
-    r.answers(typed({"2", "3", "4"}));
-    r.click("form4.Command3");
+    calculate(r, kBox, {"Check1", "Check2", "Check3"}, typed({"2", "3", "4"}));
     QCOMPARE(r.dialogs().size(), 10);
     QCOMPARE(r.text("form4.Label6"), kCase1Formula);
     for (int i = 0; i < 10; ++i)

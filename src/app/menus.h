@@ -21,7 +21,7 @@ ui::ScreenWindow *makeMainMenu(ui::Navigator &nav);     // Form1
 ui::ScreenWindow *makePyramidMenu(ui::Navigator &nav);  // form5
 ui::ScreenWindow *makeSphereMenu(ui::Navigator &nav);   // Form13
 ui::ScreenWindow *makePrismMenu(ui::Navigator &nav);    // Form14
-ui::ScreenWindow *makeSpecialMenu(ui::Navigator &nav);  // Form29
+ui::ScreenWindow *makePracticalMenu(ui::Navigator &nav);  // Form29
 
 // A menu screen: heading, entries of picture + caption + "Vai", common buttons.
 class MenuWindow : public ui::ScreenWindow {

@@ -15,7 +15,7 @@ QMap<QString, Factory> menuFactories()
         {QStringLiteral("form5"), &makePyramidMenu},
         {QStringLiteral("Form13"), &makeSphereMenu},
         {QStringLiteral("Form14"), &makePrismMenu},
-        {QStringLiteral("Form29"), &makeSpecialMenu},
+        {QStringLiteral("Form29"), &makePracticalMenu},
     };
 }
 

@@ -5,7 +5,7 @@
 
 namespace app {
 
-ui::ScreenWindow *makeSpecialMenu(ui::Navigator &nav)
+ui::ScreenWindow *makePracticalMenu(ui::Navigator &nav)
 {
     auto *m = new MenuWindow(QStringLiteral("Form29"), QStringLiteral("SOLIDI PARTICOLARI"),
                              QStringLiteral("Form1"), nav);

@@ -41,7 +41,7 @@ ui::ScreenWindow *makePyramidMenu(ui::Navigator &nav)
     }
 
     auto *vai = m->button(QStringLiteral("Command3"), QStringLiteral("Vai"));
-    QObject::connect(vai, &QPushButton::clicked, m, [m, options, &nav] {
+    QObject::connect(vai, &QPushButton::clicked, m, [m, options] {
         // With no option selected the chooser stays on view.
         for (int i = 0; i < options.size(); ++i) {
             if (options[i]->isChecked()) {
@@ -49,7 +49,6 @@ ui::ScreenWindow *makePyramidMenu(ui::Navigator &nav)
                 return;
             }
         }
-        (void)nav;
     });
     m->body()->addWidget(vai, 0, Qt::AlignLeft);
     m->body()->addStretch();

@@ -1,14 +1,33 @@
 #!/bin/sh
-# Installs what CORPIMETRO needs to build and test on Debian 12.
+# Installs what CORPIMETRO needs to build and test on Debian 12, only what is
+# missing: the build tools, Qt 6, and the Italian (and German, English)
+# locales the suite runs under.
 set -e
-packages="g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n fonts-dejavu-core"
+if [ "$(id -u)" = "0" ]; then as_root=""; else as_root="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+apt_install() {
+    # sudo drops the environment; pass the non-interactive front end through.
+    $as_root env DEBIAN_FRONTEND=noninteractive apt-get update
+    $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$@"
+}
+
+packages="g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n fonts-dejavu-core locales"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
 done
-if [ -n "$missing" ]; then
-    if [ "$(id -u)" = "0" ]; then as_root=""; else as_root="sudo"; fi
-    export DEBIAN_FRONTEND=noninteractive
-    $as_root apt-get update
-    $as_root apt-get install -y --no-install-recommends $missing
+[ -z "$missing" ] || apt_install $missing
+
+wanted="it_IT.UTF-8 de_DE.UTF-8 en_US.UTF-8"
+generate=""
+for l in $wanted; do
+    short=$(echo "$l" | sed 's/UTF-8/utf8/')
+    locale -a 2>/dev/null | grep -qx "$short" || generate="$generate $l"
+done
+if [ -n "$generate" ]; then
+    for l in $generate; do
+        $as_root sed -i "s/^# *\($l UTF-8\)/\1/" /etc/locale.gen
+        grep -q "^$l UTF-8" /etc/locale.gen || echo "$l UTF-8" | $as_root tee -a /etc/locale.gen >/dev/null
+    done
+    $as_root locale-gen
 fi

@@ -196,7 +196,6 @@ void TestCoreValue::readTyped_data()
     QTest::newRow("blank inside") << "2 5" << false << false << 0.0;
     QTest::newRow("minus only") << "-" << false << false << 0.0;
     QTest::newRow("exponent without digits") << "1E" << false << false << 0.0;
-    QTest::newRow("beyond double range") << "1E400" << false << false << 0.0;
 }
 
 void TestCoreValue::readTyped()
@@ -207,8 +206,8 @@ void TestCoreValue::readTyped()
     QFETCH(double, number);
 
     const NumberFormat &format = comma ? kComma : kPoint;
-    const std::optional<double> read = solver::readNumber(text.toStdString(), format);
-    QCOMPARE(read.has_value(), isNumber);
+    const solver::Reading read = solver::readNumber(text.toStdString(), format);
+    QCOMPARE(read.isNumber(), isNumber);
 
     // The same through a typed value: it stays text as typed, and arithmetic
     // either reads the number or fails as a type mismatch.
@@ -216,7 +215,7 @@ void TestCoreValue::readTyped()
     QCOMPARE(v.kind(), Value::Kind::Text);
     QCOMPARE(shown(v, format), text);
     if (isNumber) {
-        QCOMPARE(*read, number);
+        QCOMPARE(read.value, number);
         QCOMPARE(v.number(), number);
         QCOMPARE((v * 1).number(), number);
     } else {

@@ -1,8 +1,8 @@
 #include "numberformat.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <system_error>
 
 namespace solver {
 
@@ -13,7 +13,7 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 } // namespace
 
-std::optional<double> readNumber(const std::string &text, const NumberFormat &format)
+Reading readNumber(const std::string &text, const NumberFormat &format)
 {
     std::size_t begin = 0, end = text.size();
     while (begin < end && isBlank(text[begin]))
@@ -21,49 +21,76 @@ std::optional<double> readNumber(const std::string &text, const NumberFormat &fo
     while (end > begin && isBlank(text[end - 1]))
         --end;
 
-    // Rebuild the number in the C locale's own notation, accepting only
-    // sign, digits, the format's decimal separator and an exponent.
+    // Rebuild the number with a point, accepting only sign, digits, the
+    // format's decimal separator and an exponent; from_chars then reads it
+    // exactly and whatever the process locale is.
     std::string plain;
     std::size_t i = begin;
+    bool negative = false;
     if (i < end && (text[i] == '-' || text[i] == '+'))
-        plain += text[i++];
+        negative = text[i++] == '-';
     int mantissaDigits = 0;
+    long long magnitude = 0;  // decimal exponent of the leading significant digit, roughly
+    bool significant = false;
     while (i < end && isDigit(text[i])) {
+        significant = significant || text[i] != '0';
+        if (significant)
+            ++magnitude;
         plain += text[i++];
         ++mantissaDigits;
     }
     const std::string &dec = format.decimal;
-    if (!dec.empty() && text.compare(i, dec.size(), dec) == 0 && i + dec.size() <= end) {
+    if (!dec.empty() && i + dec.size() <= end && text.compare(i, dec.size(), dec) == 0) {
         plain += '.';
         i += dec.size();
         while (i < end && isDigit(text[i])) {
+            if (!significant && text[i] == '0')
+                --magnitude;
+            significant = significant || text[i] != '0';
             plain += text[i++];
             ++mantissaDigits;
         }
     }
     if (mantissaDigits == 0)
-        return std::nullopt;
+        return {};
     if (i < end && (text[i] == 'e' || text[i] == 'E')) {
         plain += 'e';
         ++i;
+        bool expNegative = false;
         if (i < end && (text[i] == '-' || text[i] == '+'))
-            plain += text[i++];
+            expNegative = text[i++] == '-';
+        if (expNegative)
+            plain += '-';
         int expDigits = 0;
+        long long exponent = 0;
         while (i < end && isDigit(text[i])) {
+            if (exponent < 1000000)
+                exponent = exponent * 10 + (text[i] - '0');
             plain += text[i++];
             ++expDigits;
         }
         if (expDigits == 0)
-            return std::nullopt;
+            return {};
+        magnitude += expNegative ? -exponent : exponent;
     }
     if (i != end)
-        return std::nullopt;
+        return {};
 
-    char *stop = nullptr;
-    const double v = std::strtod(plain.c_str(), &stop);
+    double v = 0.0;
+    const auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), v,
+                                           std::chars_format::general);
+    if (ptr != plain.data() + plain.size())
+        return {};
+    if (ec == std::errc::result_out_of_range) {
+        if (significant && magnitude > 0)
+            return {Reading::Status::TooLarge, 0.0};
+        v = 0.0;  // below the smallest magnitude a double holds
+    } else if (ec != std::errc()) {
+        return {};
+    }
     if (!std::isfinite(v))
-        return std::nullopt;
-    return v;
+        return {Reading::Status::TooLarge, 0.0};
+    return {Reading::Status::Number, negative ? -v : v};
 }
 
 std::string formatNumber(double value, int digits, const NumberFormat &format)
@@ -71,15 +98,20 @@ std::string formatNumber(double value, int digits, const NumberFormat &format)
     if (value == 0.0 || !std::isfinite(value))
         return "0";
 
+    // [-]d.dddde[+-]xx, rounded to `digits` significant digits.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", digits - 1, value);
-    // buf: [-]d.ddddde[+-]xx
-    std::string s(buf);
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific,
+                                   digits - 1);
+    std::string s(buf, res.ptr);
     const bool negative = s[0] == '-';
     if (negative)
         s.erase(0, 1);
     const std::size_t epos = s.find('e');
-    const int exponent = std::atoi(s.c_str() + epos + 1);
+    int exponent = 0;
+    const char *expBegin = s.data() + epos + 1;
+    if (*expBegin == '+')
+        ++expBegin;
+    std::from_chars(expBegin, s.data() + s.size(), exponent);
     std::string mantissa;
     for (std::size_t k = 0; k < epos; ++k)
         if (isDigit(s[k]))
@@ -92,9 +124,12 @@ std::string formatNumber(double value, int digits, const NumberFormat &format)
         out += mantissa[0];
         if (mantissa.size() > 1)
             out += format.decimal + mantissa.substr(1);
-        char e[16];
-        std::snprintf(e, sizeof e, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        return out + e;
+        const int absExp = exponent < 0 ? -exponent : exponent;
+        out += 'E';
+        out += exponent < 0 ? '-' : '+';
+        if (absExp < 10)
+            out += '0';
+        return out + formatInteger(absExp);
     }
     if (exponent >= 0) {
         const std::size_t intLen = static_cast<std::size_t>(exponent) + 1;
@@ -104,6 +139,13 @@ std::string formatNumber(double value, int digits, const NumberFormat &format)
     }
     return out + "0" + format.decimal + std::string(static_cast<std::size_t>(-exponent - 1), '0')
         + mantissa;
+}
+
+std::string formatInteger(long long value)
+{
+    char buf[32];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    return std::string(buf, res.ptr);
 }
 
 } // namespace solver

@@ -103,9 +103,11 @@ double Value::number() const
     case Kind::Double: return m_double;
     case Kind::Single: return static_cast<double>(m_single);
     case Kind::Text:
-        if (!m_read)
+        if (m_read.status == Reading::Status::TooLarge)
+            throw CalcError::tooLarge();
+        if (!m_read.isNumber())
             throw CalcError::notANumber(m_text, m_decimal);
-        return *m_read;
+        return m_read.value;
     }
     return 0.0;
 }
@@ -115,7 +117,7 @@ std::string Value::display(const NumberFormat &format) const
     switch (m_kind) {
     case Kind::Empty: return {};
     case Kind::Text: return m_text;
-    case Kind::Integer: return std::to_string(m_int);
+    case Kind::Integer: return formatInteger(m_int);
     case Kind::Double: return formatNumber(m_double, 15, format);
     case Kind::Single: return formatNumber(static_cast<double>(m_single), 7, format);
     }
@@ -131,7 +133,7 @@ Value operator+(const Value &a, const Value &b)
     if (b.isEmpty())
         return a;
     if (a.kind() == Value::Kind::Text && b.kind() == Value::Kind::Text) {
-        return Value::typed(a.text() + b.text(), NumberFormat{a.m_decimal, {}});
+        return Value::typed(a.text() + b.text(), NumberFormat{a.m_decimal});
     }
     return numeric(a, b, Op::Add);
 }

@@ -15,7 +15,6 @@
 #include "failure.h"
 #include "numberformat.h"
 
-#include <optional>
 #include <string>
 
 namespace solver {
@@ -56,7 +55,7 @@ private:
     double m_double = 0.0;
     float m_single = 0.0f;
     std::string m_text;
-    std::optional<double> m_read;  // the typed text read as a number, when it is one
+    Reading m_read;                // the typed text read as a number
     std::string m_decimal;         // decimal separator the text was typed under
 };
 

@@ -28,7 +28,6 @@ solver::NumberFormat numberFormat(const QLocale &locale)
 {
     solver::NumberFormat f;
     f.decimal = locale.decimalPoint().toStdString();
-    f.group = locale.groupSeparator().toStdString();
     if (f.decimal.empty())
         f.decimal = ".";
     return f;

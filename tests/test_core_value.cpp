@@ -1,6 +1,7 @@
 // The calculation core: how values are shown and read, the arithmetic rules of
 // the value cell, the failures, and one press of "Calcola" through runCalcola.
 #include "solver/calc.h"
+#include "solver/screen.h"
 #include "solver/numberformat.h"
 #include "solver/value.h"
 
@@ -71,6 +72,18 @@ private:
 };
 
 const char *const kInsufficient = "I DATI INTRODOTTI NON SONO SUFFICIENTI -- RIPROVA ";
+
+// One press on a small screen: tick box Check1, formula label F, and one
+// result row for each of `results`.
+void press(FakeHost &host, const std::vector<std::string> &results, solver::Steps steps)
+{
+    solver::SolverScreen screen{.name = "Test", .checks = {{"Check1", "x"}},
+                                .formulaLabels = {"F"}};
+    for (const auto &r : results)
+        screen.rows.push_back({r + "caption", "", r});
+    screen.solvers = {{.name = "Command1", .steps = std::move(steps)}};
+    solver::runCalcola(host, screen, screen.solvers.front());
+}
 
 } // namespace
 
@@ -385,7 +398,7 @@ void TestCoreValue::calcolaSucceeds()
     host.ticks["Check1"] = true;
     host.answers.push("2,50");
     host.labels["F"] = "old formula";
-    solver::runCalcola(host, {"A", "B", "C"}, [](solver::Calc &c) {
+    press(host, {"A", "B", "C"}, [](solver::Calc &c) {
         Value l;
         if (c.ticked("Check1")) {
             l = c.ask("INTRODUCI IL LATO (L) =");
@@ -431,7 +444,7 @@ void TestCoreValue::calcolaFailingStep()
     for (const char *l : {"A", "B", "C", "D"})
         host.labels[l] = "stale";
     int reached = 0;
-    solver::runCalcola(host, {"A", "B", "C"}, [&reached](solver::Calc &c) {
+    press(host, {"A", "B", "C"}, [&reached](solver::Calc &c) {
         const Value x = c.ask("INTRODUCI X =");
         c.formula("F", "formula");
         c.show("A", Value(7));
@@ -458,7 +471,7 @@ void TestCoreValue::calcolaAfterInsufficient()
 {
     FakeHost host;
     host.labels["F"] = "old formula";
-    solver::runCalcola(host, {"A", "B"}, [](solver::Calc &c) {
+    press(host, {"A", "B"}, [](solver::Calc &c) {
         Value l;
         if (c.ticked("Check1"))
             l = c.ask("INTRODUCI IL LATO (L) =");
@@ -477,7 +490,7 @@ void TestCoreValue::calcolaAfterInsufficient()
     FakeHost failing;
     failing.labels["A"] = "1";
     failing.labels["B"] = "2";
-    solver::runCalcola(failing, {"A", "B"}, [](solver::Calc &c) {
+    press(failing, {"A", "B"}, [](solver::Calc &c) {
         Value a, b;
         c.insufficient();
         c.show("A", Value(5));

@@ -54,6 +54,7 @@ public:
     using ui::ScreenWindow::button;
     using ui::ScreenWindow::esci;
     using ui::ScreenWindow::label;
+    using ui::ScreenWindow::option;
     using ui::ScreenWindow::ritorna;
     using ui::ScreenWindow::stampa;
 
@@ -62,13 +63,19 @@ public:
     // Shows a screen, hiding this menu unless `keepMenu`.
     void open(const QString &screen, bool keepMenu);
 
+    // True for the name of any screen of the program, built or not.
+    static bool isScreen(const QString &name);
+
 protected:
     void closeRequested() override;
 
 private:
+    // A menu entry naming no screen of the program is a programming error.
+    void checkTarget(const QString &screen) const;
+
     QString m_parent;
     QVBoxLayout *m_body;
-    QGridLayout *m_entries;
+    QGridLayout *m_entries = nullptr;
 };
 
 } // namespace app

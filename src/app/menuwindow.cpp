@@ -26,9 +26,26 @@ MenuWindow::MenuWindow(const QString &name, const QString &caption, const QStrin
     m_body = new QVBoxLayout(this);
     m_body->setContentsMargins(16, 12, 16, 12);
     m_body->setSpacing(10);
-    m_entries = new QGridLayout;
-    m_entries->setHorizontalSpacing(14);
-    m_entries->setVerticalSpacing(6);
+}
+
+bool MenuWindow::isScreen(const QString &name)
+{
+    // Every screen of the program, built or not.
+    static const QStringList all = {
+        "Form1",  "form4",  "form5",  "form6",  "Form2",  "Form3",  "Form7",  "Form8",
+        "Form9",  "Form10", "Form11", "Form12", "Form13", "Form14", "Form15", "Form16",
+        "Form17", "Form18", "Form19", "Form20", "Form21", "Form22", "Form23", "Form24",
+        "Form25", "Form26", "Form27", "Form28", "Form29", "Form30", "Form31", "Form32",
+        "Form33", "Form34", "Form35", "Form36", "Form37", "Form38", "Form39", "Form40",
+        "Form41"};
+    return all.contains(name);
+}
+
+void MenuWindow::checkTarget(const QString &screen) const
+{
+    if (!isScreen(screen))
+        throw std::logic_error(
+            ("menu " + objectName() + " opens unknown screen " + screen).toStdString());
 }
 
 ui::ClickLabel *MenuWindow::addHeading(const QString &name, const QString &text)
@@ -45,8 +62,13 @@ ui::ClickLabel *MenuWindow::addHeading(const QString &name, const QString &text)
 
 void MenuWindow::addEntry(const Entry &e, int row, int column)
 {
-    if (m_entries->parent() == nullptr)
+    checkTarget(e.opens);
+    if (!m_entries) {
+        m_entries = new QGridLayout;
+        m_entries->setHorizontalSpacing(14);
+        m_entries->setVerticalSpacing(6);
         m_body->addLayout(m_entries);
+    }
     const bool available = nav.exists(e.opens);
     auto *pic = picture(e.picture, e.asset, QSize(132, 110), e.text.trimmed());
     auto *cap = label(e.label, e.text);
@@ -69,9 +91,8 @@ void MenuWindow::addEntry(const Entry &e, int row, int column)
 
 void MenuWindow::openOnClick(const QString &control, const QString &screen)
 {
-    auto *w = findChild<QWidget *>(control);
-    if (!w)
-        return;
+    checkTarget(screen);
+    QWidget *w = ScreenWindow::control(control);
     auto go = [this, screen] {
         if (nav.exists(screen))
             open(screen, false);
@@ -80,6 +101,9 @@ void MenuWindow::openOnClick(const QString &control, const QString &screen)
         connect(l, &ui::ClickLabel::clicked, this, go);
     else if (auto *p = qobject_cast<ui::PictureBox *>(w))
         connect(p, &ui::PictureBox::clicked, this, go);
+    else
+        throw std::logic_error(("control " + control + " of " + objectName()
+                                + " does not take clicks").toStdString());
     if (nav.exists(screen))
         w->setCursor(Qt::PointingHandCursor);
 }

@@ -32,9 +32,7 @@ ui::ScreenWindow *makePyramidMenu(ui::Navigator &nav)
     };
     QList<QRadioButton *> options;
     for (const auto &c : choices) {
-        auto *o = new QRadioButton(QString::fromUtf8(c.text), m);
-        o->setObjectName(QString::fromLatin1(c.option));
-        o->setAccessibleName(o->text());
+        auto *o = m->option(QString::fromLatin1(c.option), QString::fromUtf8(c.text));
         o->setEnabled(nav.exists(QString::fromLatin1(c.opens)));
         m->body()->addWidget(o);
         options.append(o);

@@ -1,40 +1,53 @@
 #include "solids.h"
 
-#include <map>
+#include <stdexcept>
 
 namespace solids {
 
 namespace {
 
-using Factory = const solver::SolverScreen &(*)();
-
-const std::map<std::string, Factory> &table()
+Registry &registry()
 {
-    // Screen name -> description. Each description is built on first use.
-    static const std::map<std::string, Factory> screens = {
-        {"Form3", &cube},
-        {"Form2", &cylinder},
-        {"Form37", &equilateralCylinder},
-        {"Form26", &truncatedCone},
-        {"Form12", &cone},
-        {"form4", &parallelepiped},
-    };
-    return screens;
+    static Registry r = [] {
+        Registry out;
+        registerElementary(out);
+        registerPyramids(out);
+        registerPrisms(out);
+        registerSphere(out);
+        registerPolyhedra(out);
+        registerPractical(out);
+        return out;
+    }();
+    return r;
 }
 
 } // namespace
 
+void Registry::add(const std::string &name, Build build)
+{
+    if (!m_entries.emplace(name, Entry{std::move(build), nullptr}).second)
+        throw std::logic_error("screen " + name + " registered twice");
+}
+
 const solver::SolverScreen *find(const std::string &name)
 {
-    const auto &t = table();
-    const auto it = t.find(name);
-    return it == t.end() ? nullptr : &it->second();
+    auto &entries = registry().m_entries;
+    const auto it = entries.find(name);
+    if (it == entries.end())
+        return nullptr;
+    if (!it->second.built) {
+        it->second.built = std::make_unique<solver::SolverScreen>(it->second.build());
+        if (it->second.built->name != name)
+            throw std::logic_error("screen registered as " + name + " is named "
+                                   + it->second.built->name);
+    }
+    return it->second.built.get();
 }
 
 std::vector<std::string> names()
 {
     std::vector<std::string> out;
-    for (const auto &entry : table())
+    for (const auto &entry : registry().m_entries)
         out.push_back(entry.first);
     return out;
 }

@@ -3,10 +3,31 @@
 
 #include "solver/screen.h"
 
+#include <functional>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace solids {
+
+// Where the screen families put their screens. A description is built the
+// first time it is looked up, so registering costs nothing at start-up.
+class Registry {
+public:
+    using Build = std::function<solver::SolverScreen()>;
+    // Adds a screen; a name given twice is a programming error (throws).
+    void add(const std::string &name, Build build);
+
+private:
+    friend const solver::SolverScreen *find(const std::string &name);
+    friend std::vector<std::string> names();
+    struct Entry {
+        Build build;
+        std::unique_ptr<solver::SolverScreen> built;
+    };
+    std::map<std::string, Entry> m_entries;
+};
 
 // The screen's description, or nullptr when no such solver screen is built.
 const solver::SolverScreen *find(const std::string &name);
@@ -14,12 +35,13 @@ const solver::SolverScreen *find(const std::string &name);
 // The names of every solver screen built.
 std::vector<std::string> names();
 
-// One function per screen source.
-const solver::SolverScreen &cube();
-const solver::SolverScreen &cylinder();
-const solver::SolverScreen &equilateralCylinder();
-const solver::SolverScreen &truncatedCone();
-const solver::SolverScreen &cone();
-const solver::SolverScreen &parallelepiped();
+// Each family registers its screens (one source per family under
+// src/solids/<family>/).
+void registerElementary(Registry &registry);
+void registerPyramids(Registry &registry);
+void registerPrisms(Registry &registry);
+void registerSphere(Registry &registry);
+void registerPolyhedra(Registry &registry);
+void registerPractical(Registry &registry);
 
 } // namespace solids

@@ -1,22 +1,24 @@
-// One press of "Calcola": the context a screen's calculation runs in.
+// One press of a solving button: the context a screen's calculation runs in.
 //
-// A screen writes its calculation as a plain function of a Calc:
+// A screen writes its calculation as a plain function of a Calc, named `calc`
+// (in the formulas `c` is a side or a circumference):
 //
-//     void calcola(Calc &c) {
+//     void calcola(Calc &calc) {
 //         Value l, d;
-//         if (c.ticked("Check1")) {
-//             l = c.ask("INTRODUCI IL LATO (L) =");
-//             c.formula("Label15", "...");
+//         if (calc.given({"Check1"})) {
+//             l = calc.ask("INTRODUCI IL LATO (L) =");
+//             calc.formula("Label15", "...");
 //         } else {
-//             c.insufficient();
+//             calc.insufficient();
 //         }
 //         d = l * pow(3, 0.5);
-//         c.show("Label5", l);
-//         c.show("Label7", d);
+//         calc.show("Label5", l);
+//         calc.show("Label7", d);
 //     }
 //
 // Failing arithmetic throws CalcError; runCalcola() catches it, empties the
-// result labels of the press and reports the failure once.
+// result labels of the press and reports the failure once. A control name the
+// screen does not declare throws UndeclaredControl: a programming error.
 #pragma once
 
 #include "failure.h"
@@ -24,10 +26,15 @@
 #include "value.h"
 
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace solver {
+
+struct SolverScreen;
+struct SolveButton;
 
 // What the window offers a calculation: implemented by the user interface.
 class Host {
@@ -44,14 +51,26 @@ public:
     virtual NumberFormat numberFormat() const = 0;
 };
 
+// The cases a press tested, for checking that every case of a chain can be
+// reached: each entry names the case's tick boxes (with "#2" and so on for a
+// second test of the same boxes in one press) and whether it was taken.
+struct CaseTrace {
+    std::vector<std::pair<std::string, bool>> tested;
+};
+
 class Calc {
 public:
     static constexpr const char *kInsufficient =
         "I DATI INTRODOTTI NON SONO SUFFICIENTI -- RIPROVA ";
 
-    explicit Calc(Host &host);
+    Calc(Host &host, const SolverScreen &screen, CaseTrace *trace = nullptr);
 
-    bool ticked(const std::string &checkBox) const;
+    // One case of the chain: true when every one of its tick boxes is ticked.
+    // Names are control names or the quantities of the screen's tickOf.
+    bool given(std::initializer_list<std::string> boxes);
+    bool given(const std::vector<std::string> &boxes);
+    // Whether one box is ticked (outside a case test).
+    bool ticked(const std::string &box) const;
     // Shows a prompt and returns the answer as typed text.
     Value ask(const std::string &prompt);
     // The insufficient-data message.
@@ -60,22 +79,32 @@ public:
     void formula(const std::string &label, const std::string &text);
     // Writes a fixed caption text to a label.
     void caption(const std::string &label, const std::string &text);
-    // Writes a value to a result label by the display rule.
+    // Writes a value to a result label (or a quantity of the screen's labelOf)
+    // by the display rule.
     void show(const std::string &label, const Value &value);
 
     bool insufficientShown() const { return m_insufficient; }
+    const NumberFormat &format() const { return m_format; }
 
 private:
+    const std::string &tickBox(const std::string &name) const;
+    const std::string &label(const std::string &name) const;
+    const std::string &declared(const std::string &name) const;
+
     Host &m_host;
+    const SolverScreen &m_screen;
+    CaseTrace *m_trace;
     NumberFormat m_format;
+    std::unordered_set<std::string> m_declared;
     bool m_insufficient = false;
 };
 
 using Steps = std::function<void(Calc &)>;
 
-// Runs one press. On a failing step the `results` labels are emptied and the
-// failure is reported, unless the insufficient-data message was already shown
-// during this press.
-void runCalcola(Host &host, const std::vector<std::string> &results, const Steps &steps);
+// Runs one press of `button` on `screen`. On a failing step the button's result
+// labels are emptied and the failure is reported, unless the insufficient-data
+// message was already shown during this press.
+void runCalcola(Host &host, const SolverScreen &screen, const SolveButton &button,
+                CaseTrace *trace = nullptr);
 
 } // namespace solver

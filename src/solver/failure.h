@@ -30,3 +30,15 @@ private:
 };
 
 } // namespace solver
+
+namespace solver {
+
+// A screen's calculation named a control its screen does not declare: a
+// programming error, never a silent no-op.
+class UndeclaredControl : public std::logic_error {
+public:
+    UndeclaredControl(const std::string &screen, const std::string &control)
+        : std::logic_error("screen " + screen + " has no control \"" + control + "\"") {}
+};
+
+} // namespace solver

@@ -1,9 +1,13 @@
 // The description of a solver screen: its controls by role, its texts and its
-// calculation. The user interface builds one generic window from it.
+// calculations. The user interface builds one generic window from it.
+//
+// Descriptions are written with designated initializers, in the order of the
+// members below; roles a screen does not have are left out.
 #pragma once
 
 #include "calc.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -13,6 +17,8 @@ namespace solver {
 struct Control {
     std::string name;
     std::string text;
+
+    bool present() const { return !name.empty(); }
 };
 
 // One row of the results: caption label, then result label.
@@ -22,7 +28,7 @@ struct ResultRow {
     std::string result;       // control name of the result label
 };
 
-// A control beyond the standard roles.
+// A control beyond the standard roles, laid out in the picture column.
 struct Extra {
     enum class Kind { Label, TextBox, Button, Picture };
     Kind kind = Kind::Label;
@@ -33,37 +39,54 @@ struct Extra {
     double x = 0.0, y = 0.0; // its place on that picture, as fractions of its size
 };
 
+// A button that runs a calculation: "Calcola", or one of several "Vai" that
+// each solve a different solid into the same result labels.
+struct SolveButton {
+    std::string name;                  // "Command3"
+    std::string text = "Calcola";
+    Steps steps;
+    // The result labels this button writes, emptied when a step fails; empty
+    // means every result label of the screen.
+    std::vector<std::string> results = {};
+    // A button that solves one of several solids stands under that solid's
+    // name and picture; both empty for a plain "Calcola".
+    Control solidName = {};
+    Control solidPicture = {};  // name, asset file
+};
+
 struct SolverScreen {
     std::string name;      // "Form3"
     std::string caption;   // window caption
     std::string parent;    // screen shown by "Ritorna"
 
-    Control title;                 // the solid's name at the top
+    Control title = {};              // the solid's name at the top (may be absent)
     bool titleIsTextBox = false;
-    Control knownHeading;          // "Cosa conosci ?"
-    std::vector<Control> checks;   // tick boxes, in the order shown
-    Control resultsHeading;        // "Risultati"
-    std::vector<ResultRow> rows;
-    Control formulaHeading;        // "Formule applicate:"
-    std::vector<std::string> formulaLabels;
-    Control picture;               // name, asset file
-    std::vector<Extra> extras;
+    Control knownHeading = {};       // "Cosa conosci ?" / "Devi conoscere :"
+    std::vector<Control> checks = {};    // tick boxes, in the order shown
+    std::vector<Control> knownList = {}; // screens without tick boxes: what is asked
+    Control description = {};        // a long descriptive label
+    Control resultsHeading = {};     // "Risultati"
+    std::vector<ResultRow> rows = {};
+    Control formulaHeading = {};     // "Formule applicate:"
+    std::vector<std::string> formulaLabels = {};
+    Control picture = {};            // name, asset file; absent: no picture box
+    std::vector<Extra> extras = {};
 
-    Control calcolaButton;         // name, "Calcola"
-    Control stampaButton;          // name, "Stampa"
-    Control ritornaButton;         // name, "Ritorna"
-    Control esciButton;            // name, "Esci"
+    std::vector<SolveButton> solvers = {};
+    Control stampaButton = {};       // name, "Stampa"
+    Control ritornaButton = {};      // name, "Ritorna"
+    Control esciButton = {};         // name, "Esci"
 
-    Steps calcola;
+    // Family screens whose control names differ from screen to screen map each
+    // quantity to its controls, so that one calculation serves them all:
+    // calc.given({"r", "h"}) and calc.show("r", r) go through these.
+    std::map<std::string, std::string> tickOf = {};   // quantity -> tick box
+    std::map<std::string, std::string> labelOf = {};  // quantity -> result label
 
-    // The result labels a press of "Calcola" writes.
-    std::vector<std::string> resultLabels() const
-    {
-        std::vector<std::string> out;
-        for (const auto &row : rows)
-            out.push_back(row.result);
-        return out;
-    }
+    // Every control name the window has, in no particular order.
+    std::vector<std::string> declared() const;
+    // The result labels a button writes.
+    std::vector<std::string> resultsOf(const SolveButton &button) const;
 };
 
 } // namespace solver

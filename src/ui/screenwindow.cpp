@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace ui {
 
@@ -27,10 +28,29 @@ void ScreenWindow::closeEvent(QCloseEvent *event)
     closeRequested();
 }
 
+template <class T> T *ScreenWindow::named(T *widget, const QString &name)
+{
+    if (m_controls.contains(name))
+        throw std::logic_error(
+            ("control " + name + " of " + objectName() + " declared twice").toStdString());
+    widget->setObjectName(name);
+    m_controls.insert(name, widget);
+    return widget;
+}
+
+QWidget *ScreenWindow::control(const QString &name) const
+{
+    QWidget *c = m_controls.value(name);
+    if (!c)
+        throw std::logic_error(
+            ("screen " + objectName() + " has no control \"" + name + "\"").toStdString());
+    return c;
+}
+
 QPushButton *ScreenWindow::button(const QString &name, const QString &text)
 {
     auto *b = new QPushButton(text, this);
-    b->setObjectName(name);
+    named(b, name);
     b->setAccessibleName(text.trimmed());
     b->setAutoDefault(false);
     return b;
@@ -39,7 +59,7 @@ QPushButton *ScreenWindow::button(const QString &name, const QString &text)
 ClickLabel *ScreenWindow::label(const QString &name, const QString &text)
 {
     auto *l = new ClickLabel(text, this);
-    l->setObjectName(name);
+    named(l, name);
     l->setAccessibleName(text.trimmed());
     return l;
 }
@@ -47,7 +67,7 @@ ClickLabel *ScreenWindow::label(const QString &name, const QString &text)
 QCheckBox *ScreenWindow::checkBox(const QString &name, const QString &text)
 {
     auto *c = new QCheckBox(text, this);
-    c->setObjectName(name);
+    named(c, name);
     c->setAccessibleName(text.trimmed());
     return c;
 }
@@ -55,17 +75,25 @@ QCheckBox *ScreenWindow::checkBox(const QString &name, const QString &text)
 QLineEdit *ScreenWindow::textBox(const QString &name, const QString &text)
 {
     auto *t = new QLineEdit(text, this);
-    t->setObjectName(name);
+    named(t, name);
     t->setAccessibleName(text.trimmed());
     t->setReadOnly(true);
     return t;
+}
+
+QRadioButton *ScreenWindow::option(const QString &name, const QString &text)
+{
+    auto *o = new QRadioButton(text, this);
+    named(o, name);
+    o->setAccessibleName(text.trimmed());
+    return o;
 }
 
 PictureBox *ScreenWindow::picture(const QString &name, const QString &asset, QSize size,
                                   const QString &description)
 {
     auto *p = new PictureBox(asset, size, this);
-    p->setObjectName(name);
+    named(p, name);
     p->setAccessibleName(description);
     return p;
 }

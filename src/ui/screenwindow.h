@@ -1,11 +1,15 @@
 // A top-level screen of the program: named, shown and hidden by the shell.
 #pragma once
 
+#include <QHash>
 #include <QWidget>
+
+#include <stdexcept>
 
 class QPushButton;
 class QCheckBox;
 class QLineEdit;
+class QRadioButton;
 
 namespace ui {
 
@@ -45,6 +49,7 @@ protected:
     ClickLabel *label(const QString &name, const QString &text);
     QCheckBox *checkBox(const QString &name, const QString &text);
     QLineEdit *textBox(const QString &name, const QString &text);
+    QRadioButton *option(const QString &name, const QString &text);
     PictureBox *picture(const QString &name, const QString &asset, QSize size,
                         const QString &description);
 
@@ -56,7 +61,24 @@ protected:
     // Hide this screen and show another one.
     void goTo(const QString &screen);
 
+    // A control made by the helpers above, by name. An undeclared name is a
+    // programming error: it throws std::logic_error, never passes silently.
+    QWidget *control(const QString &name) const;
+    template <class T> T *control(const QString &name) const
+    {
+        auto *c = qobject_cast<T *>(control(name));
+        if (!c)
+            throw std::logic_error(("control " + name + " of " + objectName()
+                                    + " is not of the kind used").toStdString());
+        return c;
+    }
+    bool hasControl(const QString &name) const { return m_controls.contains(name); }
+
     Navigator &nav;
+
+private:
+    template <class T> T *named(T *widget, const QString &name);
+    QHash<QString, QWidget *> m_controls;
 };
 
 } // namespace ui

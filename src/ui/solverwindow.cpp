@@ -41,22 +41,68 @@ void SolverWindow::build()
     outer->setSpacing(8);
 
     // Title
-    QWidget *title;
-    if (s.titleIsTextBox) {
-        auto *t = textBox(q(s.title.name), q(s.title.text));
-        t->setAlignment(Qt::AlignCenter);
-        t->setMaximumWidth(320);
-        title = t;
-    } else {
-        auto *l = label(q(s.title.name), q(s.title.text));
-        l->setAlignment(Qt::AlignCenter);
-        title = l;
+    if (s.title.present()) {
+        QWidget *title;
+        if (s.titleIsTextBox) {
+            auto *t = textBox(q(s.title.name), q(s.title.text));
+            t->setAlignment(Qt::AlignCenter);
+            t->setMaximumWidth(320);
+            title = t;
+        } else {
+            auto *l = label(q(s.title.name), q(s.title.text));
+            l->setAlignment(Qt::AlignCenter);
+            title = l;
+        }
+        QFont tf = title->font();
+        tf.setPointSizeF(tf.pointSizeF() * 1.6);
+        tf.setBold(true);
+        title->setFont(tf);
+        outer->addWidget(title, 0, Qt::AlignHCenter);
     }
-    QFont tf = title->font();
-    tf.setPointSizeF(tf.pointSizeF() * 1.6);
-    tf.setBold(true);
-    title->setFont(tf);
-    outer->addWidget(title, 0, Qt::AlignHCenter);
+
+    // Solids solved by their own buttons stand in a row: name, picture, button.
+    QList<QPushButton *> solveButtons;
+    auto solveButton = [&](const solver::SolveButton &b) {
+        auto *button = this->button(q(b.name), q(b.text));
+        button->setMinimumHeight(30);
+        connect(button, &QPushButton::clicked, this, [this, &b] { solve(b); });
+        solveButtons.append(button);
+        return button;
+    };
+    QHBoxLayout *solids = nullptr;
+    for (const auto &b : s.solvers) {
+        if (!b.solidName.present() && !b.solidPicture.present())
+            continue;
+        if (!solids) {
+            solids = new QHBoxLayout;
+            solids->setSpacing(14);
+            outer->addLayout(solids);
+        }
+        auto *column = new QVBoxLayout;
+        if (b.solidName.present()) {
+            auto *name = label(q(b.solidName.name), q(b.solidName.text));
+            name->setAlignment(Qt::AlignCenter);
+            makeHeading(name);
+            column->addWidget(name);
+        }
+        if (b.solidPicture.present())
+            column->addWidget(picture(q(b.solidPicture.name), q(b.solidPicture.text),
+                                      QSize(170, 140),
+                                      QStringLiteral("Figura: ") + q(b.solidName.text).trimmed()),
+                              0, Qt::AlignHCenter);
+        auto *button = solveButton(b);
+        button->setAccessibleName(q(b.text) + QStringLiteral(": ")
+                                  + q(b.solidName.text).trimmed());
+        column->addWidget(button, 0, Qt::AlignHCenter);
+        solids->addLayout(column);
+    }
+
+    if (s.description.present()) {
+        auto *d = label(q(s.description.name), q(s.description.text));
+        d->setWordWrap(true);
+        d->setMinimumWidth(560);
+        outer->addWidget(d);
+    }
 
     auto *middle = new QHBoxLayout;
     middle->setSpacing(18);
@@ -65,9 +111,9 @@ void SolverWindow::build()
     // Pictures, and the controls that stand beside them.
     auto *pictures = new QVBoxLayout;
     pictures->setSpacing(6);
-    auto *main = picture(q(s.picture.name), q(s.picture.text), QSize(264, 220),
-                         QStringLiteral("Figura: ") + q(s.caption));
-    pictures->addWidget(main);
+    if (s.picture.present())
+        pictures->addWidget(picture(q(s.picture.name), q(s.picture.text), QSize(264, 220),
+                                    QStringLiteral("Figura: ") + q(s.caption)));
     for (const auto &e : s.extras) {
         QWidget *w = nullptr;
         switch (e.kind) {
@@ -87,41 +133,45 @@ void SolverWindow::build()
         case solver::Extra::Kind::Button: {
             auto *b = button(q(e.name), q(e.text));
             const QString target = q(e.opens);
+            if (!nav.exists(target))
+                throw std::logic_error(("button " + q(e.name) + " of " + q(s.name)
+                                        + " opens unknown screen " + target)
+                                           .toStdString());
             connect(b, &QPushButton::clicked, this, [this, target] { goTo(target); });
             w = b;
             break;
         }
         }
         if (!e.onPicture.empty()) {
-            auto *host = findChild<QWidget *>(q(e.onPicture));
-            if (host) {
-                w->setParent(host);
-                w->adjustSize();
-                if (auto *t = qobject_cast<QLineEdit *>(w))
-                    t->setFixedWidth(t->fontMetrics().horizontalAdvance(t->text()) + 14);
-                w->move(int(e.x * host->sizeHint().width()),
-                        int(e.y * host->sizeHint().height()));
-                continue;
-            }
+            auto *host = control(q(e.onPicture));
+            w->setParent(host);
+            w->adjustSize();
+            if (auto *t = qobject_cast<QLineEdit *>(w))
+                t->setFixedWidth(t->fontMetrics().horizontalAdvance(t->text()) + 14);
+            w->move(int(e.x * host->sizeHint().width()), int(e.y * host->sizeHint().height()));
+            continue;
         }
         pictures->addWidget(w, 0, Qt::AlignLeft);
     }
     pictures->addStretch();
     middle->addLayout(pictures);
 
-    // Known quantities and "Calcola".
+    // Known quantities (tick boxes, or the list of what is asked) and "Calcola".
     auto *known = new QVBoxLayout;
     known->setSpacing(4);
-    auto *kh = label(q(s.knownHeading.name), q(s.knownHeading.text));
-    makeHeading(kh);
-    known->addWidget(kh);
+    if (s.knownHeading.present()) {
+        auto *kh = label(q(s.knownHeading.name), q(s.knownHeading.text));
+        makeHeading(kh);
+        known->addWidget(kh);
+    }
     for (const auto &c : s.checks)
         known->addWidget(checkBox(q(c.name), q(c.text)));
+    for (const auto &k : s.knownList)
+        known->addWidget(label(q(k.name), q(k.text)));
     known->addSpacing(8);
-    auto *calc = button(q(s.calcolaButton.name), q(s.calcolaButton.text));
-    calc->setMinimumHeight(32);
-    connect(calc, &QPushButton::clicked, this, [this] { calcola(); });
-    known->addWidget(calc);
+    for (const auto &b : s.solvers)
+        if (!b.solidName.present() && !b.solidPicture.present())
+            known->addWidget(solveButton(b));
     known->addStretch();
     middle->addLayout(known);
 
@@ -129,9 +179,11 @@ void SolverWindow::build()
     auto *results = new QGridLayout;
     results->setHorizontalSpacing(8);
     results->setVerticalSpacing(4);
-    auto *rh = label(q(s.resultsHeading.name), q(s.resultsHeading.text));
-    makeHeading(rh);
-    results->addWidget(rh, 0, 0, 1, 2);
+    if (s.resultsHeading.present()) {
+        auto *rh = label(q(s.resultsHeading.name), q(s.resultsHeading.text));
+        makeHeading(rh);
+        results->addWidget(rh, 0, 0, 1, 2);
+    }
     int row = 1;
     for (const auto &r : s.rows) {
         auto *cap = label(q(r.caption), q(r.captionText));
@@ -148,9 +200,11 @@ void SolverWindow::build()
     middle->addLayout(results, 1);
 
     // Formulas.
-    auto *fh = label(q(s.formulaHeading.name), q(s.formulaHeading.text));
-    makeHeading(fh);
-    outer->addWidget(fh);
+    if (s.formulaHeading.present()) {
+        auto *fh = label(q(s.formulaHeading.name), q(s.formulaHeading.text));
+        makeHeading(fh);
+        outer->addWidget(fh);
+    }
     for (const auto &name : s.formulaLabels) {
         auto *f = label(q(name), QString());
         f->setWordWrap(true);
@@ -164,19 +218,28 @@ void SolverWindow::build()
     // Common buttons.
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(stampa(q(s.stampaButton.name)));
-    buttons->addWidget(ritorna(q(s.ritornaButton.name), q(s.parent)));
-    buttons->addWidget(esci(q(s.esciButton.name), q(s.esciButton.text)));
+    QPushButton *first = nullptr;
+    if (s.stampaButton.present())
+        buttons->addWidget(first = stampa(q(s.stampaButton.name)));
+    if (s.ritornaButton.present())
+        buttons->addWidget(ritorna(q(s.ritornaButton.name), q(s.parent)));
+    if (s.esciButton.present())
+        buttons->addWidget(esci(q(s.esciButton.name), q(s.esciButton.text)));
     outer->addLayout(buttons);
 
-    // Keyboard order: ticks, Calcola, then the common buttons.
-    setTabOrder(calc, findChild<QPushButton *>(q(s.stampaButton.name)));
+    // Keyboard order: ticks, the solving buttons, then the common buttons.
+    if (first && !solveButtons.isEmpty())
+        setTabOrder(solveButtons.last(), first);
+
+    // Every name the calculations may use must exist in the window.
+    for (const auto &name : s.declared())
+        control(q(name));
 }
 
-void SolverWindow::calcola()
+void SolverWindow::solve(const solver::SolveButton &button)
 {
     try {
-        solver::runCalcola(*this, m_screen.resultLabels(), m_screen.calcola);
+        solver::runCalcola(*this, m_screen, button);
     } catch (const std::exception &e) {
         platform().message(this, QStringLiteral("Errore imprevisto: %1").arg(
                                      QString::fromLocal8Bit(e.what())));
@@ -185,10 +248,9 @@ void SolverWindow::calcola()
     }
 }
 
-bool SolverWindow::ticked(const std::string &control) const
+bool SolverWindow::ticked(const std::string &name) const
 {
-    const auto *c = findChild<QCheckBox *>(q(control));
-    return c && c->isChecked();
+    return control<QCheckBox>(q(name))->isChecked();
 }
 
 std::string SolverWindow::prompt(const std::string &text)
@@ -201,13 +263,15 @@ void SolverWindow::message(const std::string &text)
     platform().message(this, q(text));
 }
 
-void SolverWindow::setText(const std::string &control, const std::string &text)
+void SolverWindow::setText(const std::string &name, const std::string &text)
 {
-    const QString name = q(control);
-    if (auto *l = findChild<QLabel *>(name))
+    QWidget *c = control(q(name));
+    if (auto *l = qobject_cast<QLabel *>(c))
         l->setText(q(text));
-    else if (auto *t = findChild<QLineEdit *>(name))
+    else if (auto *t = qobject_cast<QLineEdit *>(c))
         t->setText(q(text));
+    else
+        throw std::logic_error("control " + name + " of " + m_screen.name + " shows no text");
 }
 
 void SolverWindow::failure(const solver::CalcError &error)

@@ -13,8 +13,8 @@ class SolverWindow : public ScreenWindow, public solver::Host {
 public:
     SolverWindow(const solver::SolverScreen &screen, Navigator &navigator);
 
-    // Runs "Calcola".
-    void calcola();
+    // Runs a solving button ("Calcola", or one of several "Vai").
+    void solve(const solver::SolveButton &button);
 
     // solver::Host
     bool ticked(const std::string &control) const override;

@@ -1,5 +1,5 @@
 // The right circular cone: two known quantities out of nine give all the others.
-#include "solids/solids.h"
+#include "elementary.h"
 
 namespace solids {
 
@@ -22,7 +22,7 @@ const char *const kFormulaRadiusHeight =
 const char *const kFormulaDiameterHeight =
     "(r=d/2):  (C=d*3,14): (a=SQR(r^2+h^2)): (AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)";
 
-void calcola(Calc &c)
+void calcola(Calc &calc)
 {
     Value r, d, C, h, a, AL, AT, V, AB;
 
@@ -35,9 +35,9 @@ void calcola(Calc &c)
     const auto totalAreaNumeric = [&] { AT = AL * 1 + AB * 1; };
     const auto volume = [&] { V = AB * h / 3; };
 
-    if (c.ticked("Check1") && c.ticked("Check4")) {
-        r = c.ask(kRadius);
-        h = c.ask(kHeight);
+    if (calc.given({"Check1", "Check4"})) {
+        r = calc.ask(kRadius);
+        h = calc.ask(kHeight);
         d = 2 * r;
         C = d * 3.14;
         apothem();
@@ -45,10 +45,10 @@ void calcola(Calc &c)
         baseArea();
         totalArea();
         volume();
-        c.formula("Label6", kFormulaRadiusHeight);
-    } else if (c.ticked("Check2") && c.ticked("Check4")) {
-        d = c.ask(kDiameter);
-        h = c.ask(kHeight);
+        calc.formula("Label6", kFormulaRadiusHeight);
+    } else if (calc.given({"Check2", "Check4"})) {
+        d = calc.ask(kDiameter);
+        h = calc.ask(kHeight);
         r = d / 2;
         C = d * 3.14;
         apothem();
@@ -56,10 +56,10 @@ void calcola(Calc &c)
         baseArea();
         totalArea();
         volume();
-        c.formula("Label6", kFormulaDiameterHeight);
-    } else if (c.ticked("Check3") && c.ticked("Check4")) {
-        C = c.ask("INTRODUCI LA CIRCONFERENZA (c) =");
-        h = c.ask(kHeight);
+        calc.formula("Label6", kFormulaDiameterHeight);
+    } else if (calc.given({"Check3", "Check4"})) {
+        C = calc.ask("INTRODUCI LA CIRCONFERENZA (c) =");
+        h = calc.ask(kHeight);
         r = C / 6.28;
         d = 2 * r;
         apothem();
@@ -67,10 +67,10 @@ void calcola(Calc &c)
         baseArea();
         totalArea();
         volume();
-        c.formula("Label6", kFormulaDiameterHeight);
-    } else if (c.ticked("Check5") && c.ticked("Check4")) {
-        a = c.ask(kApothem);
-        h = c.ask(kHeight);
+        calc.formula("Label6", kFormulaDiameterHeight);
+    } else if (calc.given({"Check5", "Check4"})) {
+        a = calc.ask(kApothem);
+        h = calc.ask(kHeight);
         r = pow(pow(a, 2) - pow(h, 2), 0.5);
         d = r * 2;
         C = d * 3.14;
@@ -78,11 +78,11 @@ void calcola(Calc &c)
         baseArea();
         totalArea();
         volume();
-        c.formula("Label6", "(r=SQR(a^2-h^2))  :d=r*2:  (C=d*3,14): (AB=r*r*3,14): (AL=C*a/2): "
+        calc.formula("Label6", "(r=SQR(a^2-h^2))  :d=r*2:  (C=d*3,14): (AB=r*r*3,14): (AL=C*a/2): "
                             "(AT=AL+AB): ( V=AB*h/3)");
-    } else if (c.ticked("Check9") && c.ticked("Check4")) {
-        AB = c.ask(kBaseArea);
-        h = c.ask(kHeight);
+    } else if (calc.given({"Check9", "Check4"})) {
+        AB = calc.ask(kBaseArea);
+        h = calc.ask(kHeight);
         r = pow(AB / 3.14, 0.5);
         d = r * 2;
         C = d * 3.14;
@@ -90,11 +90,11 @@ void calcola(Calc &c)
         lateralArea();
         totalArea();
         volume();
-        c.formula("Label6", "(r=SQR(AB/3,14))  :d=r*2: (a=SQR(h^2+r^2)): (C=d*3,14): "
+        calc.formula("Label6", "(r=SQR(AB/3,14))  :d=r*2: (a=SQR(h^2+r^2)): (C=d*3,14): "
                             "(AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
-    } else if (c.ticked("Check5") && c.ticked("Check9")) {
-        a = c.ask(kApothem);
-        AB = c.ask(kBaseArea);
+    } else if (calc.given({"Check5", "Check9"})) {
+        a = calc.ask(kApothem);
+        AB = calc.ask(kBaseArea);
         r = pow(AB / 3.14, 0.5);
         d = r * 2;
         C = d * 3.14;
@@ -102,11 +102,11 @@ void calcola(Calc &c)
         lateralArea();
         totalArea();
         volume();
-        c.formula("Label6", "(r=SQR(AB/3,14))  :d=r*2: (h=SQR(a^2+r^2)): (C=d*3,14): "
+        calc.formula("Label6", "(r=SQR(AB/3,14))  :d=r*2: (h=SQR(a^2+r^2)): (C=d*3,14): "
                             "(AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
-    } else if (c.ticked("Check5") && c.ticked("Check3")) {
-        a = c.ask(kApothem);
-        C = c.ask("INTRODUCI LA CIRCONFERENZA (C) =");
+    } else if (calc.given({"Check5", "Check3"})) {
+        a = calc.ask(kApothem);
+        C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
         r = C / 6.28;
         d = r * 2;
         height();
@@ -114,11 +114,11 @@ void calcola(Calc &c)
         lateralArea();
         totalArea();
         volume();
-        c.formula("Label6", "(r=C/6,28))  :d=r*2: (h=SQR(a^2+r^2)): (AB=r*r*3,14): (AL=C*a/2): "
+        calc.formula("Label6", "(r=C/6,28))  :d=r*2: (h=SQR(a^2+r^2)): (AB=r*r*3,14): (AL=C*a/2): "
                             "(AT=AL+AB): ( V=AB*h/3)");
-    } else if (c.ticked("Check5") && c.ticked("Check6")) {
-        a = c.ask(kApothem);
-        AL = c.ask(kLateralArea);
+    } else if (calc.given({"Check5", "Check6"})) {
+        a = calc.ask(kApothem);
+        AL = calc.ask(kLateralArea);
         C = 2 * AL / a;
         r = C / 6.28;
         d = r * 2;
@@ -126,11 +126,11 @@ void calcola(Calc &c)
         baseArea();
         totalArea();
         volume();
-        c.formula("Label6", "(C=2*AL/a)) :(r=C/6,28) :d=r*2: (h=SQR(a^2-r^2)): (AB=r*r*3,14): "
+        calc.formula("Label6", "(C=2*AL/a)) :(r=C/6,28) :d=r*2: (h=SQR(a^2-r^2)): (AB=r*r*3,14): "
                             "(AT=AL+AB): ( V=AB*h/3)");
-    } else if (c.ticked("Check6") && c.ticked("Check3")) {
-        AL = c.ask(kLateralArea);
-        C = c.ask("INTRODUCI LA CIRCONFERENZA (c) =");
+    } else if (calc.given({"Check6", "Check3"})) {
+        AL = calc.ask(kLateralArea);
+        C = calc.ask("INTRODUCI LA CIRCONFERENZA (c) =");
         a = 2 * AL / C;
         r = C / 6.28;
         d = r * 2;
@@ -138,11 +138,11 @@ void calcola(Calc &c)
         baseArea();
         totalArea();
         volume();
-        c.formula("Label6", "(a=2*AL/C) : (r=C/6,28) :d=r*2: (h=SQR(a^2-r^2)): (AB=r*r*3,14): "
+        calc.formula("Label6", "(a=2*AL/C) : (r=C/6,28) :d=r*2: (h=SQR(a^2-r^2)): (AB=r*r*3,14): "
                             "(AT=AL+AB): ( V=AB*h/3)");
-    } else if (c.ticked("Check6") && c.ticked("Check1")) {
-        AL = c.ask(kLateralArea);
-        r = c.ask(kRadius);
+    } else if (calc.given({"Check6", "Check1"})) {
+        AL = calc.ask(kLateralArea);
+        r = calc.ask(kRadius);
         C = r * 6.28;
         a = 2 * AL / C;
         d = r * 2;
@@ -150,11 +150,11 @@ void calcola(Calc &c)
         baseArea();
         totalArea();
         volume();
-        c.formula("Label6", "(C=r*6,28) : (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): (AB=r*r*3,14): "
+        calc.formula("Label6", "(C=r*6,28) : (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): (AB=r*r*3,14): "
                             "(AT=AL+AB): ( V=AB*h/3)");
-    } else if (c.ticked("Check6") && c.ticked("Check2")) {
-        AL = c.ask(kLateralArea);
-        d = c.ask("INTRODUCI IL DIAMETRO (D) =");
+    } else if (calc.given({"Check6", "Check2"})) {
+        AL = calc.ask(kLateralArea);
+        d = calc.ask("INTRODUCI IL DIAMETRO (D) =");
         r = d / 2;
         C = r * 6.28;
         a = 2 * AL / C;
@@ -162,11 +162,11 @@ void calcola(Calc &c)
         baseArea();
         totalArea();
         volume();
-        c.formula("Label6", "(r=D/2) : (C=d*3,14): (a=2*AL/C) : (h=SQR(a^2-r^2)): (AB=r*r*3,14): "
+        calc.formula("Label6", "(r=D/2) : (C=d*3,14): (a=2*AL/C) : (h=SQR(a^2-r^2)): (AB=r*r*3,14): "
                             "(AT=AL+AB): ( V=AB*h/3)");
-    } else if (c.ticked("Check6") && c.ticked("Check9")) {
-        AL = c.ask(kLateralArea);
-        AB = c.ask(kBaseArea);
+    } else if (calc.given({"Check6", "Check9"})) {
+        AL = calc.ask(kLateralArea);
+        AB = calc.ask(kBaseArea);
         r = pow(AB / 3.14, 0.5);
         C = r * 6.28;
         a = 2 * AL / C;
@@ -174,11 +174,11 @@ void calcola(Calc &c)
         height();
         totalAreaNumeric();
         volume();
-        c.formula("Label6", "(r=SQR(AB/3,14)) :( C=r*6,28): (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): "
+        calc.formula("Label6", "(r=SQR(AB/3,14)) :( C=r*6,28): (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): "
                             "(AT=AL+AB): ( V=AB*h/3)");
-    } else if (c.ticked("Check6") && c.ticked("Check7")) {
-        AL = c.ask(kLateralArea);
-        AT = c.ask(kTotalArea);
+    } else if (calc.given({"Check6", "Check7"})) {
+        AL = calc.ask(kLateralArea);
+        AT = calc.ask(kTotalArea);
         AB = AT - AL;
         r = pow(AB / 3.14, 0.5);
         C = r * 6.28;
@@ -186,11 +186,11 @@ void calcola(Calc &c)
         d = r * 2;
         height();
         volume();
-        c.formula("Label6", "(AB=AT-AL) : r=SQR(AB/3,14): (C=r*6,28): (a=2*AL/C) :d=r*2: "
+        calc.formula("Label6", "(AB=AT-AL) : r=SQR(AB/3,14): (C=r*6,28): (a=2*AL/C) :d=r*2: "
                             "(h=SQR(a^2-r^2)): ( V=AB*h/3)");
-    } else if (c.ticked("Check9") && c.ticked("Check7")) {
-        AB = c.ask(kBaseArea);
-        AT = c.ask(kTotalArea);
+    } else if (calc.given({"Check9", "Check7"})) {
+        AB = calc.ask(kBaseArea);
+        AT = calc.ask(kTotalArea);
         AL = AT - AB;
         r = pow(AB / 3.14, 0.5);
         C = r * 6.28;
@@ -198,11 +198,11 @@ void calcola(Calc &c)
         d = r * 2;
         height();
         volume();
-        c.formula("Label6", "(AL=AT-AB) : r=SQR(AB/3,14): (C=r*6,28): (a=2*AL/C) :d=r*2: "
+        calc.formula("Label6", "(AL=AT-AB) : r=SQR(AB/3,14): (C=r*6,28): (a=2*AL/C) :d=r*2: "
                             "(h=SQR(a^2-r^2)): ( V=AB*h/3)");
-    } else if (c.ticked("Check1") && c.ticked("Check7")) {
-        r = c.ask(kRadius);
-        AT = c.ask(kTotalArea);
+    } else if (calc.given({"Check1", "Check7"})) {
+        r = calc.ask(kRadius);
+        AT = calc.ask(kTotalArea);
         baseArea();
         AL = AT - AB;
         C = r * 6.28;
@@ -210,11 +210,11 @@ void calcola(Calc &c)
         d = r * 2;
         height();
         volume();
-        c.formula("Label6", "(AB=r*r*3,14) :(AL=AT-AB): (C=r*6,28): (a=2*AL/C) :d=r*2: "
+        calc.formula("Label6", "(AB=r*r*3,14) :(AL=AT-AB): (C=r*6,28): (a=2*AL/C) :d=r*2: "
                             "(h=SQR(a^2-r^2)): ( V=AB*h/3)");
-    } else if (c.ticked("Check2") && c.ticked("Check7")) {
-        d = c.ask(kDiameter);
-        AT = c.ask(kTotalArea);
+    } else if (calc.given({"Check2", "Check7"})) {
+        d = calc.ask(kDiameter);
+        AT = calc.ask(kTotalArea);
         r = d / 2;
         baseArea();
         AL = AT - AB;
@@ -222,11 +222,11 @@ void calcola(Calc &c)
         a = 2 * AL / C;
         height();
         volume();
-        c.formula("Label6", "(r=d/2): (AB=r*r*3,14) :(AL=AT-AB): (C=r*6,28): (a=2*AL/C) : "
+        calc.formula("Label6", "(r=d/2): (AB=r*r*3,14) :(AL=AT-AB): (C=r*6,28): (a=2*AL/C) : "
                             "(h=SQR(a^2-r^2)): ( V=AB*h/3)");
-    } else if (c.ticked("Check3") && c.ticked("Check7")) {
-        C = c.ask("INTRODUCI LA CIRCONFERENZA (C) =");
-        AT = c.ask(kTotalArea);
+    } else if (calc.given({"Check3", "Check7"})) {
+        C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
+        AT = calc.ask(kTotalArea);
         r = C / 6.28;
         d = 2 * r;
         baseArea();
@@ -234,11 +234,11 @@ void calcola(Calc &c)
         a = 2 * AL / C;
         height();
         volume();
-        c.formula("Label6", "(r=C/6,28): (d=2*r): (AB=r*r*3,14) :(AL=AT-AB): (a=2*AL/C) : "
+        calc.formula("Label6", "(r=C/6,28): (d=2*r): (AB=r*r*3,14) :(AL=AT-AB): (a=2*AL/C) : "
                             "(h=SQR(a^2-r^2)): ( V=AB*h/3)");
-    } else if (c.ticked("Check1") && c.ticked("Check8")) {
-        r = c.ask(kRadius);
-        V = c.ask(kVolume);
+    } else if (calc.given({"Check1", "Check8"})) {
+        r = calc.ask(kRadius);
+        V = calc.ask(kVolume);
         AB = r * r * 3.14;
         C = r * 6.28;
         d = 2 * r;
@@ -246,11 +246,11 @@ void calcola(Calc &c)
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
         lateralArea();
         totalAreaNumeric();
-        c.formula("Label6", "(AB=r*r*3,14) :(C=r*6,28): (d=2*r):(h=3*V/AB):(a=(SQR(h^2+r^2)): "
+        calc.formula("Label6", "(AB=r*r*3,14) :(C=r*6,28): (d=2*r):(h=3*V/AB):(a=(SQR(h^2+r^2)): "
                             "(AL=C*a/2) :(AT=AL+AB)");
-    } else if (c.ticked("Check2") && c.ticked("Check8")) {
-        d = c.ask(kDiameter);
-        V = c.ask(kVolume);
+    } else if (calc.given({"Check2", "Check8"})) {
+        d = calc.ask(kDiameter);
+        V = calc.ask(kVolume);
         r = d / 2;
         AB = r * r * 3.14;
         C = r * 6.28;
@@ -259,11 +259,11 @@ void calcola(Calc &c)
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
         lateralArea();
         totalAreaNumeric();
-        c.formula("Label6", "(r=d/2): (AB=r*r*3,14) : (C=r*6,28): (h=3*V/AB): "
+        calc.formula("Label6", "(r=d/2): (AB=r*r*3,14) : (C=r*6,28): (h=3*V/AB): "
                             "(a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
-    } else if (c.ticked("Check3") && c.ticked("Check8")) {
-        C = c.ask("INTRODUCI LA CIRCONFERENZA (C) =");
-        V = c.ask(kVolume);
+    } else if (calc.given({"Check3", "Check8"})) {
+        C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
+        V = calc.ask(kVolume);
         r = C / 6.28;
         AB = r * r * 3.14;
         d = 2 * r;
@@ -271,11 +271,11 @@ void calcola(Calc &c)
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
         lateralArea();
         totalAreaNumeric();
-        c.formula("Label6", "(r=C/6,28): (AB=r*r*3,14) :(d=2*r): (C=r*6,28): (h=3*V/AB): "
+        calc.formula("Label6", "(r=C/6,28): (AB=r*r*3,14) :(d=2*r): (C=r*6,28): (h=3*V/AB): "
                             "(a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
-    } else if (c.ticked("Check4") && c.ticked("Check8")) {
-        h = c.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h) =");
-        V = c.ask(kVolume);
+    } else if (calc.given({"Check4", "Check8"})) {
+        h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h) =");
+        V = calc.ask(kVolume);
         AB = 3 * V / h;
         r = pow(AB / 3.14, 0.5);
         d = 2 * r;
@@ -283,11 +283,11 @@ void calcola(Calc &c)
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
         lateralArea();
         totalAreaNumeric();
-        c.formula("Label6", "(AB=3*V/h): (r=SQR(AB/3,14)) :(d=2*r): (C=r*6,28): "
+        calc.formula("Label6", "(AB=3*V/h): (r=SQR(AB/3,14)) :(d=2*r): (C=r*6,28): "
                             "(a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
-    } else if (c.ticked("Check9") && c.ticked("Check8")) {
-        AB = c.ask(kBaseArea);
-        V = c.ask(kVolume);
+    } else if (calc.given({"Check9", "Check8"})) {
+        AB = calc.ask(kBaseArea);
+        V = calc.ask(kVolume);
         r = pow(AB / 3.14, 0.5);
         d = 2 * r;
         C = 2 * r * 3.14;
@@ -295,11 +295,11 @@ void calcola(Calc &c)
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
         lateralArea();
         totalAreaNumeric();
-        c.formula("Label6", " (r=SQR(AB/3,14)) :(d=2*r): (C=r*6,28): (h=3*V/AB): "
+        calc.formula("Label6", " (r=SQR(AB/3,14)) :(d=2*r): (C=r*6,28): (h=3*V/AB): "
                             "(a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
-    } else if (c.ticked("Check1") && c.ticked("Check5")) {
-        r = c.ask(kRadius);
-        a = c.ask(kApothem);
+    } else if (calc.given({"Check1", "Check5"})) {
+        r = calc.ask(kRadius);
+        a = calc.ask(kApothem);
         d = 2 * r;
         C = d * 3.14;
         height();
@@ -307,11 +307,11 @@ void calcola(Calc &c)
         baseArea();
         totalArea();
         volume();
-        c.formula("Label6", "(d=2*r):  (C=d*3,14): (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AL=C*a/2): "
+        calc.formula("Label6", "(d=2*r):  (C=d*3,14): (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AL=C*a/2): "
                             "(AT=AL+AB): ( V=AB*h/3)");
-    } else if (c.ticked("Check2") && c.ticked("Check5")) {
-        d = c.ask(kDiameter);
-        a = c.ask(kApothem);
+    } else if (calc.given({"Check2", "Check5"})) {
+        d = calc.ask(kDiameter);
+        a = calc.ask(kApothem);
         r = d / 2;
         C = d * 3.14;
         height();
@@ -319,68 +319,64 @@ void calcola(Calc &c)
         baseArea();
         totalArea();
         volume();
-        c.formula("Label6", "(r=d/2):  (C=d*3,14): (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AL=C*a/2): "
+        calc.formula("Label6", "(r=d/2):  (C=d*3,14): (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AL=C*a/2): "
                             "(AT=AL+AB): ( V=AB*h/3)");
     } else {
-        c.insufficient();
+        calc.insufficient();
     }
 
-    c.show("Label3(13)", r);
-    c.show("Label3(8)", d);
-    c.show("Label3(9)", C);
-    c.show("Label3(10)", h);
-    c.show("Label3(11)", a);
-    c.show("Label3(12)", AL);
-    c.show("Label3(14)", AT);
-    c.show("Label3(15)", V);
-    c.show("Label3(17)", AB);
+    calc.show("Label3(13)", r);
+    calc.show("Label3(8)", d);
+    calc.show("Label3(9)", C);
+    calc.show("Label3(10)", h);
+    calc.show("Label3(11)", a);
+    calc.show("Label3(12)", AL);
+    calc.show("Label3(14)", AT);
+    calc.show("Label3(15)", V);
+    calc.show("Label3(17)", AB);
 }
 
 } // namespace
 
-const SolverScreen &cone()
+SolverScreen cone()
 {
-    static const SolverScreen screen = [] {
-        SolverScreen s;
-        s.name = "Form12";
-        s.caption = "CONO";
-        s.parent = "Form1";
-        s.title = {"Label1(0)", " CONO"};
-        s.knownHeading = {"Label2", "Cosa conosci ?"};
-        s.checks = {
-            {"Check1", "Raggio (r)"},
-            {"Check2", "Diametro (d)"},
-            {"Check3", "Circonferenza (C)"},
-            {"Check4", "Altezza (h)"},
-            {"Check5", "Apotema (a)"},
-            {"Check6", "Area Laterale (AL)"},
-            {"Check7", "Area Totale (AT)"},
-            {"Check8", "Volume (V)"},
-            {"Check9", "Area di base (AB)"},
-        };
-        s.resultsHeading = {"Label1(1)", "Risultati"};
-        s.rows = {
-            {"Label3(0)", "Raggio (r)              =", "Label3(13)"},
-            {"Label3(1)", "Diametro (d)          =", "Label3(8)"},
-            {"Label3(2)", "Circonferenza (C)   =", "Label3(9)"},
-            {"Label3(3)", "Altezza (h)             =", "Label3(10)"},
-            {"Label3(4)", "Apotema (a)           =", "Label3(11)"},
-            {"Label3(5)", "Area Laterale (AL) =", "Label3(12)"},
-            {"Label3(6)", "Area Totale (AT)          =", "Label3(14)"},
-            {"Label3(7)", "Volume (V)           =", "Label3(15)"},
-            {"Label3(16)", "Area di Base (AB)      =", "Label3(17)"},
-        };
-        s.formulaHeading = {"Label5", "Formule applicate"};
-        s.formulaLabels = {"Label6"};
-        s.picture = {"Picture3", "cono.svg"};
-        s.calcolaButton = {"Command1", "Calcola"};
-        s.stampaButton = {"Command4", "Stampa"};
-        s.ritornaButton = {"Command3", "Ritorna"};
-        s.esciButton = {"Command2", "Esci"};
-        s.calcola = calcola;
-        return s;
-    }();
-    return screen;
+    SolverScreen s;
+    s.name = "Form12";
+    s.caption = "CONO";
+    s.parent = "Form1";
+    s.title = {"Label1(0)", " CONO"};
+    s.knownHeading = {"Label2", "Cosa conosci ?"};
+    s.checks = {
+        {"Check1", "Raggio (r)"},
+        {"Check2", "Diametro (d)"},
+        {"Check3", "Circonferenza (C)"},
+        {"Check4", "Altezza (h)"},
+        {"Check5", "Apotema (a)"},
+        {"Check6", "Area Laterale (AL)"},
+        {"Check7", "Area Totale (AT)"},
+        {"Check8", "Volume (V)"},
+        {"Check9", "Area di base (AB)"},
+    };
+    s.resultsHeading = {"Label1(1)", "Risultati"};
+    s.rows = {
+        {"Label3(0)", "Raggio (r)              =", "Label3(13)"},
+        {"Label3(1)", "Diametro (d)          =", "Label3(8)"},
+        {"Label3(2)", "Circonferenza (C)   =", "Label3(9)"},
+        {"Label3(3)", "Altezza (h)             =", "Label3(10)"},
+        {"Label3(4)", "Apotema (a)           =", "Label3(11)"},
+        {"Label3(5)", "Area Laterale (AL) =", "Label3(12)"},
+        {"Label3(6)", "Area Totale (AT)          =", "Label3(14)"},
+        {"Label3(7)", "Volume (V)           =", "Label3(15)"},
+        {"Label3(16)", "Area di Base (AB)      =", "Label3(17)"},
+    };
+    s.formulaHeading = {"Label5", "Formule applicate"};
+    s.formulaLabels = {"Label6"};
+    s.picture = {"Picture3", "cono.svg"};
+    s.stampaButton = {"Command4", "Stampa"};
+    s.ritornaButton = {"Command3", "Ritorna"};
+    s.esciButton = {"Command2", "Esci"};
+    s.solvers = {{"Command1", "Calcola", calcola}};
+    return s;
 }
 
 } // namespace solids

@@ -1,5 +1,5 @@
 // The cube: one known quantity gives the side, the side gives everything else.
-#include "solids/solids.h"
+#include "elementary.h"
 
 namespace solids {
 
@@ -7,36 +7,36 @@ using namespace solver;
 
 namespace {
 
-void calcola(Calc &c)
+void calcola(Calc &calc)
 {
     Value l, d, d1, AL, AT, V;
 
-    if (c.ticked("Check1")) {
-        l = c.ask("INTRODUCI IL LATO (L) =");
-        c.formula("Label15", "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))");
-    } else if (c.ticked("Check2")) {
-        d = c.ask("INTRODUCI LA DIAGONALE (d) =");
-        c.formula("Label15", "(l=d/SQR(3): d1=l*SQR(2):(AL=l^2*4) : (AT=l^2*6):(V=l^3)");
+    if (calc.given({"Check1"})) {
+        l = calc.ask("INTRODUCI IL LATO (L) =");
+        calc.formula("Label15", "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))");
+    } else if (calc.given({"Check2"})) {
+        d = calc.ask("INTRODUCI LA DIAGONALE (d) =");
+        calc.formula("Label15", "(l=d/SQR(3): d1=l*SQR(2):(AL=l^2*4) : (AT=l^2*6):(V=l^3)");
         l = d / pow(3, 0.5);
-    } else if (c.ticked("Check3")) {
-        AL = c.ask("INTRODUCI L'AREA LATERALE (AL) =");
-        c.formula("Label15", "(l=SQR(AL/4): d1=l*SQR(2): (AT=l^2*6): (V=l^3): (d=l*(SQR(3))");
+    } else if (calc.given({"Check3"})) {
+        AL = calc.ask("INTRODUCI L'AREA LATERALE (AL) =");
+        calc.formula("Label15", "(l=SQR(AL/4): d1=l*SQR(2): (AT=l^2*6): (V=l^3): (d=l*(SQR(3))");
         l = pow(AL / 4, 0.5);
-    } else if (c.ticked("Check4")) {
-        AT = c.ask("INTRODUCI L'AREA TOTALE (AT) =");
-        c.formula("Label15", "(l=SQR(AT/6) : d1=l*SQR(2):(AL=l^2*4): (V=l^3): (d=l*(SQR(3))");
+    } else if (calc.given({"Check4"})) {
+        AT = calc.ask("INTRODUCI L'AREA TOTALE (AT) =");
+        calc.formula("Label15", "(l=SQR(AT/6) : d1=l*SQR(2):(AL=l^2*4): (V=l^3): (d=l*(SQR(3))");
         l = pow(AT / 6, 0.5);
-    } else if (c.ticked("Check5")) {
-        V = c.ask("INTRODUCI IL VOLUME (V) =");
-        c.formula("Label15",
+    } else if (calc.given({"Check5"})) {
+        V = calc.ask("INTRODUCI IL VOLUME (V) =");
+        calc.formula("Label15",
                   "(l=radice cubica V :d1=l*SQR(2): (AL=l^2*4): (AT=l^2*6): (d=l*(SQR(3)):");
         l = pow(V, Value(1) / 3);
-    } else if (c.ticked("Check6")) {
-        d1 = c.ask("INTRODUCI LA DIAGONALE (d1) =");
-        c.formula("Label15", "(l=d1/SQR(2) : (AL=l^2*4): (AT=l^2*6): (d=l*(SQR(3)): V=l^3");
+    } else if (calc.given({"Check6"})) {
+        d1 = calc.ask("INTRODUCI LA DIAGONALE (d1) =");
+        calc.formula("Label15", "(l=d1/SQR(2) : (AL=l^2*4): (AT=l^2*6): (d=l*(SQR(3)): V=l^3");
         l = d1 / pow(2, 0.5);
     } else {
-        c.insufficient();
+        calc.insufficient();
     }
 
     AL = pow(l, 2) * 4;
@@ -45,53 +45,49 @@ void calcola(Calc &c)
     d = l * pow(3, 0.5);
     d1 = l * pow(2, 0.5);
 
-    c.show("Label5", l);
-    c.show("Label9", AL);
-    c.show("Label11", AT);
-    c.show("Label13", V);
-    c.show("Label7", d);
-    c.show("Label12(2)", d1);
+    calc.show("Label5", l);
+    calc.show("Label9", AL);
+    calc.show("Label11", AT);
+    calc.show("Label13", V);
+    calc.show("Label7", d);
+    calc.show("Label12(2)", d1);
 }
 
 } // namespace
 
-const SolverScreen &cube()
+SolverScreen cube()
 {
-    static const SolverScreen screen = [] {
-        SolverScreen s;
-        s.name = "Form3";
-        s.caption = "Cubo";
-        s.parent = "Form1";
-        s.title = {"Label1", "CUBO"};
-        s.knownHeading = {"Label2", "Cosa conosci ?"};
-        s.checks = {
+    return {
+        .name = "Form3",
+        .caption = "Cubo",
+        .parent = "Form1",
+        .title = {"Label1", "CUBO"},
+        .knownHeading = {"Label2", "Cosa conosci ?"},
+        .checks = {
             {"Check1", "Lato (s)"},
             {"Check2", "diagonale (d)"},
             {"Check6", "diagonale (d1)"},
             {"Check3", "Area Laterale (AL)"},
             {"Check4", "Area Totale (AT)"},
             {"Check5", "Volume (V)"},
-        };
-        s.resultsHeading = {"Label3", "Risultati"};
-        s.rows = {
+        },
+        .resultsHeading = {"Label3", "Risultati"},
+        .rows = {
             {"Label4", "Spigolo (s)              =", "Label5"},
             {"Label6", "Diagonale (d)          =", "Label7"},
             {"Label12(1)", "diagonale (d1)         =           =", "Label12(2)"},
             {"Label8", "Area Laterale (AL) =", "Label9"},
             {"Label10", "Area Totale (AT)    =", "Label11"},
             {"Label12(0)", "Volume (V)             =", "Label13"},
-        };
-        s.formulaHeading = {"Label14", "Formule applicate:"};
-        s.formulaLabels = {"Label15"};
-        s.picture = {"Picture1", "cubo.svg"};
-        s.calcolaButton = {"Command3", "Calcola"};
-        s.stampaButton = {"Command4", "Stampa"};
-        s.ritornaButton = {"Command2", "Ritorna"};
-        s.esciButton = {"Command1", "Esci"};
-        s.calcola = calcola;
-        return s;
-    }();
-    return screen;
+        },
+        .formulaHeading = {"Label14", "Formule applicate:"},
+        .formulaLabels = {"Label15"},
+        .picture = {"Picture1", "cubo.svg"},
+        .solvers = {{.name = "Command3", .steps = calcola}},
+        .stampaButton = {"Command4", "Stampa"},
+        .ritornaButton = {"Command2", "Ritorna"},
+        .esciButton = {"Command1", "Esci"},
+    };
 }
 
 } // namespace solids

@@ -1,6 +1,6 @@
 // The equilateral cylinder (height equal to the diameter): one known quantity
 // gives the radius, the radius gives everything else.
-#include "solids/solids.h"
+#include "elementary.h"
 
 namespace solids {
 
@@ -18,12 +18,12 @@ Value totalAreaOf(const Value &r) { return pow(r, 2) * 18.849555921; }
 Value volumeOf(const Value &r) { return pow(r, 3) * 6.283185307; }
 Value diagonalOf(const Value &d) { return sqrt(pow(d, 2) + pow(d, 2)); }
 
-void calcola(Calc &c)
+void calcola(Calc &calc)
 {
     Value r, d, AB, C, AL, AT, V, D;
 
-    if (c.ticked("Check1")) {
-        r = c.ask("INTRODuci IL RAGGIO O L'ALTEZZA (r=h) =");
+    if (calc.given({"Check1"})) {
+        r = calc.ask("INTRODuci IL RAGGIO O L'ALTEZZA (r=h) =");
         d = diameterOf(r);
         C = circumferenceOf(r);
         AB = baseAreaOf(r);
@@ -31,9 +31,9 @@ void calcola(Calc &c)
         AT = totalAreaOf(r);
         V = volumeOf(r);
         D = diagonalOf(d);
-        c.formula(kFormula, "d = 2 * r: c = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
-    } else if (c.ticked("Check2(0)")) {
-        d = c.ask("INTRODuci IL DIAMETRO (d) =");
+        calc.formula(kFormula, "d = 2 * r: c = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
+    } else if (calc.given({"Check2(0)"})) {
+        d = calc.ask("INTRODuci IL DIAMETRO (d) =");
         r = d / 2;
         C = circumferenceOf(r);
         AB = baseAreaOf(r);
@@ -41,9 +41,9 @@ void calcola(Calc &c)
         AT = totalAreaOf(r);
         V = volumeOf(r);
         D = diagonalOf(d);
-        c.formula(kFormula, "r = d/2: c = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
-    } else if (c.ticked("Check4")) {
-        AB = c.ask("INTRODuci L'AREA DI BASE (Ab) =");
+        calc.formula(kFormula, "r = d/2: c = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
+    } else if (calc.given({"Check4"})) {
+        AB = calc.ask("INTRODuci L'AREA DI BASE (Ab) =");
         r = sqrt(AB / 3.1415926535);
         d = diameterOf(r);
         C = circumferenceOf(r);
@@ -51,9 +51,9 @@ void calcola(Calc &c)
         AT = totalAreaOf(r);
         V = volumeOf(r);
         D = diagonalOf(d);
-        c.formula(kFormula, "r = Sqr(AB / 3.1415926535): d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
-    } else if (c.ticked("Check5")) {
-        AL = c.ask("INTRODuci L'AREA LATERALE (AL) =");
+        calc.formula(kFormula, "r = Sqr(AB / 3.1415926535): d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
+    } else if (calc.given({"Check5"})) {
+        AL = calc.ask("INTRODuci L'AREA LATERALE (AL) =");
         r = sqrt(AL / 12.566370614);
         AB = baseAreaOf(r);
         d = diameterOf(r);
@@ -61,9 +61,9 @@ void calcola(Calc &c)
         AT = totalAreaOf(r);
         V = volumeOf(r);
         D = diagonalOf(d);
-        c.formula(kFormula, "r = Sqr(AL / 4 * 3.1415926535): AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
-    } else if (c.ticked("Check7")) {
-        AT = c.ask("INTRODuci L'AREA TOTALE (AT) =");
+        calc.formula(kFormula, "r = Sqr(AL / 4 * 3.1415926535): AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
+    } else if (calc.given({"Check7"})) {
+        AT = calc.ask("INTRODuci L'AREA TOTALE (AT) =");
         r = sqrt(AT / 18.849555921);
         AB = baseAreaOf(r);
         AL = lateralAreaOf(r);
@@ -71,9 +71,9 @@ void calcola(Calc &c)
         C = circumferenceOf(r);
         V = volumeOf(r);
         D = diagonalOf(d);
-        c.formula(kFormula, "r = Sqr(AT / 6 * 3.1415926535): AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
-    } else if (c.ticked("Check9")) {
-        D = c.ask("INTRODUCI LA DIAGONALE DEL CILINDRO (D) =");
+        calc.formula(kFormula, "r = Sqr(AT / 6 * 3.1415926535): AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
+    } else if (calc.given({"Check9"})) {
+        D = calc.ask("INTRODUCI LA DIAGONALE DEL CILINDRO (D) =");
         r = sqrt(pow(D, 2) / 2) / 2;
         AB = baseAreaOf(r);
         AL = lateralAreaOf(r);
@@ -81,9 +81,9 @@ void calcola(Calc &c)
         C = circumferenceOf(r);
         AT = totalAreaOf(r);
         V = volumeOf(r);
-        c.formula(kFormula, "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3 ");
-    } else if (c.ticked("Check8")) {
-        C = c.ask("INTRODUCI LA CIRCONFERENZA (C) =");
+        calc.formula(kFormula, "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3 ");
+    } else if (calc.given({"Check8"})) {
+        C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
         r = C / 6.283185307;
         AB = baseAreaOf(r);
         AL = lateralAreaOf(r);
@@ -93,9 +93,9 @@ void calcola(Calc &c)
         V = volumeOf(r);
         D = diagonalOf(d);
         // The text begins with the diagonal's formula, as the screen always had it.
-        c.formula(kFormula, "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2)   ");
-    } else if (c.ticked("Check6")) {
-        V = c.ask("INTRODUCI IL VOLUME  (V) =");
+        calc.formula(kFormula, "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2)   ");
+    } else if (calc.given({"Check6"})) {
+        V = calc.ask("INTRODUCI IL VOLUME  (V) =");
         r = pow(V / 6.283185307, Value(1) / 3);
         AB = baseAreaOf(r);
         C = circumferenceOf(r);
@@ -103,74 +103,70 @@ void calcola(Calc &c)
         d = diameterOf(r);
         AT = totalAreaOf(r);
         D = diagonalOf(d);
-        c.formula(kFormula, "r = (V / (2 * 3.1415926535)) ^ 1 / 3: C = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: d = 2 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2: D = Sqr(d ^ 2 + d ^ 2)   ");
+        calc.formula(kFormula, "r = (V / (2 * 3.1415926535)) ^ 1 / 3: C = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: d = 2 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2: D = Sqr(d ^ 2 + d ^ 2)   ");
     } else {
-        c.insufficient();
+        calc.insufficient();
     }
 
-    c.show("Label2(8)", r);
-    c.show("Label2(9)", d);
-    c.show("Label2(10)", AB);
-    c.show("Label2(11)", C);
-    c.show("Label2(12)", AL);
-    c.show("Label2(13)", AT);
-    c.show("Label2(14)", V);
-    c.show("Label2(15)", D);
+    calc.show("Label2(8)", r);
+    calc.show("Label2(9)", d);
+    calc.show("Label2(10)", AB);
+    calc.show("Label2(11)", C);
+    calc.show("Label2(12)", AL);
+    calc.show("Label2(13)", AT);
+    calc.show("Label2(14)", V);
+    calc.show("Label2(15)", D);
 }
 
 } // namespace
 
-const SolverScreen &equilateralCylinder()
+SolverScreen equilateralCylinder()
 {
-    static const SolverScreen screen = [] {
-        SolverScreen s;
-        s.name = "Form37";
-        s.caption = "Cilindro Equilatero";
-        s.parent = "Form2";
-        s.title = {"Label1(20)", "CILINDRO EQUILATERO"};
-        s.knownHeading = {"Label22", "Cosa conosci  ?"};
-        s.checks = {
-            {"Check1", "raggio (r=h/2)"},
-            {"Check2(0)", "diametro(d=h)"},
-            {"Check4", "area di base (AB)"},
-            {"Check8", "Circonferenza (C)"},
-            {"Check5", "area laterale(AL)"},
-            {"Check7", "area totale(AT)"},
-            {"Check6", "Volume(V)"},
-            {"Check9", "diagonale (D)"},
-        };
-        s.resultsHeading = {"Label1(0)", "Risultati"};
-        s.rows = {
-            {"Label2(0)", "Raggio (r=h/2)     =", "Label2(8)"},
-            {"Label2(1)", "Diametro (d=h)     =", "Label2(9)"},
-            {"Label2(2)", "Area di base (Ab)      =", "Label2(10)"},
-            {"Label2(3)", "Circonferenza  (C)     =", "Label2(11)"},
-            {"Label2(4)", "Area Laterale (Al)     =", "Label2(12)"},
-            {"Label2(5)", "Area Totale (At)     =", "Label2(13)"},
-            {"Label2(6)", "Volume (V)     =", "Label2(14)"},
-            {"Label2(7)", "Diagonale (D)     =", "Label2(15)"},
-        };
-        s.formulaHeading = {"Label27(0)", "Formule applicate:"};
-        s.formulaLabels = {"Label26(0)"};
-        s.picture = {"Picture1", "cilindro-equilatero.svg"};
+    SolverScreen s;
+    s.name = "Form37";
+    s.caption = "Cilindro Equilatero";
+    s.parent = "Form2";
+    s.title = {"Label1(20)", "CILINDRO EQUILATERO"};
+    s.knownHeading = {"Label22", "Cosa conosci  ?"};
+    s.checks = {
+        {"Check1", "raggio (r=h/2)"},
+        {"Check2(0)", "diametro(d=h)"},
+        {"Check4", "area di base (AB)"},
+        {"Check8", "Circonferenza (C)"},
+        {"Check5", "area laterale(AL)"},
+        {"Check7", "area totale(AT)"},
+        {"Check6", "Volume(V)"},
+        {"Check9", "diagonale (D)"},
+    };
+    s.resultsHeading = {"Label1(0)", "Risultati"};
+    s.rows = {
+        {"Label2(0)", "Raggio (r=h/2)     =", "Label2(8)"},
+        {"Label2(1)", "Diametro (d=h)     =", "Label2(9)"},
+        {"Label2(2)", "Area di base (Ab)      =", "Label2(10)"},
+        {"Label2(3)", "Circonferenza  (C)     =", "Label2(11)"},
+        {"Label2(4)", "Area Laterale (Al)     =", "Label2(12)"},
+        {"Label2(5)", "Area Totale (At)     =", "Label2(13)"},
+        {"Label2(6)", "Volume (V)     =", "Label2(14)"},
+        {"Label2(7)", "Diagonale (D)     =", "Label2(15)"},
+    };
+    s.formulaHeading = {"Label27(0)", "Formule applicate:"};
+    s.formulaLabels = {"Label26(0)"};
+    s.picture = {"Picture1", "cilindro-equilatero.svg"};
 
-        Extra diagonal;
-        diagonal.kind = Extra::Kind::Label;
-        diagonal.name = "Label3";
-        diagonal.text = "D";
-        diagonal.onPicture = "Picture1";
-        diagonal.x = 0.62;
-        diagonal.y = 0.42;
-        s.extras = {diagonal};
+    Extra diagonal;
+    diagonal.kind = Extra::Kind::Label;
+    diagonal.name = "Label3";
+    diagonal.text = "D";
+    diagonal.onPicture = "Picture1";
+    diagonal.x = 0.62;
+    diagonal.y = 0.42;
+    s.extras = {diagonal};
 
-        s.calcolaButton = {"Command1", "Calcola"};
-        s.stampaButton = {"Command2", "Stampa"};
-        s.ritornaButton = {"Command4", "Ritorna"};
-        s.esciButton = {"Command3", "Esci"};
-        s.calcola = calcola;
-        return s;
-    }();
-    return screen;
+    s.stampaButton = {"Command2", "Stampa"};
+    s.ritornaButton = {"Command4", "Ritorna"};
+    s.esciButton = {"Command3", "Esci"};
+    s.solvers = {{"Command1", "Calcola", calcola}};
+    return s;
 }
 
 } // namespace solids

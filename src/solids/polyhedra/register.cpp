@@ -1,0 +1,10 @@
+// The polyhedra family's screens.
+#include "solids/solids.h"
+
+namespace solids {
+
+void registerPolyhedra(Registry &)
+{
+}
+
+} // namespace solids

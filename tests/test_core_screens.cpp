@@ -1,0 +1,136 @@
+// Every registered solver screen at once, without a window: each solving
+// button is pressed under every combination of its screen's tick boxes, every
+// prompt answered with a number. Every control name used must be declared,
+// every case of every chain must be taken by some combination, and every
+// press must end with its result labels written or with the insufficient-data
+// message. Nothing here names a screen: a new screen is covered by registering it.
+#include "solids/solids.h"
+
+#include <QTest>
+
+#include <map>
+#include <set>
+
+using namespace solver;
+
+namespace {
+
+// Answers prompt k with pattern[k % size]; records what the press wrote.
+class RecordingHost : public Host {
+public:
+    std::set<std::string> ticks;
+    std::vector<const char *> pattern;
+
+    std::set<std::string> written;
+    int prompts = 0;
+    int messages = 0;
+    std::string failed;
+
+    bool ticked(const std::string &control) const override { return ticks.count(control); }
+    std::string prompt(const std::string &) override
+    {
+        return pattern[static_cast<std::size_t>(prompts++) % pattern.size()];
+    }
+    void message(const std::string &) override { ++messages; }
+    void setText(const std::string &control, const std::string &) override
+    {
+        written.insert(control);
+    }
+    void failure(const CalcError &error) override { failed = error.what(); }
+    NumberFormat numberFormat() const override { return NumberFormat::point(); }
+};
+
+// Answer patterns: a press succeeds for a combination when one of them
+// describes a solid its case can compute.
+const std::vector<std::vector<const char *>> kPatterns = {
+    {"3", "4", "5", "6", "7", "8"},     {"9", "8", "7", "6", "5", "4"},
+    {"10", "1", "12", "2", "14", "3"},  {"1", "10", "2", "12", "3", "14"},
+    {"100", "3", "2", "50", "4", "1"},  {"2", "60", "5", "200", "7", "90"},
+    {"0.5", "0.6", "0.3", "0.2", "0.1", "0.05"}, {"100", "60", "20", "10", "5", "2"},
+    {"200", "100", "20", "6", "3", "1"},
+};
+
+} // namespace
+
+class TestCoreScreens : public QObject {
+    Q_OBJECT
+private slots:
+    void declarations();
+    void everyCombination();
+};
+
+// Names are declared once, and the quantity maps point at declared controls.
+void TestCoreScreens::declarations()
+{
+    QVERIFY(!solids::names().empty());
+    for (const auto &name : solids::names()) {
+        const SolverScreen *s = solids::find(name);
+        QVERIFY(s);
+        QCOMPARE(s->name, name);
+        std::set<std::string> seen;
+        for (const auto &d : s->declared())
+            QVERIFY2(seen.insert(d).second, (name + ": " + d + " declared twice").c_str());
+        QVERIFY2(!s->solvers.empty(), (name + " has no solving button").c_str());
+        for (const auto &b : s->solvers)
+            for (const auto &r : s->resultsOf(b))
+                QVERIFY2(seen.count(r), (name + ": result " + r + " not declared").c_str());
+        for (const auto *map : {&s->tickOf, &s->labelOf})
+            for (const auto &[quantity, control] : *map)
+                QVERIFY2(seen.count(control),
+                         (name + ": " + quantity + " maps to undeclared " + control).c_str());
+    }
+}
+
+void TestCoreScreens::everyCombination()
+{
+    for (const auto &name : solids::names()) {
+        const SolverScreen &s = *solids::find(name);
+        const std::size_t n = s.checks.size();
+        QVERIFY2(n <= 16, (name + ": too many tick boxes to try every combination").c_str());
+        for (const auto &button : s.solvers) {
+            const std::string where = name + "." + button.name;
+            std::map<std::string, bool> cases;  // case -> taken by some combination
+            for (unsigned mask = 0; mask < (1u << n); ++mask) {
+                std::set<std::string> ticks;
+                for (std::size_t i = 0; i < n; ++i)
+                    if (mask & (1u << i))
+                        ticks.insert(s.checks[i].name);
+                bool ended = false;
+                std::string lastFailure;
+                for (const auto &pattern : kPatterns) {
+                    RecordingHost host;
+                    host.ticks = ticks;
+                    host.pattern = pattern;
+                    CaseTrace trace;
+                    try {
+                        runCalcola(host, s, button, &trace);
+                    } catch (const UndeclaredControl &e) {
+                        QFAIL((where + ": " + e.what()).c_str());
+                    }
+                    for (const auto &[id, taken] : trace.tested)
+                        cases[id] = cases[id] || taken;
+                    bool allWritten = true;
+                    for (const auto &r : s.resultsOf(button))
+                        allWritten = allWritten && host.written.count(r);
+                    if (host.messages > 0 || (host.failed.empty() && allWritten)) {
+                        ended = true;
+                        break;
+                    }
+                    lastFailure = host.failed.empty() ? "a result label left unwritten"
+                                                       : host.failed;
+                }
+                std::string ticked;
+                for (const auto &t : ticks)
+                    ticked += " " + t;
+                QVERIFY2(ended, (where + " with" + (ticked.empty() ? " nothing" : ticked)
+                                 + " ticked never ends well: " + lastFailure)
+                                    .c_str());
+            }
+            for (const auto &[id, taken] : cases)
+                QVERIFY2(taken, (where + ": case " + id + " is never taken").c_str());
+        }
+    }
+}
+
+QTEST_APPLESS_MAIN(TestCoreScreens)
+#include "test_core_screens.moc"

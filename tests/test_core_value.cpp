@@ -319,6 +319,15 @@ void TestCoreValue::failures_data()
     QTest::newRow("group separator under comma") << Expr([] { return typedC("1.000,5") - 1; })
                                                  << Failure::TypeMismatch
                                                  << QStringList{"virgola"};
+    QTest::newRow("NUL inside: escaped, advice kept")
+        << Expr([] { return Value::typed(std::string("5\0x", 3), kComma) * 1; })
+        << Failure::TypeMismatch << QStringList{"\"5\\x00x\"", "virgola", "migliaia."};
+    QTest::newRow("newline escaped") << Expr([] { return typedC("2\n3") * 1; })
+                                     << Failure::TypeMismatch << QStringList{"\"2\\x0A3\""};
+    QTest::newRow("beyond double range") << Expr([] { return typedP("1E400") * 1; })
+                                         << Failure::Overflow << QStringList{"troppo grande"};
+    QTest::newRow("400 digits") << Expr([] { return typedC(std::string(400, '9').c_str()) + 1; })
+                                << Failure::Overflow << QStringList{"troppo grande"};
     QTest::newRow("cancelled prompt") << Expr([] { return typedP("") * 1; })
                                       << Failure::TypeMismatch << QStringList{};
     QTest::newRow("cancelled prompt, comma") << Expr([] { return solver::pow(typedC(""), 2); })

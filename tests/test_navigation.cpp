@@ -287,7 +287,7 @@ void TestNavigation::menuEntries()
     r.click(menu + "." + button);
     if (!available) {
         QCOMPARE(visibleScreens(r), QStringList{menu});
-        QVERIFY(!r.exists(opens));
+        QVERIFY(!r.created(opens));
         QSKIP(qPrintable(opens + " is not built yet: its \"Vai\" is disabled"));
     }
     QStringList expected{opens};
@@ -389,7 +389,7 @@ void TestNavigation::menuRitorna()
     r.click(menu + "." + ritorna);
     QCOMPARE(visibleScreens(r), QStringList{"Form1"});
     // The menu still exists, hidden; showing it again brings it back.
-    QVERIFY(r.exists(menu));
+    QVERIFY(r.created(menu));
     r.click("Form1." + menuOpener(menu));
     QCOMPARE(visibleScreens(r), QStringList{menu});
 }
@@ -483,7 +483,7 @@ void TestNavigation::closeControl()
     QCOMPARE(r.ended(), ends);
     QCOMPARE(visibleScreens(r), visibleAfter);
     if (!ends)
-        QVERIFY(r.exists(screen));  // hidden, not destroyed
+        QVERIFY(r.created(screen));  // hidden, not destroyed
 }
 
 void TestNavigation::neverWithoutVisibleWindow_data()

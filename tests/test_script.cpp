@@ -77,6 +77,9 @@ private slots:
     void cancelWhenNoAnswerIsQueued();
     void malformed_data();
     void malformed();
+    void unknownWhileRunning_data();
+    void unknownWhileRunning();
+    void emptyScriptStartsOnTheMainMenu();
     void usage();
 };
 
@@ -167,13 +170,8 @@ void TestScript::malformed_data()
         << "malformed";
     QTest::newRow("answer not a string") << QByteArray(R"({"steps": [{"answers": [2]}]})")
                                          << "answer";
-    QTest::newRow("unknown screen") << QByteArray(R"({"steps": [{"show": "Form99"}]})")
-                                    << "Form99";
-    QTest::newRow("unknown control")
-        << QByteArray(R"({"steps": [{"show": "Form1"}, {"click": "Form1.Command99"}]})")
-        << "Form1.Command99";
-    QTest::newRow("control of an unknown screen")
-        << QByteArray(R"({"steps": [{"tick": "Form99.Check1"}]})") << "Form99";
+    QTest::newRow("unknown locale") << QByteArray(R"({"locale": "xx_YY", "steps": []})")
+                                    << "xx_YY";
 }
 
 void TestScript::malformed()
@@ -185,6 +183,60 @@ void TestScript::malformed()
     const QString err = QString::fromLocal8Bit(run.err);
     QVERIFY2(err.contains(says), qPrintable(err));
     QVERIFY2(run.out.isEmpty(), run.out.constData());  // no transcript
+}
+
+// A name that turns out unknown while the steps run: exit 2, the step named,
+// and the transcript of the steps already run.
+void TestScript::unknownWhileRunning_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<QString>("says");
+    QTest::addColumn<QString>("shownBefore");  // a screen the earlier steps left visible
+
+    QTest::newRow("unknown screen")
+        << QByteArray(R"({"steps": [{"show": "Form99"}]})") << "step 0: unknown screen \"Form99\""
+        << "Form1";
+    QTest::newRow("unknown control at step 2")
+        << QByteArray(R"({"steps": [{"click": "Form1.Command3"}, {"tick": "Form3.Check1"},
+                                    {"click": "Form3.Command99"}]})")
+        << "step 2: unknown control \"Form3.Command99\"" << "Form3";
+    QTest::newRow("control of an unknown screen")
+        << QByteArray(R"({"steps": [{"tick": "Form99.Check1"}]})") << "step 0: unknown screen"
+        << "Form1";
+    QTest::newRow("a 100 KB name is cut")
+        << (QByteArray(R"({"steps": [{"click": "Form1.)") + QByteArray(100000, 'x')
+            + QByteArray(R"("}]})"))
+        << "step 0: unknown control \"Form1.xxxx" << "Form1";
+}
+
+void TestScript::unknownWhileRunning()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(QString, says);
+    QFETCH(QString, shownBefore);
+    const Run run = runScript(script);
+    QCOMPARE(run.exitCode, 2);
+    const QString err = QString::fromLocal8Bit(run.err);
+    QVERIFY2(err.contains(says), qPrintable(err));
+    QVERIFY2(err.size() < 400, "the message echoes the whole name");
+    const QJsonObject screens = run.transcript()["screens"].toObject();
+    QVERIFY2(screens[shownBefore].toObject()["visible"].toBool(), run.out.constData());
+}
+
+// A script with no steps shows the program as it starts: the main menu.
+void TestScript::emptyScriptStartsOnTheMainMenu()
+{
+    const Run run = runScript(R"({"steps": []})");
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject screens = run.transcript()["screens"].toObject();
+    QCOMPARE(screens.keys(), QStringList{"Form1"});
+    QVERIFY(screens["Form1"].toObject()["visible"].toBool());
+    QCOMPARE(screens["Form1"].toObject()["caption"].toString(), QString("CORPIMETRO"));
+
+    const Run cube = runScript(R"({"steps": [{"show": "Form3"}]})");
+    const QJsonObject both = cube.transcript()["screens"].toObject();
+    QVERIFY(both["Form1"].toObject()["visible"].toBool());
+    QVERIFY(both["Form3"].toObject()["visible"].toBool());
 }
 
 void TestScript::usage()

@@ -4,7 +4,9 @@
 //   corpimetro-script SCRIPT.json      (or - for standard input)
 //
 // Exit 0 when the script ran, whatever the program did; exit 2 for a malformed
-// script or an unknown screen or control name (message on standard error).
+// script (nothing is run) or an unknown screen or control name met while
+// running (the step is named on standard error and the transcript of the steps
+// already run is printed).
 #include "scriptrunner.h"
 
 #include <QApplication>
@@ -63,9 +65,15 @@ int main(int argc, char *argv[])
         script::Runner::validate(script);
         script::Runner runner(
             script.value(QStringLiteral("locale")).toString(QStringLiteral("en_US")));
-        runner.run(script.value(QStringLiteral("steps")).toArray());
+        int status = 0;
+        try {
+            runner.run(script.value(QStringLiteral("steps")).toArray());
+        } catch (const script::ScriptError &e) {
+            std::fprintf(stderr, "corpimetro-script: %s\n", qPrintable(e.message));
+            status = 2;
+        }
         QTextStream(stdout) << QJsonDocument(runner.transcript()).toJson(QJsonDocument::Indented);
-        return 0;
+        return status;
     } catch (const script::ScriptError &e) {
         std::fprintf(stderr, "corpimetro-script: %s\n", qPrintable(e.message));
         return 2;

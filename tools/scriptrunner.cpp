@@ -14,18 +14,62 @@ namespace script {
 
 namespace {
 
-const QStringList kStepKinds = {QStringLiteral("show"),   QStringLiteral("click"),
-                                QStringLiteral("tick"),   QStringLiteral("untick"),
-                                QStringLiteral("select"), QStringLiteral("answers"),
-                                QStringLiteral("close")};
+// A name as it appears in a message: long names are cut.
+QString quoted(const QString &name)
+{
+    constexpr int kMax = 80;
+    return QLatin1Char('"') + (name.size() > kMax ? name.left(kMax) + QStringLiteral("...") : name)
+        + QLatin1Char('"');
+}
+
+// What a step's argument is.
+enum class Arg { Screen, Control, Answers };
+
+struct StepKind {
+    const char *name;
+    Arg arg;
+    void (*run)(Runner &, const QJsonValue &);
+};
+
+const StepKind kSteps[] = {
+    {"show", Arg::Screen, [](Runner &r, const QJsonValue &a) { r.show(a.toString()); }},
+    {"close", Arg::Screen, [](Runner &r, const QJsonValue &a) { r.close(a.toString()); }},
+    {"click", Arg::Control, [](Runner &r, const QJsonValue &a) { r.click(a.toString()); }},
+    {"tick", Arg::Control, [](Runner &r, const QJsonValue &a) { r.tick(a.toString()); }},
+    {"untick", Arg::Control, [](Runner &r, const QJsonValue &a) { r.untick(a.toString()); }},
+    {"select", Arg::Control, [](Runner &r, const QJsonValue &a) { r.select(a.toString()); }},
+    {"answers", Arg::Answers,
+     [](Runner &r, const QJsonValue &a) {
+         QList<std::optional<QString>> queue;
+         for (const auto &answer : a.toArray())
+             queue.append(answer.isNull() ? std::nullopt
+                                          : std::optional<QString>(answer.toString()));
+         r.answers(queue);
+     }},
+};
+
+const StepKind *stepKind(const QString &name)
+{
+    for (const auto &k : kSteps)
+        if (name == QLatin1String(k.name))
+            return &k;
+    return nullptr;
+}
 
 } // namespace
+
+bool Runner::knownLocale(const QString &name)
+{
+    return name == QStringLiteral("C") || QLocale(name).language() != QLocale::C;
+}
 
 Runner::Runner(const QString &locale)
 {
     ui::setLocale(QLocale(locale));
     ui::setPlatform(this);
     m_shell = std::make_unique<app::Shell>([this] { m_ended = true; });
+    // The program starts on the main menu.
+    m_shell->show(QStringLiteral("Form1"));
 }
 
 Runner::~Runner()
@@ -49,20 +93,20 @@ QWidget *Runner::control(const QString &path)
 {
     const int dot = path.indexOf(QLatin1Char('.'));
     if (dot < 0)
-        throw ScriptError{QStringLiteral("\"%1\" is not \"Screen.Control\"").arg(path)};
+        throw ScriptError{quoted(path) + QStringLiteral(" is not \"Screen.Control\"")};
     auto *w = m_shell->window(path.left(dot));
     if (!w)
-        throw ScriptError{QStringLiteral("unknown screen \"%1\"").arg(path.left(dot))};
+        throw ScriptError{QStringLiteral("unknown screen ") + quoted(path.left(dot))};
     auto *c = w->findChild<QWidget *>(path.mid(dot + 1));
     if (!c)
-        throw ScriptError{QStringLiteral("unknown control \"%1\"").arg(path)};
+        throw ScriptError{QStringLiteral("unknown control ") + quoted(path)};
     return c;
 }
 
 void Runner::show(const QString &screen)
 {
     if (!m_shell->window(screen))
-        throw ScriptError{QStringLiteral("unknown screen \"%1\"").arg(screen)};
+        throw ScriptError{QStringLiteral("unknown screen ") + quoted(screen)};
     m_shell->show(screen);
 }
 
@@ -70,7 +114,7 @@ void Runner::close(const QString &screen)
 {
     auto *w = m_shell->window(screen);
     if (!w)
-        throw ScriptError{QStringLiteral("unknown screen \"%1\"").arg(screen)};
+        throw ScriptError{QStringLiteral("unknown screen ") + quoted(screen)};
     w->close();
 }
 
@@ -90,7 +134,7 @@ void Runner::tick(const QString &path)
 {
     auto *c = qobject_cast<QCheckBox *>(control(path));
     if (!c)
-        throw ScriptError{QStringLiteral("\"%1\" is not a tick box").arg(path)};
+        throw ScriptError{quoted(path) + QStringLiteral(" is not a tick box")};
     c->setChecked(true);
 }
 
@@ -98,7 +142,7 @@ void Runner::untick(const QString &path)
 {
     auto *c = qobject_cast<QCheckBox *>(control(path));
     if (!c)
-        throw ScriptError{QStringLiteral("\"%1\" is not a tick box").arg(path)};
+        throw ScriptError{quoted(path) + QStringLiteral(" is not a tick box")};
     c->setChecked(false);
 }
 
@@ -106,7 +150,7 @@ void Runner::select(const QString &path)
 {
     auto *o = qobject_cast<QRadioButton *>(control(path));
     if (!o)
-        throw ScriptError{QStringLiteral("\"%1\" is not an option button").arg(path)};
+        throw ScriptError{quoted(path) + QStringLiteral(" is not an option button")};
     if (o->isEnabled())
         o->setChecked(true);
 }
@@ -122,25 +166,10 @@ void Runner::run(const QJsonArray &steps)
     for (int i = 0; i < steps.size() && !m_ended; ++i) {
         m_step = i;
         const QJsonObject step = steps[i].toObject();
-        const QString kind = step.begin().key();
-        const QJsonValue arg = step.begin().value();
-        if (kind == QStringLiteral("show")) {
-            show(arg.toString());
-        } else if (kind == QStringLiteral("close")) {
-            close(arg.toString());
-        } else if (kind == QStringLiteral("answers")) {
-            QList<std::optional<QString>> queue;
-            for (const auto &a : arg.toArray())
-                queue.append(a.isNull() ? std::nullopt : std::optional<QString>(a.toString()));
-            answers(queue);
-        } else if (kind == QStringLiteral("click")) {
-            click(arg.toString());
-        } else if (kind == QStringLiteral("tick")) {
-            tick(arg.toString());
-        } else if (kind == QStringLiteral("untick")) {
-            untick(arg.toString());
-        } else if (kind == QStringLiteral("select")) {
-            select(arg.toString());
+        try {
+            stepKind(step.begin().key())->run(*this, step.begin().value());
+        } catch (const ScriptError &e) {
+            throw ScriptError{QStringLiteral("step %1: ").arg(i) + e.message};
         }
         QCoreApplication::processEvents();
     }
@@ -152,9 +181,14 @@ void Runner::validate(const QJsonObject &script)
         if (it.key() != QStringLiteral("locale") && it.key() != QStringLiteral("steps"))
             throw ScriptError{
                 QStringLiteral("malformed script: unknown key \"%1\"").arg(it.key())};
-    if (script.contains(QStringLiteral("locale"))
-        && !script.value(QStringLiteral("locale")).isString())
-        throw ScriptError{QStringLiteral("malformed script: \"locale\" must be a string")};
+    if (script.contains(QStringLiteral("locale"))) {
+        const QJsonValue locale = script.value(QStringLiteral("locale"));
+        if (!locale.isString())
+            throw ScriptError{QStringLiteral("malformed script: \"locale\" must be a string")};
+        if (!knownLocale(locale.toString()))
+            throw ScriptError{QStringLiteral("malformed script: unknown locale ")
+                              + quoted(locale.toString())};
+    }
     if (!script.value(QStringLiteral("steps")).isArray())
         throw ScriptError{QStringLiteral("malformed script: \"steps\" must be an array")};
     const QJsonArray steps = script.value(QStringLiteral("steps")).toArray();
@@ -165,9 +199,10 @@ void Runner::validate(const QJsonObject &script)
         const QJsonObject step = steps[i].toObject();
         const QString kind = step.begin().key();
         const QJsonValue arg = step.begin().value();
-        if (!kStepKinds.contains(kind))
-            throw ScriptError{where + QStringLiteral("unknown step \"%1\"").arg(kind)};
-        if (kind == QStringLiteral("answers")) {
+        const StepKind *k = stepKind(kind);
+        if (!k)
+            throw ScriptError{where + QStringLiteral("unknown step ") + quoted(kind)};
+        if (k->arg == Arg::Answers) {
             if (!arg.isArray())
                 throw ScriptError{where + QStringLiteral("\"answers\" takes an array")};
             for (const auto &a : arg.toArray())
@@ -175,15 +210,14 @@ void Runner::validate(const QJsonObject &script)
                     throw ScriptError{where + QStringLiteral("an answer is a string or null")};
         } else if (!arg.isString()) {
             throw ScriptError{where + QStringLiteral("\"%1\" takes a string").arg(kind)};
-        } else if (kind != QStringLiteral("show") && kind != QStringLiteral("close")
-                   && !arg.toString().contains(QLatin1Char('.'))) {
+        } else if (k->arg == Arg::Control && !arg.toString().contains(QLatin1Char('.'))) {
             throw ScriptError{where
                               + QStringLiteral("\"%1\" takes \"Screen.Control\"").arg(kind)};
         }
     }
 }
 
-bool Runner::exists(const QString &screen) const
+bool Runner::created(const QString &screen) const
 {
     for (auto *w : m_shell->created())
         if (w->screenName() == screen)

@@ -32,7 +32,8 @@ struct Dialog {
 
 class Runner : public ui::Platform {
 public:
-    // `locale`: "it_IT" (decimal comma), "en_US" (decimal point), ...
+    // `locale`: "it_IT" (decimal comma), "en_US" (decimal point), ... The
+    // program starts as it does for a person: the main menu shown.
     explicit Runner(const QString &locale = QStringLiteral("en_US"));
     ~Runner() override;
 
@@ -49,13 +50,15 @@ public:
     void run(const QJsonArray &steps);
     // Checks the form of a script; throws ScriptError.
     static void validate(const QJsonObject &script);
+    // True for "C" and for a locale name Qt knows ("it_IT", "en_US", ...).
+    static bool knownLocale(const QString &name);
 
     // What happened and what the screens show.
     QJsonObject transcript() const;
     const QList<Dialog> &dialogs() const { return m_dialogs; }
     QStringList printed() const { return m_printed; }
     bool ended() const { return m_ended; }
-    bool exists(const QString &screen) const;    // created so far
+    bool created(const QString &screen) const;   // created so far
     bool visible(const QString &screen) const;
     QString text(const QString &control) const;  // label or text box
     bool checked(const QString &control) const;  // tick box or option button

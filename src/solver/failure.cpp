@@ -2,6 +2,35 @@
 
 namespace solver {
 
+namespace {
+
+// The typed text as it is quoted in a message: control characters escaped (a
+// NUL would cut the message short), very long answers cut.
+std::string quotable(const std::string &typed)
+{
+    constexpr std::size_t kMax = 60;
+    static const char hex[] = "0123456789ABCDEF";
+    std::string out;
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        const auto c = static_cast<unsigned char>(typed[i]);
+        // Cut long answers, never inside a multi-byte character.
+        if (i >= kMax && (c & 0xc0) != 0x80) {
+            out += "...";
+            break;
+        }
+        if (c < 0x20 || c == 0x7f) {
+            out += "\\x";
+            out += hex[c >> 4];
+            out += hex[c & 0xf];
+        } else {
+            out += typed[i];
+        }
+    }
+    return out;
+}
+
+} // namespace
+
 const char *failureName(Failure kind)
 {
     switch (kind) {
@@ -26,7 +55,7 @@ CalcError CalcError::notANumber(const std::string &typed, const std::string &dec
         : "Scrivi i numeri usando il punto come separatore decimale (per esempio 2.5), "
           "senza virgole e senza separatori delle migliaia.";
     return CalcError(Failure::TypeMismatch,
-                     "Impossibile calcolare: \"" + typed + "\" non è un numero.\n" + how);
+                     "Impossibile calcolare: \"" + quotable(typed) + "\" non è un numero.\n" + how);
 }
 
 CalcError CalcError::divisionByZero()

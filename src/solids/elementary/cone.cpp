@@ -340,43 +340,43 @@ void calcola(Calc &calc)
 
 SolverScreen cone()
 {
-    SolverScreen s;
-    s.name = "Form12";
-    s.caption = "CONO";
-    s.parent = "Form1";
-    s.title = {"Label1(0)", " CONO"};
-    s.knownHeading = {"Label2", "Cosa conosci ?"};
-    s.checks = {
-        {"Check1", "Raggio (r)"},
-        {"Check2", "Diametro (d)"},
-        {"Check3", "Circonferenza (C)"},
-        {"Check4", "Altezza (h)"},
-        {"Check5", "Apotema (a)"},
-        {"Check6", "Area Laterale (AL)"},
-        {"Check7", "Area Totale (AT)"},
-        {"Check8", "Volume (V)"},
-        {"Check9", "Area di base (AB)"},
+    return {
+        .name = "Form12",
+        .caption = "CONO",
+        .parent = "Form1",
+        .title = {"Label1(0)", " CONO"},
+        .knownHeading = {"Label2", "Cosa conosci ?"},
+        .checks = {
+            {"Check1", "Raggio (r)"},
+            {"Check2", "Diametro (d)"},
+            {"Check3", "Circonferenza (C)"},
+            {"Check4", "Altezza (h)"},
+            {"Check5", "Apotema (a)"},
+            {"Check6", "Area Laterale (AL)"},
+            {"Check7", "Area Totale (AT)"},
+            {"Check8", "Volume (V)"},
+            {"Check9", "Area di base (AB)"},
+        },
+        .resultsHeading = {"Label1(1)", "Risultati"},
+        .rows = {
+            {"Label3(0)", "Raggio (r)              =", "Label3(13)"},
+            {"Label3(1)", "Diametro (d)          =", "Label3(8)"},
+            {"Label3(2)", "Circonferenza (C)   =", "Label3(9)"},
+            {"Label3(3)", "Altezza (h)             =", "Label3(10)"},
+            {"Label3(4)", "Apotema (a)           =", "Label3(11)"},
+            {"Label3(5)", "Area Laterale (AL) =", "Label3(12)"},
+            {"Label3(6)", "Area Totale (AT)          =", "Label3(14)"},
+            {"Label3(7)", "Volume (V)           =", "Label3(15)"},
+            {"Label3(16)", "Area di Base (AB)      =", "Label3(17)"},
+        },
+        .formulaHeading = {"Label5", "Formule applicate"},
+        .formulaLabels = {"Label6"},
+        .picture = {"Picture3", "cono.svg"},
+        .solvers = {{.name = "Command1", .steps = calcola}},
+        .stampaButton = {"Command4", "Stampa"},
+        .ritornaButton = {"Command3", "Ritorna"},
+        .esciButton = {"Command2", "Esci"},
     };
-    s.resultsHeading = {"Label1(1)", "Risultati"};
-    s.rows = {
-        {"Label3(0)", "Raggio (r)              =", "Label3(13)"},
-        {"Label3(1)", "Diametro (d)          =", "Label3(8)"},
-        {"Label3(2)", "Circonferenza (C)   =", "Label3(9)"},
-        {"Label3(3)", "Altezza (h)             =", "Label3(10)"},
-        {"Label3(4)", "Apotema (a)           =", "Label3(11)"},
-        {"Label3(5)", "Area Laterale (AL) =", "Label3(12)"},
-        {"Label3(6)", "Area Totale (AT)          =", "Label3(14)"},
-        {"Label3(7)", "Volume (V)           =", "Label3(15)"},
-        {"Label3(16)", "Area di Base (AB)      =", "Label3(17)"},
-    };
-    s.formulaHeading = {"Label5", "Formule applicate"};
-    s.formulaLabels = {"Label6"};
-    s.picture = {"Picture3", "cono.svg"};
-    s.stampaButton = {"Command4", "Stampa"};
-    s.ritornaButton = {"Command3", "Ritorna"};
-    s.esciButton = {"Command2", "Esci"};
-    s.solvers = {{"Command1", "Calcola", calcola}};
-    return s;
 }
 
 } // namespace solids

@@ -220,66 +220,52 @@ void calcola(Calc &calc)
 
 SolverScreen cylinder()
 {
-    SolverScreen s;
-    s.name = "Form2";
-    s.caption = "Cilindro";
-    s.parent = "Form1";
-    s.title = {"Text1", "CILINDRO"};
-    s.titleIsTextBox = true;
-    s.knownHeading = {"Label22", "Cosa conosci  ?"};
-    s.checks = {
-        {"Check1", "raggio (R)"},
-        {"Check3", "altezza(H)"},
-        {"Check4", "area di base (AB)"},
-        {"Check5", "area laterale(AL)"},
-        {"Check8", "Circonferenza (C)"},
-        {"Check2", "diametro(d)"},
-        {"Check7", "area totale(AT)"},
-        {"Check6", "Volume(V)"},
-        {"Check9", "diagonale (D1)"},
+    return {
+        .name = "Form2",
+        .caption = "Cilindro",
+        .parent = "Form1",
+        .title = {"Text1", "CILINDRO"},
+        .titleIsTextBox = true,
+        .knownHeading = {"Label22", "Cosa conosci  ?"},
+        .checks = {
+            {"Check1", "raggio (R)"},
+            {"Check3", "altezza(H)"},
+            {"Check4", "area di base (AB)"},
+            {"Check5", "area laterale(AL)"},
+            {"Check8", "Circonferenza (C)"},
+            {"Check2", "diametro(d)"},
+            {"Check7", "area totale(AT)"},
+            {"Check6", "Volume(V)"},
+            {"Check9", "diagonale (D1)"},
+        },
+        .resultsHeading = {"Label1", "Risultati"},
+        // The captions stay empty until the first "Calcola" writes them.
+        .rows = {
+            {"Label19", "", "Label20"},
+            {"Label17", "", "Label18"},
+            {"Label3", "", "Label4"},
+            {"Label5", "", "Label6"},
+            {"Label7", "", "Label8"},
+            {"Label9", "", "Label10"},
+            {"Label11", "", "Label12"},
+            {"Label13", "", "Label14"},
+            {"Label15", "", "Label16"},
+        },
+        .formulaHeading = {"Label27(0)", "Formule applicate:"},
+        .formulaLabels = {"Label26(0)", "Label26(1)"},
+        .picture = {"Picture1(1)", "cilindro.svg"},
+        .extras = {
+            {.kind = Extra::Kind::TextBox, .name = "Text2", .text = "D1",
+             .onPicture = "Picture1(1)", .x = 0.62, .y = 0.45},
+            {.kind = Extra::Kind::Picture, .name = "Picture1(0)",
+             .text = "cilindro-equilatero.svg"},
+            {.kind = Extra::Kind::Button, .name = "Command5", .text = "Vai", .opens = "Form37"},
+        },
+        .solvers = {{.name = "Command2", .steps = calcola}},
+        .stampaButton = {"Command4", "Stampa"},
+        .ritornaButton = {"Command3", "Ritorna"},
+        .esciButton = {"Command1", "Esci"},
     };
-    s.resultsHeading = {"Label1", "Risultati"};
-    // The captions stay empty until the first "Calcola" writes them.
-    s.rows = {
-        {"Label19", "", "Label20"},
-        {"Label17", "", "Label18"},
-        {"Label3", "", "Label4"},
-        {"Label5", "", "Label6"},
-        {"Label7", "", "Label8"},
-        {"Label9", "", "Label10"},
-        {"Label11", "", "Label12"},
-        {"Label13", "", "Label14"},
-        {"Label15", "", "Label16"},
-    };
-    s.formulaHeading = {"Label27(0)", "Formule applicate:"};
-    s.formulaLabels = {"Label26(0)", "Label26(1)"};
-    s.picture = {"Picture1(1)", "cilindro.svg"};
-
-    Extra diagonal;
-    diagonal.kind = Extra::Kind::TextBox;
-    diagonal.name = "Text2";
-    diagonal.text = "D1";
-    diagonal.onPicture = "Picture1(1)";
-    diagonal.x = 0.62;
-    diagonal.y = 0.45;
-
-    Extra equilateral;
-    equilateral.kind = Extra::Kind::Picture;
-    equilateral.name = "Picture1(0)";
-    equilateral.text = "cilindro-equilatero.svg";
-
-    Extra vai;
-    vai.kind = Extra::Kind::Button;
-    vai.name = "Command5";
-    vai.text = "Vai";
-    vai.opens = "Form37";
-
-    s.extras = {diagonal, equilateral, vai};
-    s.stampaButton = {"Command4", "Stampa"};
-    s.ritornaButton = {"Command3", "Ritorna"};
-    s.esciButton = {"Command1", "Esci"};
-    s.solvers = {{"Command2", "Calcola", calcola}};
-    return s;
 }
 
 } // namespace solids

@@ -122,51 +122,43 @@ void calcola(Calc &calc)
 
 SolverScreen equilateralCylinder()
 {
-    SolverScreen s;
-    s.name = "Form37";
-    s.caption = "Cilindro Equilatero";
-    s.parent = "Form2";
-    s.title = {"Label1(20)", "CILINDRO EQUILATERO"};
-    s.knownHeading = {"Label22", "Cosa conosci  ?"};
-    s.checks = {
-        {"Check1", "raggio (r=h/2)"},
-        {"Check2(0)", "diametro(d=h)"},
-        {"Check4", "area di base (AB)"},
-        {"Check8", "Circonferenza (C)"},
-        {"Check5", "area laterale(AL)"},
-        {"Check7", "area totale(AT)"},
-        {"Check6", "Volume(V)"},
-        {"Check9", "diagonale (D)"},
+    return {
+        .name = "Form37",
+        .caption = "Cilindro Equilatero",
+        .parent = "Form2",
+        .title = {"Label1(20)", "CILINDRO EQUILATERO"},
+        .knownHeading = {"Label22", "Cosa conosci  ?"},
+        .checks = {
+            {"Check1", "raggio (r=h/2)"},
+            {"Check2(0)", "diametro(d=h)"},
+            {"Check4", "area di base (AB)"},
+            {"Check8", "Circonferenza (C)"},
+            {"Check5", "area laterale(AL)"},
+            {"Check7", "area totale(AT)"},
+            {"Check6", "Volume(V)"},
+            {"Check9", "diagonale (D)"},
+        },
+        .resultsHeading = {"Label1(0)", "Risultati"},
+        .rows = {
+            {"Label2(0)", "Raggio (r=h/2)     =", "Label2(8)"},
+            {"Label2(1)", "Diametro (d=h)     =", "Label2(9)"},
+            {"Label2(2)", "Area di base (Ab)      =", "Label2(10)"},
+            {"Label2(3)", "Circonferenza  (C)     =", "Label2(11)"},
+            {"Label2(4)", "Area Laterale (Al)     =", "Label2(12)"},
+            {"Label2(5)", "Area Totale (At)     =", "Label2(13)"},
+            {"Label2(6)", "Volume (V)     =", "Label2(14)"},
+            {"Label2(7)", "Diagonale (D)     =", "Label2(15)"},
+        },
+        .formulaHeading = {"Label27(0)", "Formule applicate:"},
+        .formulaLabels = {"Label26(0)"},
+        .picture = {"Picture1", "cilindro-equilatero.svg"},
+        .extras = {{.kind = Extra::Kind::Label, .name = "Label3", .text = "D",
+                    .onPicture = "Picture1", .x = 0.62, .y = 0.42}},
+        .solvers = {{.name = "Command1", .steps = calcola}},
+        .stampaButton = {"Command2", "Stampa"},
+        .ritornaButton = {"Command4", "Ritorna"},
+        .esciButton = {"Command3", "Esci"},
     };
-    s.resultsHeading = {"Label1(0)", "Risultati"};
-    s.rows = {
-        {"Label2(0)", "Raggio (r=h/2)     =", "Label2(8)"},
-        {"Label2(1)", "Diametro (d=h)     =", "Label2(9)"},
-        {"Label2(2)", "Area di base (Ab)      =", "Label2(10)"},
-        {"Label2(3)", "Circonferenza  (C)     =", "Label2(11)"},
-        {"Label2(4)", "Area Laterale (Al)     =", "Label2(12)"},
-        {"Label2(5)", "Area Totale (At)     =", "Label2(13)"},
-        {"Label2(6)", "Volume (V)     =", "Label2(14)"},
-        {"Label2(7)", "Diagonale (D)     =", "Label2(15)"},
-    };
-    s.formulaHeading = {"Label27(0)", "Formule applicate:"};
-    s.formulaLabels = {"Label26(0)"};
-    s.picture = {"Picture1", "cilindro-equilatero.svg"};
-
-    Extra diagonal;
-    diagonal.kind = Extra::Kind::Label;
-    diagonal.name = "Label3";
-    diagonal.text = "D";
-    diagonal.onPicture = "Picture1";
-    diagonal.x = 0.62;
-    diagonal.y = 0.42;
-    s.extras = {diagonal};
-
-    s.stampaButton = {"Command2", "Stampa"};
-    s.ritornaButton = {"Command4", "Ritorna"};
-    s.esciButton = {"Command3", "Esci"};
-    s.solvers = {{"Command1", "Calcola", calcola}};
-    return s;
 }
 
 } // namespace solids

@@ -336,47 +336,47 @@ void calcola(Calc &calc)
 
 SolverScreen truncatedCone()
 {
-    SolverScreen s;
-    s.name = "Form26";
-    s.caption = "TRONCO DI CONO";
-    s.parent = "Form1";
-    s.title = {"Label1(0)", "TRONCO DI CONO"};
-    s.knownHeading = {"Label1(1)", "Cosa conosci (scegli almeno tre dati )?"};
-    s.checks = {
-        {"Check1(0)", "Raggio di base (r1)"},
-        {"Check1(1)", "Raggio di base (r2)"},
-        {"Check1(2)", "altezza (h)"},
-        {"Check1(3)", "Circonferenza 1 (C1)"},
-        {"Check1(4)", "Circonferenza 2 (C2)"},
-        {"Check1(5)", "Apotema  (a)"},
-        {"Check1(6)", "Area di base 1 (A1)"},
-        {"Check1(7)", "Area di base 2 (A2)"},
-        {"Check1(8)", "Superficie laterale  (Sl)"},
-        {"Check1(9)", "Superficie Totale  (St)"},
-        {"Check1(10)", "Volume   (V)"},
+    return {
+        .name = "Form26",
+        .caption = "TRONCO DI CONO",
+        .parent = "Form1",
+        .title = {"Label1(0)", "TRONCO DI CONO"},
+        .knownHeading = {"Label1(1)", "Cosa conosci (scegli almeno tre dati )?"},
+        .checks = {
+            {"Check1(0)", "Raggio di base (r1)"},
+            {"Check1(1)", "Raggio di base (r2)"},
+            {"Check1(2)", "altezza (h)"},
+            {"Check1(3)", "Circonferenza 1 (C1)"},
+            {"Check1(4)", "Circonferenza 2 (C2)"},
+            {"Check1(5)", "Apotema  (a)"},
+            {"Check1(6)", "Area di base 1 (A1)"},
+            {"Check1(7)", "Area di base 2 (A2)"},
+            {"Check1(8)", "Superficie laterale  (Sl)"},
+            {"Check1(9)", "Superficie Totale  (St)"},
+            {"Check1(10)", "Volume   (V)"},
+        },
+        .resultsHeading = {"Label1(2)", "Risultati :"},
+        .rows = {
+            {"Label1(3)", "Raggio (r1)                =", "Label1(14)"},
+            {"Label1(4)", "Raggio (r2)                =", "Label1(15)"},
+            {"Label1(5)", "Altezza (h)                 =", "Label1(16)"},
+            {"Label1(6)", "Apotema (a)              =", "Label1(17)"},
+            {"Label1(7)", "Area di base (A1)     =", "Label1(18)"},
+            {"Label1(8)", "Area di base (A2)     =", "Label1(19)"},
+            {"Label1(9)", "Circonferenza (C1)   =", "Label1(20)"},
+            {"Label1(10)", "Circonferenza (C2)   =", "Label1(21)"},
+            {"Label1(11)", "Superficie Laterale(Al)=", "Label1(22)"},
+            {"Label1(12)", "Superficie Totale (At) =", "Label1(23)"},
+            {"Label1(13)", "Volume  (V)               =", "Label1(24)"},
+        },
+        .formulaHeading = {"Label1(25)", "Formule applicate"},
+        .formulaLabels = {kFormula},
+        .picture = {"Picture1", "tronco-cono.svg"},
+        .solvers = {{.name = "Command4", .steps = calcola}},
+        .stampaButton = {"Command3", "Stampa"},
+        .ritornaButton = {"Command2", "Ritorna"},
+        .esciButton = {"Command1", "Esci "},
     };
-    s.resultsHeading = {"Label1(2)", "Risultati :"};
-    s.rows = {
-        {"Label1(3)", "Raggio (r1)                =", "Label1(14)"},
-        {"Label1(4)", "Raggio (r2)                =", "Label1(15)"},
-        {"Label1(5)", "Altezza (h)                 =", "Label1(16)"},
-        {"Label1(6)", "Apotema (a)              =", "Label1(17)"},
-        {"Label1(7)", "Area di base (A1)     =", "Label1(18)"},
-        {"Label1(8)", "Area di base (A2)     =", "Label1(19)"},
-        {"Label1(9)", "Circonferenza (C1)   =", "Label1(20)"},
-        {"Label1(10)", "Circonferenza (C2)   =", "Label1(21)"},
-        {"Label1(11)", "Superficie Laterale(Al)=", "Label1(22)"},
-        {"Label1(12)", "Superficie Totale (At) =", "Label1(23)"},
-        {"Label1(13)", "Volume  (V)               =", "Label1(24)"},
-    };
-    s.formulaHeading = {"Label1(25)", "Formule applicate"};
-    s.formulaLabels = {kFormula};
-    s.picture = {"Picture1", "tronco-cono.svg"};
-    s.stampaButton = {"Command3", "Stampa"};
-    s.ritornaButton = {"Command2", "Ritorna"};
-    s.esciButton = {"Command1", "Esci "};
-    s.solvers = {{"Command4", "Calcola", calcola}};
-    return s;
 }
 
 } // namespace solids

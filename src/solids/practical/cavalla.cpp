@@ -1,0 +1,59 @@
+// The prismatic heap or cavalla: a ridge of length c over a rectangle a x b.
+#include "practical.h"
+
+namespace solids {
+
+using namespace solver;
+
+namespace {
+
+void calcola(Calc &calc)
+{
+    Value a = calc.ask("INTRODUCI LO SPIGOLO (a) =");
+    Value b = calc.ask("INTRODUCI LO SPIGOLO (b) =");
+    Value c = calc.ask("INTRODUCI LO SPIGOLO (c) =");
+    Value h = calc.ask("INTRODUCI L'ALTEZZA  (h) =");
+
+    // Left to right, one operation at a time.
+    Value section = b * h / 6;
+    Value lengths = 2 * a + c;
+    Value V = section * lengths;
+
+    calc.formula(kPracticalFormula, " V = (b * h / 6) * (2 * a + c ) ");
+    calc.show("Label1(4)", a);
+    calc.show("Label1(15)", b);
+    calc.show("Label1(16)", c);
+    calc.show("Label1(5)", h);
+    calc.show("Label1(14)", V);
+}
+
+} // namespace
+
+SolverScreen cavalla()
+{
+    return practicalScreen({
+        .name = "Form35",
+        .caption = "VOLUME DEL MUCCHIO PRISMATICO",
+        .title = {"Label1(20)", "VOLUME DEL MUCCHIO PRISMATICO O CAVALLA"},
+        .description = "CALCOLO DEL VOLUME DEL MUCCHIO PRISMATICO O CAVALLA - (Ghiaia, sabbia, cereali, concimi ed altri materiali solidi incoerenti, quando sono accumulati sopra un piano assumono la forma di solidi le cui facce laterali sono piani inclinati all'orizzonte dell'angolo di attrito del materiale).Dati noti: spigolo a,b,c e altezza h.",
+        .knownList = {
+            {"Label1(0)", "Spigolo  (a)      "},
+            {"Label1(8)", "Spigolo  (b)      "},
+            {"Label1(9)", "Spigolo (c)     "},
+            {"Label1(1)", "Altezza  (h)     "},
+        },
+        .rows = {
+            {"Label1(3)", "Spigolo  (a)     =", "Label1(4)"},
+            {"Label1(12)", "Spigolo  (b)     =", "Label1(15)"},
+            {"Label1(7)", "Spigolo  (c)     =", "Label1(16)"},
+            {"Label1(10)", "Altezza  (h)        =", "Label1(5)"},
+            {"Label1(13)", "Volume del mucchio prismatico (V) =", "Label1(14)"},
+        },
+        .picture = "cavalla.svg",
+        .calcola = calcola,
+        .esci = "Command4",
+        .ritorna = "Command5",
+    });
+}
+
+} // namespace solids

@@ -1,0 +1,42 @@
+// The practical volumes: heaps, stacks, barrels and the prismoid. These screens
+// have no tick boxes: "Calcola" asks a fixed list of measurements.
+#pragma once
+
+#include "solids/solids.h"
+
+#include <string>
+#include <vector>
+
+namespace solids {
+
+// What one practical-volume screen has of its own; the rest of its layout
+// (headings, formula label, buttons, the way back to the menu) is shared.
+struct PracticalScreen {
+    std::string name;
+    std::string caption;
+    solver::Control title;
+    std::string description;                 // the long text, Label3
+    std::vector<solver::Control> knownList;  // what "Calcola" will ask
+    std::vector<solver::ResultRow> rows;
+    std::string picture = {};                // asset file; empty: no picture box
+    solver::Steps calcola;
+    std::string formulaHeading = "Label2(4)";
+    std::string esci = "Command3";
+    std::string ritorna = "Command4";
+};
+
+solver::SolverScreen practicalScreen(PracticalScreen screen);
+
+// The formula label every practical screen writes.
+inline const char *const kPracticalFormula = "Label2(3)";
+
+solver::SolverScreen trench();
+solver::SolverScreen haystack();
+solver::SolverScreen biga();
+solver::SolverScreen meda();
+solver::SolverScreen cavalla();
+solver::SolverScreen barrel();
+solver::SolverScreen ellipticBarrel();
+solver::SolverScreen prismoid();
+
+} // namespace solids

@@ -1,5 +1,6 @@
 // The regular polyhedra: every case of every solid on one edge, the worked
-// examples, and the height and lateral area that belong to the tetrahedron only.
+// examples, the combinations no case takes, and the height and lateral area
+// that belong to the tetrahedron only.
 #include "harness.h"
 
 #include <cmath>
@@ -40,8 +41,6 @@ private slots:
     void everyCaseGivesTheSameSolid();
     void examples_data();
     void examples();
-    void noCaseTaken_data();
-    void noCaseTaken();
 };
 
 void TestPolyhedra::everyCaseGivesTheSameSolid_data()
@@ -88,80 +87,61 @@ void TestPolyhedra::examples_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("known");
-    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("ticks");
+    QTest::addColumn<QStringList>("answers");
     QTest::addColumn<QStringList>("shown");  // l, h, Sl, St, V
 
-    QTest::newRow("tetrahedron edge 1") << "en_US" << "Command4" << int(Edge) << "1"
-        << QStringList{"1", "0.816496580927726", "1.29903810567666", "1.73205080756888",
-                       "0.117851130197758"};
+    const QStringList edge1 = {"1", "0.816496580927726", "1.29903810567666", "1.73205080756888",
+                               "0.117851130197758"};
+    QTest::newRow("tetrahedron edge 1") << "en_US" << "Command4" << QStringList{"Check1(0)"}
+                                        << QStringList{"1"} << edge1;
+    QTest::newRow("tetrahedron edge first of all ticks") << "en_US" << "Command4" << kChecks
+                                                         << QStringList{"1"} << edge1;
     // The edge worked back from this area is 1.0000000000000009.
-    QTest::newRow("tetrahedron total area") << "en_US" << "Command4" << int(Total)
-        << "1.73205080756888"
+    QTest::newRow("tetrahedron total area") << "en_US" << "Command4" << QStringList{"Check1(3)"}
+        << QStringList{"1.73205080756888"}
         << QStringList{"1", "0.816496580927727", "1.29903810567666", "1.73205080756888",
                        "0.117851130197758"};
-    QTest::newRow("octahedron edge 1") << "it_IT" << "Command5" << int(Edge) << "1"
-        << QStringList{"1", "", "", "3,46410161513775", "0,471404520791032"};
-    QTest::newRow("icosahedron edge 1") << "en_US" << "Command6" << int(Edge) << "1"
+    QTest::newRow("octahedron edge 1") << "it_IT" << "Command5" << QStringList{"Check1(0)"}
+        << QStringList{"1"} << QStringList{"1", "", "", "3,46410161513775", "0,471404520791032"};
+    QTest::newRow("icosahedron edge 1") << "en_US" << "Command6" << QStringList{"Check1(0)"}
+        << QStringList{"1"} << QStringList{"1", "", "", "8.66025403784439", "2.18169499062491"};
+    QTest::newRow("dodecahedron edge 1") << "en_US" << "Command7" << QStringList{"Check1(0)"}
+        << QStringList{"1"} << QStringList{"1", "", "", "20.6457288070676", "7.66311896062463"};
+    QTest::newRow("icosahedron ignores height and lateral area") << "en_US" << "Command6"
+        << QStringList{"Check1(1)", "Check1(2)", "Check1(3)"} << QStringList{"8.66025403784439"}
         << QStringList{"1", "", "", "8.66025403784439", "2.18169499062491"};
-    QTest::newRow("dodecahedron edge 1") << "en_US" << "Command7" << int(Edge) << "1"
-        << QStringList{"1", "", "", "20.6457288070676", "7.66311896062463"};
-    QTest::newRow("tetrahedron edge first of all ticks") << "en_US" << "Command4" << -1
-        << "1"
-        << QStringList{"1", "0.816496580927726", "1.29903810567666", "1.73205080756888",
-                       "0.117851130197758"};
-    QTest::newRow("icosahedron ignores height and lateral area") << "en_US" << "Command6" << -2
-        << "8.66025403784439" << QStringList{"1", "", "", "8.66025403784439", "2.18169499062491"};
+
+    // No case taken: the message, and every result label emptied.
+    const QStringList none = {"", "", "", "", ""};
+    QTest::newRow("tetrahedron nothing") << "en_US" << "Command4" << QStringList{}
+                                         << QStringList{} << none;
+    QTest::newRow("octahedron height") << "en_US" << "Command5" << QStringList{"Check1(1)"}
+                                       << QStringList{} << none;
+    QTest::newRow("dodecahedron height and lateral area") << "en_US" << "Command7"
+        << QStringList{"Check1(1)", "Check1(2)"} << QStringList{} << none;
 }
 
-// known -1: every box ticked; -2: height, lateral and total area ticked.
+// Each after a tetrahedron of edge 2, whose results must not stay.
 void TestPolyhedra::examples()
 {
     QFETCH(QString, locale);
     QFETCH(QString, button);
-    QFETCH(int, known);
-    QFETCH(QString, answer);
+    QFETCH(QStringList, ticks);
+    QFETCH(QStringList, answers);
     QFETCH(QStringList, shown);
 
-    const QStringList ticks = known == -1   ? kChecks
-                              : known == -2 ? QStringList{"Check1(1)", "Check1(2)", "Check1(3)"}
-                                            : QStringList{kChecks[known]};
     Runner r(locale);
-    calculate(r, vai(button), ticks, {answer});
-    QCOMPARE(r.dialogs().size(), 1);
-    QCOMPARE(r.dialogs()[0].kind, QString("prompt"));
-    QCOMPARE(texts(r, "Form27", kResults), shown);
-}
-
-void TestPolyhedra::noCaseTaken_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QStringList>("ticks");
-
-    QTest::newRow("tetrahedron nothing") << "Command4" << QStringList{};
-    QTest::newRow("octahedron height") << "Command5" << QStringList{"Check1(1)"};
-    QTest::newRow("icosahedron lateral area") << "Command6" << QStringList{"Check1(2)"};
-    QTest::newRow("dodecahedron height and lateral area")
-        << "Command7" << QStringList{"Check1(1)", "Check1(2)"};
-}
-
-// The message, no prompt, the results emptied and the formula kept.
-void TestPolyhedra::noCaseTaken()
-{
-    QFETCH(QString, button);
-    QFETCH(QStringList, ticks);
-
-    Runner r;
     calculate(r, vai("Command4"), {"Check1(0)"}, {"2"});
     const QString formula = r.text("Form27.Label6");
-    QVERIFY(!formula.isEmpty());
-    calculate(r, vai(button), ticks, {});
-    QCOMPARE(r.dialogs().size(), 2);
-    QCOMPARE(r.dialogs()[1].kind, QString("message"));
-    QCOMPARE(r.dialogs()[1].text, kInsufficient);
-    for (const auto &l : kResults)
-        QCOMPARE(r.text("Form27." + l), QString());
-    QCOMPARE(r.text("Form27.Label6"), formula);
+    calculate(r, vai(button), ticks, typed(answers));
+    QCOMPARE(prompts(r, 1).size(), answers.size());
+    if (answers.isEmpty()) {
+        QCOMPARE(r.dialogs().size(), 2);
+        QCOMPARE(r.dialogs().last().text, kInsufficient);
+        QCOMPARE(r.text("Form27.Label6"), formula);
+    }
+    QCOMPARE(texts(r, "Form27", kResults), shown);
 }
 
 QTEST_MAIN(TestPolyhedra)

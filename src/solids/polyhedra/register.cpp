@@ -1,10 +1,11 @@
 // The polyhedra family's screens.
-#include "solids/solids.h"
+#include "polyhedra.h"
 
 namespace solids {
 
-void registerPolyhedra(Registry &)
+void registerPolyhedra(Registry &r)
 {
+    r.add("Form27", regularPolyhedra);
 }
 
 } // namespace solids

@@ -1,0 +1,154 @@
+// The pyramid on an isosceles trapezoid ABCD: oblique sides AB = CD = a,
+// parallel sides AD = c and BC = b. Four known quantities per case.
+#include "pyramids.h"
+
+namespace solids {
+
+using namespace solver;
+
+namespace {
+
+const char *const kFormula = "Label6";
+
+void calcola(Calc &calc)
+{
+    Value a, c, b, h1, a1, h, P, r, AB, AL, AT, V, lB, lA, S, m;
+
+    // The height of the trapezoid from its oblique side and the half
+    // difference of the parallel sides.
+    const auto trapezoidHeight = [&] { h1 = pow(pow(a, 2) - pow((c - b) / 2, 2), 0.5); };
+    // Perimeter, inradius and the pyramid's apothem from its height.
+    const auto apothemFromHeight = [&] {
+        P = 2 * a + b + c;
+        r = 2 * AB / P;
+        a1 = pow(pow(h, 2) + pow(r, 2), 0.5);
+    };
+    const auto ending = [&] {
+        AL = P * a1 / 2;
+        AT = AL + AB;
+        V = AB * h / 3;
+        // VB and VC stand over the ends of the parallel side b.
+        lB = pow(pow(a1, 2) + pow(b / 2, 2), 0.5);
+        lA = pow(pow(a1, 2) + pow(c / 2, 2), 0.5);
+    };
+
+    if (calc.given({"Check7", "Check12", "Check1", "Check8"})) {
+        a = calc.ask("INTRODUCI LO SPIGOLO DI BASE (AB o CD)=");
+        b = calc.ask("INTRODUCI LO SPIGOLO DI BASE (BC)=");
+        c = calc.ask("INTRODUCI LO SPIGOLO DI BASE (AD) =");
+        a1 = calc.ask("INTRODUCI L'APOTEMA (a) =");
+        S = b * 1 + c * 1;
+        trapezoidHeight();
+        AB = S * h1 / 2;
+        calc.formula(kFormula, " h1 = (a ^ 2 - (c - b) / 2) ^ 0.5:(AB = (c + b) * h1)/2  :(P=2*a+b+c): ((AL=P*a1/2):  (AT=AL+AB): (r=2*AB/P) : (h=SQR(a1^2-r^2)*0.5): (VC=SQR(a1^2+(AB/2)^2)^0.5): (VD=SQR(a1^2+(AD/2)^2)^0.5): (V=AB*h/3)");
+        AB = S * h1 / 2;
+        P = 2 * a + 1 * S;
+        r = 2 * AB / P;
+        h = pow(pow(a1, 2) - pow(r, 2), 0.5);
+        ending();
+    } else if (calc.given({"Check1", "Check3", "Check7", "Check12"})) {
+        a = calc.ask("INTRODUCI LO SPIGOLO DI BASE (AB o CD)=");
+        b = calc.ask("INTRODUCI LO SPIGOLO DI BASE (BC)=");
+        c = calc.ask("INTRODUCI LO SPIGOLO DI BASE (AD) =");
+        h = calc.ask("INTRODUCI IL RAGGIO (h) =");
+        trapezoidHeight();
+        AB = (b * 1 + c * 1) * h1 / 2;
+        calc.formula(kFormula, " h1 = (a ^ 2 - (c - b) / 2) ^ 0.5:(AB = (c + b) * h1)/2  :(P=2*a+b+c): ((AL=P*a1/2):  (AT=AL+AB): (r=2*AB/P) : (a1=SQR(h^2+r^2)*0.5): (VC=SQR(a1^2+(AB/2)^2)^0.5): (VD=SQR(a1^2+(AD/2)^2)^0.5): (V=AB*h/3)");
+        apothemFromHeight();
+        ending();
+    } else if (calc.given({"Check1", "Check3", "Check11", "Check12"})) {
+        c = calc.ask("INTRODUCI LO SPIGOLO DI BASE (AD)=");
+        b = calc.ask("INTRODUCI LO SPIGOLO DI BASE (BC)=");
+        AB = calc.ask("INTRODUCI L'AREA  DI BASE (AB) =");
+        h = calc.ask("INTRODUCI IL RAGGIO (h) =");
+        S = b * 1 + c * 1;
+        h1 = 2 * AB / S;
+        a = pow(pow(h1, 2) + pow((c * 1 - b * 1) / 2, 2), 0.5);
+        calc.formula(kFormula, " h1 = (2*AB/(b+c): ( a=SQR(h1^2+((c-b)/2)^2)  :(P=2*a+b+c): ((AL=P*a1/2):  (AT=AL+AB): (r=2*AB/P) : (a1=SQR(h^2+r^2)*0.5): (VC=SQR(a1^2+(AB/2)^2)^0.5): (VD=SQR(a1^2+(AD/2)^2)^0.5): (V=AB*h/3)");
+        apothemFromHeight();
+        ending();
+    } else if (calc.given({"Check1", "Check3", "Check5", "Check12"})) {
+        c = calc.ask("INTRODUCI LO SPIGOLO DI BASE (AD)=");
+        b = calc.ask("INTRODUCI LO SPIGOLO DI BASE (BC)=");
+        P = calc.ask("INTRODUCI IL PERIMETRO DI BASE (P) =");
+        h = calc.ask("INTRODUCI IL RAGGIO (h) =");
+        S = b * 1 + c * 1;
+        m = (c - b) / 2;
+        a = (P - S) / 2;
+        h1 = pow(pow(a, 2) - pow(m, 2), 0.5);
+        AB = S * h1 / 2;
+        calc.formula(kFormula, " a =P-(c+b)/2:a1=SQR(h2+((c-b)/2)^2):  h1=SQR(a^2+(b/2)^2): AB=(b+c)*h1/2: ((AL=P*a1/2):  (AT=AL+AB): (r=2*AB/P) : (VC=SQR(a1^2+(AB/2)^2)^0.5): (VD=SQR(a1^2+(AD/2)^2)^0.5): (V=AB*h/3)");
+        r = 2 * AB / P;
+        a1 = pow(pow(h, 2) + pow(r, 2), 0.5);
+        ending();
+    } else {
+        calc.insufficient();
+    }
+
+    calc.show("Label3(13)", a);
+    calc.show("Label3(11)", c);
+    calc.show("Label3(12)", b);
+    calc.show("Label3(14)", a1);
+    calc.show("Label3(15)", h);
+    calc.show("Label3(16)", P);
+    calc.show("Label3(17)", r);
+    calc.show("Label3(18)", AB);
+    calc.show("Label3(19)", AL);
+    calc.show("Label3(20)", AT);
+    calc.show("Label3(21)", V);
+    calc.show("Label3(24)", lB);
+    calc.show("Label3(25)", lA);
+    calc.show("Label3(27)", h1);
+}
+
+} // namespace
+
+SolverScreen trapezoidPyramid()
+{
+    return {
+        .name = "Form8",
+        .caption = "PIRAMIDE CON BASE TRAPEZIO ISOSCELE",
+        .parent = "form5",
+        .knownHeading = {"Label2", "Cosa conosci ?"},
+        .checks = {
+            {"Check7", "Lato obliquo di base (AB=CD=a)"},
+            {"Check1", "Spigolo di base (AD=c)"},
+            {"Check12", "Spigolo di base  (BC=b)"},
+            {"Check2", "Altezza del trapezio (h1)"},
+            {"Check8", "apotema (a1)"},
+            {"Check3", "altezza della piramide (h)"},
+            {"Check5", "Perimetro (P) "},
+            {"Check10", "Raggio di base (r)"},
+            {"Check11", "Area di base (AB)"},
+            {"Check9", "Area Laterale (AL)"},
+            {"Check4", "Area Totale (AT)"},
+            {"Check6", "Volume (V)"},
+        },
+        .resultsHeading = {"Label1", "Risultati"},
+        .rows = {
+            {"Label3(0)", "Spigolo di base (AB=CD) =", "Label3(13)"},
+            {"Label3(1)", "Spigolo di base (AD) =", "Label3(11)"},
+            {"Label3(2)", "Spigolo di base  (BC)=", "Label3(12)"},
+            {"Label3(26)", "Altezza trapezio (h1)=", "Label3(27)"},
+            {"Label3(3)", "Apotema  (a)            =", "Label3(14)"},
+            {"Label3(4)", "Altezza (h)              =", "Label3(15)"},
+            {"Label3(5)", "Perimetro (P)          =", "Label3(16)"},
+            {"Label3(6)", "Raggio di base (r)       =", "Label3(17)"},
+            {"Label3(7)", "Area di base (AB)  =", "Label3(18)"},
+            {"Label3(8)", "Area Laterale (AL) =", "Label3(19)"},
+            {"Label3(9)", "Area Totale (AT)    =", "Label3(20)"},
+            {"Label3(10)", "Volume (V)            =", "Label3(21)"},
+            {"Label3(22)", "Spigolo laterale (VC=VB) =", "Label3(24)"},
+            {"Label3(23)", "Spigolo laterale (VD=VA)=", "Label3(25)"},
+        },
+        .formulaHeading = {"Label5", "Formule applicate"},
+        .formulaLabels = {kFormula},
+        .picture = {"Picture1", "piramide-trapezio.svg"},
+        .solvers = {{.name = "Command3", .steps = calcola}},
+        .stampaButton = {"Command4", "Stampa"},
+        .ritornaButton = {"Command2", "Ritorna"},
+        .esciButton = {"Command1", "Esci"},
+    };
+}
+
+} // namespace solids

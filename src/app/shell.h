@@ -34,7 +34,18 @@ public:
 
 private:
     void keepOneVisible();
-    static void place(QWidget *w, const QWidget *opener, Placement placement);
+    // Where a screen shown for the first time goes: beside or over its
+    // opener, else in the middle of the screen.
+    void place(ui::ScreenWindow *w, const QWidget *opener, Placement placement);
+    // Sizes the window to its content or to the screen, whichever is smaller,
+    // and moves it so that its frame lies on the screen.
+    // `leaving` is a screen about to be hidden, whose place may be taken.
+    void fit(ui::ScreenWindow *w, QPoint at, const QWidget *leaving = nullptr);
+    // Moves `at` off the place of any other visible screen.
+    QPoint unstacked(const ui::ScreenWindow *w, QPoint at, const QRect &corners,
+                     const QWidget *leaving) const;
+
+    QMap<QString, QPoint> m_positions;  // where each screen was when last hidden
 
     QMap<QString, Factory> m_factories;
     QMap<QString, ui::ScreenWindow *> m_windows;

@@ -10,6 +10,7 @@
 #include <QLayout>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPicture>
 #include <QPrinter>
 #include <QPrintPreviewDialog>
 #include <QPrinterInfo>
@@ -123,9 +124,18 @@ bool paintWindow(QWidget *window, QPrinter &printer)
     double scale = double(printer.resolution()) / source->logicalDpiX();
     scale = std::min(scale, page.width() / size.width());
     scale = std::min(scale, (page.height() - top) / size.height());
+    // Widgets drawn straight onto a printer come out as one bitmap; recorded
+    // into a picture first, they stay text and lines.
+    QPicture drawing;
+    {
+        QPainter recorder(&drawing);
+        source->render(&recorder, QPoint(), QRegion(), QWidget::DrawChildren);
+    }
+    // A picture plays back scaled from its own resolution to the printer's.
+    const double playback = double(printer.logicalDpiX()) / drawing.logicalDpiX();
     painter.translate(0, top);
-    painter.scale(scale, scale);
-    source->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter.scale(scale / playback, scale / playback);
+    painter.drawPicture(0, 0, drawing);
     return painter.end();
 }
 

@@ -71,7 +71,9 @@ void Shell::fit(ui::ScreenWindow *w, QPoint at, const QWidget *leaving)
     const QRect room = availableRoom(w->isVisible() ? w : nullptr);
     const QMargins frame = w->decoration();
     const QRect inner = room.marginsRemoved(frame);
-    const QSize size = w->fittingSize(inner.size());
+    const QSize size = m_shown.contains(w->screenName())
+                           ? w->size().boundedTo(inner.size())
+                           : w->fittingSize(inner.size());
     if (w->size() != size)
         w->resize(size);
     // `at` is the top-left corner of the frame.

@@ -37,7 +37,8 @@ private:
     // Where a screen shown for the first time goes: beside or over its
     // opener, else in the middle of the screen.
     void place(ui::ScreenWindow *w, const QWidget *opener, Placement placement);
-    // Sizes the window to its content or to the screen, whichever is smaller,
+    // Sizes the window to its content or to the screen, whichever is smaller
+    // (shown again, it keeps the size it had unless the screen is smaller),
     // and moves it so that its frame lies on the screen.
     // `leaving` is a screen about to be hidden, whose place may be taken.
     void fit(ui::ScreenWindow *w, QPoint at, const QWidget *leaving = nullptr);

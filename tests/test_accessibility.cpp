@@ -121,6 +121,10 @@ void TestAccessibility::namesAndValues()
         if (isValue)
             QVERIFY2(i->text(QAccessible::Value) == label->text(),
                      qPrintable(where + " value \"" + i->text(QAccessible::Value) + "\""));
+        if (isValue) {
+            QAccessibleTextInterface *t = i->textInterface();
+            QVERIFY2(t && t->text(0, t->characterCount()) == label->text(), qPrintable(where));
+        }
         if (qobject_cast<ui::PictureBox *>(widget))
             QCOMPARE(i->role(), QAccessible::Graphic);
     }

@@ -42,6 +42,61 @@ public:
     }
 };
 
+// A result or formula: also offers its text through the text interface, the
+// way screen readers read the contents of a field.
+class ValueAccessible : public LabelAccessible, public QAccessibleTextInterface {
+public:
+    explicit ValueAccessible(ValueLabel *label) : LabelAccessible(label) {}
+
+    using LabelAccessible::text;
+
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return LabelAccessible::interface_cast(t);
+    }
+
+    // QAccessibleTextInterface
+    QString text(int startOffset, int endOffset) const override
+    {
+        return content().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(content().size()); }
+    void selection(int selectionIndex, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+        if (selectionIndex == 0 && value()->hasSelectedText()) {
+            *startOffset = value()->selectionStart();
+            *endOffset = *startOffset + int(value()->selectedText().size());
+        }
+    }
+    int selectionCount() const override { return value()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int startOffset, int endOffset) override
+    {
+        setSelection(0, startOffset, endOffset);
+    }
+    void removeSelection(int) override { value()->setSelection(0, 0); }
+    void setSelection(int, int startOffset, int endOffset) override
+    {
+        value()->setSelection(startOffset, endOffset - startOffset);
+    }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return QString();
+    }
+
+private:
+    ValueLabel *value() const { return static_cast<ValueLabel *>(widget()); }
+    QString content() const { return value()->text(); }
+};
+
 // A picture: a graphic named by what it shows.
 class PictureAccessible : public QAccessibleWidget {
 public:
@@ -62,6 +117,8 @@ public:
 
 QAccessibleInterface *factory(const QString &, QObject *object)
 {
+    if (auto *value = qobject_cast<ValueLabel *>(object))
+        return new ValueAccessible(value);
     if (auto *label = qobject_cast<ClickLabel *>(object))
         return new LabelAccessible(label);
     if (auto *picture = qobject_cast<PictureBox *>(object))

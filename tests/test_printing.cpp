@@ -49,7 +49,6 @@ private slots:
     void everyScreen();
     void suggestedFile_data();
     void suggestedFile();
-    void runnerStampa();
 };
 
 void TestPrinting::everyScreen_data()
@@ -130,15 +129,6 @@ void TestPrinting::suggestedFile()
     QCOMPARE(QFileInfo(ui::suggestedPdfPath(w, screen)).fileName(), QString("A-B-C.pdf"));
     w->setWindowTitle(QString());
     QCOMPARE(QFileInfo(ui::suggestedPdfPath(w, screen)).fileName(), screen + ".pdf");
-}
-
-void TestPrinting::runnerStampa()
-{
-    // "Stampa" through the runner goes through the same drawing.
-    Runner r;
-    r.show("Form3");
-    r.click("Form3.Command4");
-    QCOMPARE(r.printed(), QStringList{"Form3"});
 }
 
 QTEST_MAIN(TestPrinting)

@@ -23,7 +23,7 @@ MenuWindow::MenuWindow(const QString &name, const QString &caption, const QStrin
                        ui::Navigator &nav)
     : ui::ScreenWindow(name, caption, nav), m_parent(parent)
 {
-    m_body = new QVBoxLayout(this);
+    m_body = new QVBoxLayout(content());
     m_body->setContentsMargins(16, 12, 16, 12);
     m_body->setSpacing(10);
 }
@@ -73,6 +73,8 @@ void MenuWindow::addEntry(const Entry &e, int row, int column)
     auto *pic = picture(e.picture, e.asset, QSize(132, 110), e.text.trimmed());
     auto *cap = label(e.label, e.text);
     cap->setAlignment(Qt::AlignCenter);
+    // A long caption wraps under its picture rather than being cut.
+    cap->setWordWrap(true);
     cap->setMinimumWidth(132);
     auto *vai = button(e.button, QStringLiteral("Vai"));
     vai->setAccessibleName(QStringLiteral("Vai: ") + e.text.trimmed());

@@ -6,6 +6,7 @@
 #include "ui/platform.h"
 #include "ui/solverwindow.h"
 
+#include <QGuiApplication>
 #include <QScreen>
 
 #include <algorithm>
@@ -34,6 +35,12 @@ bool Shell::exists(const QString &screen) const
     return m_factories.contains(screen);
 }
 
+QString Shell::caption(const QString &screen) const
+{
+    const auto *s = solids::find(screen.toStdString());
+    return s ? QString::fromStdString(s->caption) : QString();
+}
+
 ui::ScreenWindow *Shell::window(const QString &screen)
 {
     if (auto *w = m_windows.value(screen))
@@ -42,6 +49,7 @@ ui::ScreenWindow *Shell::window(const QString &screen)
     if (!factory)
         return nullptr;
     auto *w = factory(*this);
+    w->finishControls();
     m_windows.insert(screen, w);
     return w;
 }
@@ -51,23 +59,81 @@ QList<ui::ScreenWindow *> Shell::created() const
     return m_windows.values();
 }
 
-void Shell::place(QWidget *w, const QWidget *opener, Placement placement)
+namespace {
+
+// The part of the screen a window's frame may take, and the screen's.
+QRect availableRoom(const QWidget *near)
 {
-    w->adjustSize();
-    if (!opener || !opener->isVisible())
+    const QScreen *screen = near ? near->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+} // namespace
+
+void Shell::fit(ui::ScreenWindow *w, QPoint at, const QWidget *leaving)
+{
+    const QRect room = availableRoom(w->isVisible() ? w : nullptr);
+    const QMargins frame = w->decoration();
+    const QRect inner = room.marginsRemoved(frame);
+    const QSize size = m_shown.contains(w->screenName())
+                           ? w->size().boundedTo(inner.size())
+                           : w->fittingSize(inner.size());
+    if (w->size() != size)
+        w->resize(size);
+    // `at` is the top-left corner of the frame.
+    const int maxX = room.right() + 1 - (size.width() + frame.left() + frame.right());
+    const int maxY = room.bottom() + 1 - (size.height() + frame.top() + frame.bottom());
+    at.setX(std::max(room.left(), std::min(at.x(), maxX)));
+    at.setY(std::max(room.top(), std::min(at.y(), maxY)));
+    w->move(unstacked(w, at, QRect(room.topLeft(), QPoint(maxX, maxY)), leaving));
+}
+
+QPoint Shell::unstacked(const ui::ScreenWindow *w, QPoint at, const QRect &corners,
+                        const QWidget *leaving) const
+{
+    auto taken = [&](QPoint p) {
+        for (auto *other : m_windows)
+            if (other != w && other != leaving && other->isVisible() && other->pos() == p)
+                return true;
+        return false;
+    };
+    // Step down and right, or up and left where the screen ends.
+    const QPoint steps[] = {QPoint(32, 32), QPoint(-32, -32), QPoint(32, -32), QPoint(-32, 32)};
+    for (const QPoint step : steps) {
+        QPoint p = at;
+        for (int i = 0; i < 20 && taken(p); ++i)
+            p += step;
+        if (!taken(p) && corners.contains(p))
+            return p;
+    }
+    return at;
+}
+
+void Shell::place(ui::ScreenWindow *w, const QWidget *opener, Placement placement)
+{
+    const QRect room = availableRoom(opener);
+    if (!opener || !opener->isVisible()) {
+        // In the middle of the screen, as large as the screen lets it be.
+        const QSize size = w->fittingSize(room.marginsRemoved(w->decoration()).size());
+        const QMargins m = w->decoration();
+        const QSize outer(size.width() + m.left() + m.right(), size.height() + m.top() + m.bottom());
+        fit(w, room.center() - QPoint(outer.width() / 2, outer.height() / 2));
         return;
+    }
     const QRect from = opener->frameGeometry();
-    const QScreen *screen = opener->screen();
-    const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
     QPoint at = from.topLeft();
+    const QWidget *leaving = placement == Placement::Over ? opener : nullptr;
     if (placement == Placement::Beside) {
+        const QMargins m = w->decoration();
+        const int width = w->fittingSize(room.marginsRemoved(m).size()).width() + m.left()
+                          + m.right();
         at = QPoint(from.right() + 12, from.top());
-        if (at.x() + w->width() > room.right())
+        if (at.x() + width > room.right())
             at = from.topLeft() + QPoint(48, 48);
     }
-    at.setX(std::max(room.left(), std::min(at.x(), room.right() - w->width())));
-    at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - w->height())));
-    w->move(at);
+    fit(w, at, leaving);
 }
 
 void Shell::show(const QString &screen, const QWidget *opener, Placement placement)
@@ -79,6 +145,10 @@ void Shell::show(const QString &screen, const QWidget *opener, Placement placeme
         if (first) {
             place(w, opener, placement);
             m_shown.insert(screen);
+        } else if (!w->isVisible()) {
+            // Back where it was last, still whole on the screen.
+            fit(w, m_positions.value(screen, w->pos()),
+                placement == Placement::Over ? opener : nullptr);
         }
         w->show();
         w->raise();
@@ -90,8 +160,11 @@ void Shell::hide(const QString &screen)
 {
     if (m_ending)
         return;
-    if (auto *w = window(screen))
+    if (auto *w = window(screen)) {
+        if (w->isVisible())
+            m_positions.insert(screen, w->pos());
         w->hide();
+    }
     keepOneVisible();
 }
 

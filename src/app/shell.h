@@ -25,6 +25,7 @@ public:
     void print(const QString &screen) override;
     void endProgram() override;
     bool exists(const QString &screen) const override;
+    QString caption(const QString &screen) const override;
     bool ending() const override { return m_ending; }
 
     // The screen's window, created if needed; nullptr for an unknown name.
@@ -34,7 +35,19 @@ public:
 
 private:
     void keepOneVisible();
-    static void place(QWidget *w, const QWidget *opener, Placement placement);
+    // Where a screen shown for the first time goes: beside or over its
+    // opener, else in the middle of the screen.
+    void place(ui::ScreenWindow *w, const QWidget *opener, Placement placement);
+    // Sizes the window to its content or to the screen, whichever is smaller
+    // (shown again, it keeps the size it had unless the screen is smaller),
+    // and moves it so that its frame lies on the screen.
+    // `leaving` is a screen about to be hidden, whose place may be taken.
+    void fit(ui::ScreenWindow *w, QPoint at, const QWidget *leaving = nullptr);
+    // Moves `at` off the place of any other visible screen.
+    QPoint unstacked(const ui::ScreenWindow *w, QPoint at, const QRect &corners,
+                     const QWidget *leaving) const;
+
+    QMap<QString, QPoint> m_positions;  // where each screen was when last hidden
 
     QMap<QString, Factory> m_factories;
     QMap<QString, ui::ScreenWindow *> m_windows;

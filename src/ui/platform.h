@@ -40,8 +40,15 @@ public:
     void print(QWidget *window, const QString &screen) override;
 };
 
-// Paints the image of a window onto a printer page, scaled to fit.
+// Draws a window on a printer page: its caption as a heading, then its
+// controls drawn again at the printer's resolution (text stays text and
+// pictures stay vector drawings), about the size it has on screen, smaller
+// if it does not fit. The caption is also the document's title.
 // Returns false when the printer could not be started.
 bool paintWindow(QWidget *window, QPrinter &printer);
+
+// The file offered when a window is saved as PDF: "<caption>.pdf" in the
+// user's documents folder (the home folder when there is none).
+QString suggestedPdfPath(const QWidget *window, const QString &screen);
 
 } // namespace ui

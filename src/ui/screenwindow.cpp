@@ -1,21 +1,74 @@
 #include "screenwindow.h"
 
+#include "accessibility.h"
 #include "widgets.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace ui {
 
 ScreenWindow::ScreenWindow(const QString &name, const QString &caption, Navigator &navigator)
     : QWidget(nullptr), nav(navigator)
 {
+    installAccessibility();
     setObjectName(name);
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose, false);
+
+    // The screen is drawn on a content widget that scrolls when the window
+    // cannot be as large as it (a small screen, a large scale factor).
+    auto *frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setBackgroundRole(QPalette::Window);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_content = new QWidget;
+    m_scroll->setWidget(m_content);
+    frame->addWidget(m_scroll);
+}
+
+QSize ScreenWindow::sizeHint() const
+{
+    return m_content->sizeHint().expandedTo(m_content->minimumSizeHint());
+}
+
+QSize ScreenWindow::fittingSize(QSize room) const
+{
+    QSize want = sizeHint();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const bool wide = want.width() > room.width();
+    if (wide)
+        want.rheight() += bar;
+    if (want.height() > room.height()) {
+        want.rwidth() += bar;
+        if (!wide && want.width() > room.width())
+            want.rheight() += bar;
+    }
+    return want.boundedTo(room);
+}
+
+QMargins ScreenWindow::decoration() const
+{
+    if (windowHandle() && isVisible()) {
+        const QMargins m = windowHandle()->frameMargins();
+        if (!m.isNull())
+            return m;
+    }
+    // Before the window manager has said: a title bar and thin borders.
+    return QMargins(4, 32, 4, 4);
 }
 
 void ScreenWindow::closeEvent(QCloseEvent *event)
@@ -47,54 +100,67 @@ QWidget *ScreenWindow::control(const QString &name) const
     return c;
 }
 
-QPushButton *ScreenWindow::button(const QString &name, const QString &text)
+Button *ScreenWindow::button(const QString &name, const QString &text)
 {
-    auto *b = new QPushButton(text, this);
+    auto *b = new Button(text, m_content);
     named(b, name);
-    b->setAccessibleName(text.trimmed());
-    b->setAutoDefault(false);
+    b->setAccessibleName(spokenName(text));
     return b;
 }
 
 ClickLabel *ScreenWindow::label(const QString &name, const QString &text)
 {
-    auto *l = new ClickLabel(text, this);
-    named(l, name);
-    l->setAccessibleName(text.trimmed());
-    return l;
+    // Named by its own text, read when asked, as captions change.
+    return named(new ClickLabel(text, m_content), name);
+}
+
+ValueLabel *ScreenWindow::valueLabel(const QString &name, QLabel *caption,
+                                     const QString &fallback)
+{
+    auto *v = named(new ValueLabel(m_content), name);
+    v->setCaption(caption, fallback);
+    return v;
 }
 
 QCheckBox *ScreenWindow::checkBox(const QString &name, const QString &text)
 {
-    auto *c = new QCheckBox(text, this);
+    auto *c = new QCheckBox(text, m_content);
     named(c, name);
-    c->setAccessibleName(text.trimmed());
+    c->setAccessibleName(spokenName(text));
     return c;
 }
 
 QLineEdit *ScreenWindow::textBox(const QString &name, const QString &text)
 {
-    auto *t = new QLineEdit(text, this);
+    auto *t = new QLineEdit(text, m_content);
     named(t, name);
-    t->setAccessibleName(text.trimmed());
+    t->setAccessibleName(spokenName(text));
     t->setReadOnly(true);
+    // Text to read, not a field to fill in: no frame, no input colours, and
+    // never the first stop of the keyboard.
+    t->setFocusPolicy(Qt::NoFocus);
+    t->setFrame(false);
+    QPalette p = t->palette();
+    p.setColor(QPalette::Base, Qt::transparent);
+    t->setPalette(p);
     return t;
 }
 
 QRadioButton *ScreenWindow::option(const QString &name, const QString &text)
 {
-    auto *o = new QRadioButton(text, this);
+    auto *o = new QRadioButton(text, m_content);
     named(o, name);
-    o->setAccessibleName(text.trimmed());
+    o->setAccessibleName(spokenName(text));
     return o;
 }
 
 PictureBox *ScreenWindow::picture(const QString &name, const QString &asset, QSize size,
                                   const QString &description)
 {
-    auto *p = new PictureBox(asset, size, this);
+    auto *p = new PictureBox(asset, size, m_content);
     named(p, name);
-    p->setAccessibleName(description);
+    const QString own = p->description();
+    p->setAccessibleName(own.isEmpty() ? spokenName(description) : own);
     return p;
 }
 
@@ -102,6 +168,7 @@ QPushButton *ScreenWindow::esci(const QString &name, const QString &text)
 {
     auto *b = button(name, text);
     connect(b, &QPushButton::clicked, this, [this] { nav.endProgram(); });
+    m_common.append(b);
     return b;
 }
 
@@ -109,6 +176,7 @@ QPushButton *ScreenWindow::stampa(const QString &name)
 {
     auto *b = button(name, QStringLiteral("Stampa"));
     connect(b, &QPushButton::clicked, this, [this] { nav.print(screenName()); });
+    m_common.append(b);
     return b;
 }
 
@@ -116,7 +184,43 @@ QPushButton *ScreenWindow::ritorna(const QString &name, const QString &parent)
 {
     auto *b = button(name, QStringLiteral("Ritorna"));
     connect(b, &QPushButton::clicked, this, [this, parent] { goTo(parent); });
+    m_common.append(b);
+    if (!m_ritorna) {
+        // Escape goes back as "Ritorna" does.
+        m_ritorna = b;
+        auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+        connect(escape, &QShortcut::activated, this, [this] {
+            if (m_ritorna && m_ritorna->isEnabled())
+                m_ritorna->click();
+        });
+    }
     return b;
+}
+
+void ScreenWindow::finishControls()
+{
+    // The common buttons first, so that they keep their initials; then every
+    // other button in the order it was made, each taking the first letter of
+    // its text that no button of the window has yet.
+    QList<Button *> order;
+    for (const auto &b : std::as_const(m_common))
+        if (b)
+            order.append(b);
+    for (auto *b : m_content->findChildren<Button *>())
+        if (!order.contains(b))
+            order.append(b);
+
+    QString used;
+    for (auto *b : std::as_const(order)) {
+        const QString text = b->text();
+        int chosen = -1;
+        for (int i = 0; i < text.size() && chosen < 0; ++i)
+            if (text[i].isLetter() && text[i].unicode() < 128 && !used.contains(text[i].toLower()))
+                chosen = i;
+        b->setMnemonic(chosen);
+        if (chosen >= 0)
+            used.append(text[chosen].toLower());
+    }
 }
 
 void ScreenWindow::goTo(const QString &screen)

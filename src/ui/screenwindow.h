@@ -1,7 +1,11 @@
 // A top-level screen of the program: named, shown and hidden by the shell.
 #pragma once
 
+#include "widgets.h"
+
 #include <QHash>
+#include <QMargins>
+#include <QPointer>
 #include <QWidget>
 
 #include <stdexcept>
@@ -10,11 +14,14 @@ class QPushButton;
 class QCheckBox;
 class QLineEdit;
 class QRadioButton;
+class QScrollArea;
 
 namespace ui {
 
+class Button;
 class ClickLabel;
 class PictureBox;
+class ValueLabel;
 
 // Show, hide, print and end: what the screens ask of the shell.
 class Navigator {
@@ -30,6 +37,8 @@ public:
     virtual void endProgram() = 0;
     // True when a screen of that name can be shown.
     virtual bool exists(const QString &screen) const = 0;
+    // The window caption of a solver screen (empty for others).
+    virtual QString caption(const QString &screen) const = 0;
     virtual bool ending() const = 0;
 };
 
@@ -39,17 +48,38 @@ public:
     ScreenWindow(const QString &name, const QString &caption, Navigator &navigator);
     QString screenName() const { return objectName(); }
 
+    // Called once the screen's controls are all made: gives the buttons their
+    // Alt+letter shortcuts, no letter twice in one window, the common
+    // buttons' initials first.
+    void finishControls();
+
+    // The widget the screen's layout lives on; it scrolls inside the window
+    // when the window is smaller than the content.
+    QWidget *content() const { return m_content; }
+    QSize sizeHint() const override;
+    // The window size that shows the whole content, or as much of it as
+    // `room` holds (with scroll bars where it does not).
+    QSize fittingSize(QSize room) const;
+
+    // The room a window manager takes around a window (title bar and
+    // borders), measured once the window is shown, assumed before.
+    QMargins decoration() const;
+
 protected:
     // The window's own close control: screens go back as "Ritorna" does.
     virtual void closeRequested() = 0;
     void closeEvent(QCloseEvent *event) override;
 
     // Controls carrying their names and plain-text captions.
-    QPushButton *button(const QString &name, const QString &text);
+    Button *button(const QString &name, const QString &text);
     ClickLabel *label(const QString &name, const QString &text);
+    // A result or formula label, named after `caption` (`fallback` while the
+    // caption is empty).
+    ValueLabel *valueLabel(const QString &name, QLabel *caption, const QString &fallback);
     QCheckBox *checkBox(const QString &name, const QString &text);
     QLineEdit *textBox(const QString &name, const QString &text);
     QRadioButton *option(const QString &name, const QString &text);
+    // `description` names the picture when its SVG does not describe itself.
     PictureBox *picture(const QString &name, const QString &asset, QSize size,
                         const QString &description);
 
@@ -79,6 +109,11 @@ protected:
 private:
     template <class T> T *named(T *widget, const QString &name);
     QHash<QString, QWidget *> m_controls;
+    QWidget *m_content = nullptr;
+    QScrollArea *m_scroll = nullptr;
+    // The common buttons, which keep their initials as shortcuts.
+    QList<QPointer<Button>> m_common;
+    QPointer<QPushButton> m_ritorna;
 };
 
 } // namespace ui

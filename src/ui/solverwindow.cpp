@@ -4,6 +4,7 @@
 #include "platform.h"
 #include "widgets.h"
 
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -36,7 +37,7 @@ SolverWindow::SolverWindow(const solver::SolverScreen &screen, Navigator &naviga
 void SolverWindow::build()
 {
     const auto &s = m_screen;
-    auto *outer = new QVBoxLayout(this);
+    auto *outer = new QVBoxLayout(content());
     outer->setContentsMargins(14, 10, 14, 12);
     outer->setSpacing(8);
 
@@ -61,7 +62,7 @@ void SolverWindow::build()
     }
 
     // Solids solved by their own buttons stand in a row: name, picture, button.
-    QList<QPushButton *> solveButtons;
+    QList<QWidget *> solveButtons;
     auto solveButton = [&](const solver::SolveButton &b) {
         auto *button = this->button(q(b.name), q(b.text));
         button->setMinimumHeight(30);
@@ -88,11 +89,12 @@ void SolverWindow::build()
         if (b.solidPicture.present())
             column->addWidget(picture(q(b.solidPicture.name), q(b.solidPicture.text),
                                       QSize(170, 140),
-                                      QStringLiteral("Figura: ") + q(b.solidName.text).trimmed()),
+                                      QStringLiteral("Figura: ") + q(b.solidName.text)),
                               0, Qt::AlignHCenter);
         auto *button = solveButton(b);
-        button->setAccessibleName(q(b.text) + QStringLiteral(": ")
-                                  + q(b.solidName.text).trimmed());
+        if (b.solidName.present())
+            button->setAccessibleName(spokenName(q(b.text)) + QStringLiteral(": ")
+                                      + spokenName(q(b.solidName.text)).toLower());
         column->addWidget(button, 0, Qt::AlignHCenter);
         solids->addLayout(column);
     }
@@ -111,9 +113,13 @@ void SolverWindow::build()
     // Pictures, and the controls that stand beside them.
     auto *pictures = new QVBoxLayout;
     pictures->setSpacing(6);
+    const QString solidName = s.title.present() && !spokenName(q(s.title.text)).isEmpty()
+                                  ? spokenName(q(s.title.text))
+                                  : spokenName(q(s.caption));
     if (s.picture.present())
         pictures->addWidget(picture(q(s.picture.name), q(s.picture.text), QSize(264, 220),
-                                    QStringLiteral("Figura: ") + q(s.caption)));
+                                    QStringLiteral("Figura: ") + solidName));
+    QList<QWidget *> extraButtons;
     for (const auto &e : s.extras) {
         QWidget *w = nullptr;
         switch (e.kind) {
@@ -128,7 +134,7 @@ void SolverWindow::build()
         }
         case solver::Extra::Kind::Picture:
             w = picture(q(e.name), q(e.text), QSize(264, 150),
-                        QStringLiteral("Figura: ") + q(e.text));
+                        QStringLiteral("Figura: ") + solidName);
             break;
         case solver::Extra::Kind::Button: {
             auto *b = button(q(e.name), q(e.text));
@@ -138,6 +144,12 @@ void SolverWindow::build()
                                         + " opens unknown screen " + target)
                                            .toStdString());
             connect(b, &QPushButton::clicked, this, [this, target] { goTo(target); });
+            // Say where it goes: "Vai: cilindro equilatero".
+            const QString where = spokenName(nav.caption(target));
+            if (!where.isEmpty())
+                b->setAccessibleName(spokenName(q(e.text)) + QStringLiteral(": ")
+                                     + where.toLower());
+            extraButtons.append(b);
             w = b;
             break;
         }
@@ -184,16 +196,24 @@ void SolverWindow::build()
         makeHeading(rh);
         results->addWidget(rh, 0, 0, 1, 2);
     }
+    // A result whose caption is empty until the first "Calcola" is named
+    // after its quantity meanwhile.
+    std::map<std::string, std::string> quantityOf;
+    for (const auto &[quantity, labelName] : s.labelOf)
+        quantityOf[labelName] = quantity;
+    QList<QWidget *> values;
     int row = 1;
     for (const auto &r : s.rows) {
         auto *cap = label(q(r.caption), q(r.captionText));
         results->addWidget(cap, row, 0);
-        auto *res = label(q(r.result), QString());
-        res->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        const auto quantity = quantityOf.find(r.result);
+        const QString fallback = quantity != quantityOf.end()
+                                     ? q(quantity->second)
+                                     : QStringLiteral("Risultato %1").arg(row);
+        auto *res = valueLabel(q(r.result), cap, fallback);
         res->setMinimumWidth(170);
-        res->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        res->setAccessibleName(QString::fromStdString(r.captionText).trimmed());
         results->addWidget(res, row, 1);
+        values.append(res);
         ++row;
     }
     results->setRowStretch(row, 1);
@@ -205,31 +225,46 @@ void SolverWindow::build()
         makeHeading(fh);
         outer->addWidget(fh);
     }
+    ClickLabel *formulaHeading = s.formulaHeading.present()
+                                     ? control<ClickLabel>(q(s.formulaHeading.name))
+                                     : nullptr;
+    int formulaCount = 0;
     for (const auto &name : s.formulaLabels) {
-        auto *f = label(q(name), QString());
+        ++formulaCount;
+        QString fallback = QStringLiteral("Formule applicate");
+        if (s.formulaLabels.size() > 1)
+            fallback += QStringLiteral(" %1").arg(formulaCount);
+        auto *f = valueLabel(q(name), s.formulaLabels.size() > 1 ? nullptr : formulaHeading,
+                             fallback);
         f->setWordWrap(true);
-        f->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         f->setMinimumHeight(40);
-        f->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        f->setAccessibleName(q(s.formulaHeading.text).trimmed());
+        f->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         outer->addWidget(f);
+        values.append(f);
     }
 
     // Common buttons.
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    QPushButton *first = nullptr;
+    QList<QWidget *> common;
     if (s.stampaButton.present())
-        buttons->addWidget(first = stampa(q(s.stampaButton.name)));
+        common.append(stampa(q(s.stampaButton.name)));
     if (s.ritornaButton.present())
-        buttons->addWidget(ritorna(q(s.ritornaButton.name), q(s.parent)));
+        common.append(ritorna(q(s.ritornaButton.name), q(s.parent)));
     if (s.esciButton.present())
-        buttons->addWidget(esci(q(s.esciButton.name), q(s.esciButton.text)));
+        common.append(esci(q(s.esciButton.name), q(s.esciButton.text)));
+    for (auto *b : std::as_const(common))
+        buttons->addWidget(b);
     outer->addLayout(buttons);
 
-    // Keyboard order: ticks, the solving buttons, then the common buttons.
-    if (first && !solveButtons.isEmpty())
-        setTabOrder(solveButtons.last(), first);
+    // Keyboard order: ticks, the solving buttons, the results and formulas,
+    // the buttons beside the pictures, then the common buttons.
+    QList<QWidget *> order;
+    for (const auto &c : s.checks)
+        order.append(control(q(c.name)));
+    order << solveButtons << values << extraButtons << common;
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     // Every name the calculations may use must exist in the window.
     for (const auto &name : s.declared())

@@ -1,14 +1,90 @@
 #include "widgets.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 namespace ui {
+
+QString spokenName(const QString &caption)
+{
+    QString s = caption.simplified();
+    while (s.endsWith(QLatin1Char('=')))
+        s = s.chopped(1).trimmed();
+    return s;
+}
+
+// Button
+
+Button::Button(const QString &text, QWidget *parent) : QPushButton(text, parent)
+{
+    setAutoDefault(false);
+}
+
+void Button::setMnemonic(int index)
+{
+    const QString t = text();
+    if (index < 0 || index >= t.size() || !t[index].isLetter()) {
+        m_mnemonic = -1;
+        setShortcut(QKeySequence());
+        update();
+        return;
+    }
+    m_mnemonic = index;
+    setShortcut(QKeySequence(QStringLiteral("Alt+") + t[index].toUpper()));
+    update();
+}
+
+QChar Button::mnemonic() const
+{
+    return m_mnemonic < 0 || m_mnemonic >= text().size() ? QChar() : text()[m_mnemonic].toLower();
+}
+
+void Button::paintEvent(QPaintEvent *)
+{
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    // The text itself stays plain; only the drawing shows the underline.
+    option.text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    if (m_mnemonic >= 0 && m_mnemonic < text().size()) {
+        const int at = text().left(m_mnemonic).count(QLatin1Char('&')) + m_mnemonic;
+        option.text.insert(at, QLatin1Char('&'));
+    }
+    p.drawControl(QStyle::CE_PushButton, option);
+}
+
+void Button::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && event->modifiers() == Qt::NoModifier) {
+        if (isEnabled())
+            click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+// ClickLabel
 
 ClickLabel::ClickLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
     setTextFormat(Qt::PlainText);
+}
+
+QString ClickLabel::spokenName() const
+{
+    return accessibleName().isEmpty() ? ui::spokenName(text()) : accessibleName();
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
@@ -18,6 +94,118 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+// ValueLabel
+
+ValueLabel::ValueLabel(QWidget *parent) : ClickLabel(QString(), parent)
+{
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setFocusPolicy(Qt::StrongFocus);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+    // A field to read from, not a disabled one: the colours of an input field.
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Base);
+    setForegroundRole(QPalette::Text);
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setMargin(2);
+}
+
+void ValueLabel::setCaption(QLabel *caption, const QString &fallback)
+{
+    m_caption = caption;
+    m_fallback = fallback;
+}
+
+QString ValueLabel::spokenName() const
+{
+    if (!accessibleName().isEmpty())
+        return accessibleName();
+    const QString name = m_caption ? ui::spokenName(m_caption->text()) : QString();
+    return name.isEmpty() ? m_fallback : name;
+}
+
+void ValueLabel::selectAll()
+{
+    setSelection(0, int(text().size()));
+}
+
+void ValueLabel::copy() const
+{
+    const QString t = hasSelectedText() ? selectedText() : text();
+    if (!t.isEmpty())
+        QApplication::clipboard()->setText(t);
+}
+
+void ValueLabel::focusInEvent(QFocusEvent *event)
+{
+    ClickLabel::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason
+        || event->reason() == Qt::ShortcutFocusReason)
+        selectAll();
+}
+
+void ValueLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The whole number: the decimal comma must not split it in two words.
+    if (event->button() == Qt::LeftButton) {
+        selectAll();
+        event->accept();
+        return;
+    }
+    ClickLabel::mouseDoubleClickEvent(event);
+}
+
+void ValueLabel::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        copy();
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::SelectAll)) {
+        selectAll();
+        event->accept();
+        return;
+    }
+    ClickLabel::keyPressEvent(event);
+}
+
+void ValueLabel::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu menu(this);
+    QAction *copyAction = menu.addAction(QStringLiteral("Copia"), this, [this] { copy(); });
+    copyAction->setShortcut(QKeySequence::Copy);
+    copyAction->setEnabled(!text().isEmpty());
+    QAction *all = menu.addAction(QStringLiteral("Seleziona tutto"), this, [this] { selectAll(); });
+    all->setEnabled(!text().isEmpty());
+    menu.exec(event->globalPos());
+}
+
+// PictureBox
+
+QString svgDescription(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QXmlStreamReader xml(&file);
+    QString title, desc;
+    int depth = 0;
+    while (!xml.atEnd()) {
+        const auto token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            ++depth;
+            // Only the drawing's own title and description, children of <svg>.
+            if (depth == 2 && xml.name() == QLatin1String("title"))
+                title = xml.readElementText().simplified(), --depth;
+            else if (depth == 2 && xml.name() == QLatin1String("desc"))
+                desc = xml.readElementText().simplified(), --depth;
+        } else if (token == QXmlStreamReader::EndElement) {
+            --depth;
+        }
+    }
+    return desc.isEmpty() ? title : desc;
+}
+
 PictureBox::PictureBox(const QString &asset, QSize size, QWidget *parent)
     : QWidget(parent), m_asset(asset), m_size(size)
 {
@@ -25,23 +213,33 @@ PictureBox::PictureBox(const QString &asset, QSize size, QWidget *parent)
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
+QString PictureBox::description() const
+{
+    return svgDescription(QStringLiteral(":/assets/") + m_asset);
+}
+
+QSvgRenderer *PictureBox::renderer() const
+{
+    if (!m_renderer)
+        m_renderer = new QSvgRenderer(QStringLiteral(":/assets/") + m_asset,
+                                      const_cast<PictureBox *>(this));
+    return m_renderer;
+}
+
 void PictureBox::paintEvent(QPaintEvent *)
 {
-    if (!m_renderer) {
-        m_renderer = new QSvgRenderer(QStringLiteral(":/assets/") + m_asset, this);
-    }
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), Qt::white);
     painter.setPen(QColor(0xb0, 0xb8, 0xc4));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    if (!m_renderer->isValid())
+    if (!renderer()->isValid())
         return;
-    QSizeF s = m_renderer->defaultSize();
+    QSizeF s = renderer()->defaultSize();
     s.scale(QSizeF(size()) - QSizeF(8, 8), Qt::KeepAspectRatio);
     const QRectF target((width() - s.width()) / 2, (height() - s.height()) / 2, s.width(),
                         s.height());
-    m_renderer->render(&painter, target);
+    renderer()->render(&painter, target);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent *event)

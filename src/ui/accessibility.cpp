@@ -1,0 +1,140 @@
+#include "accessibility.h"
+
+#include "widgets.h"
+
+#include <QAccessibleWidget>
+
+namespace ui {
+
+namespace {
+
+// A label: its name is its text as spoken; a value label adds the value.
+class LabelAccessible : public QAccessibleWidget {
+public:
+    explicit LabelAccessible(ClickLabel *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        auto *label = static_cast<ClickLabel *>(widget());
+        switch (t) {
+        case QAccessible::Name:
+            return label->spokenName();
+        case QAccessible::Value:
+            return qobject_cast<ValueLabel *>(label) ? label->text() : QString();
+        case QAccessible::Description:
+            return label->accessibleDescription();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (qobject_cast<ValueLabel *>(widget())) {
+            s.readOnly = true;
+            s.selectableText = true;
+        }
+        return s;
+    }
+};
+
+// A result or formula: also offers its text through the text interface, the
+// way screen readers read the contents of a field.
+class ValueAccessible : public LabelAccessible, public QAccessibleTextInterface {
+public:
+    explicit ValueAccessible(ValueLabel *label) : LabelAccessible(label) {}
+
+    using LabelAccessible::text;
+
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return LabelAccessible::interface_cast(t);
+    }
+
+    // QAccessibleTextInterface
+    QString text(int startOffset, int endOffset) const override
+    {
+        return content().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(content().size()); }
+    void selection(int selectionIndex, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+        if (selectionIndex == 0 && value()->hasSelectedText()) {
+            *startOffset = value()->selectionStart();
+            *endOffset = *startOffset + int(value()->selectedText().size());
+        }
+    }
+    int selectionCount() const override { return value()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int startOffset, int endOffset) override
+    {
+        setSelection(0, startOffset, endOffset);
+    }
+    void removeSelection(int) override { value()->setSelection(0, 0); }
+    void setSelection(int, int startOffset, int endOffset) override
+    {
+        value()->setSelection(startOffset, endOffset - startOffset);
+    }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return QString();
+    }
+
+private:
+    ValueLabel *value() const { return static_cast<ValueLabel *>(widget()); }
+    QString content() const { return value()->text(); }
+};
+
+// A picture: a graphic named by what it shows.
+class PictureAccessible : public QAccessibleWidget {
+public:
+    explicit PictureAccessible(PictureBox *picture)
+        : QAccessibleWidget(picture, QAccessible::Graphic)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name) {
+            const QString name = widget()->accessibleName();
+            return name.isEmpty() ? static_cast<PictureBox *>(widget())->description() : name;
+        }
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *factory(const QString &, QObject *object)
+{
+    if (auto *value = qobject_cast<ValueLabel *>(object))
+        return new ValueAccessible(value);
+    if (auto *label = qobject_cast<ClickLabel *>(object))
+        return new LabelAccessible(label);
+    if (auto *picture = qobject_cast<PictureBox *>(object))
+        return new PictureAccessible(picture);
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&factory);
+        return true;
+    }();
+    (void)installed;
+}
+
+} // namespace ui

@@ -27,6 +27,7 @@ piramidi, prismi retti, sfera e parti sferiche, poliedri regolari e volumi
 pratici: si spuntano i dati conosciuti e si leggono tutti gli altri, con le
 formule applicate.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://corpimetro.org/)

@@ -9,7 +9,6 @@
 //     that again must give the same text.
 #include "solver/numberformat.h"
 
-#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -51,8 +50,11 @@ void roundTrip(double x, int digits, const NumberFormat &format)
     }
     if (!back.isNumber())
         fail("display does not read as a number", shown, x);
-    // Rounding to `digits` significant digits, plus the spacing of subnormals.
-    const double tolerance = std::fabs(x) * 0.51 * std::pow(10.0, 1 - digits) + 2 * DBL_TRUE_MIN;
+    // Half a unit of the last digit shown, plus the rounding of reading that
+    // decimal back to the nearest double (two steps of the doubles there).
+    const double ax = std::fabs(x);
+    const double step = std::nextafter(ax, INFINITY) - ax;
+    const double tolerance = ax * 0.5 * std::pow(10.0, 1 - digits) * (1 + 1e-12) + 2 * step;
     if (std::fabs(back.value - x) > tolerance)
         fail("display reads back as another number", shown, x);
     if (solver::formatNumber(back.value, digits, format) != shown)

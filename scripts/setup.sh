@@ -1,7 +1,8 @@
 #!/bin/sh
-# Installs what CORPIMETRO needs to build and test on Debian 12, only what is
-# missing: the build tools, Qt 6, and the Italian (and German, English)
-# locales the suite runs under.
+# Installs what CORPIMETRO needs to build, test and package on Debian 12, only
+# what is missing: the build tools, Qt 6, the Italian (and German, English)
+# locales the suite runs under, the checkers of the desktop entry and AppStream
+# metainfo, dpkg-shlibdeps for the Debian package, and clang with libFuzzer.
 set -e
 if [ "$(id -u)" = "0" ]; then as_root=""; else as_root="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
@@ -11,7 +12,8 @@ apt_install() {
     $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$@"
 }
 
-packages="g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n fonts-dejavu-core locales"
+packages="g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n fonts-dejavu-core locales
+    desktop-file-utils appstream dpkg-dev file clang libclang-rt-14-dev"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

@@ -45,8 +45,7 @@ public:
     ui::ClickLabel *addHeading(const QString &name, const QString &text);
     // Adds an entry at a cell of the entries grid.
     void addEntry(const Entry &entry, int row, int column);
-    // A click on a label or picture that opens a screen (ignored while that
-    // screen is not built).
+    // A click on a label or picture that opens a screen.
     void openOnClick(const QString &control, const QString &screen);
     // Common buttons at the bottom.
     void addButtons(const QList<QWidget *> &buttons);
@@ -62,9 +61,6 @@ public:
 
     // Shows a screen, hiding this menu unless `keepMenu`.
     void open(const QString &screen, bool keepMenu);
-
-    // True for the name of any screen of the program, built or not.
-    static bool isScreen(const QString &name);
 
 protected:
     void closeRequested() override;

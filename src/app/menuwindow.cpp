@@ -28,22 +28,9 @@ MenuWindow::MenuWindow(const QString &name, const QString &caption, const QStrin
     m_body->setSpacing(10);
 }
 
-bool MenuWindow::isScreen(const QString &name)
-{
-    // Every screen of the program, built or not.
-    static const QStringList all = {
-        "Form1",  "form4",  "form5",  "form6",  "Form2",  "Form3",  "Form7",  "Form8",
-        "Form9",  "Form10", "Form11", "Form12", "Form13", "Form14", "Form15", "Form16",
-        "Form17", "Form18", "Form19", "Form20", "Form21", "Form22", "Form23", "Form24",
-        "Form25", "Form26", "Form27", "Form28", "Form29", "Form30", "Form31", "Form32",
-        "Form33", "Form34", "Form35", "Form36", "Form37", "Form38", "Form39", "Form40",
-        "Form41"};
-    return all.contains(name);
-}
-
 void MenuWindow::checkTarget(const QString &screen) const
 {
-    if (!isScreen(screen))
+    if (!nav.exists(screen))
         throw std::logic_error(
             ("menu " + objectName() + " opens unknown screen " + screen).toStdString());
 }
@@ -69,7 +56,6 @@ void MenuWindow::addEntry(const Entry &e, int row, int column)
         m_entries->setVerticalSpacing(6);
         m_body->addLayout(m_entries);
     }
-    const bool available = nav.exists(e.opens);
     auto *pic = picture(e.picture, e.asset, QSize(132, 110), e.text.trimmed());
     auto *cap = label(e.label, e.text);
     cap->setAlignment(Qt::AlignCenter);
@@ -78,9 +64,6 @@ void MenuWindow::addEntry(const Entry &e, int row, int column)
     cap->setMinimumWidth(132);
     auto *vai = button(e.button, QStringLiteral("Vai"));
     vai->setAccessibleName(QStringLiteral("Vai: ") + e.text.trimmed());
-    vai->setEnabled(available);
-    if (!available)
-        vai->setToolTip(QStringLiteral("Non ancora disponibile"));
     const QString target = e.opens;
     const bool keep = e.keepMenu;
     connect(vai, &QPushButton::clicked, this, [this, target, keep] { open(target, keep); });
@@ -95,10 +78,7 @@ void MenuWindow::openOnClick(const QString &control, const QString &screen)
 {
     checkTarget(screen);
     QWidget *w = ScreenWindow::control(control);
-    auto go = [this, screen] {
-        if (nav.exists(screen))
-            open(screen, false);
-    };
+    auto go = [this, screen] { open(screen, false); };
     if (auto *l = qobject_cast<ui::ClickLabel *>(w))
         connect(l, &ui::ClickLabel::clicked, this, go);
     else if (auto *p = qobject_cast<ui::PictureBox *>(w))
@@ -106,8 +86,7 @@ void MenuWindow::openOnClick(const QString &control, const QString &screen)
     else
         throw std::logic_error(("control " + control + " of " + objectName()
                                 + " does not take clicks").toStdString());
-    if (nav.exists(screen))
-        w->setCursor(Qt::PointingHandCursor);
+    w->setCursor(Qt::PointingHandCursor);
 }
 
 void MenuWindow::addButtons(const QList<QWidget *> &buttons)
@@ -121,8 +100,6 @@ void MenuWindow::addButtons(const QList<QWidget *> &buttons)
 
 void MenuWindow::open(const QString &screen, bool keepMenu)
 {
-    if (!nav.exists(screen))
-        return;
     if (keepMenu)
         nav.show(screen, this, ui::Navigator::Placement::Beside);
     else

@@ -33,7 +33,6 @@ ui::ScreenWindow *makePyramidMenu(ui::Navigator &nav)
     QList<QRadioButton *> options;
     for (const auto &c : choices) {
         auto *o = m->option(QString::fromLatin1(c.option), QString::fromUtf8(c.text));
-        o->setEnabled(nav.exists(QString::fromLatin1(c.opens)));
         m->body()->addWidget(o);
         options.append(o);
     }

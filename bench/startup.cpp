@@ -29,10 +29,10 @@
 namespace {
 
 struct Run {
-    double shownMs = 0;  // from exec to the first window painted
-    double cpuMs = 0;    // user + system, whole process
-    long peakKiB = 0;    // at the first window painted
-    long maxrssKiB = 0;  // whole process, as seen from outside
+    double shownMs = 0; // from exec to the first window painted
+    double cpuMs = 0;   // user + system, whole process
+    long peakKiB = 0;   // at the first window painted
+    long maxrssKiB = 0; // whole process, as seen from outside
 };
 
 long long nowNs()
@@ -54,7 +54,7 @@ bool runOnce(const char *program, Run &out)
     if (pid == 0) {
         dup2(fds[1], STDOUT_FILENO);
         const int null = open("/dev/null", O_WRONLY);
-        dup2(null, STDERR_FILENO);  // Qt's warnings are not figures
+        dup2(null, STDERR_FILENO); // Qt's warnings are not figures
         close(fds[0]);
         close(fds[1]);
         setenv("CORPIMETRO_BENCH_T0", t0.c_str(), 1);
@@ -77,7 +77,7 @@ bool runOnce(const char *program, Run &out)
     out.shownMs = shownNs / 1e6;
     out.maxrssKiB = usage.ru_maxrss;
     out.cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
-        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+                + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
     return true;
 }
 
@@ -87,12 +87,15 @@ double median(std::vector<double> v)
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
-const char *verdict(bool ok) { return ok ? "ok" : "OVER TARGET"; }
+const char *verdict(bool ok)
+{
+    return ok ? "ok" : "OVER TARGET";
+}
 
 bool compareStartUp(int repetitions)
 {
     std::vector<double> shown[2], cpu[2], peak[2], maxrss[2];
-    const char *programs[2] = {CORPIMETRO_BENCH_BARE, CORPIMETRO_BENCH_PRODUCT};
+    const char *programs[2] = { CORPIMETRO_BENCH_BARE, CORPIMETRO_BENCH_PRODUCT };
     for (int i = 0; i < repetitions; ++i)
         for (int p = 0; p < 2; ++p) {
             Run r;
@@ -160,8 +163,7 @@ bool timeScreens()
                 runner.click(name + QLatin1Char('.') + QString::fromStdString(button.name));
                 const double calcMs = t.nsecsElapsed() / 1e6;
                 ok = ok && calcMs < 1;
-                std::printf("   %s %6.3f ms %s", button.name.c_str(), calcMs,
-                            verdict(calcMs < 1));
+                std::printf("   %s %6.3f ms %s", button.name.c_str(), calcMs, verdict(calcMs < 1));
             }
         }
         std::printf("\n");

@@ -29,9 +29,8 @@ namespace {
 
 bool looksBroken(const std::string &s)
 {
-    return s.empty() || s.find("inf") != std::string::npos
-        || s.find("nan") != std::string::npos || s.find("INF") != std::string::npos
-        || s.find("NAN") != std::string::npos;
+    return s.empty() || s.find("inf") != std::string::npos || s.find("nan") != std::string::npos
+           || s.find("INF") != std::string::npos || s.find("NAN") != std::string::npos;
 }
 
 // Shows `x`, reads it back and shows it again.
@@ -76,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         double x;
         std::memcpy(&x, data, sizeof x);
         if (!std::isfinite(x))
-            return 0;  // a calculation never shows these: it fails first
+            return 0; // a calculation never shows these: it fails first
         roundTrip(x, 15, format);
         roundTrip(x, 7, format);
         return 0;

@@ -48,8 +48,7 @@ inline QStringList prompts(const script::Runner &r, int from = 0)
 }
 
 // What the labels `labels` of `screen` show, in that order.
-inline QStringList texts(const script::Runner &r, const QString &screen,
-                         const QStringList &labels)
+inline QStringList texts(const script::Runner &r, const QString &screen, const QStringList &labels)
 {
     QStringList out;
     for (const auto &l : labels)
@@ -68,8 +67,8 @@ inline bool near(const QString &shown, double expected, double relative = 1e-6)
 // A solver screen as the suites drive it.
 struct Screen {
     QString name;
-    QString calcola;       // the "Calcola" button
-    QStringList checks {}; // boxes cleared before each press; empty: ticks stay
+    QString calcola;      // the "Calcola" button
+    QStringList checks{}; // boxes cleared before each press; empty: ticks stay
 };
 
 // Shows `screen`, clears its boxes, ticks `ticks`, queues `answers` and

@@ -14,7 +14,7 @@ namespace pdftext {
 
 struct Object {
     QByteArray dict;
-    QByteArray stream;  // inflated
+    QByteArray stream; // inflated
 };
 
 inline QByteArray inflate(const QByteArray &data)
@@ -67,9 +67,8 @@ inline QHash<uint, QString> cmap(const QByteArray &text)
     };
     QHash<uint, QString> map;
     const QString t = QString::fromLatin1(text);
-    static const QRegularExpression section(
-        QStringLiteral("begin(bfchar|bfrange)(.*?)end\\1"),
-        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression section(QStringLiteral("begin(bfchar|bfrange)(.*?)end\\1"),
+                                            QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression hex(QStringLiteral("<([0-9A-Fa-f]+)>|\\[|\\]"));
     auto sections = section.globalMatch(t);
     while (sections.hasNext()) {
@@ -139,8 +138,8 @@ inline QString text(const QString &path)
             }
             const QString hex = m.captured(2);
             for (int i = 0; i + 4 <= hex.size(); i += 4)
-                out += fonts.value(font).value(hex.mid(i, 4).toUInt(nullptr, 16),
-                                               QStringLiteral("?"));
+                out +=
+                    fonts.value(font).value(hex.mid(i, 4).toUInt(nullptr, 16), QStringLiteral("?"));
         }
     }
     out.remove(QRegularExpression(QStringLiteral("\\s")));

@@ -141,16 +141,26 @@ void TestAccessibility::spokenNames_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
-    QTest::newRow("padded caption") << "Form3.Label5" << "Spigolo (s)";
-    QTest::newRow("caption with two '='") << "Form3.Label12(2)" << "diagonale (d1)";
-    QTest::newRow("caption label itself") << "Form3.Label4" << "Spigolo (s)";
-    QTest::newRow("formula") << "Form3.Label15" << "Formule applicate:";
-    QTest::newRow("picture") << "Form3.Picture1" << "Cubo: spigolo s, diagonali d e d1";
-    QTest::newRow("menu picture") << "Form1.Picture7" << "Cubo: spigolo s, diagonali d e d1";
-    QTest::newRow("Vai on a screen") << "Form2.Command5" << "Vai: cilindro equilatero";
-    QTest::newRow("Vai on a menu") << "Form1.Command3" << "Vai: Cubo";
-    QTest::newRow("caption empty before Calcola") << "Form2.Label20" << "Risultato 1";
-    QTest::newRow("title box") << "Form2.Text1" << "CILINDRO";
+    QTest::newRow("padded caption") << "Form3.Label5"
+                                    << "Spigolo (s)";
+    QTest::newRow("caption with two '='") << "Form3.Label12(2)"
+                                          << "diagonale (d1)";
+    QTest::newRow("caption label itself") << "Form3.Label4"
+                                          << "Spigolo (s)";
+    QTest::newRow("formula") << "Form3.Label15"
+                             << "Formule applicate:";
+    QTest::newRow("picture") << "Form3.Picture1"
+                             << "Cubo: spigolo s, diagonali d e d1";
+    QTest::newRow("menu picture") << "Form1.Picture7"
+                                  << "Cubo: spigolo s, diagonali d e d1";
+    QTest::newRow("Vai on a screen") << "Form2.Command5"
+                                     << "Vai: cilindro equilatero";
+    QTest::newRow("Vai on a menu") << "Form1.Command3"
+                                   << "Vai: Cubo";
+    QTest::newRow("caption empty before Calcola") << "Form2.Label20"
+                                                  << "Risultato 1";
+    QTest::newRow("title box") << "Form2.Text1"
+                               << "CILINDRO";
 }
 
 void TestAccessibility::spokenNames()
@@ -183,7 +193,7 @@ void TestAccessibility::mnemonics()
         const QChar letter = b->mnemonic();
         // The runner and the transcripts see the plain text.
         QVERIFY2(!b->text().contains('&'), qPrintable(b->text()));
-        if (QStringList{"Calcola", "Stampa", "Ritorna", "Esci"}.contains(b->text()))
+        if (QStringList{ "Calcola", "Stampa", "Ritorna", "Esci" }.contains(b->text()))
             QVERIFY2(!letter.isNull(), qPrintable(screen + "." + b->objectName()));
         if (letter.isNull())
             continue;
@@ -243,7 +253,7 @@ void TestAccessibility::enterPresses()
         QTest::keyClick(b, Qt::Key_Return);
         r.answers({});
         QVERIFY2(r.dialogs().size() > dialogs || r.printed().size() > printed
-                     || screen == "Form13",  // whose "Stampa" does nothing
+                     || screen == "Form13", // whose "Stampa" does nothing
                  qPrintable(screen + "." + b->objectName()));
         ++pressed;
     }

@@ -13,7 +13,10 @@ using script::Runner;
 
 namespace {
 
-QString q(const std::string &s) { return QString::fromStdString(s); }
+QString q(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
 
 const solver::SolverScreen &screenOf(const QString &name)
 {
@@ -66,7 +69,7 @@ void TestAllScreens::ritornaAndClose()
     QFETCH(QString, screen);
     const auto &s = screenOf(screen);
     const QString parent = q(s.parent);
-    for (bool useClose : {false, true}) {
+    for (bool useClose : { false, true }) {
         Runner r;
         r.show(screen);
         QCOMPARE(r.visible(screen), true);
@@ -88,7 +91,7 @@ void TestAllScreens::stampaAndEsci()
     Runner r;
     r.show(screen);
     r.click(screen + "." + q(s.stampaButton.name));
-    QCOMPARE(r.printed(), QStringList{screen});
+    QCOMPARE(r.printed(), QStringList{ screen });
     QVERIFY(r.visible(screen));
     r.click(screen + "." + q(s.esciButton.name));
     QVERIFY(r.ended());

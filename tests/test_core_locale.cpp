@@ -25,7 +25,7 @@ private slots:
 
 namespace {
 
-const char *const kProcessLocales[] = {"C", "it_IT.UTF-8", "de_DE.UTF-8"};
+const char *const kProcessLocales[] = { "C", "it_IT.UTF-8", "de_DE.UTF-8" };
 
 // Sets the C library's locale; a missing locale is a failure, not a skip, so
 // that a machine without it cannot pass unseen.
@@ -45,7 +45,9 @@ void TestCoreLocale::reading_data()
 
     using S = Reading::Status;
     for (const char *process : kProcessLocales) {
-        auto row = [&](const char *what) -> QTestData & { return QTest::addRow("%s %s", process, what); };
+        auto row = [&](const char *what) -> QTestData & {
+            return QTest::addRow("%s %s", process, what);
+        };
         row("2,5 comma") << "2,5" << true << S::Number << 2.5;
         row("2.5 point") << "2.5" << false << S::Number << 2.5;
         row("2.5 under comma") << "2.5" << true << S::NotANumber << 0.0;
@@ -54,8 +56,8 @@ void TestCoreLocale::reading_data()
         row("0.1 exact") << "0.1" << false << S::Number << 0.1;
         row("big integer") << "123456789012345678" << true << S::Number << 123456789012345678.0;
         row("1E+15") << "1E+15" << false << S::Number << 1e15;
-        row("-9,99999999999999E+14") << "-9,99999999999999E+14" << true << S::Number
-                                     << -999999999999999.0;
+        row("-9,99999999999999E+14")
+            << "-9,99999999999999E+14" << true << S::Number << -999999999999999.0;
         row("plus sign") << " +3,25 " << true << S::Number << 3.25;
         row("1E400 too large") << "1E400" << false << S::TooLarge << 0.0;
         row("400 digits too large") << QString(400, '9') << true << S::TooLarge << 0.0;
@@ -86,10 +88,12 @@ void TestCoreLocale::display_data()
 {
     QTest::addColumn<double>("value");
     QTest::addColumn<int>("digits");
-    QTest::addColumn<QString>("point");  // shown under a decimal point
+    QTest::addColumn<QString>("point"); // shown under a decimal point
 
     for (const char *process : kProcessLocales) {
-        auto row = [&](const char *what) -> QTestData & { return QTest::addRow("%s %s", process, what); };
+        auto row = [&](const char *what) -> QTestData & {
+            return QTest::addRow("%s %s", process, what);
+        };
         row("one third") << 1.0 / 3 << 15 << "0.333333333333333";
         row("15,625") << 15.625 << 15 << "15.625";
         row("1E-07") << 1e-7 << 15 << "1E-07";

@@ -43,12 +43,16 @@ public:
 // Answer patterns: a press succeeds for a combination when one of them
 // describes a solid its case can compute.
 const std::vector<std::vector<const char *>> kPatterns = {
-    {"3", "4", "5", "6", "7", "8"},     {"9", "8", "7", "6", "5", "4"},
-    {"10", "1", "12", "2", "14", "3"},  {"1", "10", "2", "12", "3", "14"},
-    {"100", "3", "2", "50", "4", "1"},  {"2", "60", "5", "200", "7", "90"},
-    {"0.5", "0.6", "0.3", "0.2", "0.1", "0.05"}, {"100", "60", "20", "10", "5", "2"},
-    {"200", "100", "20", "6", "3", "1"},
-    {"5", "5.5", "4", "3", "2", "1"},
+    { "3", "4", "5", "6", "7", "8" },
+    { "9", "8", "7", "6", "5", "4" },
+    { "10", "1", "12", "2", "14", "3" },
+    { "1", "10", "2", "12", "3", "14" },
+    { "100", "3", "2", "50", "4", "1" },
+    { "2", "60", "5", "200", "7", "90" },
+    { "0.5", "0.6", "0.3", "0.2", "0.1", "0.05" },
+    { "100", "60", "20", "10", "5", "2" },
+    { "200", "100", "20", "6", "3", "1" },
+    { "5", "5.5", "4", "3", "2", "1" },
 };
 
 } // namespace
@@ -75,7 +79,7 @@ void TestCoreScreens::declarations()
         for (const auto &b : s->solvers)
             for (const auto &r : s->resultsOf(b))
                 QVERIFY2(seen.count(r), (name + ": result " + r + " not declared").c_str());
-        for (const auto *map : {&s->tickOf, &s->labelOf})
+        for (const auto *map : { &s->tickOf, &s->labelOf })
             for (const auto &[quantity, control] : *map)
                 QVERIFY2(seen.count(control),
                          (name + ": " + quantity + " maps to undeclared " + control).c_str());
@@ -90,7 +94,7 @@ void TestCoreScreens::everyCombination()
         QVERIFY2(n <= 16, (name + ": too many tick boxes to try every combination").c_str());
         for (const auto &button : s.solvers) {
             const std::string where = name + "." + button.name;
-            std::map<std::string, bool> cases;  // case -> taken by some combination
+            std::map<std::string, bool> cases; // case -> taken by some combination
             for (unsigned mask = 0; mask < (1u << n); ++mask) {
                 std::set<std::string> ticks;
                 for (std::size_t i = 0; i < n; ++i)
@@ -117,8 +121,8 @@ void TestCoreScreens::everyCombination()
                         ended = true;
                         break;
                     }
-                    lastFailure = host.failed.empty() ? "a result label left unwritten"
-                                                       : host.failed;
+                    lastFailure =
+                        host.failed.empty() ? "a result label left unwritten" : host.failed;
                 }
                 std::string ticked;
                 for (const auto &t : ticks)

@@ -1,8 +1,8 @@
 // The calculation core: how values are shown and read, the arithmetic rules of
 // the value cell, the failures, and one press of "Calcola" through runCalcola.
 #include "solver/calc.h"
-#include "solver/screen.h"
 #include "solver/numberformat.h"
+#include "solver/screen.h"
 #include "solver/value.h"
 
 #include <QTest>
@@ -28,8 +28,14 @@ const NumberFormat kPoint = NumberFormat::point();
 const NumberFormat kComma = NumberFormat::comma();
 
 // A prompt answer typed under a decimal point / a decimal comma.
-Value typedP(const char *text) { return Value::typed(text, kPoint); }
-Value typedC(const char *text) { return Value::typed(text, kComma); }
+Value typedP(const char *text)
+{
+    return Value::typed(text, kPoint);
+}
+Value typedC(const char *text)
+{
+    return Value::typed(text, kComma);
+}
 
 QString shown(const Value &v, const NumberFormat &f)
 {
@@ -47,7 +53,7 @@ public:
     {
         prompts.push_back(text);
         if (answers.empty())
-            return {};  // Cancel
+            return {}; // Cancel
         std::string a = answers.front();
         answers.pop();
         return a;
@@ -77,11 +83,12 @@ const char *const kInsufficient = "I DATI INTRODOTTI NON SONO SUFFICIENTI -- RIP
 // result row for each of `results`.
 void press(FakeHost &host, const std::vector<std::string> &results, solver::Steps steps)
 {
-    solver::SolverScreen screen{.name = "Test", .checks = {{"Check1", "x"}},
-                                .formulaLabels = {"F"}};
+    solver::SolverScreen screen{ .name = "Test",
+                                 .checks = { { "Check1", "x" } },
+                                 .formulaLabels = { "F" } };
     for (const auto &r : results)
-        screen.rows.push_back({r + "caption", "", r});
-    screen.solvers = {{.name = "Command1", .steps = std::move(steps)}};
+        screen.rows.push_back({ r + "caption", "", r });
+    screen.solvers = { { .name = "Command1", .steps = std::move(steps) } };
     solver::runCalcola(host, screen, screen.solvers.front());
 }
 
@@ -116,31 +123,46 @@ void TestCoreValue::displayDouble_data()
     QTest::addColumn<QString>("point");
     QTest::addColumn<QString>("comma");
 
-    QTest::newRow("one third") << Value(1) / 3 << "0.333333333333333" << "0,333333333333333";
+    QTest::newRow("one third") << Value(1) / 3 << "0.333333333333333"
+                               << "0,333333333333333";
     QTest::newRow("4/3 pi") << Value(4) / 3 * 3.1415926535 << "4.18879020466667"
                             << "4,18879020466667";
-    QTest::newRow("2 pi") << Value(2) * 3.1415926535 << "6.283185307" << "6,283185307";
-    QTest::newRow("1E+15 exponential") << Value(1e15) << "1E+15" << "1E+15";
-    QTest::newRow("rounds up to 1E+15") << Value(999999999999999.9) << "1E+15" << "1E+15";
+    QTest::newRow("2 pi") << Value(2) * 3.1415926535 << "6.283185307"
+                          << "6,283185307";
+    QTest::newRow("1E+15 exponential") << Value(1e15) << "1E+15"
+                                       << "1E+15";
+    QTest::newRow("rounds up to 1E+15") << Value(999999999999999.9) << "1E+15"
+                                        << "1E+15";
     QTest::newRow("15 digits fixed") << Value(123456789012345.0) << "123456789012345"
                                      << "123456789012345";
-    QTest::newRow("17 digits exponential") << Value(12345678901234567.0)
-                                           << "1.23456789012346E+16" << "1,23456789012346E+16";
+    QTest::newRow("17 digits exponential") << Value(12345678901234567.0) << "1.23456789012346E+16"
+                                           << "1,23456789012346E+16";
     QTest::newRow("small exponential") << Value(1) / 3 / 1000000 << "3.33333333333333E-07"
                                        << "3,33333333333333E-07";
-    QTest::newRow("0.00005") << Value(0.00005) << "5E-05" << "5E-05";
-    QTest::newRow("0.0001 fixed") << Value(0.0001) << "0.0001" << "0,0001";
-    QTest::newRow("rounds up to 0.0001") << Value(9.999999999999999e-05) << "0.0001" << "0,0001";
-    QTest::newRow("negative") << -(Value(2) / 3) << "-0.666666666666667" << "-0,666666666666667";
-    QTest::newRow("negative exponential") << Value(-3e-5) << "-3E-05" << "-3E-05";
-    QTest::newRow("negative large") << -Value(2e20) << "-2E+20" << "-2E+20";
-    QTest::newRow("computed negative zero") << Value(0.0) * -1.0 << "0" << "0";
-    QTest::newRow("negated double zero") << -Value(0.0) << "0" << "0";
-    QTest::newRow("whole double") << Value(6) / 3 << "2" << "2";
-    QTest::newRow("no group separator") << Value(1234567.0) << "1234567" << "1234567";
+    QTest::newRow("0.00005") << Value(0.00005) << "5E-05"
+                             << "5E-05";
+    QTest::newRow("0.0001 fixed") << Value(0.0001) << "0.0001"
+                                  << "0,0001";
+    QTest::newRow("rounds up to 0.0001") << Value(9.999999999999999e-05) << "0.0001"
+                                         << "0,0001";
+    QTest::newRow("negative") << -(Value(2) / 3) << "-0.666666666666667"
+                              << "-0,666666666666667";
+    QTest::newRow("negative exponential") << Value(-3e-5) << "-3E-05"
+                                          << "-3E-05";
+    QTest::newRow("negative large") << -Value(2e20) << "-2E+20"
+                                    << "-2E+20";
+    QTest::newRow("computed negative zero") << Value(0.0) * -1.0 << "0"
+                                            << "0";
+    QTest::newRow("negated double zero") << -Value(0.0) << "0"
+                                         << "0";
+    QTest::newRow("whole double") << Value(6) / 3 << "2"
+                                  << "2";
+    QTest::newRow("no group separator") << Value(1234567.0) << "1234567"
+                                        << "1234567";
     QTest::newRow("no group separator, decimals") << Value(1234567.5) << "1234567.5"
                                                   << "1234567,5";
-    QTest::newRow("large integer product") << Value(1000.0) * 1000 << "1000000" << "1000000";
+    QTest::newRow("large integer product") << Value(1000.0) * 1000 << "1000000"
+                                           << "1000000";
 }
 
 void TestCoreValue::displayDouble()
@@ -160,16 +182,20 @@ void TestCoreValue::displaySingle_data()
     QTest::addColumn<QString>("point");
     QTest::addColumn<QString>("comma");
 
-    QTest::newRow("pi") << solver::toSingle(Value(3.1415926535)) << "3.141593" << "3,141593";
-    QTest::newRow("one third") << solver::toSingle(Value(1) / 3) << "0.3333333" << "0,3333333";
+    QTest::newRow("pi") << solver::toSingle(Value(3.1415926535)) << "3.141593"
+                        << "3,141593";
+    QTest::newRow("one third") << solver::toSingle(Value(1) / 3) << "0.3333333"
+                               << "0,3333333";
     QTest::newRow("7 digits fixed") << solver::toSingle(Value(9999999.0)) << "9999999"
                                     << "9999999";
     QTest::newRow("1E+07 exponential") << solver::toSingle(Value(10000000.0)) << "1E+07"
                                        << "1E+07";
-    QTest::newRow("8 digits exponential") << solver::toSingle(Value(12345678.0))
-                                          << "1.234568E+07" << "1,234568E+07";
-    QTest::newRow("negative") << solver::toSingle(Value(-0.1)) << "-0.1" << "-0,1";
-    QTest::newRow("from typed text") << solver::toSingle(typedC("2,5")) << "2.5" << "2,5";
+    QTest::newRow("8 digits exponential") << solver::toSingle(Value(12345678.0)) << "1.234568E+07"
+                                          << "1,234568E+07";
+    QTest::newRow("negative") << solver::toSingle(Value(-0.1)) << "-0.1"
+                              << "-0,1";
+    QTest::newRow("from typed text") << solver::toSingle(typedC("2,5")) << "2.5"
+                                     << "2,5";
 }
 
 void TestCoreValue::displaySingle()
@@ -185,7 +211,7 @@ void TestCoreValue::displaySingle()
 void TestCoreValue::readTyped_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("comma");     // typed under a decimal comma
+    QTest::addColumn<bool>("comma"); // typed under a decimal comma
     QTest::addColumn<bool>("isNumber");
     QTest::addColumn<double>("number");
 
@@ -249,45 +275,68 @@ void TestCoreValue::arithmetic_data()
     QTest::addColumn<QString>("comma");
 
     using K = Value::Kind;
-    QTest::newRow("empty shows nothing") << Value() << K::Empty << "" << "";
-    QTest::newRow("typed stays as typed") << typedC("2,50") << K::Text << "2,50" << "2,50";
-    QTest::newRow("text + text joins") << typedP("2") + typedP("3") << K::Text << "23" << "23";
-    QTest::newRow("joined text reads as a number") << (typedP("2") + typedP("3")) * 1 << K::Double
-                                                   << "23" << "23";
+    QTest::newRow("empty shows nothing") << Value() << K::Empty << ""
+                                         << "";
+    QTest::newRow("typed stays as typed") << typedC("2,50") << K::Text << "2,50"
+                                          << "2,50";
+    QTest::newRow("text + text joins") << typedP("2") + typedP("3") << K::Text << "23"
+                                       << "23";
+    QTest::newRow("joined text reads as a number")
+        << (typedP("2") + typedP("3")) * 1 << K::Double << "23"
+        << "23";
     QTest::newRow("joined comma text reads with its separator")
-        << (typedC("2,5") + typedC("1")) * 1 << K::Double << "2.51" << "2,51";
-    QTest::newRow("non-numbers join without failing") << typedP("abc") + typedP("1") << K::Text
-                                                      << "abc1" << "abc1";
-    QTest::newRow("typed + empty") << typedP("007") + Value() << K::Text << "007" << "007";
-    QTest::newRow("empty + typed") << Value() + typedP("007") << K::Text << "007" << "007";
+        << (typedC("2,5") + typedC("1")) * 1 << K::Double << "2.51"
+        << "2,51";
+    QTest::newRow("non-numbers join without failing")
+        << typedP("abc") + typedP("1") << K::Text << "abc1"
+        << "abc1";
+    QTest::newRow("typed + empty") << typedP("007") + Value() << K::Text << "007"
+                                   << "007";
+    QTest::newRow("empty + typed") << Value() + typedP("007") << K::Text << "007"
+                                   << "007";
     QTest::newRow("empty + double") << Value() + Value(1) / 3 << K::Double << "0.333333333333333"
                                     << "0,333333333333333";
-    QTest::newRow("empty + empty") << Value() + Value() << K::Integer << "0" << "0";
-    QTest::newRow("empty * 3") << Value() * 3 << K::Integer << "0" << "0";
-    QTest::newRow("empty - empty") << Value() - Value() << K::Integer << "0" << "0";
-    QTest::newRow("integer * integer") << Value(6) * 7 << K::Integer << "42" << "42";
-    QTest::newRow("integer + integer") << Value(2) + 3 << K::Integer << "5" << "5";
-    QTest::newRow("integer - integer") << Value(2) - 3 << K::Integer << "-1" << "-1";
-    QTest::newRow("negated integer") << -Value(4) << K::Integer << "-4" << "-4";
-    QTest::newRow("text * 1") << typedP("2") * 1 << K::Double << "2" << "2";
+    QTest::newRow("empty + empty") << Value() + Value() << K::Integer << "0"
+                                   << "0";
+    QTest::newRow("empty * 3") << Value() * 3 << K::Integer << "0"
+                               << "0";
+    QTest::newRow("empty - empty") << Value() - Value() << K::Integer << "0"
+                                   << "0";
+    QTest::newRow("integer * integer") << Value(6) * 7 << K::Integer << "42"
+                                       << "42";
+    QTest::newRow("integer + integer") << Value(2) + 3 << K::Integer << "5"
+                                       << "5";
+    QTest::newRow("integer - integer") << Value(2) - 3 << K::Integer << "-1"
+                                       << "-1";
+    QTest::newRow("negated integer") << -Value(4) << K::Integer << "-4"
+                                     << "-4";
+    QTest::newRow("text * 1") << typedP("2") * 1 << K::Double << "2"
+                              << "2";
     QTest::newRow("text + integer is numeric") << typedP("2") + Value(3) << K::Double << "5"
                                                << "5";
     QTest::newRow("AL * 1 + AB * 1") << typedP("16") * 1 + typedP("4") * 1 << K::Double << "20"
                                      << "20";
-    QTest::newRow("comma text * 2") << typedC("2,5") * 2 << K::Double << "5" << "5";
-    QTest::newRow("negated comma text") << -typedC("2,5") << K::Double << "-2.5" << "-2,5";
+    QTest::newRow("comma text * 2") << typedC("2,5") * 2 << K::Double << "5"
+                                    << "5";
+    QTest::newRow("negated comma text") << -typedC("2,5") << K::Double << "-2.5"
+                                        << "-2,5";
     QTest::newRow("Value(1) / 3") << Value(1) / 3 << K::Double << "0.333333333333333"
                                   << "0,333333333333333";
-    QTest::newRow("integer quotient is double") << Value(6) / 3 << K::Double << "2" << "2";
-    QTest::newRow("power is double") << solver::pow(2, 2) << K::Double << "4" << "4";
-    QTest::newRow("square root is double") << solver::sqrt(Value(9)) << K::Double << "3" << "3";
+    QTest::newRow("integer quotient is double") << Value(6) / 3 << K::Double << "2"
+                                                << "2";
+    QTest::newRow("power is double") << solver::pow(2, 2) << K::Double << "4"
+                                     << "4";
+    QTest::newRow("square root is double") << solver::sqrt(Value(9)) << K::Double << "3"
+                                           << "3";
     QTest::newRow("power 0.5") << solver::pow(2, 0.5) << K::Double << "1.4142135623731"
                                << "1,4142135623731";
     // 27 ** (1/3) is 3.0000000000000004 in double precision
-    QTest::newRow("cube root") << solver::pow(27, Value(1) / 3) << K::Double << "3" << "3";
+    QTest::newRow("cube root") << solver::pow(27, Value(1) / 3) << K::Double << "3"
+                               << "3";
     QTest::newRow("negative base, integer exponent") << solver::pow(-8, 3) << K::Double << "-512"
                                                      << "-512";
-    QTest::newRow("double * integer") << Value(0.5) * 3 << K::Double << "1.5" << "1,5";
+    QTest::newRow("double * integer") << Value(0.5) * 3 << K::Double << "1.5"
+                                      << "1,5";
 }
 
 void TestCoreValue::arithmetic()
@@ -305,50 +354,48 @@ void TestCoreValue::failures_data()
 {
     QTest::addColumn<Expr>("step");
     QTest::addColumn<Failure>("kind");
-    QTest::addColumn<QStringList>("says");  // parts of the message
+    QTest::addColumn<QStringList>("says"); // parts of the message
 
     QTest::newRow("letters, point") << Expr([] { return typedP("due") * 1; })
-                                    << Failure::TypeMismatch
-                                    << QStringList{"\"due\"", "punto"};
-    QTest::newRow("comma under point") << Expr([] { return typedP("1,500") * 2; })
-                                       << Failure::TypeMismatch
-                                       << QStringList{"\"1,500\"", "punto"};
-    QTest::newRow("point under comma") << Expr([] { return typedC("1.5") * 2; })
-                                       << Failure::TypeMismatch
-                                       << QStringList{"\"1.5\"", "virgola"};
-    QTest::newRow("group separator under comma") << Expr([] { return typedC("1.000,5") - 1; })
-                                                 << Failure::TypeMismatch
-                                                 << QStringList{"virgola"};
+                                    << Failure::TypeMismatch << QStringList{ "\"due\"", "punto" };
+    QTest::newRow("comma under point")
+        << Expr([] { return typedP("1,500") * 2; }) << Failure::TypeMismatch
+        << QStringList{ "\"1,500\"", "punto" };
+    QTest::newRow("point under comma")
+        << Expr([] { return typedC("1.5") * 2; }) << Failure::TypeMismatch
+        << QStringList{ "\"1.5\"", "virgola" };
+    QTest::newRow("group separator under comma")
+        << Expr([] { return typedC("1.000,5") - 1; }) << Failure::TypeMismatch
+        << QStringList{ "virgola" };
     QTest::newRow("NUL inside: escaped, advice kept")
         << Expr([] { return Value::typed(std::string("5\0x", 3), kComma) * 1; })
-        << Failure::TypeMismatch << QStringList{"\"5\\x00x\"", "virgola", "migliaia."};
+        << Failure::TypeMismatch << QStringList{ "\"5\\x00x\"", "virgola", "migliaia." };
     QTest::newRow("newline escaped") << Expr([] { return typedC("2\n3") * 1; })
-                                     << Failure::TypeMismatch << QStringList{"\"2\\x0A3\""};
+                                     << Failure::TypeMismatch << QStringList{ "\"2\\x0A3\"" };
     QTest::newRow("beyond double range") << Expr([] { return typedP("1E400") * 1; })
-                                         << Failure::Overflow << QStringList{"troppo grande"};
+                                         << Failure::Overflow << QStringList{ "troppo grande" };
     QTest::newRow("400 digits") << Expr([] { return typedC(std::string(400, '9').c_str()) + 1; })
-                                << Failure::Overflow << QStringList{"troppo grande"};
-    QTest::newRow("cancelled prompt") << Expr([] { return typedP("") * 1; })
-                                      << Failure::TypeMismatch << QStringList{};
+                                << Failure::Overflow << QStringList{ "troppo grande" };
+    QTest::newRow("cancelled prompt")
+        << Expr([] { return typedP("") * 1; }) << Failure::TypeMismatch << QStringList{};
     QTest::newRow("cancelled prompt, comma") << Expr([] { return solver::pow(typedC(""), 2); })
                                              << Failure::TypeMismatch << QStringList{};
     QTest::newRow("non-number in a sum with a number")
         << Expr([] { return typedP("abc") + Value(1); }) << Failure::TypeMismatch
-        << QStringList{"punto"};
-    QTest::newRow("text minus text") << Expr([] { return typedP("a") - typedP("1"); })
-                                     << Failure::TypeMismatch << QStringList{};
+        << QStringList{ "punto" };
+    QTest::newRow("text minus text")
+        << Expr([] { return typedP("a") - typedP("1"); }) << Failure::TypeMismatch << QStringList{};
     QTest::newRow("square root of text") << Expr([] { return solver::sqrt(typedC("x")); })
-                                         << Failure::TypeMismatch << QStringList{"virgola"};
+                                         << Failure::TypeMismatch << QStringList{ "virgola" };
     QTest::newRow("1/0") << Expr([] { return Value(1) / 0; }) << Failure::DivisionByZero
                          << QStringList{};
     QTest::newRow("-1/0") << Expr([] { return Value(-1) / 0; }) << Failure::DivisionByZero
                           << QStringList{};
-    QTest::newRow("typed / empty") << Expr([] { return typedP("5") / Value(); })
-                                   << Failure::DivisionByZero << QStringList{};
-    QTest::newRow("0 ^ -1") << Expr([] { return solver::pow(0, -1); })
-                            << Failure::DivisionByZero << QStringList{};
-    QTest::newRow("0/0") << Expr([] { return Value(0) / 0; }) << Failure::Overflow
-                         << QStringList{};
+    QTest::newRow("typed / empty")
+        << Expr([] { return typedP("5") / Value(); }) << Failure::DivisionByZero << QStringList{};
+    QTest::newRow("0 ^ -1") << Expr([] { return solver::pow(0, -1); }) << Failure::DivisionByZero
+                            << QStringList{};
+    QTest::newRow("0/0") << Expr([] { return Value(0) / 0; }) << Failure::Overflow << QStringList{};
     QTest::newRow("empty/empty") << Expr([] { return Value() / Value(); }) << Failure::Overflow
                                  << QStringList{};
     QTest::newRow("1E300*1E300") << Expr([] { return Value(1e300) * Value(1e300); })
@@ -357,8 +404,8 @@ void TestCoreValue::failures_data()
                                          << Failure::Overflow << QStringList{};
     QTest::newRow("sum beyond range") << Expr([] { return Value(1.7e308) + Value(1.7e308); })
                                       << Failure::Overflow << QStringList{};
-    QTest::newRow("single beyond range") << Expr([] { return solver::toSingle(Value(1e39)); })
-                                         << Failure::Overflow << QStringList{};
+    QTest::newRow("single beyond range")
+        << Expr([] { return solver::toSingle(Value(1e39)); }) << Failure::Overflow << QStringList{};
     QTest::newRow("sqrt(-1)") << Expr([] { return solver::sqrt(Value(-1)); })
                               << Failure::InvalidArgument << QStringList{};
     QTest::newRow("pow(-8, 1/3)") << Expr([] { return solver::pow(-8, Value(1) / 3); })
@@ -407,7 +454,7 @@ void TestCoreValue::calcolaSucceeds()
     host.ticks["Check1"] = true;
     host.answers.push("2,50");
     host.labels["F"] = "old formula";
-    press(host, {"A", "B", "C"}, [](solver::Calc &c) {
+    press(host, { "A", "B", "C" }, [](solver::Calc &c) {
         Value l;
         if (c.ticked("Check1")) {
             l = c.ask("INTRODUCI IL LATO (L) =");
@@ -419,7 +466,7 @@ void TestCoreValue::calcolaSucceeds()
         c.show("B", l * 2);
         c.show("C", l / 3);
     });
-    QCOMPARE(host.prompts, std::vector<std::string>{"INTRODUCI IL LATO (L) ="});
+    QCOMPARE(host.prompts, std::vector<std::string>{ "INTRODUCI IL LATO (L) =" });
     QVERIFY(host.messages.empty());
     QVERIFY(host.failures.empty());
     QCOMPARE(host.labels["F"], std::string("(AL=l^2*4)"));
@@ -431,13 +478,13 @@ void TestCoreValue::calcolaSucceeds()
 
 void TestCoreValue::calcolaFailingStep_data()
 {
-    QTest::addColumn<QStringList>("answers");  // empty list: the prompt is cancelled
+    QTest::addColumn<QStringList>("answers"); // empty list: the prompt is cancelled
     QTest::addColumn<Failure>("kind");
     QTest::newRow("cancelled") << QStringList{} << Failure::TypeMismatch;
-    QTest::newRow("not a number") << QStringList{"due"} << Failure::TypeMismatch;
-    QTest::newRow("zero divisor") << QStringList{"0"} << Failure::DivisionByZero;
-    QTest::newRow("zero typed with decimals") << QStringList{"0,0"} << Failure::DivisionByZero;
-    QTest::newRow("negative root") << QStringList{"-4"} << Failure::InvalidArgument;
+    QTest::newRow("not a number") << QStringList{ "due" } << Failure::TypeMismatch;
+    QTest::newRow("zero divisor") << QStringList{ "0" } << Failure::DivisionByZero;
+    QTest::newRow("zero typed with decimals") << QStringList{ "0,0" } << Failure::DivisionByZero;
+    QTest::newRow("negative root") << QStringList{ "-4" } << Failure::InvalidArgument;
 }
 
 // A failing step empties every result label of the press (also those written
@@ -450,10 +497,10 @@ void TestCoreValue::calcolaFailingStep()
     FakeHost host(kComma);
     for (const auto &a : answers)
         host.answers.push(a.toStdString());
-    for (const char *l : {"A", "B", "C", "D"})
+    for (const char *l : { "A", "B", "C", "D" })
         host.labels[l] = "stale";
     int reached = 0;
-    press(host, {"A", "B", "C"}, [&reached](solver::Calc &c) {
+    press(host, { "A", "B", "C" }, [&reached](solver::Calc &c) {
         const Value x = c.ask("INTRODUCI X =");
         c.formula("F", "formula");
         c.show("A", Value(7));
@@ -467,7 +514,7 @@ void TestCoreValue::calcolaFailingStep()
     QCOMPARE(host.failures.size(), std::size_t(1));
     QCOMPARE(host.failures[0], kind);
     QVERIFY(host.messages.empty());
-    for (const char *l : {"A", "B", "C"})
+    for (const char *l : { "A", "B", "C" })
         QCOMPARE(host.labels[l], std::string());
     QCOMPARE(host.labels["D"], std::string("stale"));
     QCOMPARE(host.labels["F"], std::string("formula"));
@@ -480,7 +527,7 @@ void TestCoreValue::calcolaAfterInsufficient()
 {
     FakeHost host;
     host.labels["F"] = "old formula";
-    press(host, {"A", "B"}, [](solver::Calc &c) {
+    press(host, { "A", "B" }, [](solver::Calc &c) {
         Value l;
         if (c.ticked("Check1"))
             l = c.ask("INTRODUCI IL LATO (L) =");
@@ -490,7 +537,7 @@ void TestCoreValue::calcolaAfterInsufficient()
         c.show("B", solver::pow(l, 2) * 4);
     });
     QVERIFY(host.prompts.empty());
-    QCOMPARE(host.messages, std::vector<std::string>{kInsufficient});
+    QCOMPARE(host.messages, std::vector<std::string>{ kInsufficient });
     QVERIFY(host.failures.empty());
     QCOMPARE(host.labels["A"], std::string());
     QCOMPARE(host.labels["B"], std::string("0"));
@@ -499,13 +546,13 @@ void TestCoreValue::calcolaAfterInsufficient()
     FakeHost failing;
     failing.labels["A"] = "1";
     failing.labels["B"] = "2";
-    press(failing, {"A", "B"}, [](solver::Calc &c) {
+    press(failing, { "A", "B" }, [](solver::Calc &c) {
         Value a, b;
         c.insufficient();
         c.show("A", Value(5));
-        c.show("B", a / b);  // zero by zero on empty values
+        c.show("B", a / b); // zero by zero on empty values
     });
-    QCOMPARE(failing.messages, std::vector<std::string>{kInsufficient});
+    QCOMPARE(failing.messages, std::vector<std::string>{ kInsufficient });
     QVERIFY(failing.failures.empty());
     QCOMPARE(failing.labels["A"], std::string());
     QCOMPARE(failing.labels["B"], std::string());

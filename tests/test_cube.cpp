@@ -8,8 +8,8 @@ using script::Runner;
 
 namespace {
 
-const Screen kCube{"Form3", "Command3"};
-const QStringList kResults = {"Label5", "Label9", "Label11", "Label13", "Label7", "Label12(2)"};
+const Screen kCube{ "Form3", "Command3" };
+const QStringList kResults = { "Label5", "Label9", "Label11", "Label13", "Label7", "Label12(2)" };
 
 } // namespace
 
@@ -33,39 +33,77 @@ void TestCube::cases_data()
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("formula");
-    QTest::addColumn<QStringList>("shown");  // l, AL, AT, V, d, d1
+    QTest::addColumn<QStringList>("shown"); // l, AL, AT, V, d, d1
 
-    QTest::newRow("side 2") << "en_US" << "Check1" << "INTRODUCI IL LATO (L) =" << "2"
+    QTest::newRow("side 2") << "en_US"
+                            << "Check1"
+                            << "INTRODUCI IL LATO (L) ="
+                            << "2"
+                            << "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))"
+                            << QStringList{
+                                   "2", "16", "24", "8", "3.46410161513775", "2.82842712474619"
+                               };
+    QTest::newRow("side 007 kept as typed")
+        << "en_US"
+        << "Check1"
+        << "INTRODUCI IL LATO (L) ="
+        << "007"
         << "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))"
-        << QStringList{"2", "16", "24", "8", "3.46410161513775", "2.82842712474619"};
-    QTest::newRow("side 007 kept as typed") << "en_US" << "Check1" << "INTRODUCI IL LATO (L) ="
-        << "007" << "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))"
-        << QStringList{"007", "196", "294", "343", "12.1243556529821", "9.89949493661167"};
-    QTest::newRow("side 2,5 comma") << "it_IT" << "Check1" << "INTRODUCI IL LATO (L) =" << "2,5"
+        << QStringList{ "007", "196", "294", "343", "12.1243556529821", "9.89949493661167" };
+    QTest::newRow("side 2,5 comma")
+        << "it_IT"
+        << "Check1"
+        << "INTRODUCI IL LATO (L) ="
+        << "2,5"
         << "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))"
-        << QStringList{"2,5", "25", "37,5", "15,625", "4,33012701892219", "3,53553390593274"};
-    QTest::newRow("face diagonal 2") << "en_US" << "Check6" << "INTRODUCI LA DIAGONALE (d1) ="
-        << "2" << "(l=d1/SQR(2) : (AL=l^2*4): (AT=l^2*6): (d=l*(SQR(3)): V=l^3"
-        << QStringList{"1.41421356237309", "8", "12", "2.82842712474619", "2.44948974278318",
-                       "2"};
-    QTest::newRow("volume 27") << "en_US" << "Check5" << "INTRODUCI IL VOLUME (V) =" << "27"
+        << QStringList{ "2,5", "25", "37,5", "15,625", "4,33012701892219", "3,53553390593274" };
+    QTest::newRow("face diagonal 2")
+        << "en_US"
+        << "Check6"
+        << "INTRODUCI LA DIAGONALE (d1) ="
+        << "2"
+        << "(l=d1/SQR(2) : (AL=l^2*4): (AT=l^2*6): (d=l*(SQR(3)): V=l^3"
+        << QStringList{
+               "1.41421356237309", "8", "12", "2.82842712474619", "2.44948974278318", "2"
+           };
+    QTest::newRow("volume 27")
+        << "en_US"
+        << "Check5"
+        << "INTRODUCI IL VOLUME (V) ="
+        << "27"
         << "(l=radice cubica V :d1=l*SQR(2): (AL=l^2*4): (AT=l^2*6): (d=l*(SQR(3)):"
-        << QStringList{"3", "36", "54", "27", "5.19615242270663", "4.24264068711929"};
-    QTest::newRow("lateral area 24") << "en_US" << "Check3"
-        << "INTRODUCI L'AREA LATERALE (AL) =" << "24"
+        << QStringList{ "3", "36", "54", "27", "5.19615242270663", "4.24264068711929" };
+    QTest::newRow("lateral area 24")
+        << "en_US"
+        << "Check3"
+        << "INTRODUCI L'AREA LATERALE (AL) ="
+        << "24"
         << "(l=SQR(AL/4): d1=l*SQR(2): (AT=l^2*6): (V=l^3): (d=l*(SQR(3))"
-        << QStringList{"2.44948974278318", "24", "36", "14.6969384566991", "4.24264068711928",
-                       "3.46410161513775"};
-    QTest::newRow("total area 24") << "en_US" << "Check4" << "INTRODUCI L'AREA TOTALE (AT) ="
-        << "24" << "(l=SQR(AT/6) : d1=l*SQR(2):(AL=l^2*4): (V=l^3): (d=l*(SQR(3))"
-        << QStringList{"2", "16", "24", "8", "3.46410161513775", "2.82842712474619"};
-    QTest::newRow("space diagonal 3") << "en_US" << "Check2" << "INTRODUCI LA DIAGONALE (d) ="
-        << "3" << "(l=d/SQR(3): d1=l*SQR(2):(AL=l^2*4) : (AT=l^2*6):(V=l^3)"
-        << QStringList{"1.73205080756888", "12", "18", "5.19615242270663", "3",
-                       "2.44948974278318"};
-    QTest::newRow("negative side computed") << "en_US" << "Check1" << "INTRODUCI IL LATO (L) ="
-        << "-1" << "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))"
-        << QStringList{"-1", "4", "6", "-1", "-1.73205080756888", "-1.4142135623731"};
+        << QStringList{ "2.44948974278318", "24", "36", "14.6969384566991", "4.24264068711928",
+                        "3.46410161513775" };
+    QTest::newRow("total area 24")
+        << "en_US"
+        << "Check4"
+        << "INTRODUCI L'AREA TOTALE (AT) ="
+        << "24"
+        << "(l=SQR(AT/6) : d1=l*SQR(2):(AL=l^2*4): (V=l^3): (d=l*(SQR(3))"
+        << QStringList{ "2", "16", "24", "8", "3.46410161513775", "2.82842712474619" };
+    QTest::newRow("space diagonal 3")
+        << "en_US"
+        << "Check2"
+        << "INTRODUCI LA DIAGONALE (d) ="
+        << "3"
+        << "(l=d/SQR(3): d1=l*SQR(2):(AL=l^2*4) : (AT=l^2*6):(V=l^3)"
+        << QStringList{
+               "1.73205080756888", "12", "18", "5.19615242270663", "3", "2.44948974278318"
+           };
+    QTest::newRow("negative side computed")
+        << "en_US"
+        << "Check1"
+        << "INTRODUCI IL LATO (L) ="
+        << "-1"
+        << "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))"
+        << QStringList{ "-1", "4", "6", "-1", "-1.73205080756888", "-1.4142135623731" };
 }
 
 void TestCube::cases()
@@ -78,7 +116,7 @@ void TestCube::cases()
     QFETCH(QStringList, shown);
 
     Runner r(locale);
-    calculate(r, kCube, {tick}, {answer});
+    calculate(r, kCube, { tick }, { answer });
     QCOMPARE(r.dialogs().size(), 1);
     QCOMPARE(r.dialogs()[0].kind, QString("prompt"));
     QCOMPARE(r.dialogs()[0].title, QString("CORPIMETRO"));
@@ -91,7 +129,7 @@ void TestCube::cases()
 void TestCube::everyCaseGivesTheSameCube_data()
 {
     QTest::addColumn<QString>("tick");
-    QTest::addColumn<double>("known");  // the quantity of a cube of side 1.7
+    QTest::addColumn<double>("known"); // the quantity of a cube of side 1.7
     const double s = 1.7;
     QTest::newRow("side") << "Check1" << s;
     QTest::newRow("space diagonal") << "Check2" << s * std::sqrt(3.0);
@@ -106,10 +144,10 @@ void TestCube::everyCaseGivesTheSameCube()
     QFETCH(QString, tick);
     QFETCH(double, known);
     Runner r;
-    calculate(r, kCube, {tick}, numbers({known}));
+    calculate(r, kCube, { tick }, numbers({ known }));
     const double s = 1.7;
-    const double expected[] = {s, 4 * s * s, 6 * s * s, s * s * s, s * std::sqrt(3.0),
-                               s * std::sqrt(2.0)};
+    const double expected[] = { s,         4 * s * s,          6 * s * s,
+                                s * s * s, s * std::sqrt(3.0), s * std::sqrt(2.0) };
     for (int i = 0; i < kResults.size(); ++i)
         QVERIFY2(near(r.text("Form3." + kResults[i]), expected[i], 1e-9),
                  qPrintable(kResults[i] + ": " + r.text("Form3." + kResults[i])));
@@ -118,7 +156,7 @@ void TestCube::everyCaseGivesTheSameCube()
 void TestCube::extraTicksAreIgnored()
 {
     Runner r;
-    calculate(r, kCube, {"Check1", "Check5"}, {"2", "99"});
+    calculate(r, kCube, { "Check1", "Check5" }, { "2", "99" });
     QCOMPARE(r.dialogs().size(), 1);
     QCOMPARE(r.dialogs()[0].text, QString("INTRODUCI IL LATO (L) ="));
     QCOMPARE(r.text("Form3.Label13"), QString("8"));
@@ -127,7 +165,7 @@ void TestCube::extraTicksAreIgnored()
 void TestCube::nothingTickedAfterACalculation()
 {
     Runner r;
-    calculate(r, kCube, {"Check1"}, {"2"});
+    calculate(r, kCube, { "Check1" }, { "2" });
     r.untick("Form3.Check1");
     r.click("Form3.Command3");
     QCOMPARE(r.dialogs().size(), 2);
@@ -146,31 +184,42 @@ void TestCube::failures_data()
     QTest::addColumn<QString>("tick");
     QTest::addColumn<std::optional<QString>>("answer");
     QTest::addColumn<QString>("failure");
-    QTest::addColumn<QString>("formula");  // the formula label afterwards
-    QTest::addColumn<QString>("says");     // part of the error text
+    QTest::addColumn<QString>("formula"); // the formula label afterwards
+    QTest::addColumn<QString>("says");    // part of the error text
 
-    QTest::newRow("cancelled side") << "en_US" << "Check1" << std::optional<QString>()
-        << "type mismatch" << "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))"
+    QTest::newRow("cancelled side")
+        << "en_US"
+        << "Check1" << std::optional<QString>() << "type mismatch"
+        << "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))"
         << "manca un valore";
-    QTest::newRow("text side") << "en_US" << "Check1" << std::optional<QString>("due")
-        << "type mismatch" << "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))"
-        << "\"due\" non è un numero";
-    QTest::newRow("dot under comma locale") << "it_IT" << "Check1"
-        << std::optional<QString>("2.5") << "type mismatch"
-        << "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))" << "virgola";
-    QTest::newRow("comma under point locale") << "en_US" << "Check1"
-        << std::optional<QString>("1,500") << "type mismatch"
-        << "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))" << "punto";
-    QTest::newRow("negative lateral area") << "en_US" << "Check3"
-        << std::optional<QString>("-4") << "invalid argument"
-        << "(l=SQR(AL/4): d1=l*SQR(2): (AT=l^2*6): (V=l^3): (d=l*(SQR(3))" << "negativo";
-    QTest::newRow("negative volume") << "en_US" << "Check5" << std::optional<QString>("-8")
-        << "invalid argument"
+    QTest::newRow("text side") << "en_US"
+                               << "Check1" << std::optional<QString>("due") << "type mismatch"
+                               << "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))"
+                               << "\"due\" non è un numero";
+    QTest::newRow("dot under comma locale")
+        << "it_IT"
+        << "Check1" << std::optional<QString>("2.5") << "type mismatch"
+        << "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))"
+        << "virgola";
+    QTest::newRow("comma under point locale")
+        << "en_US"
+        << "Check1" << std::optional<QString>("1,500") << "type mismatch"
+        << "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))"
+        << "punto";
+    QTest::newRow("negative lateral area")
+        << "en_US"
+        << "Check3" << std::optional<QString>("-4") << "invalid argument"
+        << "(l=SQR(AL/4): d1=l*SQR(2): (AT=l^2*6): (V=l^3): (d=l*(SQR(3))"
+        << "negativo";
+    QTest::newRow("negative volume")
+        << "en_US"
+        << "Check5" << std::optional<QString>("-8") << "invalid argument"
         << "(l=radice cubica V :d1=l*SQR(2): (AL=l^2*4): (AT=l^2*6): (d=l*(SQR(3)):"
         << "negativo";
-    QTest::newRow("huge volume") << "en_US" << "Check1" << std::optional<QString>("1E200")
-        << "overflow" << "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))"
-        << "troppo grande";
+    QTest::newRow("huge volume") << "en_US"
+                                 << "Check1" << std::optional<QString>("1E200") << "overflow"
+                                 << "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))"
+                                 << "troppo grande";
 }
 
 void TestCube::failures()
@@ -184,9 +233,9 @@ void TestCube::failures()
 
     Runner r(locale);
     // A first good calculation, so that stale numbers would show.
-    calculate(r, kCube, {"Check1"}, {"3"});
+    calculate(r, kCube, { "Check1" }, { "3" });
     r.untick("Form3.Check1");
-    calculate(r, kCube, {tick}, {answer});
+    calculate(r, kCube, { tick }, { answer });
 
     QCOMPARE(r.dialogs().size(), 3);
     const auto &error = r.dialogs()[2];
@@ -201,7 +250,7 @@ void TestCube::failures()
 
     // The screen stays usable.
     r.untick("Form3." + tick);
-    calculate(r, kCube, {"Check1"}, {"2"});
+    calculate(r, kCube, { "Check1" }, { "2" });
     QCOMPARE(r.text("Form3.Label13"), QString("8"));
 }
 

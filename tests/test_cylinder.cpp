@@ -12,14 +12,14 @@ using script::Runner;
 namespace {
 
 // Result labels, row order: R, H, AB, AL, C, d, AT, V, D1.
-const QStringList kResults = {"Label20", "Label18", "Label4",  "Label6", "Label8",
-                              "Label10", "Label12", "Label14", "Label16"};
+const QStringList kResults = { "Label20", "Label18", "Label4",  "Label6", "Label8",
+                               "Label10", "Label12", "Label14", "Label16" };
 // Caption labels of the same rows and the texts "Calcola" writes into them.
-const QStringList kCaptions = {"Label19", "Label17", "Label3",  "Label5", "Label7",
-                               "Label9",  "Label11", "Label13", "Label15"};
-const QStringList kCaptionTexts = {" RAGGIO R=",     " ALTEZZA H=",       "AREA DI BASE AB =",
-                                   "AREA LATERALE AL =", "CIRCONFERENZA C=", "DIAMETRO D=",
-                                   "AREA TOTALE AT=",    "VOLUME V= ",       "DIAGONALE D1="};
+const QStringList kCaptions = { "Label19", "Label17", "Label3",  "Label5", "Label7",
+                                "Label9",  "Label11", "Label13", "Label15" };
+const QStringList kCaptionTexts = { " RAGGIO R=",         " ALTEZZA H=",      "AREA DI BASE AB =",
+                                    "AREA LATERALE AL =", "CIRCONFERENZA C=", "DIAMETRO D=",
+                                    "AREA TOTALE AT=",    "VOLUME V= ",       "DIAGONALE D1=" };
 
 // The formula texts of the cases used below.
 const QString kCase1F0 = "(C=2*R*3,14):(AB=R*R*3,14):(AL=C*H)";
@@ -33,9 +33,9 @@ const QString kCase13F1 = "(H=AL/C):(V=AB*H)):(D1=SQR(d^2+H^2)) ";
 const QString kCase14F0 = "(C=AL/H):(R=C/6,28):(d=2*R):(AB=R*R*3,14)";
 const QString kCase14F1 = "(AT=AL+2*AB):(V=AB*H):(D1=SQR(d^2+H^2)) ";
 
-const QStringList kAllChecks = {"Check1", "Check2", "Check3", "Check4", "Check5",
-                                "Check6", "Check7", "Check8", "Check9"};
-const Screen kCylinder{"Form2", "Command2", kAllChecks};
+const QStringList kAllChecks = { "Check1", "Check2", "Check3", "Check4", "Check5",
+                                 "Check6", "Check7", "Check8", "Check9" };
+const Screen kCylinder{ "Form2", "Command2", kAllChecks };
 
 void verifyCaptionsWritten(const Runner &r)
 {
@@ -118,53 +118,71 @@ void TestCylinder::edgeCases_data()
     QTest::addColumn<QStringList>("prompts");
     QTest::addColumn<QString>("formula0");
     QTest::addColumn<QString>("formula1");
-    QTest::addColumn<QStringList>("expected");  // R, H, AB, AL, C, d, AT, V, D1
+    QTest::addColumn<QStringList>("expected"); // R, H, AB, AL, C, d, AT, V, D1
 
-    const QStringList case1Prompts = {"INTRODUCI IL RAGGIO (R) =", "INTRODUCI L'ALTEZZA (H) ="};
-    const QStringList case4Prompts = {"INTRODUCI L'ALTEZZA H =", "INTRODUCI LA DIAGONALE D1 ="};
+    const QStringList case1Prompts = { "INTRODUCI IL RAGGIO (R) =", "INTRODUCI L'ALTEZZA (H) =" };
+    const QStringList case4Prompts = { "INTRODUCI L'ALTEZZA H =", "INTRODUCI LA DIAGONALE D1 =" };
 
-    QTest::newRow("R 1, H 2") << "en_US" << QStringList{"Check1", "Check3"}
-        << QStringList{"1", "2"} << case1Prompts << kCase1F0 << kCase1F1
-        << QStringList{"1", "2", "3.14", "12.56", "6.28", "2", "18.84", "6.28", "2.828427"};
-    QTest::newRow("R 2,5, H 3 comma") << "it_IT" << QStringList{"Check1", "Check3"}
-        << QStringList{"2,5", "3"} << case1Prompts << kCase1F0 << kCase1F1
-        << QStringList{"2,5", "3", "19,625", "47,1", "15,7", "5", "86,35", "58,875", "5,830952"};
-    QTest::newRow("D1 5, H 3") << "en_US" << QStringList{"Check9", "Check3"}
-        << QStringList{"3", "5"} << case4Prompts << kCase4F0 << kCase4F1
-        << QStringList{"2", "3", "12.56", "37.68", "12.56", "4", "62.8", "37.68", "5"};
+    QTest::newRow("R 1, H 2") << "en_US" << QStringList{ "Check1", "Check3" }
+                              << QStringList{ "1", "2" } << case1Prompts << kCase1F0 << kCase1F1
+                              << QStringList{ "1", "2",     "3.14", "12.56",   "6.28",
+                                              "2", "18.84", "6.28", "2.828427" };
+    QTest::newRow("R 2,5, H 3 comma")
+        << "it_IT" << QStringList{ "Check1", "Check3" } << QStringList{ "2,5", "3" } << case1Prompts
+        << kCase1F0 << kCase1F1
+        << QStringList{ "2,5", "3", "19,625", "47,1", "15,7", "5", "86,35", "58,875", "5,830952" };
+    QTest::newRow("D1 5, H 3") << "en_US" << QStringList{ "Check9", "Check3" }
+                               << QStringList{ "3", "5" } << case4Prompts << kCase4F0 << kCase4F1
+                               << QStringList{ "2", "3",    "12.56", "37.68", "12.56",
+                                               "4", "62.8", "37.68", "5" };
     // D1 is rounded to single precision before it is squared.
-    QTest::newRow("D1 1.1, H 0.5") << "en_US" << QStringList{"Check9", "Check3"}
-        << QStringList{"0.5", "1.1"} << case4Prompts << kCase4F0 << kCase4F1
-        << QStringList{"0.489897961940057", "0.5", "0.753600041174889", "1.53827960049178",
-                       "3.07655920098356", "0.979795923880115", "3.04547968284156",
-                       "0.376800020587445", "1.1"};
-    QTest::newRow("D1 1,1, H 0,5 comma") << "it_IT" << QStringList{"Check9", "Check3"}
-        << QStringList{"0,5", "1,1"} << case4Prompts << kCase4F0 << kCase4F1
-        << QStringList{"0,489897961940057", "0,5", "0,753600041174889", "1,53827960049178",
-                       "3,07655920098356", "0,979795923880115", "3,04547968284156",
-                       "0,376800020587445", "1,1"};
-    QTest::newRow("D1 equal to H") << "en_US" << QStringList{"Check9", "Check3"}
-        << QStringList{"3", "3"} << case4Prompts << kCase4F0 << kCase4F1
-        << QStringList{"0", "3", "0", "0", "0", "0", "0", "0", "3"};
-    QTest::newRow("H 2, AL 12.56") << "en_US" << QStringList{"Check3", "Check5"}
-        << QStringList{"2", "12.56"}
-        << QStringList{"INTRODUCI L'ALTEZZA H =", "INTRODUCI L'AREA LATERALE AL ="}
-        << kCase14F0 << kCase14F1
-        << QStringList{"1", "2", "3.14", "12.56", "6.28", "2", "18.84", "6.28", "2.828427"};
-    QTest::newRow("AT 18,84, AL 12,56 comma") << "it_IT" << QStringList{"Check7", "Check5"}
-        << QStringList{"18,84", "12,56"}
-        << QStringList{"INTRODUCI L'AREA TOTALE AT =", "INTRODUCI L'AREA LATERALE AL ="}
+    QTest::newRow("D1 1.1, H 0.5")
+        << "en_US" << QStringList{ "Check9", "Check3" } << QStringList{ "0.5", "1.1" }
+        << case4Prompts << kCase4F0 << kCase4F1
+        << QStringList{ "0.489897961940057",
+                        "0.5",
+                        "0.753600041174889",
+                        "1.53827960049178",
+                        "3.07655920098356",
+                        "0.979795923880115",
+                        "3.04547968284156",
+                        "0.376800020587445",
+                        "1.1" };
+    QTest::newRow("D1 1,1, H 0,5 comma")
+        << "it_IT" << QStringList{ "Check9", "Check3" } << QStringList{ "0,5", "1,1" }
+        << case4Prompts << kCase4F0 << kCase4F1
+        << QStringList{ "0,489897961940057",
+                        "0,5",
+                        "0,753600041174889",
+                        "1,53827960049178",
+                        "3,07655920098356",
+                        "0,979795923880115",
+                        "3,04547968284156",
+                        "0,376800020587445",
+                        "1,1" };
+    QTest::newRow("D1 equal to H")
+        << "en_US" << QStringList{ "Check9", "Check3" } << QStringList{ "3", "3" } << case4Prompts
+        << kCase4F0 << kCase4F1 << QStringList{ "0", "3", "0", "0", "0", "0", "0", "0", "3" };
+    QTest::newRow("H 2, AL 12.56")
+        << "en_US" << QStringList{ "Check3", "Check5" } << QStringList{ "2", "12.56" }
+        << QStringList{ "INTRODUCI L'ALTEZZA H =", "INTRODUCI L'AREA LATERALE AL =" } << kCase14F0
+        << kCase14F1
+        << QStringList{ "1", "2", "3.14", "12.56", "6.28", "2", "18.84", "6.28", "2.828427" };
+    QTest::newRow("AT 18,84, AL 12,56 comma")
+        << "it_IT" << QStringList{ "Check7", "Check5" } << QStringList{ "18,84", "12,56" }
+        << QStringList{ "INTRODUCI L'AREA TOTALE AT =", "INTRODUCI L'AREA LATERALE AL =" }
         << kCase13F0 << kCase13F1
-        << QStringList{"1", "2", "3,14", "12,56", "6,28", "2", "18,84", "6,28", "2,828427"};
-    QTest::newRow("R, H and V ticked") << "en_US" << QStringList{"Check1", "Check3", "Check6"}
-        << QStringList{"1", "2"} << case1Prompts << kCase1F0 << kCase1F1
-        << QStringList{"1", "2", "3.14", "12.56", "6.28", "2", "18.84", "6.28", "2.828427"};
+        << QStringList{ "1", "2", "3,14", "12,56", "6,28", "2", "18,84", "6,28", "2,828427" };
+    QTest::newRow("R, H and V ticked")
+        << "en_US" << QStringList{ "Check1", "Check3", "Check6" } << QStringList{ "1", "2" }
+        << case1Prompts << kCase1F0 << kCase1F1
+        << QStringList{ "1", "2", "3.14", "12.56", "6.28", "2", "18.84", "6.28", "2.828427" };
     // Typed quantities other than R and H are recomputed; R keeps its digits.
-    QTest::newRow("R 01 and V typed") << "en_US" << QStringList{"Check1", "Check6"}
-        << QStringList{"01", "6.280"}
-        << QStringList{"INTRODUCI IL RAGGIO =", "INTRODUCI IL VOLUME  V ="}
-        << kCase9F0 << kCase9F1
-        << QStringList{"01", "2", "3.14", "12.56", "6.28", "2", "18.84", "6.28", "2.828427"};
+    QTest::newRow("R 01 and V typed")
+        << "en_US" << QStringList{ "Check1", "Check6" } << QStringList{ "01", "6.280" }
+        << QStringList{ "INTRODUCI IL RAGGIO =", "INTRODUCI IL VOLUME  V =" } << kCase9F0
+        << kCase9F1
+        << QStringList{ "01", "2", "3.14", "12.56", "6.28", "2", "18.84", "6.28", "2.828427" };
 }
 
 void TestCylinder::edgeCases()
@@ -193,89 +211,105 @@ void TestCylinder::everyCaseGivesTheSameCylinder_data()
 {
     QTest::addColumn<QStringList>("ticks");
     QTest::addColumn<QStringList>("prompts");
-    QTest::addColumn<QList<double>>("known");  // in prompt order
+    QTest::addColumn<QList<double>>("known"); // in prompt order
     QTest::addColumn<QString>("formula0");
     QTest::addColumn<QString>("formula1");
 
     // One cylinder, R 1.3 and H 2.1, measured with the screen's own constants.
     const double R = 1.3, H = 2.1;
-    const double d = 2 * R, AB = R * R * 3.14, C = 2 * R * 3.14, AL = C * H,
-                 AT = AL + 2 * AB, V = AB * H, D1 = std::sqrt(d * d + H * H);
+    const double d = 2 * R, AB = R * R * 3.14, C = 2 * R * 3.14, AL = C * H, AT = AL + 2 * AB,
+                 V = AB * H, D1 = std::sqrt(d * d + H * H);
 
     const QString pR = "INTRODUCI IL RAGGIO R =", pAL = "INTRODUCI L'AREA LATERALE AL =",
                   pAT = "INTRODUCI L'AREA TOTALE AT =", pH = "INTRODUCI L'ALTEZZA H =",
                   pV = "INTRODUCI IL VOLUME  V =", pD = "INTRODUCI IL DIAMETRO D =",
                   pC = "INTRODUCI LA CIRCONFERENZA C =";
 
-    QTest::newRow("1 R H") << QStringList{"Check1", "Check3"}
-        << QStringList{"INTRODUCI IL RAGGIO (R) =", "INTRODUCI L'ALTEZZA (H) ="}
-        << QList<double>{R, H} << kCase1F0 << kCase1F1;
-    QTest::newRow("2 d H") << QStringList{"Check2", "Check3"}
-        << QStringList{"INTRODUCI IL DIAMETRO D=", "INTRODUCI L'ALTEZZA  H ="}
-        << QList<double>{d, H} << "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(AL=C*H)"
-        << "(AT=AL+2*AB):(V=AB*H):(D1=SQR(d^2+H^2)) ";
-    QTest::newRow("3 AB H") << QStringList{"Check4", "Check3"}
-        << QStringList{pH, "INTRODUCI L'AREA DI BASE AB ="} << QList<double>{H, AB}
-        << "R=SQR(AB/3,14):(C=2*R*3,14):(AL=C*H)"
-        << "(AT=AL+2*AB):(V=AB*H):(d=2*R):(D1=SQR(d^2+H^2)) ";
-    QTest::newRow("4 D1 H") << QStringList{"Check9", "Check3"}
-        << QStringList{pH, "INTRODUCI LA DIAGONALE D1 ="} << QList<double>{H, D1} << kCase4F0
-        << kCase4F1;
-    QTest::newRow("5 D1 d") << QStringList{"Check9", "Check2"}
-        << QStringList{"INTRODUCI IL DIAMETRO d =", "INTRODUCI LA DIAGONALE D1 ="}
-        << QList<double>{d, D1} << "(H=SQR(D1^2-d^2):(R=d/2):(C=2*R*3,14):(AB=R*R*3,14)"
-        << "(AL=C*H):(AT=AL+2*AB):(V=AB*H)) ";
-    QTest::newRow("6 AB AL") << QStringList{"Check4", "Check5"}
-        << QStringList{"INTRODUCI AREA DI BASE =", "INTRODUCI AREA LATERALE ="}
-        << QList<double>{AB, AL} << "(R=SQR(AB/3,14): (C=2*R*3,14): (H=AL/C)"
-        << "(AT=AL+2*AB):(V=AB*H): D1=SQR(d^2+H^2)) ";
-    QTest::newRow("7 AB D1") << QStringList{"Check4", "Check9"}
-        << QStringList{"INTRODUCI AREA DI BASE =", "INTRODUCI LA DIAGONALE ="}
-        << QList<double>{AB, D1} << "(R=SQR(AB/3,14):(H=SQR(D1^2-R^2)):(C=2*R*3,14)"
-        << "(AL=C*H):(AT=AL+2*AB):(V=AB*H)) ";
-    QTest::newRow("8 AB V") << QStringList{"Check4", "Check6"}
-        << QStringList{"INTRODUCI AREA DI BASE =", pV} << QList<double>{AB, V}
-        << "(R=SQR(AB/3,14)):(d=2*R):(C=d*3,14):(H=V/AB)"
-        << "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) ";
-    QTest::newRow("9 R V") << QStringList{"Check1", "Check6"}
-        << QStringList{"INTRODUCI IL RAGGIO =", pV} << QList<double>{R, V} << kCase9F0
-        << kCase9F1;
-    QTest::newRow("10 d V") << QStringList{"Check2", "Check6"} << QStringList{pD, pV}
-        << QList<double>{d, V} << "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(H=V/AB)"
-        << "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) ";
-    QTest::newRow("11 H V") << QStringList{"Check3", "Check6"} << QStringList{pH, pV}
-        << QList<double>{H, V} << "(AB=V/H):(R=SQR(AB/3,14)):(d=2*R):(C=2*R*3,14)"
-        << "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) ";
-    QTest::newRow("12 C V") << QStringList{"Check8", "Check6"}
-        << QStringList{pC, "INTRODUCI IL VOLUME V ="} << QList<double>{C, V}
-        << "(R=C/6,28):(d=2*R):(AB=R*R*3,14): (H=V/AB)"
-        << "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) ";
-    QTest::newRow("13 AT AL") << QStringList{"Check7", "Check5"} << QStringList{pAT, pAL}
-        << QList<double>{AT, AL} << kCase13F0 << kCase13F1;
-    QTest::newRow("14 H AL") << QStringList{"Check3", "Check5"} << QStringList{pH, pAL}
-        << QList<double>{H, AL} << kCase14F0 << kCase14F1;
-    QTest::newRow("15 R AL") << QStringList{"Check1", "Check5"} << QStringList{pR, pAL}
-        << QList<double>{R, AL} << "(d=2*R):(C=2*R*3,14):(AB=R*R*3,14):(H=AL/C)"
-        << "(AT=AL+2*AB):(V=AB*H): (D1=SQR(d^2+H^2)) ";
-    QTest::newRow("16 d AL") << QStringList{"Check2", "Check5"} << QStringList{pD, pAL}
-        << QList<double>{d, AL} << "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(H=AL/C)"
-        << "(AT=AL+2*AB):(V=AB*H): (D1=SQR(d^2+H^2)) ";
-    QTest::newRow("17 C AL") << QStringList{"Check8", "Check5"} << QStringList{pC, pAL}
-        << QList<double>{C, AL} << "(R=C/6,28):(d=2*R):(AB=R*R*3,14):(H=AL/C)"
-        << "(AT=AL+2*AB):(V=AB*H): (D1=SQR(d^2+H^2)) ";
-    QTest::newRow("18 R AT") << QStringList{"Check1", "Check7"} << QStringList{pR, pAT}
-        << QList<double>{R, AT} << "(d=2*R):(C=2*R*3,14):(AB=R*R*3,14):(AL=AT-2*AB)"
-        << "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) ";
-    QTest::newRow("19 d AT") << QStringList{"Check2", "Check7"} << QStringList{pD, pAT}
-        << QList<double>{d, AT} << "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(AL=AT-2*AB)"
-        << "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) ";
-    QTest::newRow("20 C AT") << QStringList{"Check8", "Check7"} << QStringList{pC, pAT}
-        << QList<double>{C, AT} << "(R=C/6,28):(d=2*R):(AB=R*R*3,14):(AL=AT-2*AB)"
-        << "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) ";
-    QTest::newRow("21 AB AT") << QStringList{"Check4", "Check7"}
-        << QStringList{"INTRODUCI L'AREA DI BASE AB =", pAT} << QList<double>{AB, AT}
-        << "(R=SQR(AB/3,14):(d=2*R):(C=2*R*3,14):(AL=AT-2*AB)"
-        << "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) ";
+    QTest::newRow("1 R H") << QStringList{ "Check1", "Check3" }
+                           << QStringList{ "INTRODUCI IL RAGGIO (R) =",
+                                           "INTRODUCI L'ALTEZZA (H) =" }
+                           << QList<double>{ R, H } << kCase1F0 << kCase1F1;
+    QTest::newRow("2 d H") << QStringList{ "Check2", "Check3" }
+                           << QStringList{ "INTRODUCI IL DIAMETRO D=", "INTRODUCI L'ALTEZZA  H =" }
+                           << QList<double>{ d, H } << "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(AL=C*H)"
+                           << "(AT=AL+2*AB):(V=AB*H):(D1=SQR(d^2+H^2)) ";
+    QTest::newRow("3 AB H") << QStringList{ "Check4", "Check3" }
+                            << QStringList{ pH, "INTRODUCI L'AREA DI BASE AB =" }
+                            << QList<double>{ H, AB } << "R=SQR(AB/3,14):(C=2*R*3,14):(AL=C*H)"
+                            << "(AT=AL+2*AB):(V=AB*H):(d=2*R):(D1=SQR(d^2+H^2)) ";
+    QTest::newRow("4 D1 H") << QStringList{ "Check9", "Check3" }
+                            << QStringList{ pH, "INTRODUCI LA DIAGONALE D1 =" }
+                            << QList<double>{ H, D1 } << kCase4F0 << kCase4F1;
+    QTest::newRow("5 D1 d") << QStringList{ "Check9", "Check2" }
+                            << QStringList{ "INTRODUCI IL DIAMETRO d =",
+                                            "INTRODUCI LA DIAGONALE D1 =" }
+                            << QList<double>{ d, D1 }
+                            << "(H=SQR(D1^2-d^2):(R=d/2):(C=2*R*3,14):(AB=R*R*3,14)"
+                            << "(AL=C*H):(AT=AL+2*AB):(V=AB*H)) ";
+    QTest::newRow("6 AB AL") << QStringList{ "Check4", "Check5" }
+                             << QStringList{ "INTRODUCI AREA DI BASE =",
+                                             "INTRODUCI AREA LATERALE =" }
+                             << QList<double>{ AB, AL } << "(R=SQR(AB/3,14): (C=2*R*3,14): (H=AL/C)"
+                             << "(AT=AL+2*AB):(V=AB*H): D1=SQR(d^2+H^2)) ";
+    QTest::newRow("7 AB D1") << QStringList{ "Check4", "Check9" }
+                             << QStringList{ "INTRODUCI AREA DI BASE =",
+                                             "INTRODUCI LA DIAGONALE =" }
+                             << QList<double>{ AB, D1 }
+                             << "(R=SQR(AB/3,14):(H=SQR(D1^2-R^2)):(C=2*R*3,14)"
+                             << "(AL=C*H):(AT=AL+2*AB):(V=AB*H)) ";
+    QTest::newRow("8 AB V") << QStringList{ "Check4", "Check6" }
+                            << QStringList{ "INTRODUCI AREA DI BASE =", pV }
+                            << QList<double>{ AB, V }
+                            << "(R=SQR(AB/3,14)):(d=2*R):(C=d*3,14):(H=V/AB)"
+                            << "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) ";
+    QTest::newRow("9 R V") << QStringList{ "Check1", "Check6" }
+                           << QStringList{ "INTRODUCI IL RAGGIO =", pV } << QList<double>{ R, V }
+                           << kCase9F0 << kCase9F1;
+    QTest::newRow("10 d V") << QStringList{ "Check2", "Check6" } << QStringList{ pD, pV }
+                            << QList<double>{ d, V }
+                            << "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(H=V/AB)"
+                            << "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) ";
+    QTest::newRow("11 H V") << QStringList{ "Check3", "Check6" } << QStringList{ pH, pV }
+                            << QList<double>{ H, V }
+                            << "(AB=V/H):(R=SQR(AB/3,14)):(d=2*R):(C=2*R*3,14)"
+                            << "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) ";
+    QTest::newRow("12 C V") << QStringList{ "Check8", "Check6" }
+                            << QStringList{ pC, "INTRODUCI IL VOLUME V =" } << QList<double>{ C, V }
+                            << "(R=C/6,28):(d=2*R):(AB=R*R*3,14): (H=V/AB)"
+                            << "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) ";
+    QTest::newRow("13 AT AL") << QStringList{ "Check7", "Check5" } << QStringList{ pAT, pAL }
+                              << QList<double>{ AT, AL } << kCase13F0 << kCase13F1;
+    QTest::newRow("14 H AL") << QStringList{ "Check3", "Check5" } << QStringList{ pH, pAL }
+                             << QList<double>{ H, AL } << kCase14F0 << kCase14F1;
+    QTest::newRow("15 R AL") << QStringList{ "Check1", "Check5" } << QStringList{ pR, pAL }
+                             << QList<double>{ R, AL }
+                             << "(d=2*R):(C=2*R*3,14):(AB=R*R*3,14):(H=AL/C)"
+                             << "(AT=AL+2*AB):(V=AB*H): (D1=SQR(d^2+H^2)) ";
+    QTest::newRow("16 d AL") << QStringList{ "Check2", "Check5" } << QStringList{ pD, pAL }
+                             << QList<double>{ d, AL }
+                             << "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(H=AL/C)"
+                             << "(AT=AL+2*AB):(V=AB*H): (D1=SQR(d^2+H^2)) ";
+    QTest::newRow("17 C AL") << QStringList{ "Check8", "Check5" } << QStringList{ pC, pAL }
+                             << QList<double>{ C, AL }
+                             << "(R=C/6,28):(d=2*R):(AB=R*R*3,14):(H=AL/C)"
+                             << "(AT=AL+2*AB):(V=AB*H): (D1=SQR(d^2+H^2)) ";
+    QTest::newRow("18 R AT") << QStringList{ "Check1", "Check7" } << QStringList{ pR, pAT }
+                             << QList<double>{ R, AT }
+                             << "(d=2*R):(C=2*R*3,14):(AB=R*R*3,14):(AL=AT-2*AB)"
+                             << "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) ";
+    QTest::newRow("19 d AT") << QStringList{ "Check2", "Check7" } << QStringList{ pD, pAT }
+                             << QList<double>{ d, AT }
+                             << "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(AL=AT-2*AB)"
+                             << "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) ";
+    QTest::newRow("20 C AT") << QStringList{ "Check8", "Check7" } << QStringList{ pC, pAT }
+                             << QList<double>{ C, AT }
+                             << "(R=C/6,28):(d=2*R):(AB=R*R*3,14):(AL=AT-2*AB)"
+                             << "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) ";
+    QTest::newRow("21 AB AT") << QStringList{ "Check4", "Check7" }
+                              << QStringList{ "INTRODUCI L'AREA DI BASE AB =", pAT }
+                              << QList<double>{ AB, AT }
+                              << "(R=SQR(AB/3,14):(d=2*R):(C=2*R*3,14):(AL=AT-2*AB)"
+                              << "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) ";
 }
 
 void TestCylinder::everyCaseGivesTheSameCylinder()
@@ -294,9 +328,15 @@ void TestCylinder::everyCaseGivesTheSameCylinder()
     QCOMPARE(r.text("Form2.Label26(1)"), formula1);
 
     const double R = 1.3, H = 2.1;
-    const double expected[] = {R, H, R * R * 3.14, 2 * R * 3.14 * H, 2 * R * 3.14, 2 * R,
-                               2 * R * 3.14 * H + 2 * R * R * 3.14, R * R * 3.14 * H,
-                               std::sqrt(4 * R * R + H * H)};
+    const double expected[] = { R,
+                                H,
+                                R * R * 3.14,
+                                2 * R * 3.14 * H,
+                                2 * R * 3.14,
+                                2 * R,
+                                2 * R * 3.14 * H + 2 * R * R * 3.14,
+                                R * R * 3.14 * H,
+                                std::sqrt(4 * R * R + H * H) };
     for (int i = 0; i < kResults.size(); ++i) {
         const QString text = r.text("Form2." + kResults[i]);
         QVERIFY2(near(text, expected[i]), qPrintable(kResults[i] + ": " + text));
@@ -310,38 +350,37 @@ void TestCylinder::chain_data()
 {
     QTest::addColumn<QStringList>("ticks");
     QTest::addColumn<QStringList>("answers");
-    QTest::addColumn<QStringList>("prompts");  // empty: the message
+    QTest::addColumn<QStringList>("prompts"); // empty: the message
 
-    QTest::newRow("R and d") << QStringList{"Check1", "Check2"} << QStringList{}
-                             << QStringList{};
-    QTest::newRow("C and H") << QStringList{"Check8", "Check3"} << QStringList{}
-                             << QStringList{};
-    QTest::newRow("R and D1") << QStringList{"Check1", "Check9"} << QStringList{}
+    QTest::newRow("R and d") << QStringList{ "Check1", "Check2" } << QStringList{} << QStringList{};
+    QTest::newRow("C and H") << QStringList{ "Check8", "Check3" } << QStringList{} << QStringList{};
+    QTest::newRow("R and D1") << QStringList{ "Check1", "Check9" } << QStringList{}
                               << QStringList{};
-    QTest::newRow("AL and V") << QStringList{"Check5", "Check6"} << QStringList{}
+    QTest::newRow("AL and V") << QStringList{ "Check5", "Check6" } << QStringList{}
                               << QStringList{};
-    QTest::newRow("AT and H") << QStringList{"Check7", "Check3"} << QStringList{}
+    QTest::newRow("AT and H") << QStringList{ "Check7", "Check3" } << QStringList{}
                               << QStringList{};
-    QTest::newRow("D1 and V") << QStringList{"Check9", "Check6"} << QStringList{}
+    QTest::newRow("D1 and V") << QStringList{ "Check9", "Check6" } << QStringList{}
                               << QStringList{};
-    QTest::newRow("R alone") << QStringList{"Check1"} << QStringList{} << QStringList{};
-    QTest::newRow("D1 alone") << QStringList{"Check9"} << QStringList{} << QStringList{};
+    QTest::newRow("R alone") << QStringList{ "Check1" } << QStringList{} << QStringList{};
+    QTest::newRow("D1 alone") << QStringList{ "Check9" } << QStringList{} << QStringList{};
 
     // More ticks than a case needs: the first case in chain order is taken.
-    QTest::newRow("d H AB: case 2") << QStringList{"Check2", "Check3", "Check4"}
-        << QStringList{"2", "2"}
-        << QStringList{"INTRODUCI IL DIAMETRO D=", "INTRODUCI L'ALTEZZA  H ="};
-    QTest::newRow("AB H D1: case 3") << QStringList{"Check4", "Check3", "Check9"}
-        << QStringList{"2", "3.14"}
-        << QStringList{"INTRODUCI L'ALTEZZA H =", "INTRODUCI L'AREA DI BASE AB ="};
-    QTest::newRow("AB AL D1 V: case 6") << QStringList{"Check4", "Check5", "Check9", "Check6"}
-        << QStringList{"3.14", "12.56"}
-        << QStringList{"INTRODUCI AREA DI BASE =", "INTRODUCI AREA LATERALE ="};
-    QTest::newRow("H V AL: case 11") << QStringList{"Check3", "Check6", "Check5"}
-        << QStringList{"2", "6.28"}
-        << QStringList{"INTRODUCI L'ALTEZZA H =", "INTRODUCI IL VOLUME  V ="};
-    QTest::newRow("all nine: case 1") << kAllChecks << QStringList{"1", "2"}
-        << QStringList{"INTRODUCI IL RAGGIO (R) =", "INTRODUCI L'ALTEZZA (H) ="};
+    QTest::newRow("d H AB: case 2")
+        << QStringList{ "Check2", "Check3", "Check4" } << QStringList{ "2", "2" }
+        << QStringList{ "INTRODUCI IL DIAMETRO D=", "INTRODUCI L'ALTEZZA  H =" };
+    QTest::newRow("AB H D1: case 3")
+        << QStringList{ "Check4", "Check3", "Check9" } << QStringList{ "2", "3.14" }
+        << QStringList{ "INTRODUCI L'ALTEZZA H =", "INTRODUCI L'AREA DI BASE AB =" };
+    QTest::newRow("AB AL D1 V: case 6")
+        << QStringList{ "Check4", "Check5", "Check9", "Check6" } << QStringList{ "3.14", "12.56" }
+        << QStringList{ "INTRODUCI AREA DI BASE =", "INTRODUCI AREA LATERALE =" };
+    QTest::newRow("H V AL: case 11")
+        << QStringList{ "Check3", "Check6", "Check5" } << QStringList{ "2", "6.28" }
+        << QStringList{ "INTRODUCI L'ALTEZZA H =", "INTRODUCI IL VOLUME  V =" };
+    QTest::newRow("all nine: case 1")
+        << kAllChecks << QStringList{ "1", "2" }
+        << QStringList{ "INTRODUCI IL RAGGIO (R) =", "INTRODUCI L'ALTEZZA (H) =" };
 }
 
 void TestCylinder::chain()
@@ -369,7 +408,7 @@ void TestCylinder::chain()
 void TestCylinder::messageKeepsTheFormulas()
 {
     Runner r("it_IT");
-    calculate(r, kCylinder, {"Check1", "Check3"}, typed({"1", "2"}));
+    calculate(r, kCylinder, { "Check1", "Check3" }, typed({ "1", "2" }));
     r.untick("Form2.Check3");
     r.click("Form2.Command2");
     QCOMPARE(r.dialogs().size(), 3);
@@ -387,9 +426,9 @@ void TestCylinder::failures_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QStringList>("ticks");
     QTest::addColumn<Answers>("answers");
-    QTest::addColumn<int>("prompts");  // prompts shown before the failure
+    QTest::addColumn<int>("prompts"); // prompts shown before the failure
     QTest::addColumn<QString>("failure");
-    QTest::addColumn<QString>("formula0");  // the formula labels afterwards
+    QTest::addColumn<QString>("formula0"); // the formula labels afterwards
     QTest::addColumn<QString>("formula1");
 
     // Every row follows a good calculation of case 9, whose formulas stay
@@ -399,47 +438,62 @@ void TestCylinder::failures_data()
     const QString case3F0 = "R=SQR(AB/3,14):(C=2*R*3,14):(AL=C*H)";
     const QString case3F1 = "(AT=AL+2*AB):(V=AB*H):(d=2*R):(D1=SQR(d^2+H^2)) ";
 
-    QTest::newRow("D1 shorter than H") << "en_US" << QStringList{"Check9", "Check3"}
-        << typed({"3", "2"}) << 2 << "invalid argument" << kCase4F0 << kCase4F1;
-    QTest::newRow("D1 shorter than H comma") << "it_IT" << QStringList{"Check9", "Check3"}
-        << typed({"3", "2,9"}) << 2 << "invalid argument" << kCase4F0 << kCase4F1;
-    QTest::newRow("D1 shorter than d") << "en_US" << QStringList{"Check9", "Check2"}
-        << typed({"4", "3"}) << 2 << "invalid argument" << case5F0 << kCase4F1;
-    QTest::newRow("D1 shorter than d, from AB") << "en_US" << QStringList{"Check4", "Check9"}
-        << typed({"12.56", "3"}) << 2 << "invalid argument" << case7F0 << kCase4F1;
-    QTest::newRow("negative base area") << "en_US" << QStringList{"Check4", "Check3"}
-        << typed({"2", "-1"}) << 2 << "invalid argument" << case3F0 << case3F1;
-    QTest::newRow("AT below AL") << "en_US" << QStringList{"Check7", "Check5"}
-        << typed({"10", "12"}) << 2 << "invalid argument" << kCase9F0 << kCase9F1;
-    QTest::newRow("H 0 with V") << "en_US" << QStringList{"Check3", "Check6"}
-        << typed({"0", "5"}) << 2 << "division by zero" << kCase9F0 << kCase9F1;
-    QTest::newRow("H 0 and V 0") << "en_US" << QStringList{"Check3", "Check6"}
-        << typed({"0", "0"}) << 2 << "overflow" << kCase9F0 << kCase9F1;
-    QTest::newRow("H 0 with AL") << "en_US" << QStringList{"Check3", "Check5"}
-        << typed({"0", "5"}) << 2 << "division by zero" << kCase9F0 << kCase9F1;
-    QTest::newRow("base area 0 with V") << "en_US" << QStringList{"Check4", "Check6"}
-        << typed({"0", "5"}) << 2 << "division by zero" << kCase9F0 << kCase9F1;
-    QTest::newRow("radius 0 with AL") << "en_US" << QStringList{"Check1", "Check5"}
-        << typed({"0", "5"}) << 2 << "division by zero" << kCase9F0 << kCase9F1;
-    QTest::newRow("circumference 0 with V 0") << "it_IT" << QStringList{"Check8", "Check6"}
-        << typed({"0", "0"}) << 2 << "overflow" << kCase9F0 << kCase9F1;
-    QTest::newRow("D1 beyond single range") << "en_US" << QStringList{"Check9", "Check3"}
-        << typed({"1", "1E39"}) << 2 << "overflow" << kCase4F0 << kCase4F1;
+    QTest::newRow("D1 shorter than H")
+        << "en_US" << QStringList{ "Check9", "Check3" } << typed({ "3", "2" }) << 2
+        << "invalid argument" << kCase4F0 << kCase4F1;
+    QTest::newRow("D1 shorter than H comma")
+        << "it_IT" << QStringList{ "Check9", "Check3" } << typed({ "3", "2,9" }) << 2
+        << "invalid argument" << kCase4F0 << kCase4F1;
+    QTest::newRow("D1 shorter than d")
+        << "en_US" << QStringList{ "Check9", "Check2" } << typed({ "4", "3" }) << 2
+        << "invalid argument" << case5F0 << kCase4F1;
+    QTest::newRow("D1 shorter than d, from AB")
+        << "en_US" << QStringList{ "Check4", "Check9" } << typed({ "12.56", "3" }) << 2
+        << "invalid argument" << case7F0 << kCase4F1;
+    QTest::newRow("negative base area")
+        << "en_US" << QStringList{ "Check4", "Check3" } << typed({ "2", "-1" }) << 2
+        << "invalid argument" << case3F0 << case3F1;
+    QTest::newRow("AT below AL") << "en_US" << QStringList{ "Check7", "Check5" }
+                                 << typed({ "10", "12" }) << 2 << "invalid argument" << kCase9F0
+                                 << kCase9F1;
+    QTest::newRow("H 0 with V") << "en_US" << QStringList{ "Check3", "Check6" }
+                                << typed({ "0", "5" }) << 2 << "division by zero" << kCase9F0
+                                << kCase9F1;
+    QTest::newRow("H 0 and V 0") << "en_US" << QStringList{ "Check3", "Check6" }
+                                 << typed({ "0", "0" }) << 2 << "overflow" << kCase9F0 << kCase9F1;
+    QTest::newRow("H 0 with AL") << "en_US" << QStringList{ "Check3", "Check5" }
+                                 << typed({ "0", "5" }) << 2 << "division by zero" << kCase9F0
+                                 << kCase9F1;
+    QTest::newRow("base area 0 with V")
+        << "en_US" << QStringList{ "Check4", "Check6" } << typed({ "0", "5" }) << 2
+        << "division by zero" << kCase9F0 << kCase9F1;
+    QTest::newRow("radius 0 with AL")
+        << "en_US" << QStringList{ "Check1", "Check5" } << typed({ "0", "5" }) << 2
+        << "division by zero" << kCase9F0 << kCase9F1;
+    QTest::newRow("circumference 0 with V 0")
+        << "it_IT" << QStringList{ "Check8", "Check6" } << typed({ "0", "0" }) << 2 << "overflow"
+        << kCase9F0 << kCase9F1;
+    QTest::newRow("D1 beyond single range")
+        << "en_US" << QStringList{ "Check9", "Check3" } << typed({ "1", "1E39" }) << 2 << "overflow"
+        << kCase4F0 << kCase4F1;
     // Case 1 does no arithmetic: the closing steps meet the empty answer.
-    QTest::newRow("cancelled R") << "en_US" << QStringList{"Check1", "Check3"}
-        << Answers{std::nullopt, QString("2")} << 2 << "type mismatch" << kCase1F0 << kCase1F1;
-    QTest::newRow("dot under comma locale") << "it_IT" << QStringList{"Check1", "Check3"}
-        << typed({"1.5", "2"}) << 2 << "type mismatch" << kCase1F0 << kCase1F1;
+    QTest::newRow("cancelled R") << "en_US" << QStringList{ "Check1", "Check3" }
+                                 << Answers{ std::nullopt, QString("2") } << 2 << "type mismatch"
+                                 << kCase1F0 << kCase1F1;
+    QTest::newRow("dot under comma locale")
+        << "it_IT" << QStringList{ "Check1", "Check3" } << typed({ "1.5", "2" }) << 2
+        << "type mismatch" << kCase1F0 << kCase1F1;
     // R = d / 2 comes before the second prompt.
-    QTest::newRow("cancelled d") << "en_US" << QStringList{"Check2", "Check3"}
-        << Answers{std::nullopt} << 1 << "type mismatch" << kCase9F0
-        << kCase9F1;
+    QTest::newRow("cancelled d") << "en_US" << QStringList{ "Check2", "Check3" }
+                                 << Answers{ std::nullopt } << 1 << "type mismatch" << kCase9F0
+                                 << kCase9F1;
     // The rounding of D1 comes before the formulas of case 7.
-    QTest::newRow("cancelled D1, from AB") << "en_US" << QStringList{"Check4", "Check9"}
-        << Answers{QString("3.14"), std::nullopt} << 2 << "type mismatch" << kCase9F0
-        << kCase9F1;
-    QTest::newRow("empty H with V") << "en_US" << QStringList{"Check3", "Check6"}
-        << typed({"", "5"}) << 2 << "type mismatch" << kCase9F0 << kCase9F1;
+    QTest::newRow("cancelled D1, from AB")
+        << "en_US" << QStringList{ "Check4", "Check9" } << Answers{ QString("3.14"), std::nullopt }
+        << 2 << "type mismatch" << kCase9F0 << kCase9F1;
+    QTest::newRow("empty H with V")
+        << "en_US" << QStringList{ "Check3", "Check6" } << typed({ "", "5" }) << 2
+        << "type mismatch" << kCase9F0 << kCase9F1;
 }
 
 void TestCylinder::failures()
@@ -453,7 +507,7 @@ void TestCylinder::failures()
     QFETCH(QString, formula1);
 
     Runner r(locale);
-    calculate(r, kCylinder, {"Check1", "Check6"}, typed({"1", "5"}));
+    calculate(r, kCylinder, { "Check1", "Check6" }, typed({ "1", "5" }));
     QCOMPARE(r.dialogs().size(), 2);
     QCOMPARE(r.text("Form2.Label26(0)"), kCase9F0);
 
@@ -476,7 +530,7 @@ void TestCylinder::failures()
     QVERIFY(r.visible("Form2"));
 
     // The screen stays usable.
-    calculate(r, kCylinder, {"Check1", "Check3"}, typed({"1", "2"}));
+    calculate(r, kCylinder, { "Check1", "Check3" }, typed({ "1", "2" }));
     QCOMPARE(r.dialogs().size(), dialogs.size() + 2);
     QCOMPARE(r.text("Form2.Label12"), locale == "it_IT" ? QString("18,84") : QString("18.84"));
 }
@@ -486,7 +540,7 @@ void TestCylinder::vaiOpensTheEquilateralCylinder()
     Runner r;
     r.show("Form1");
     r.show("Form2");
-    calculate(r, kCylinder, {"Check1", "Check3"}, typed({"1", "2"}));
+    calculate(r, kCylinder, { "Check1", "Check3" }, typed({ "1", "2" }));
     r.click("Form2.Command5");
     QVERIFY(!r.visible("Form2"));
     QVERIFY(r.visible("Form37"));

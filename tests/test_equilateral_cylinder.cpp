@@ -10,21 +10,29 @@ using script::Runner;
 namespace {
 
 // Result labels in index order: r, d, AB, C, AL, AT, V, D.
-const QStringList kResults = {"Label2(8)",  "Label2(9)",  "Label2(10)", "Label2(11)",
-                              "Label2(12)", "Label2(13)", "Label2(14)", "Label2(15)"};
-const QStringList kAllChecks = {"Check1", "Check2(0)", "Check4", "Check5",
-                                "Check7", "Check9",    "Check8", "Check6"};
-const Screen kEquilateral{"Form37", "Command1", kAllChecks};
+const QStringList kResults = { "Label2(8)",  "Label2(9)",  "Label2(10)", "Label2(11)",
+                               "Label2(12)", "Label2(13)", "Label2(14)", "Label2(15)" };
+const QStringList kAllChecks = { "Check1", "Check2(0)", "Check4", "Check5",
+                                 "Check7", "Check9",    "Check8", "Check6" };
+const Screen kEquilateral{ "Form37", "Command1", kAllChecks };
 
 const QString kRadiusPrompt = "INTRODuci IL RAGGIO O L'ALTEZZA (r=h) =";
-const QString kRadiusFormula = "d = 2 * r: c = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ";
-const QString kDiameterFormula = "r = d/2: c = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ";
-const QString kBaseFormula = "r = Sqr(AB / 3.1415926535): d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ";
-const QString kLateralFormula = "r = Sqr(AL / 4 * 3.1415926535): AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ";
-const QString kTotalFormula = "r = Sqr(AT / 6 * 3.1415926535): AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ";
-const QString kDiagonalFormula = "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3 ";
-const QString kCircumferenceFormula = "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2)   ";
-const QString kVolumeFormula = "r = (V / (2 * 3.1415926535)) ^ 1 / 3: C = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: d = 2 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2: D = Sqr(d ^ 2 + d ^ 2)   ";
+const QString kRadiusFormula =
+    "d = 2 * r: c = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ";
+const QString kDiameterFormula =
+    "r = d/2: c = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ";
+const QString kBaseFormula =
+    "r = Sqr(AB / 3.1415926535): d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ";
+const QString kLateralFormula =
+    "r = Sqr(AL / 4 * 3.1415926535): AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ";
+const QString kTotalFormula =
+    "r = Sqr(AT / 6 * 3.1415926535): AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ";
+const QString kDiagonalFormula =
+    "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3 ";
+const QString kCircumferenceFormula =
+    "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2)   ";
+const QString kVolumeFormula =
+    "r = (V / (2 * 3.1415926535)) ^ 1 / 3: C = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: d = 2 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2: D = Sqr(d ^ 2 + d ^ 2)   ";
 
 } // namespace
 
@@ -56,10 +64,10 @@ void TestEquilateralCylinder::layout()
     QVERIFY(d && d->parentWidget());
     QCOMPARE(d->parentWidget()->objectName(), QString("Picture1"));
     QCOMPARE(r.text("Form37.Label3"), QString("D"));
-    const QStringList captions = {"Raggio (r=h/2)     =",     "Diametro (d=h)     =",
-                                  "Area di base (Ab)      =", "Circonferenza  (C)     =",
-                                  "Area Laterale (Al)     =", "Area Totale (At)     =",
-                                  "Volume (V)     =",         "Diagonale (D)     ="};
+    const QStringList captions = { "Raggio (r=h/2)     =",     "Diametro (d=h)     =",
+                                   "Area di base (Ab)      =", "Circonferenza  (C)     =",
+                                   "Area Laterale (Al)     =", "Area Totale (At)     =",
+                                   "Volume (V)     =",         "Diagonale (D)     =" };
     for (int i = 0; i < captions.size(); ++i)
         QCOMPARE(r.text(QString("Form37.Label2(%1)").arg(i)), captions[i]);
     for (const auto &l : kResults)
@@ -73,49 +81,86 @@ void TestEquilateralCylinder::edgeCases_data()
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<QString>("formula");
-    QTest::addColumn<QStringList>("expected");  // r, d, AB, C, AL, AT, V, D
+    QTest::addColumn<QStringList>("expected"); // r, d, AB, C, AL, AT, V, D
 
-    QTest::newRow("radius 1") << "en_US" << QStringList{"Check1"} << "1" << kRadiusPrompt
-        << kRadiusFormula
-        << QStringList{"1", "2", "3.1415926535", "6.283185307", "12.566370614", "18.849555921",
-                       "6.283185307", "2.82842712474619"};
-    QTest::newRow("radius 2,5 comma") << "it_IT" << QStringList{"Check1"} << "2,5"
-        << kRadiusPrompt << kRadiusFormula
-        << QStringList{"2,5", "5", "19,634954084375", "15,7079632675", "78,5398163375",
-                       "117,80972450625", "98,174770421875", "7,07106781186548"};
-    QTest::newRow("base area 10") << "en_US" << QStringList{"Check4"} << "10"
+    QTest::newRow("radius 1") << "en_US" << QStringList{ "Check1" } << "1" << kRadiusPrompt
+                              << kRadiusFormula
+                              << QStringList{ "1",
+                                              "2",
+                                              "3.1415926535",
+                                              "6.283185307",
+                                              "12.566370614",
+                                              "18.849555921",
+                                              "6.283185307",
+                                              "2.82842712474619" };
+    QTest::newRow("radius 2,5 comma")
+        << "it_IT" << QStringList{ "Check1" } << "2,5" << kRadiusPrompt << kRadiusFormula
+        << QStringList{ "2,5",
+                        "5",
+                        "19,634954084375",
+                        "15,7079632675",
+                        "78,5398163375",
+                        "117,80972450625",
+                        "98,174770421875",
+                        "7,07106781186548" };
+    QTest::newRow("base area 10") << "en_US" << QStringList{ "Check4" } << "10"
+                                  << "INTRODuci L'AREA DI BASE (Ab) =" << kBaseFormula
+                                  << QStringList{ "1.78412411617827",
+                                                  "3.56824823235654",
+                                                  "10",
+                                                  "11.2099824326357",
+                                                  "40",
+                                                  "60",
+                                                  "35.6824823235654",
+                                                  "5.04626504411244" };
+    QTest::newRow("base area 10 comma")
+        << "it_IT" << QStringList{ "Check4" } << "10"
         << "INTRODuci L'AREA DI BASE (Ab) =" << kBaseFormula
-        << QStringList{"1.78412411617827", "3.56824823235654", "10", "11.2099824326357", "40",
-                       "60", "35.6824823235654", "5.04626504411244"};
-    QTest::newRow("base area 10 comma") << "it_IT" << QStringList{"Check4"} << "10"
-        << "INTRODuci L'AREA DI BASE (Ab) =" << kBaseFormula
-        << QStringList{"1,78412411617827", "3,56824823235654", "10", "11,2099824326357", "40",
-                       "60", "35,6824823235654", "5,04626504411244"};
-    QTest::newRow("diagonal 10") << "en_US" << QStringList{"Check9"} << "10"
+        << QStringList{
+               "1,78412411617827", "3,56824823235654", "10", "11,2099824326357", "40", "60",
+               "35,6824823235654", "5,04626504411244"
+           };
+    QTest::newRow("diagonal 10") << "en_US" << QStringList{ "Check9" } << "10"
+                                 << "INTRODUCI LA DIAGONALE DEL CILINDRO (D) =" << kDiagonalFormula
+                                 << QStringList{ "3.53553390593274", "7.07106781186548",
+                                                 "39.26990816875",   "22.2144146901569",
+                                                 "157.079632675",    "235.6194490125",
+                                                 "277.680183626961", "10" };
+    QTest::newRow("circumference recomputed")
+        << "en_US" << QStringList{ "Check8" } << "6.2831853070"
+        << "INTRODUCI LA CIRCONFERENZA (C) =" << kCircumferenceFormula
+        << QStringList{ "1",
+                        "2",
+                        "3.1415926535",
+                        "6.283185307",
+                        "12.566370614",
+                        "18.849555921",
+                        "6.283185307",
+                        "2.82842712474619" };
+    QTest::newRow("radius and volume ticked")
+        << "en_US" << QStringList{ "Check1", "Check6" } << "1" << kRadiusPrompt << kRadiusFormula
+        << QStringList{ "1",
+                        "2",
+                        "3.1415926535",
+                        "6.283185307",
+                        "12.566370614",
+                        "18.849555921",
+                        "6.283185307",
+                        "2.82842712474619" };
+    QTest::newRow("radius -1 computed")
+        << "en_US" << QStringList{ "Check1" } << "-1" << kRadiusPrompt << kRadiusFormula
+        << QStringList{ "-1",           "-2",           "3.1415926535", "-6.283185307",
+                        "12.566370614", "18.849555921", "-6.283185307", "2.82842712474619" };
+    QTest::newRow("diagonal -10 gives a positive radius")
+        << "en_US" << QStringList{ "Check9" } << "-10"
         << "INTRODUCI LA DIAGONALE DEL CILINDRO (D) =" << kDiagonalFormula
-        << QStringList{"3.53553390593274", "7.07106781186548", "39.26990816875",
-                       "22.2144146901569", "157.079632675", "235.6194490125",
-                       "277.680183626961", "10"};
-    QTest::newRow("circumference recomputed") << "en_US" << QStringList{"Check8"}
-        << "6.2831853070" << "INTRODUCI LA CIRCONFERENZA (C) =" << kCircumferenceFormula
-        << QStringList{"1", "2", "3.1415926535", "6.283185307", "12.566370614", "18.849555921",
-                       "6.283185307", "2.82842712474619"};
-    QTest::newRow("radius and volume ticked") << "en_US" << QStringList{"Check1", "Check6"}
-        << "1" << kRadiusPrompt << kRadiusFormula
-        << QStringList{"1", "2", "3.1415926535", "6.283185307", "12.566370614", "18.849555921",
-                       "6.283185307", "2.82842712474619"};
-    QTest::newRow("radius -1 computed") << "en_US" << QStringList{"Check1"} << "-1"
-        << kRadiusPrompt << kRadiusFormula
-        << QStringList{"-1", "-2", "3.1415926535", "-6.283185307", "12.566370614",
-                       "18.849555921", "-6.283185307", "2.82842712474619"};
-    QTest::newRow("diagonal -10 gives a positive radius") << "en_US" << QStringList{"Check9"}
-        << "-10" << "INTRODUCI LA DIAGONALE DEL CILINDRO (D) =" << kDiagonalFormula
-        << QStringList{"3.53553390593274", "7.07106781186548", "39.26990816875",
-                       "22.2144146901569", "157.079632675", "235.6194490125",
-                       "277.680183626961", "-10"};
-    QTest::newRow("diameter 0") << "en_US" << QStringList{"Check2(0)"} << "0"
-        << "INTRODuci IL DIAMETRO (d) =" << kDiameterFormula
-        << QStringList{"0", "0", "0", "0", "0", "0", "0", "0"};
+        << QStringList{ "3.53553390593274", "7.07106781186548",
+                        "39.26990816875",   "22.2144146901569",
+                        "157.079632675",    "235.6194490125",
+                        "277.680183626961", "-10" };
+    QTest::newRow("diameter 0") << "en_US" << QStringList{ "Check2(0)" } << "0"
+                                << "INTRODuci IL DIAMETRO (d) =" << kDiameterFormula
+                                << QStringList{ "0", "0", "0", "0", "0", "0", "0", "0" };
 }
 
 void TestEquilateralCylinder::edgeCases()
@@ -128,7 +173,7 @@ void TestEquilateralCylinder::edgeCases()
     QFETCH(QStringList, expected);
 
     Runner r(locale);
-    calculate(r, kEquilateral, ticks, {answer});
+    calculate(r, kEquilateral, ticks, { answer });
     QCOMPARE(r.dialogs().size(), 1);
     QCOMPARE(r.dialogs()[0].kind, QString("prompt"));
     QCOMPARE(r.dialogs()[0].title, QString("CORPIMETRO"));
@@ -147,20 +192,26 @@ void TestEquilateralCylinder::everyCaseGivesTheSameCylinder_data()
     // One cylinder of radius 1.3, measured with the screen's own constants.
     const double r = 1.3, d = 2 * r;
     QTest::newRow("radius") << "Check1" << kRadiusPrompt << r << kRadiusFormula;
-    QTest::newRow("diameter") << "Check2(0)" << "INTRODuci IL DIAMETRO (d) =" << d
-                              << kDiameterFormula;
-    QTest::newRow("base area") << "Check4" << "INTRODuci L'AREA DI BASE (Ab) ="
-                               << r * r * 3.1415926535 << kBaseFormula;
-    QTest::newRow("lateral area") << "Check5" << "INTRODuci L'AREA LATERALE (AL) ="
-                                  << r * r * 12.566370614 << kLateralFormula;
-    QTest::newRow("total area") << "Check7" << "INTRODuci L'AREA TOTALE (AT) ="
-                                << r * r * 18.849555921 << kTotalFormula;
-    QTest::newRow("diagonal") << "Check9" << "INTRODUCI LA DIAGONALE DEL CILINDRO (D) ="
-                              << std::sqrt(2 * d * d) << kDiagonalFormula;
-    QTest::newRow("circumference") << "Check8" << "INTRODUCI LA CIRCONFERENZA (C) ="
-                                   << r * 6.283185307 << kCircumferenceFormula;
-    QTest::newRow("volume") << "Check6" << "INTRODUCI IL VOLUME  (V) ="
-                            << r * r * r * 6.283185307 << kVolumeFormula;
+    QTest::newRow("diameter") << "Check2(0)"
+                              << "INTRODuci IL DIAMETRO (d) =" << d << kDiameterFormula;
+    QTest::newRow("base area") << "Check4"
+                               << "INTRODuci L'AREA DI BASE (Ab) =" << r * r * 3.1415926535
+                               << kBaseFormula;
+    QTest::newRow("lateral area") << "Check5"
+                                  << "INTRODuci L'AREA LATERALE (AL) =" << r * r * 12.566370614
+                                  << kLateralFormula;
+    QTest::newRow("total area") << "Check7"
+                                << "INTRODuci L'AREA TOTALE (AT) =" << r * r * 18.849555921
+                                << kTotalFormula;
+    QTest::newRow("diagonal") << "Check9"
+                              << "INTRODUCI LA DIAGONALE DEL CILINDRO (D) =" << std::sqrt(2 * d * d)
+                              << kDiagonalFormula;
+    QTest::newRow("circumference")
+        << "Check8"
+        << "INTRODUCI LA CIRCONFERENZA (C) =" << r * 6.283185307 << kCircumferenceFormula;
+    QTest::newRow("volume") << "Check6"
+                            << "INTRODUCI IL VOLUME  (V) =" << r * r * r * 6.283185307
+                            << kVolumeFormula;
 }
 
 void TestEquilateralCylinder::everyCaseGivesTheSameCylinder()
@@ -171,20 +222,20 @@ void TestEquilateralCylinder::everyCaseGivesTheSameCylinder()
     QFETCH(QString, formula);
 
     Runner run;
-    calculate(run, kEquilateral, {tick}, numbers({known}));
+    calculate(run, kEquilateral, { tick }, numbers({ known }));
     QCOMPARE(run.dialogs().size(), 1);
     QCOMPARE(run.dialogs()[0].text, prompt);
     QCOMPARE(run.text("Form37.Label26(0)"), formula);
 
     const double r = 1.3;
-    const double expected[] = {r,
-                               2 * r,
-                               r * r * 3.1415926535,
-                               r * 6.283185307,
-                               r * r * 12.566370614,
-                               r * r * 18.849555921,
-                               r * r * r * 6.283185307,
-                               std::sqrt(8 * r * r)};
+    const double expected[] = { r,
+                                2 * r,
+                                r * r * 3.1415926535,
+                                r * 6.283185307,
+                                r * r * 12.566370614,
+                                r * r * 18.849555921,
+                                r * r * r * 6.283185307,
+                                std::sqrt(8 * r * r) };
     for (int i = 0; i < kResults.size(); ++i) {
         const QString text = run.text("Form37." + kResults[i]);
         QVERIFY2(near(text, expected[i]), qPrintable(kResults[i] + ": " + text));
@@ -194,18 +245,18 @@ void TestEquilateralCylinder::everyCaseGivesTheSameCylinder()
 void TestEquilateralCylinder::chainOrder_data()
 {
     QTest::addColumn<QStringList>("ticks");
-    QTest::addColumn<QString>("prompt");  // the only prompt shown
+    QTest::addColumn<QString>("prompt"); // the only prompt shown
 
-    QTest::newRow("diameter before base area") << QStringList{"Check4", "Check2(0)"}
-                                               << "INTRODuci IL DIAMETRO (d) =";
-    QTest::newRow("base area before lateral area") << QStringList{"Check5", "Check4"}
-                                                   << "INTRODuci L'AREA DI BASE (Ab) =";
-    QTest::newRow("total area before diagonal") << QStringList{"Check9", "Check7"}
-                                                << "INTRODuci L'AREA TOTALE (AT) =";
-    QTest::newRow("diagonal before circumference") << QStringList{"Check8", "Check9"}
-        << "INTRODUCI LA DIAGONALE DEL CILINDRO (D) =";
-    QTest::newRow("circumference before volume") << QStringList{"Check6", "Check8"}
-                                                 << "INTRODUCI LA CIRCONFERENZA (C) =";
+    QTest::newRow("diameter before base area")
+        << QStringList{ "Check4", "Check2(0)" } << "INTRODuci IL DIAMETRO (d) =";
+    QTest::newRow("base area before lateral area")
+        << QStringList{ "Check5", "Check4" } << "INTRODuci L'AREA DI BASE (Ab) =";
+    QTest::newRow("total area before diagonal")
+        << QStringList{ "Check9", "Check7" } << "INTRODuci L'AREA TOTALE (AT) =";
+    QTest::newRow("diagonal before circumference")
+        << QStringList{ "Check8", "Check9" } << "INTRODUCI LA DIAGONALE DEL CILINDRO (D) =";
+    QTest::newRow("circumference before volume")
+        << QStringList{ "Check6", "Check8" } << "INTRODUCI LA CIRCONFERENZA (C) =";
     QTest::newRow("all eight") << kAllChecks << kRadiusPrompt;
 }
 
@@ -215,7 +266,7 @@ void TestEquilateralCylinder::chainOrder()
     QFETCH(QString, prompt);
 
     Runner r;
-    calculate(r, kEquilateral, ticks, {QString("1")});
+    calculate(r, kEquilateral, ticks, { QString("1") });
     QCOMPARE(r.dialogs().size(), 1);
     QCOMPARE(r.dialogs()[0].kind, QString("prompt"));
     QCOMPARE(r.dialogs()[0].text, prompt);
@@ -231,7 +282,7 @@ void TestEquilateralCylinder::nothingTicked()
     QCOMPARE(r.text("Form37.Label26(0)"), QString());
 
     // After a calculation: all eight emptied, the formula kept.
-    calculate(r, kEquilateral, {"Check9"}, {QString("10")});
+    calculate(r, kEquilateral, { "Check9" }, { QString("10") });
     QCOMPARE(r.text("Form37.Label2(8)"), QString("3,53553390593274"));
     calculate(r, kEquilateral, {}, {});
     QCOMPARE(r.dialogs().size(), 3);
@@ -249,23 +300,27 @@ void TestEquilateralCylinder::failures_data()
     QTest::addColumn<std::optional<QString>>("answer");
     QTest::addColumn<QString>("failure");
 
-    QTest::newRow("negative base area") << "en_US" << "Check4" << std::optional<QString>("-1")
-                                        << "invalid argument";
-    QTest::newRow("negative lateral area") << "it_IT" << "Check5"
-                                           << std::optional<QString>("-1,5")
-                                           << "invalid argument";
-    QTest::newRow("negative total area") << "en_US" << "Check7"
-                                         << std::optional<QString>("-2") << "invalid argument";
-    QTest::newRow("negative volume") << "en_US" << "Check6" << std::optional<QString>("-8")
-                                     << "invalid argument";
-    QTest::newRow("cancelled radius") << "en_US" << "Check1" << std::optional<QString>()
-                                      << "type mismatch";
-    QTest::newRow("empty diagonal") << "en_US" << "Check9" << std::optional<QString>("")
-                                    << "type mismatch";
-    QTest::newRow("text volume") << "it_IT" << "Check6" << std::optional<QString>("otto")
-                                 << "type mismatch";
-    QTest::newRow("huge circumference") << "en_US" << "Check8"
-                                        << std::optional<QString>("1E300") << "overflow";
+    QTest::newRow("negative base area")
+        << "en_US"
+        << "Check4" << std::optional<QString>("-1") << "invalid argument";
+    QTest::newRow("negative lateral area")
+        << "it_IT"
+        << "Check5" << std::optional<QString>("-1,5") << "invalid argument";
+    QTest::newRow("negative total area")
+        << "en_US"
+        << "Check7" << std::optional<QString>("-2") << "invalid argument";
+    QTest::newRow("negative volume")
+        << "en_US"
+        << "Check6" << std::optional<QString>("-8") << "invalid argument";
+    QTest::newRow("cancelled radius") << "en_US"
+                                      << "Check1" << std::optional<QString>() << "type mismatch";
+    QTest::newRow("empty diagonal") << "en_US"
+                                    << "Check9" << std::optional<QString>("") << "type mismatch";
+    QTest::newRow("text volume") << "it_IT"
+                                 << "Check6" << std::optional<QString>("otto") << "type mismatch";
+    QTest::newRow("huge circumference")
+        << "en_US"
+        << "Check8" << std::optional<QString>("1E300") << "overflow";
 }
 
 void TestEquilateralCylinder::failures()
@@ -276,8 +331,8 @@ void TestEquilateralCylinder::failures()
     QFETCH(QString, failure);
 
     Runner r(locale);
-    calculate(r, kEquilateral, {"Check1"}, {QString("1")});
-    calculate(r, kEquilateral, {tick}, {answer});
+    calculate(r, kEquilateral, { "Check1" }, { QString("1") });
+    calculate(r, kEquilateral, { tick }, { answer });
     QCOMPARE(r.dialogs().size(), 3);
     QCOMPARE(r.dialogs()[1].kind, QString("prompt"));
     const auto &error = r.dialogs()[2];
@@ -291,7 +346,7 @@ void TestEquilateralCylinder::failures()
     QVERIFY(r.visible("Form37"));
 
     // The screen stays usable.
-    calculate(r, kEquilateral, {"Check4"}, {QString("10")});
+    calculate(r, kEquilateral, { "Check4" }, { QString("10") });
     QCOMPARE(r.dialogs().size(), 4);
     QCOMPARE(r.text("Form37.Label2(12)"), QString("40"));
 }
@@ -302,12 +357,12 @@ void TestEquilateralCylinder::ritornaGoesBackToTheCylinder()
     r.show("Form2");
     r.tick("Form2.Check1");
     r.tick("Form2.Check3");
-    r.answers({QString("1"), QString("2")});
+    r.answers({ QString("1"), QString("2") });
     r.click("Form2.Command2");
     r.click("Form2.Command5");
     QVERIFY(r.visible("Form37"));
 
-    calculate(r, kEquilateral, {"Check1"}, {QString("1")});
+    calculate(r, kEquilateral, { "Check1" }, { QString("1") });
     r.click("Form37.Command4");
     QVERIFY(!r.visible("Form37"));
     QVERIFY(r.visible("Form2"));

@@ -20,20 +20,22 @@ using Change = std::function<void(SolverScreen &)>;
 
 SolverScreen sample()
 {
-    return {.name = "Test",
-            .caption = "Test",
-            .parent = "Form1",
-            .checks = {{"Check1", "Lato (s)"}},
-            .rows = {{"Label4", "Spigolo (s) =", "Label5"}},
-            .formulaLabels = {"Label15"},
-            .picture = {"Picture1", "cubo.svg"},
-            .solvers = {{.name = "Command3", .steps = [](Calc &calc) {
-                             calc.given({"Check1"});
-                             calc.show("Label5", solver::Value(1));
-                         }}},
-            .stampaButton = {"Command4", "Stampa"},
-            .ritornaButton = {"Command2", "Ritorna"},
-            .esciButton = {"Command1", "Esci"}};
+    return { .name = "Test",
+             .caption = "Test",
+             .parent = "Form1",
+             .checks = { { "Check1", "Lato (s)" } },
+             .rows = { { "Label4", "Spigolo (s) =", "Label5" } },
+             .formulaLabels = { "Label15" },
+             .picture = { "Picture1", "cubo.svg" },
+             .solvers = { { .name = "Command3",
+                            .steps =
+                                [](Calc &calc) {
+                                    calc.given({ "Check1" });
+                                    calc.show("Label5", solver::Value(1));
+                                } } },
+             .stampaButton = { "Command4", "Stampa" },
+             .ritornaButton = { "Command2", "Ritorna" },
+             .esciButton = { "Command1", "Esci" } };
 }
 
 } // namespace
@@ -54,15 +56,17 @@ void TestLoudNames::window_data()
     QTest::addColumn<bool>("throws");
     QTest::newRow("as declared") << Change([](SolverScreen &) {}) << false;
     QTest::newRow("text box on an unknown picture") << Change([](SolverScreen &s) {
-        s.extras.push_back({.kind = Extra::Kind::TextBox, .name = "Text2", .text = "D1",
-                            .onPicture = "Picture9"});
+        s.extras.push_back({ .kind = Extra::Kind::TextBox,
+                             .name = "Text2",
+                             .text = "D1",
+                             .onPicture = "Picture9" });
     }) << true;
     QTest::newRow("button to an unknown screen") << Change([](SolverScreen &s) {
-        s.extras.push_back({.kind = Extra::Kind::Button, .name = "Command5", .text = "Vai",
-                            .opens = "Form99"});
+        s.extras.push_back(
+            { .kind = Extra::Kind::Button, .name = "Command5", .text = "Vai", .opens = "Form99" });
     }) << true;
     QTest::newRow("a name declared twice") << Change([](SolverScreen &s) {
-        s.rows.push_back({"Label6", "Area =", "Label5"});
+        s.rows.push_back({ "Label6", "Area =", "Label5" });
     }) << true;
 }
 
@@ -87,10 +91,14 @@ void TestLoudNames::calculation_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("label");
     QTest::addColumn<bool>("throws");
-    QTest::newRow("as declared") << "Check1" << "Label5" << false;
-    QTest::newRow("misspelt tick box") << "Chek1" << "Label5" << true;
-    QTest::newRow("misspelt label") << "Check1" << "Label55" << true;
-    QTest::newRow("caption, not a result") << "Check1" << "Label4" << false;
+    QTest::newRow("as declared") << "Check1"
+                                 << "Label5" << false;
+    QTest::newRow("misspelt tick box") << "Chek1"
+                                       << "Label5" << true;
+    QTest::newRow("misspelt label") << "Check1"
+                                    << "Label55" << true;
+    QTest::newRow("caption, not a result") << "Check1"
+                                           << "Label4" << false;
 }
 
 // The calculation's names are checked against the description, with or
@@ -103,7 +111,7 @@ void TestLoudNames::calculation()
     SolverScreen s = sample();
     const std::string b = box.toStdString(), l = label.toStdString();
     s.solvers[0].steps = [b, l](Calc &calc) {
-        calc.given({b});
+        calc.given({ b });
         calc.show(l, solver::Value(2));
     };
     app::Shell shell({});
@@ -121,11 +129,10 @@ void TestLoudNames::menu()
 {
     app::Shell shell({});
     app::MenuWindow m("FormX", "X", "Form1", shell);
-    QVERIFY_THROWS_EXCEPTION(std::logic_error,
-                             m.addEntry({"Picture1", "cubo.svg", "Label1", "Cubo", "Command1",
-                                         "Form99"},
-                                        0, 0));
-    m.addEntry({"Picture1", "cubo.svg", "Label1", "Cubo", "Command3", "Form3"}, 0, 0);
+    QVERIFY_THROWS_EXCEPTION(
+        std::logic_error,
+        m.addEntry({ "Picture1", "cubo.svg", "Label1", "Cubo", "Command1", "Form99" }, 0, 0));
+    m.addEntry({ "Picture1", "cubo.svg", "Label1", "Cubo", "Command3", "Form3" }, 0, 0);
     QVERIFY_THROWS_EXCEPTION(std::logic_error, m.openOnClick("Label9", "Form3"));
     QVERIFY_THROWS_EXCEPTION(std::logic_error, m.openOnClick("Label1", "Form99"));
     m.openOnClick("Label1", "Form3");

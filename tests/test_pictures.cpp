@@ -38,8 +38,7 @@ QImage shown(const QString &asset, QSize size)
 {
     ui::PictureBox box(asset, size);
     box.resize(size);
-    return box.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(
-        inside(size));
+    return box.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(inside(size));
 }
 
 // The share of pixels whose colour differs by more than a few levels.

@@ -17,32 +17,37 @@ struct Practical {
     QString volume;
 };
 
-const Practical kTrench{{"Form28", "Command1"}, {"Label1(4)", "Label1(5)", "Label1(6)"},
-                        "Label1(7)"};
-const Practical kHaystack{{"Form30", "Command1"},
-                          {"Label1(4)", "Label1(5)", "Label1(6)", "Label1(7)"}, "Label1(14)"};
-const Practical kBiga{{"Form31", "Command1"},
-                      {"Label1(4)", "Label1(5)", "Label1(6)", "Label1(7)", "Label1(17)",
-                       "Label1(18)"},
-                      "Label1(14)"};
-const Practical kMeda{{"Form32", "Command1"},
-                      {"Label1(4)", "Label1(5)", "Label1(6)", "Label1(7)", "Label1(17)"},
-                      "Label1(14)"};
-const Practical kCavalla{{"Form35", "Command1"},
-                         {"Label1(4)", "Label1(15)", "Label1(16)", "Label1(5)"}, "Label1(14)"};
-const Practical kBarrel{{"Form33", "Command1"}, {"Label1(4)", "Label1(5)", "Label1(6)"},
-                        "Label1(14)"};
-const Practical kEllipticBarrel{{"Form34", "Command1"},
-                                {"Label1(4)", "Label1(15)", "Label1(16)", "Label1(5)",
-                                 "Label1(6)"},
-                                "Label1(14)"};
-const Practical kPrismoid{{"Form36", "Command1"},
-                          {"Label1(4)", "Label1(15)", "Label1(16)", "Label1(5)"}, "Label1(14)"};
+const Practical kTrench{ { "Form28", "Command1" },
+                         { "Label1(4)", "Label1(5)", "Label1(6)" },
+                         "Label1(7)" };
+const Practical kHaystack{ { "Form30", "Command1" },
+                           { "Label1(4)", "Label1(5)", "Label1(6)", "Label1(7)" },
+                           "Label1(14)" };
+const Practical kBiga{ { "Form31", "Command1" },
+                       { "Label1(4)", "Label1(5)", "Label1(6)", "Label1(7)", "Label1(17)",
+                         "Label1(18)" },
+                       "Label1(14)" };
+const Practical kMeda{ { "Form32", "Command1" },
+                       { "Label1(4)", "Label1(5)", "Label1(6)", "Label1(7)", "Label1(17)" },
+                       "Label1(14)" };
+const Practical kCavalla{ { "Form35", "Command1" },
+                          { "Label1(4)", "Label1(15)", "Label1(16)", "Label1(5)" },
+                          "Label1(14)" };
+const Practical kBarrel{ { "Form33", "Command1" },
+                         { "Label1(4)", "Label1(5)", "Label1(6)" },
+                         "Label1(14)" };
+const Practical kEllipticBarrel{ { "Form34", "Command1" },
+                                 { "Label1(4)", "Label1(15)", "Label1(16)", "Label1(5)",
+                                   "Label1(6)" },
+                                 "Label1(14)" };
+const Practical kPrismoid{ { "Form36", "Command1" },
+                           { "Label1(4)", "Label1(15)", "Label1(16)", "Label1(5)" },
+                           "Label1(14)" };
 
 const QMap<QString, Practical> kScreens = {
-    {"Form28", kTrench},  {"Form30", kHaystack}, {"Form31", kBiga},
-    {"Form32", kMeda},    {"Form35", kCavalla},  {"Form33", kBarrel},
-    {"Form34", kEllipticBarrel}, {"Form36", kPrismoid},
+    { "Form28", kTrench },         { "Form30", kHaystack }, { "Form31", kBiga },
+    { "Form32", kMeda },           { "Form35", kCavalla },  { "Form33", kBarrel },
+    { "Form34", kEllipticBarrel }, { "Form36", kPrismoid },
 };
 
 const double kPi = 3.14159265358979;
@@ -82,54 +87,71 @@ void TestPractical::workedExamples_data()
     QTest::addColumn<QStringList>("labels");
     QTest::addColumn<QStringList>("shown");
 
-    QTest::newRow("trench") << "Form28" << "en_US" << QStringList{"10", "20", "3"}
-        << QStringList{"Label1(7)"} << QStringList{"45"};
+    QTest::newRow("trench") << "Form28"
+                            << "en_US" << QStringList{ "10", "20", "3" }
+                            << QStringList{ "Label1(7)" } << QStringList{ "45" };
     // Joined as text the areas would give 1,52,5: not a number at all.
-    QTest::newRow("trench, areas typed with commas") << "Form28" << "it_IT"
-        << QStringList{"1,5", "2,5", "2"} << QStringList{"Label1(4)", "Label1(7)"}
-        << QStringList{"1,5", "4"};
-    QTest::newRow("haystack") << "Form30" << "it_IT" << QStringList{"1", "2", "3", "1"}
-        << QStringList{"Label1(17)", "Label1(18)", "Label1(14)"}
-        << QStringList{"21,98", "4,18666666666667", "26,1666666666667"};
-    QTest::newRow("haystack, point") << "Form30" << "en_US" << QStringList{"1", "2", "3", "1"}
-        << QStringList{"Label1(14)"} << QStringList{"26.1666666666667"};
-    QTest::newRow("biga") << "Form31" << "en_US" << QStringList{"4", "3", "2", "1", "2", "1"}
-        << QStringList{"Label1(14)"} << QStringList{"17.5993196570442"};
-    QTest::newRow("biga, comma") << "Form31" << "it_IT"
-        << QStringList{"4", "3", "2", "1", "2", "1"} << QStringList{"Label1(14)"}
-        << QStringList{"17,5993196570442"};
+    QTest::newRow("trench, areas typed with commas")
+        << "Form28"
+        << "it_IT" << QStringList{ "1,5", "2,5", "2" } << QStringList{ "Label1(4)", "Label1(7)" }
+        << QStringList{ "1,5", "4" };
+    QTest::newRow("haystack") << "Form30"
+                              << "it_IT" << QStringList{ "1", "2", "3", "1" }
+                              << QStringList{ "Label1(17)", "Label1(18)", "Label1(14)" }
+                              << QStringList{ "21,98", "4,18666666666667", "26,1666666666667" };
+    QTest::newRow("haystack, point")
+        << "Form30"
+        << "en_US" << QStringList{ "1", "2", "3", "1" } << QStringList{ "Label1(14)" }
+        << QStringList{ "26.1666666666667" };
+    QTest::newRow("biga") << "Form31"
+                          << "en_US" << QStringList{ "4", "3", "2", "1", "2", "1" }
+                          << QStringList{ "Label1(14)" } << QStringList{ "17.5993196570442" };
+    QTest::newRow("biga, comma") << "Form31"
+                                 << "it_IT" << QStringList{ "4", "3", "2", "1", "2", "1" }
+                                 << QStringList{ "Label1(14)" }
+                                 << QStringList{ "17,5993196570442" };
     // The pyramidal heap: h/6 (2ab + bc + 2cd + ad), not h/2 (... - 2cd ...).
-    QTest::newRow("meda") << "Form32" << "en_US" << QStringList{"4", "3", "2", "1", "2"}
-        << QStringList{"Label1(14)"} << QStringList{"12.6666666666667"};
-    QTest::newRow("meda, comma") << "Form32" << "it_IT"
-        << QStringList{"4", "3", "2", "1", "2"} << QStringList{"Label1(14)", "Label1(17)"}
-        << QStringList{"12,6666666666667", "2"};
-    QTest::newRow("meda, every term typed") << "Form32" << "it_IT"
-        << QStringList{"1,5", "2", "0,5", "1", "6"} << QStringList{"Label1(14)"}
-        << QStringList{"9,5"};
-    QTest::newRow("cavalla") << "Form35" << "en_US" << QStringList{"4", "3", "2", "2"}
-        << QStringList{"Label1(14)"} << QStringList{"10"};
-    QTest::newRow("cavalla, ridge typed") << "Form35" << "it_IT"
-        << QStringList{"1,5", "3", "0,5", "2"} << QStringList{"Label1(14)"}
-        << QStringList{"3,5"};
-    QTest::newRow("circular barrel") << "Form33" << "it_IT" << QStringList{"2", "1", "3"}
-        << QStringList{"Label1(14)"} << QStringList{"6,75442420521805"};
-    QTest::newRow("circular barrel, point") << "Form33" << "en_US" << QStringList{"2", "1", "3"}
-        << QStringList{"Label1(14)"} << QStringList{"6.75442420521805"};
-    QTest::newRow("elliptic barrel") << "Form34" << "en_US"
-        << QStringList{"2", "2", "1", "1", "3"} << QStringList{"Label1(14)"}
-        << QStringList{"6.5475"};
+    QTest::newRow("meda") << "Form32"
+                          << "en_US" << QStringList{ "4", "3", "2", "1", "2" }
+                          << QStringList{ "Label1(14)" } << QStringList{ "12.6666666666667" };
+    QTest::newRow("meda, comma") << "Form32"
+                                 << "it_IT" << QStringList{ "4", "3", "2", "1", "2" }
+                                 << QStringList{ "Label1(14)", "Label1(17)" }
+                                 << QStringList{ "12,6666666666667", "2" };
+    QTest::newRow("meda, every term typed") << "Form32"
+                                            << "it_IT" << QStringList{ "1,5", "2", "0,5", "1", "6" }
+                                            << QStringList{ "Label1(14)" } << QStringList{ "9,5" };
+    QTest::newRow("cavalla") << "Form35"
+                             << "en_US" << QStringList{ "4", "3", "2", "2" }
+                             << QStringList{ "Label1(14)" } << QStringList{ "10" };
+    QTest::newRow("cavalla, ridge typed") << "Form35"
+                                          << "it_IT" << QStringList{ "1,5", "3", "0,5", "2" }
+                                          << QStringList{ "Label1(14)" } << QStringList{ "3,5" };
+    QTest::newRow("circular barrel")
+        << "Form33"
+        << "it_IT" << QStringList{ "2", "1", "3" } << QStringList{ "Label1(14)" }
+        << QStringList{ "6,75442420521805" };
+    QTest::newRow("circular barrel, point")
+        << "Form33"
+        << "en_US" << QStringList{ "2", "1", "3" } << QStringList{ "Label1(14)" }
+        << QStringList{ "6.75442420521805" };
+    QTest::newRow("elliptic barrel") << "Form34"
+                                     << "en_US" << QStringList{ "2", "2", "1", "1", "3" }
+                                     << QStringList{ "Label1(14)" } << QStringList{ "6.5475" };
     // Joined as text d and d1 would make W2 5.5 and D + D1 22.
-    QTest::newRow("elliptic barrel, comma") << "Form34" << "it_IT"
-        << QStringList{"2", "2", "1", "1", "3"} << QStringList{"Label1(14)", "Label1(16)"}
-        << QStringList{"6,5475", "1"};
-    QTest::newRow("prismoid") << "Form36" << "en_US" << QStringList{"10", "20", "14", "3"}
-        << QStringList{"Label1(14)"} << QStringList{"43"};
+    QTest::newRow("elliptic barrel, comma")
+        << "Form34"
+        << "it_IT" << QStringList{ "2", "2", "1", "1", "3" }
+        << QStringList{ "Label1(14)", "Label1(16)" } << QStringList{ "6,5475", "1" };
+    QTest::newRow("prismoid") << "Form36"
+                              << "en_US" << QStringList{ "10", "20", "14", "3" }
+                              << QStringList{ "Label1(14)" } << QStringList{ "43" };
     // The second area comes back as a number; the others stay as typed.
-    QTest::newRow("prismoid, areas typed with commas") << "Form36" << "it_IT"
-        << QStringList{"1,50", "2,50", "2,00", "3"}
-        << QStringList{"Label1(4)", "Label1(15)", "Label1(16)", "Label1(14)"}
-        << QStringList{"1,50", "2,5", "2,00", "6"};
+    QTest::newRow("prismoid, areas typed with commas")
+        << "Form36"
+        << "it_IT" << QStringList{ "1,50", "2,50", "2,00", "3" }
+        << QStringList{ "Label1(4)", "Label1(15)", "Label1(16)", "Label1(14)" }
+        << QStringList{ "1,50", "2,5", "2,00", "6" };
 }
 
 void TestPractical::workedExamples()
@@ -154,38 +176,38 @@ void TestPractical::consistentSolids_data()
     QTest::addColumn<double>("volume");
 
     const double A1 = 7.3, A2 = 11.9, Am = 9.4, h = 2.35, h1 = 1.15;
-    QTest::newRow("trench") << "Form28" << QList<double>{A1, A2, h}
+    QTest::newRow("trench") << "Form28" << QList<double>{ A1, A2, h }
                             << prismoidal(A1, A2, (A1 + A2) / 2, h);
 
     const double r = 1.45, R = 2.2;
-    const double third = 3.14 / 3;  // the screen's own pi, 3.14
+    const double third = 3.14 / 3; // the screen's own pi, 3.14
     const double frustum = third * h * (R * R + R * r + r * r);
     const double cone = third * R * R * h1;
-    QTest::newRow("haystack") << "Form30" << QList<double>{r, R, h, h1} << frustum + cone;
+    QTest::newRow("haystack") << "Form30" << QList<double>{ r, R, h, h1 } << frustum + cone;
 
     // A heap on a rectangle a x b under a rectangle c x d similar to it,
     // crowned by a ridge of length c.
     const double a = 5.2, b = 3.9, c = 2.6, d = 1.95;
     const double lower = h / 3 * (a * b + c * d + std::sqrt(a * b * c * d));
     const double ridge = prismoidal(a * b, 0, (a + c) / 2 * (b / 2), h1);
-    QTest::newRow("biga") << "Form31" << QList<double>{a, b, c, d, h, h1} << lower + ridge;
+    QTest::newRow("biga") << "Form31" << QList<double>{ a, b, c, d, h, h1 } << lower + ridge;
 
-    QTest::newRow("meda") << "Form32" << QList<double>{a, b, c, d, h}
+    QTest::newRow("meda") << "Form32" << QList<double>{ a, b, c, d, h }
                           << medaVolume(a, b, c, d, h);
-    QTest::newRow("cavalla") << "Form35" << QList<double>{a, b, c, h}
+    QTest::newRow("cavalla") << "Form35" << QList<double>{ a, b, c, h }
                              << prismoidal(a * b, 0, (a + c) / 2 * (b / 2), h);
 
     // Parabolic staves: pi L / 15 (2 D^2 + D d + 3/4 d^2).
     const double D = 1.34, dEnd = 1.12, L = 1.7;
-    QTest::newRow("circular barrel") << "Form33" << QList<double>{D, dEnd, L}
-        << kPi * L / 60 * (8 * D * D + 4 * D * dEnd + 3 * dEnd * dEnd);
+    QTest::newRow("circular barrel") << "Form33" << QList<double>{ D, dEnd, L }
+                                     << kPi * L / 60 * (8 * D * D + 4 * D * dEnd + 3 * dEnd * dEnd);
 
     const double D1 = 1.08, d1 = 0.9;
     const double meanAxis = D + D1 + (dEnd + d1) / 2;
-    QTest::newRow("elliptic barrel") << "Form34" << QList<double>{D, D1, dEnd, d1, L}
-                                     << 0.0873 * L * meanAxis * meanAxis;
+    QTest::newRow("elliptic barrel")
+        << "Form34" << QList<double>{ D, D1, dEnd, d1, L } << 0.0873 * L * meanAxis * meanAxis;
 
-    QTest::newRow("prismoid") << "Form36" << QList<double>{A1, A2, Am, h}
+    QTest::newRow("prismoid") << "Form36" << QList<double>{ A1, A2, Am, h }
                               << prismoidal(A1, A2, Am, h);
 }
 
@@ -197,7 +219,7 @@ void TestPractical::consistentSolids()
 
     const Practical &p = kScreens[screen];
     QCOMPARE(p.entered.size(), measures.size());
-    for (const QString &locale : {"en_US", "it_IT"}) {
+    for (const QString &locale : { "en_US", "it_IT" }) {
         Runner r(locale);
         Answers answers;
         for (double m : measures) {
@@ -221,8 +243,8 @@ void TestPractical::consistentSolids()
 void TestPractical::medaWithoutTopIsTheCavalla()
 {
     Runner r;
-    calculate(r, kMeda.screen, {}, typed({"4", "3", "2", "0", "2"}));
-    calculate(r, kCavalla.screen, {}, typed({"4", "3", "2", "2"}));
+    calculate(r, kMeda.screen, {}, typed({ "4", "3", "2", "0", "2" }));
+    calculate(r, kCavalla.screen, {}, typed({ "4", "3", "2", "2" }));
     QCOMPARE(r.text("Form32.Label1(14)"), QString("10"));
     QCOMPARE(r.text("Form32.Label1(14)"), r.text("Form35.Label1(14)"));
 }
@@ -241,7 +263,7 @@ void TestPractical::everyPromptBeforeTheFailure()
     QFETCH(QString, screen);
     const Practical &p = kScreens[screen];
     Runner r;
-    Answers answers{std::nullopt};
+    Answers answers{ std::nullopt };
     for (int i = 1; i < p.entered.size(); ++i)
         answers << QString("2");
     calculate(r, p.screen, {}, answers);
@@ -255,7 +277,7 @@ void TestPractical::everyPromptBeforeTheFailure()
 void TestPractical::bigaRootOfNegativeProduct()
 {
     Runner r;
-    calculate(r, kBiga.screen, {}, typed({"4", "3", "-2", "1", "2", "1"}));
+    calculate(r, kBiga.screen, {}, typed({ "4", "3", "-2", "1", "2", "1" }));
     QCOMPARE(r.dialogs().size(), 7);
     QCOMPARE(r.dialogs().last().failure, QString("invalid argument"));
     QCOMPARE(r.text("Form31.Label1(14)"), QString());

@@ -7,13 +7,13 @@
 #include "ui/platform.h"
 #include "ui/widgets.h"
 
+#include <QAbstractButton>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QAbstractButton>
 #include <QTest>
 
 using script::Runner;
@@ -33,8 +33,7 @@ int widestImage(const QString &path)
     if (!f.open(QIODevice::ReadOnly))
         return -1;
     int widest = 0;
-    static const QRegularExpression image(
-        QStringLiteral("/Subtype /Image\\s*/Width (\\d+)"));
+    static const QRegularExpression image(QStringLiteral("/Subtype /Image\\s*/Width (\\d+)"));
     auto it = image.globalMatch(QString::fromLatin1(f.readAll()));
     while (it.hasNext())
         widest = std::max(widest, it.next().captured(1).toInt());
@@ -92,8 +91,7 @@ void TestPrinting::everyScreen()
     QCOMPARE(pdftext::title(path), caption.isEmpty() ? screen : caption);
     // No screenshot: small bitmaps (button bevels) at most, each narrower
     // than the window itself even at screen resolution.
-    QVERIFY2(widestImage(path) < w->width() / 2,
-             qPrintable(QString::number(widestImage(path))));
+    QVERIFY2(widestImage(path) < w->width() / 2, qPrintable(QString::number(widestImage(path))));
 
     // Ligatures ("fi" drawn as one glyph) read back as their letters.
     const QString text = pdftext::text(path).normalized(QString::NormalizationForm_KC);
@@ -113,10 +111,14 @@ void TestPrinting::suggestedFile_data()
 {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("file");
-    QTest::newRow("cube") << "Form3" << "Cubo.pdf";
-    QTest::newRow("cylinder") << "Form2" << "Cilindro.pdf";
-    QTest::newRow("padded caption") << "form5" << "PIRAMIDE.pdf";
-    QTest::newRow("main menu") << "Form1" << "CORPIMETRO.pdf";
+    QTest::newRow("cube") << "Form3"
+                          << "Cubo.pdf";
+    QTest::newRow("cylinder") << "Form2"
+                              << "Cilindro.pdf";
+    QTest::newRow("padded caption") << "form5"
+                                    << "PIRAMIDE.pdf";
+    QTest::newRow("main menu") << "Form1"
+                               << "CORPIMETRO.pdf";
 }
 
 void TestPrinting::suggestedFile()

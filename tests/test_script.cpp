@@ -27,7 +27,7 @@ Run runScript(const QByteArray &script, bool viaStdin = false)
     env.insert("QT_QPA_PLATFORM", "offscreen");
     p.setProcessEnvironment(env);
     if (viaStdin) {
-        p.start(CORPIMETRO_SCRIPT, {"-"});
+        p.start(CORPIMETRO_SCRIPT, { "-" });
         if (!p.waitForStarted(10000))
             return result;
         p.write(script);
@@ -39,7 +39,7 @@ Run runScript(const QByteArray &script, bool viaStdin = false)
             return result;
         f.write(script);
         f.close();
-        p.start(CORPIMETRO_SCRIPT, {path});
+        p.start(CORPIMETRO_SCRIPT, { path });
     }
     if (!p.waitForFinished(60000)) {
         p.kill();
@@ -101,7 +101,7 @@ void TestScript::cubeTranscript()
     const QJsonArray dialogs = t["dialogs"].toArray();
     QCOMPARE(dialogs.size(), 1);
     const QJsonObject prompt = dialogs[0].toObject();
-    QCOMPARE(prompt["step"].toInt(), 4);  // the click on "Calcola"
+    QCOMPARE(prompt["step"].toInt(), 4); // the click on "Calcola"
     QCOMPARE(prompt["kind"].toString(), QString("prompt"));
     QCOMPARE(prompt["title"].toString(), QString("CORPIMETRO"));
     QCOMPARE(prompt["text"].toString(), QString("INTRODUCI IL LATO (L) ="));
@@ -118,7 +118,7 @@ void TestScript::cubeTranscript()
     QCOMPARE(labels["Label12(2)"].toString(), QString("2,82842712474619"));
     QCOMPARE(labels["Label7"].toString(), QString("3,46410161513775"));
 
-    QCOMPARE(t["printed"].toArray(), QJsonArray{"Form3"});
+    QCOMPARE(t["printed"].toArray(), QJsonArray{ "Form3" });
     QVERIFY(t["ended"].toBool());
     // "Esci" ended the program with nothing left on view.
     const QJsonObject screens = t["screens"].toObject();
@@ -147,31 +147,27 @@ void TestScript::cancelWhenNoAnswerIsQueued()
     QCOMPARE(error["title"].toString(), QString("CORPIMETRO"));
     QCOMPARE(error["failure"].toString(), QString("type mismatch"));
     QVERIFY(!t["ended"].toBool());
-    QCOMPARE(t["screens"].toObject()["Form3"].toObject()["labels"].toObject()["Label13"]
-                 .toString(),
+    QCOMPARE(t["screens"].toObject()["Form3"].toObject()["labels"].toObject()["Label13"].toString(),
              QString());
 }
 
 void TestScript::malformed_data()
 {
     QTest::addColumn<QByteArray>("script");
-    QTest::addColumn<QString>("says");  // part of the message on standard error
+    QTest::addColumn<QString>("says"); // part of the message on standard error
 
     QTest::newRow("not JSON") << QByteArray(R"({"steps": [)") << "malformed";
     QTest::newRow("not an object") << QByteArray(R"([{"show": "Form1"}])") << "malformed";
-    QTest::newRow("unknown step key") << QByteArray(R"({"steps": [{"jump": "Form1"}]})")
-                                      << "jump";
-    QTest::newRow("unknown top-level key")
-        << QByteArray(R"({"steps": [], "speed": 2})") << "speed";
+    QTest::newRow("unknown step key") << QByteArray(R"({"steps": [{"jump": "Form1"}]})") << "jump";
+    QTest::newRow("unknown top-level key") << QByteArray(R"({"steps": [], "speed": 2})") << "speed";
     QTest::newRow("steps not an array") << QByteArray(R"({"steps": "Form1"})") << "steps";
     QTest::newRow("steps missing") << QByteArray(R"({"locale": "it_IT"})") << "steps";
     QTest::newRow("step with two keys")
         << QByteArray(R"({"steps": [{"show": "Form1", "click": "Form1.Command3"}]})")
         << "malformed";
-    QTest::newRow("answer not a string") << QByteArray(R"({"steps": [{"answers": [2]}]})")
-                                         << "answer";
-    QTest::newRow("unknown locale") << QByteArray(R"({"locale": "xx_YY", "steps": []})")
-                                    << "xx_YY";
+    QTest::newRow("answer not a string")
+        << QByteArray(R"({"steps": [{"answers": [2]}]})") << "answer";
+    QTest::newRow("unknown locale") << QByteArray(R"({"locale": "xx_YY", "steps": []})") << "xx_YY";
 }
 
 void TestScript::malformed()
@@ -182,7 +178,7 @@ void TestScript::malformed()
     QCOMPARE(run.exitCode, 2);
     const QString err = QString::fromLocal8Bit(run.err);
     QVERIFY2(err.contains(says), qPrintable(err));
-    QVERIFY2(run.out.isEmpty(), run.out.constData());  // no transcript
+    QVERIFY2(run.out.isEmpty(), run.out.constData()); // no transcript
 }
 
 // A name that turns out unknown while the steps run: exit 2, the step named,
@@ -191,7 +187,7 @@ void TestScript::unknownWhileRunning_data()
 {
     QTest::addColumn<QByteArray>("script");
     QTest::addColumn<QString>("says");
-    QTest::addColumn<QString>("shownBefore");  // a screen the earlier steps left visible
+    QTest::addColumn<QString>("shownBefore"); // a screen the earlier steps left visible
 
     QTest::newRow("unknown screen")
         << QByteArray(R"({"steps": [{"show": "Form99"}]})") << "step 0: unknown screen \"Form99\""
@@ -199,14 +195,15 @@ void TestScript::unknownWhileRunning_data()
     QTest::newRow("unknown control at step 2")
         << QByteArray(R"({"steps": [{"click": "Form1.Command3"}, {"tick": "Form3.Check1"},
                                     {"click": "Form3.Command99"}]})")
-        << "step 2: unknown control \"Form3.Command99\"" << "Form3";
+        << "step 2: unknown control \"Form3.Command99\""
+        << "Form3";
     QTest::newRow("control of an unknown screen")
         << QByteArray(R"({"steps": [{"tick": "Form99.Check1"}]})") << "step 0: unknown screen"
         << "Form1";
-    QTest::newRow("a 100 KB name is cut")
-        << (QByteArray(R"({"steps": [{"click": "Form1.)") + QByteArray(100000, 'x')
-            + QByteArray(R"("}]})"))
-        << "step 0: unknown control \"Form1.xxxx" << "Form1";
+    QTest::newRow("a 100 KB name is cut") << (QByteArray(R"({"steps": [{"click": "Form1.)")
+                                              + QByteArray(100000, 'x') + QByteArray(R"("}]})"))
+                                          << "step 0: unknown control \"Form1.xxxx"
+                                          << "Form1";
 }
 
 void TestScript::unknownWhileRunning()
@@ -229,7 +226,7 @@ void TestScript::emptyScriptStartsOnTheMainMenu()
     const Run run = runScript(R"({"steps": []})");
     QCOMPARE(run.exitCode, 0);
     const QJsonObject screens = run.transcript()["screens"].toObject();
-    QCOMPARE(screens.keys(), QStringList{"Form1"});
+    QCOMPARE(screens.keys(), QStringList{ "Form1" });
     QVERIFY(screens["Form1"].toObject()["visible"].toBool());
     QCOMPARE(screens["Form1"].toObject()["caption"].toString(), QString("CORPIMETRO"));
 

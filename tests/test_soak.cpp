@@ -155,8 +155,8 @@ private:
         QStringList targets;
         for (auto *w : visibleWindows())
             for (auto *c : w->findChildren<QWidget *>()) {
-                const bool clickable = (qobject_cast<QAbstractButton *>(c)
-                                        && !qobject_cast<QCheckBox *>(c))
+                const bool clickable =
+                    (qobject_cast<QAbstractButton *>(c) && !qobject_cast<QCheckBox *>(c))
                     || qobject_cast<ui::ClickLabel *>(c) || qobject_cast<ui::PictureBox *>(c);
                 if (clickable && !c->objectName().isEmpty() && c->isEnabled())
                     targets << w->screenName() + "." + c->objectName();
@@ -181,7 +181,7 @@ private:
         if (const auto *s = solids::find(screen.toStdString()))
             for (const auto &b : s->solvers)
                 if (QString::fromStdString(b.name) == control) {
-                    m_pressed = {screen, &b};
+                    m_pressed = { screen, &b };
                     queueAnswers();
                 }
         m_runner->click(target);
@@ -201,9 +201,10 @@ private:
 
     void queueAnswers()
     {
-        static const QStringList garbage = {
-            "abc", "2,5,5", "1..2", "1e", "--3", "3-", "inf", "nan", "NaN", "1/2", "2 5",
-            "0x10", "1E+99999", "\t", "\n", "2\x01", "\x7f", "1\r", " ", "€"};
+        static const QStringList garbage = { "abc",   "2,5,5", "1..2",     "1e",  "--3",
+                                             "3-",    "inf",   "nan",      "NaN", "1/2",
+                                             "2 5",   "0x10",  "1E+99999", "\t",  "\n",
+                                             "2\x01", "\x7f",  "1\r",      " ",   "€" };
         Answers answers;
         const int count = pick(9);
         for (int i = 0; i < count; ++i) {
@@ -222,7 +223,7 @@ private:
             else if (kind < 85)
                 a = QString();
             else if (kind < 92)
-                a = std::nullopt;  // Cancel
+                a = std::nullopt; // Cancel
             else
                 a = number(1e6);
             if (a)
@@ -251,9 +252,9 @@ QList<QPair<QString, QString>> allTexts(script::Runner &runner)
             if (c->objectName().isEmpty())
                 continue;
             if (auto *l = qobject_cast<QLabel *>(c))
-                out.append({w->screenName() + "." + c->objectName(), l->text()});
+                out.append({ w->screenName() + "." + c->objectName(), l->text() });
             else if (auto *t = qobject_cast<QLineEdit *>(c))
-                out.append({w->screenName() + "." + c->objectName(), t->text()});
+                out.append({ w->screenName() + "." + c->objectName(), t->text() });
         }
     return out;
 }
@@ -342,7 +343,7 @@ void TestSoak::soak()
                 bool shown = false;
                 for (const auto &label : results)
                     shown = shown
-                        || !runner.text(screen + "." + QString::fromStdString(label)).isEmpty();
+                            || !runner.text(screen + "." + QString::fromStdString(label)).isEmpty();
                 QVERIFY2(shown, qPrintable(where + ": the calculation shows no result"));
             }
         } else {
@@ -352,7 +353,7 @@ void TestSoak::soak()
 
         for (const auto &[path, text] : allTexts(runner)) {
             if (soak.typed().count(text))
-                continue;  // shown as the user typed it
+                continue; // shown as the user typed it
             QVERIFY2(!infNan.match(text).hasMatch(),
                      qPrintable(where + ": " + path + " shows " + text));
             if (numberLike.match(text).hasMatch())

@@ -111,11 +111,17 @@ void TestWindowPlacement::everyMenuEntry()
 void TestWindowPlacement::comesBackWhereItWas_data()
 {
     QTest::addColumn<QString>("screen");
-    QTest::addColumn<QString>("away");  // a button that hides it
-    QTest::addColumn<QString>("back");  // a button that shows it again
-    QTest::newRow("main menu") << "Form1" << "Form1.Command5" << "form5.Command2";
-    QTest::newRow("cube") << "Form3" << "Form3.Command2" << "Form1.Command3";
-    QTest::newRow("cylinder") << "Form2" << "Form2.Command5" << "Form37.Command4";
+    QTest::addColumn<QString>("away"); // a button that hides it
+    QTest::addColumn<QString>("back"); // a button that shows it again
+    QTest::newRow("main menu") << "Form1"
+                               << "Form1.Command5"
+                               << "form5.Command2";
+    QTest::newRow("cube") << "Form3"
+                          << "Form3.Command2"
+                          << "Form1.Command3";
+    QTest::newRow("cylinder") << "Form2"
+                              << "Form2.Command5"
+                              << "Form37.Command4";
 }
 
 void TestWindowPlacement::comesBackWhereItWas()

@@ -23,21 +23,21 @@ QJsonObject readScript(const QString &path)
     QFile in;
     if (path == QStringLiteral("-")) {
         if (!in.open(stdin, QIODevice::ReadOnly))
-            throw script::ScriptError{QStringLiteral("cannot read standard input")};
+            throw script::ScriptError{ QStringLiteral("cannot read standard input") };
     } else {
         in.setFileName(path);
         if (!in.open(QIODevice::ReadOnly))
-            throw script::ScriptError{QStringLiteral("cannot read %1").arg(path)};
+            throw script::ScriptError{ QStringLiteral("cannot read %1").arg(path) };
     }
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(in.readAll(), &error);
     if (error.error != QJsonParseError::NoError)
-        throw script::ScriptError{QStringLiteral("malformed script: %1 at offset %2")
-                                      .arg(error.errorString())
-                                      .arg(error.offset)};
+        throw script::ScriptError{ QStringLiteral("malformed script: %1 at offset %2")
+                                       .arg(error.errorString())
+                                       .arg(error.offset) };
     if (!doc.isObject())
-        throw script::ScriptError{
-            QStringLiteral("malformed script: the script must be a JSON object")};
+        throw script::ScriptError{ QStringLiteral(
+            "malformed script: the script must be a JSON object") };
     return doc.object();
 }
 

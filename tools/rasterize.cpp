@@ -47,9 +47,9 @@ int main(int argc, char *argv[])
             painter.setRenderHint(QPainter::Antialiasing);
             QSizeF s = renderer.defaultSize();
             s.scale(QSizeF(size) - QSizeF(8, 8), Qt::KeepAspectRatio);
-            renderer.render(&painter, QRectF((size.width() - s.width()) / 2,
-                                             (size.height() - s.height()) / 2, s.width(),
-                                             s.height()));
+            renderer.render(&painter,
+                            QRectF((size.width() - s.width()) / 2, (size.height() - s.height()) / 2,
+                                   s.width(), s.height()));
             painter.end();
             const QString name = QStringLiteral("%1-%2x%3.rgb32")
                                      .arg(QFileInfo(args[i]).completeBaseName())

@@ -19,7 +19,7 @@ QString quoted(const QString &name)
 {
     constexpr int kMax = 80;
     return QLatin1Char('"') + (name.size() > kMax ? name.left(kMax) + QStringLiteral("...") : name)
-        + QLatin1Char('"');
+           + QLatin1Char('"');
 }
 
 // What a step's argument is.
@@ -32,20 +32,20 @@ struct StepKind {
 };
 
 const StepKind kSteps[] = {
-    {"show", Arg::Screen, [](Runner &r, const QJsonValue &a) { r.show(a.toString()); }},
-    {"close", Arg::Screen, [](Runner &r, const QJsonValue &a) { r.close(a.toString()); }},
-    {"click", Arg::Control, [](Runner &r, const QJsonValue &a) { r.click(a.toString()); }},
-    {"tick", Arg::Control, [](Runner &r, const QJsonValue &a) { r.tick(a.toString()); }},
-    {"untick", Arg::Control, [](Runner &r, const QJsonValue &a) { r.untick(a.toString()); }},
-    {"select", Arg::Control, [](Runner &r, const QJsonValue &a) { r.select(a.toString()); }},
-    {"answers", Arg::Answers,
-     [](Runner &r, const QJsonValue &a) {
-         QList<std::optional<QString>> queue;
-         for (const auto &answer : a.toArray())
-             queue.append(answer.isNull() ? std::nullopt
-                                          : std::optional<QString>(answer.toString()));
-         r.answers(queue);
-     }},
+    { "show", Arg::Screen, [](Runner &r, const QJsonValue &a) { r.show(a.toString()); } },
+    { "close", Arg::Screen, [](Runner &r, const QJsonValue &a) { r.close(a.toString()); } },
+    { "click", Arg::Control, [](Runner &r, const QJsonValue &a) { r.click(a.toString()); } },
+    { "tick", Arg::Control, [](Runner &r, const QJsonValue &a) { r.tick(a.toString()); } },
+    { "untick", Arg::Control, [](Runner &r, const QJsonValue &a) { r.untick(a.toString()); } },
+    { "select", Arg::Control, [](Runner &r, const QJsonValue &a) { r.select(a.toString()); } },
+    { "answers", Arg::Answers,
+      [](Runner &r, const QJsonValue &a) {
+          QList<std::optional<QString>> queue;
+          for (const auto &answer : a.toArray())
+              queue.append(answer.isNull() ? std::nullopt
+                                           : std::optional<QString>(answer.toString()));
+          r.answers(queue);
+      } },
 };
 
 const StepKind *stepKind(const QString &name)
@@ -93,20 +93,20 @@ QWidget *Runner::control(const QString &path)
 {
     const int dot = path.indexOf(QLatin1Char('.'));
     if (dot < 0)
-        throw ScriptError{quoted(path) + QStringLiteral(" is not \"Screen.Control\"")};
+        throw ScriptError{ quoted(path) + QStringLiteral(" is not \"Screen.Control\"") };
     auto *w = m_shell->window(path.left(dot));
     if (!w)
-        throw ScriptError{QStringLiteral("unknown screen ") + quoted(path.left(dot))};
+        throw ScriptError{ QStringLiteral("unknown screen ") + quoted(path.left(dot)) };
     auto *c = w->findChild<QWidget *>(path.mid(dot + 1));
     if (!c)
-        throw ScriptError{QStringLiteral("unknown control ") + quoted(path)};
+        throw ScriptError{ QStringLiteral("unknown control ") + quoted(path) };
     return c;
 }
 
 void Runner::show(const QString &screen)
 {
     if (!m_shell->window(screen))
-        throw ScriptError{QStringLiteral("unknown screen ") + quoted(screen)};
+        throw ScriptError{ QStringLiteral("unknown screen ") + quoted(screen) };
     m_shell->show(screen);
 }
 
@@ -114,7 +114,7 @@ void Runner::close(const QString &screen)
 {
     auto *w = m_shell->window(screen);
     if (!w)
-        throw ScriptError{QStringLiteral("unknown screen ") + quoted(screen)};
+        throw ScriptError{ QStringLiteral("unknown screen ") + quoted(screen) };
     w->close();
 }
 
@@ -134,7 +134,7 @@ void Runner::tick(const QString &path)
 {
     auto *c = qobject_cast<QCheckBox *>(control(path));
     if (!c)
-        throw ScriptError{quoted(path) + QStringLiteral(" is not a tick box")};
+        throw ScriptError{ quoted(path) + QStringLiteral(" is not a tick box") };
     c->setChecked(true);
 }
 
@@ -142,7 +142,7 @@ void Runner::untick(const QString &path)
 {
     auto *c = qobject_cast<QCheckBox *>(control(path));
     if (!c)
-        throw ScriptError{quoted(path) + QStringLiteral(" is not a tick box")};
+        throw ScriptError{ quoted(path) + QStringLiteral(" is not a tick box") };
     c->setChecked(false);
 }
 
@@ -150,7 +150,7 @@ void Runner::select(const QString &path)
 {
     auto *o = qobject_cast<QRadioButton *>(control(path));
     if (!o)
-        throw ScriptError{quoted(path) + QStringLiteral(" is not an option button")};
+        throw ScriptError{ quoted(path) + QStringLiteral(" is not an option button") };
     if (o->isEnabled())
         o->setChecked(true);
 }
@@ -169,7 +169,7 @@ void Runner::run(const QJsonArray &steps)
         try {
             stepKind(step.begin().key())->run(*this, step.begin().value());
         } catch (const ScriptError &e) {
-            throw ScriptError{QStringLiteral("step %1: ").arg(i) + e.message};
+            throw ScriptError{ QStringLiteral("step %1: ").arg(i) + e.message };
         }
         QCoreApplication::processEvents();
     }
@@ -180,39 +180,40 @@ void Runner::validate(const QJsonObject &script)
     for (auto it = script.begin(); it != script.end(); ++it)
         if (it.key() != QStringLiteral("locale") && it.key() != QStringLiteral("steps"))
             throw ScriptError{
-                QStringLiteral("malformed script: unknown key \"%1\"").arg(it.key())};
+                QStringLiteral("malformed script: unknown key \"%1\"").arg(it.key())
+            };
     if (script.contains(QStringLiteral("locale"))) {
         const QJsonValue locale = script.value(QStringLiteral("locale"));
         if (!locale.isString())
-            throw ScriptError{QStringLiteral("malformed script: \"locale\" must be a string")};
+            throw ScriptError{ QStringLiteral("malformed script: \"locale\" must be a string") };
         if (!knownLocale(locale.toString()))
-            throw ScriptError{QStringLiteral("malformed script: unknown locale ")
-                              + quoted(locale.toString())};
+            throw ScriptError{ QStringLiteral("malformed script: unknown locale ")
+                               + quoted(locale.toString()) };
     }
     if (!script.value(QStringLiteral("steps")).isArray())
-        throw ScriptError{QStringLiteral("malformed script: \"steps\" must be an array")};
+        throw ScriptError{ QStringLiteral("malformed script: \"steps\" must be an array") };
     const QJsonArray steps = script.value(QStringLiteral("steps")).toArray();
     for (int i = 0; i < steps.size(); ++i) {
         const QString where = QStringLiteral("malformed script: step %1: ").arg(i);
         if (!steps[i].isObject() || steps[i].toObject().size() != 1)
-            throw ScriptError{where + QStringLiteral("a step is an object with one key")};
+            throw ScriptError{ where + QStringLiteral("a step is an object with one key") };
         const QJsonObject step = steps[i].toObject();
         const QString kind = step.begin().key();
         const QJsonValue arg = step.begin().value();
         const StepKind *k = stepKind(kind);
         if (!k)
-            throw ScriptError{where + QStringLiteral("unknown step ") + quoted(kind)};
+            throw ScriptError{ where + QStringLiteral("unknown step ") + quoted(kind) };
         if (k->arg == Arg::Answers) {
             if (!arg.isArray())
-                throw ScriptError{where + QStringLiteral("\"answers\" takes an array")};
+                throw ScriptError{ where + QStringLiteral("\"answers\" takes an array") };
             for (const auto &a : arg.toArray())
                 if (!a.isString() && !a.isNull())
-                    throw ScriptError{where + QStringLiteral("an answer is a string or null")};
+                    throw ScriptError{ where + QStringLiteral("an answer is a string or null") };
         } else if (!arg.isString()) {
-            throw ScriptError{where + QStringLiteral("\"%1\" takes a string").arg(kind)};
+            throw ScriptError{ where + QStringLiteral("\"%1\" takes a string").arg(kind) };
         } else if (k->arg == Arg::Control && !arg.toString().contains(QLatin1Char('.'))) {
-            throw ScriptError{where
-                              + QStringLiteral("\"%1\" takes \"Screen.Control\"").arg(kind)};
+            throw ScriptError{ where
+                               + QStringLiteral("\"%1\" takes \"Screen.Control\"").arg(kind) };
         }
     }
 }
@@ -258,7 +259,7 @@ bool Runner::enabled(const QString &path) const
 
 QString Runner::prompt(QWidget *, const QString &text)
 {
-    Dialog d{m_step, QStringLiteral("prompt"), kTitle, text, std::nullopt, {}};
+    Dialog d{ m_step, QStringLiteral("prompt"), kTitle, text, std::nullopt, {} };
     if (!m_answers.isEmpty())
         d.answer = m_answers.dequeue();
     m_dialogs.append(d);
@@ -267,13 +268,13 @@ QString Runner::prompt(QWidget *, const QString &text)
 
 void Runner::message(QWidget *, const QString &text)
 {
-    m_dialogs.append(Dialog{m_step, QStringLiteral("message"), kTitle, text, std::nullopt, {}});
+    m_dialogs.append(Dialog{ m_step, QStringLiteral("message"), kTitle, text, std::nullopt, {} });
 }
 
 void Runner::failure(QWidget *, const QString &text, solver::Failure kind)
 {
-    m_dialogs.append(Dialog{m_step, QStringLiteral("error"), kTitle, text, std::nullopt,
-                            QString::fromLatin1(solver::failureName(kind))});
+    m_dialogs.append(Dialog{ m_step, QStringLiteral("error"), kTitle, text, std::nullopt,
+                             QString::fromLatin1(solver::failureName(kind)) });
 }
 
 void Runner::print(QWidget *window, const QString &screen)
@@ -289,10 +290,10 @@ QJsonObject Runner::transcript() const
 {
     QJsonArray dialogs;
     for (const auto &d : m_dialogs) {
-        QJsonObject o{{QStringLiteral("step"), d.step},
-                      {QStringLiteral("kind"), d.kind},
-                      {QStringLiteral("title"), d.title},
-                      {QStringLiteral("text"), d.text}};
+        QJsonObject o{ { QStringLiteral("step"), d.step },
+                       { QStringLiteral("kind"), d.kind },
+                       { QStringLiteral("title"), d.title },
+                       { QStringLiteral("text"), d.text } };
         if (d.kind == QStringLiteral("prompt"))
             o.insert(QStringLiteral("answer"), d.answer ? QJsonValue(*d.answer) : QJsonValue());
         if (d.kind == QStringLiteral("error"))
@@ -316,16 +317,16 @@ QJsonObject Runner::transcript() const
                 options.insert(name, o->isChecked());
         }
         screens.insert(w->screenName(),
-                       QJsonObject{{QStringLiteral("visible"), w->isVisible()},
-                                   {QStringLiteral("caption"), w->windowTitle()},
-                                   {QStringLiteral("labels"), labels},
-                                   {QStringLiteral("checks"), checks},
-                                   {QStringLiteral("options"), options}});
+                       QJsonObject{ { QStringLiteral("visible"), w->isVisible() },
+                                    { QStringLiteral("caption"), w->windowTitle() },
+                                    { QStringLiteral("labels"), labels },
+                                    { QStringLiteral("checks"), checks },
+                                    { QStringLiteral("options"), options } });
     }
-    return QJsonObject{{QStringLiteral("dialogs"), dialogs},
-                       {QStringLiteral("printed"), QJsonArray::fromStringList(m_printed)},
-                       {QStringLiteral("ended"), m_ended},
-                       {QStringLiteral("screens"), screens}};
+    return QJsonObject{ { QStringLiteral("dialogs"), dialogs },
+                        { QStringLiteral("printed"), QJsonArray::fromStringList(m_printed) },
+                        { QStringLiteral("ended"), m_ended },
+                        { QStringLiteral("screens"), screens } };
 }
 
 } // namespace script

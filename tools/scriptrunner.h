@@ -23,11 +23,11 @@ struct ScriptError {
 
 struct Dialog {
     int step = 0;
-    QString kind;    // "prompt", "message" or "error"
+    QString kind; // "prompt", "message" or "error"
     QString title;
     QString text;
-    std::optional<QString> answer;  // prompts: nullopt = Cancel
-    QString failure;                // errors: "type mismatch", ...
+    std::optional<QString> answer; // prompts: nullopt = Cancel
+    QString failure;               // errors: "type mismatch", ...
 };
 
 class Runner : public ui::Platform {
@@ -39,7 +39,7 @@ public:
 
     // Steps; each throws ScriptError for an unknown screen or control.
     void show(const QString &screen);
-    void click(const QString &control);   // "Screen.Control"
+    void click(const QString &control); // "Screen.Control"
     void tick(const QString &control);
     void untick(const QString &control);
     void select(const QString &control);
@@ -58,10 +58,10 @@ public:
     const QList<Dialog> &dialogs() const { return m_dialogs; }
     QStringList printed() const { return m_printed; }
     bool ended() const { return m_ended; }
-    bool created(const QString &screen) const;   // created so far
+    bool created(const QString &screen) const; // created so far
     bool visible(const QString &screen) const;
-    QString text(const QString &control) const;  // label or text box
-    bool checked(const QString &control) const;  // tick box or option button
+    QString text(const QString &control) const; // label or text box
+    bool checked(const QString &control) const; // tick box or option button
     bool enabled(const QString &control) const;
     int step() const { return m_step; }
     void setStep(int step) { m_step = step; }

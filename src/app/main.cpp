@@ -16,8 +16,7 @@ int main(int argc, char *argv[])
 
     // Qt's own dialogs (file chooser, printer) in Italian where translations exist.
     QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"),
-                          QStringLiteral("_"),
+    if (qtTranslator.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtTranslator);
 

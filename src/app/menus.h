@@ -17,11 +17,11 @@ using Factory = std::function<ui::ScreenWindow *(ui::Navigator &)>;
 // Factories of the five menus, by screen name.
 QMap<QString, Factory> menuFactories();
 
-ui::ScreenWindow *makeMainMenu(ui::Navigator &nav);     // Form1
-ui::ScreenWindow *makePyramidMenu(ui::Navigator &nav);  // form5
-ui::ScreenWindow *makeSphereMenu(ui::Navigator &nav);   // Form13
-ui::ScreenWindow *makePrismMenu(ui::Navigator &nav);    // Form14
-ui::ScreenWindow *makePracticalMenu(ui::Navigator &nav);  // Form29
+ui::ScreenWindow *makeMainMenu(ui::Navigator &nav);      // Form1
+ui::ScreenWindow *makePyramidMenu(ui::Navigator &nav);   // form5
+ui::ScreenWindow *makeSphereMenu(ui::Navigator &nav);    // Form13
+ui::ScreenWindow *makePrismMenu(ui::Navigator &nav);     // Form14
+ui::ScreenWindow *makePracticalMenu(ui::Navigator &nav); // Form29
 
 // A menu screen: heading, entries of picture + caption + "Vai", common buttons.
 class MenuWindow : public ui::ScreenWindow {
@@ -33,13 +33,13 @@ public:
                ui::Navigator &nav);
 
     struct Entry {
-        QString picture;   // control name of the picture
-        QString asset;     // its SVG
-        QString label;     // control name of the caption label
-        QString text;      // caption
-        QString button;    // control name of "Vai"
-        QString opens;     // screen shown by "Vai"
-        bool keepMenu = false;  // the menu stays visible beside it
+        QString picture;       // control name of the picture
+        QString asset;         // its SVG
+        QString label;         // control name of the caption label
+        QString text;          // caption
+        QString button;        // control name of "Vai"
+        QString opens;         // screen shown by "Vai"
+        bool keepMenu = false; // the menu stays visible beside it
     };
 
     ui::ClickLabel *addHeading(const QString &name, const QString &text);

@@ -11,11 +11,11 @@ namespace app {
 QMap<QString, Factory> menuFactories()
 {
     return {
-        {QStringLiteral("Form1"), &makeMainMenu},
-        {QStringLiteral("form5"), &makePyramidMenu},
-        {QStringLiteral("Form13"), &makeSphereMenu},
-        {QStringLiteral("Form14"), &makePrismMenu},
-        {QStringLiteral("Form29"), &makePracticalMenu},
+        { QStringLiteral("Form1"), &makeMainMenu },
+        { QStringLiteral("form5"), &makePyramidMenu },
+        { QStringLiteral("Form13"), &makeSphereMenu },
+        { QStringLiteral("Form14"), &makePrismMenu },
+        { QStringLiteral("Form29"), &makePracticalMenu },
     };
 }
 
@@ -84,8 +84,8 @@ void MenuWindow::openOnClick(const QString &control, const QString &screen)
     else if (auto *p = qobject_cast<ui::PictureBox *>(w))
         connect(p, &ui::PictureBox::clicked, this, go);
     else
-        throw std::logic_error(("control " + control + " of " + objectName()
-                                + " does not take clicks").toStdString());
+        throw std::logic_error(
+            ("control " + control + " of " + objectName() + " does not take clicks").toStdString());
     w->setCursor(Qt::PointingHandCursor);
 }
 

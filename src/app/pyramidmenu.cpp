@@ -14,8 +14,8 @@ ui::ScreenWindow *makePyramidMenu(ui::Navigator &nav)
     auto *m = new MenuWindow(QStringLiteral("form5"), QStringLiteral("PIRAMIDE "),
                              QStringLiteral("Form1"), nav);
     m->addHeading(QStringLiteral("Label1"), QStringLiteral("PIRAMIDE RETTA"));
-    m->body()->addWidget(m->label(QStringLiteral("Label3"),
-                                  QStringLiteral("La base della Piramide è un:")));
+    m->body()->addWidget(
+        m->label(QStringLiteral("Label3"), QStringLiteral("La base della Piramide è un:")));
 
     struct Choice {
         const char *option;
@@ -23,12 +23,9 @@ ui::ScreenWindow *makePyramidMenu(ui::Navigator &nav)
         const char *opens;
     };
     static const Choice choices[] = {
-        {"Option1", "Triangolo equilatero", "Form9"},
-        {"Option2", "Quadrato", "form6"},
-        {"Option3", "Rettangolo", "Form7"},
-        {"Option4", "Trapezio isoscele", "Form8"},
-        {"Option5", "Pentagono", "Form10"},
-        {"Option6", "Esagono", "Form11"},
+        { "Option1", "Triangolo equilatero", "Form9" }, { "Option2", "Quadrato", "form6" },
+        { "Option3", "Rettangolo", "Form7" },           { "Option4", "Trapezio isoscele", "Form8" },
+        { "Option5", "Pentagono", "Form10" },           { "Option6", "Esagono", "Form11" },
     };
     QList<QRadioButton *> options;
     for (const auto &c : choices) {
@@ -49,8 +46,8 @@ ui::ScreenWindow *makePyramidMenu(ui::Navigator &nav)
     });
     m->body()->addWidget(vai, 0, Qt::AlignLeft);
     m->body()->addStretch();
-    m->addButtons({m->ritorna(QStringLiteral("Command2"), QStringLiteral("Form1")),
-                   m->esci(QStringLiteral("Command1"))});
+    m->addButtons({ m->ritorna(QStringLiteral("Command2"), QStringLiteral("Form1")),
+                    m->esci(QStringLiteral("Command1")) });
     m->resize(360, 360);
     return m;
 }

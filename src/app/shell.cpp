@@ -77,9 +77,8 @@ void Shell::fit(ui::ScreenWindow *w, QPoint at, const QWidget *leaving)
     const QRect room = availableRoom(w->isVisible() ? w : nullptr);
     const QMargins frame = w->decoration();
     const QRect inner = room.marginsRemoved(frame);
-    const QSize size = m_shown.contains(w->screenName())
-                           ? w->size().boundedTo(inner.size())
-                           : w->fittingSize(inner.size());
+    const QSize size = m_shown.contains(w->screenName()) ? w->size().boundedTo(inner.size())
+                                                         : w->fittingSize(inner.size());
     if (w->size() != size)
         w->resize(size);
     // `at` is the top-left corner of the frame.
@@ -100,7 +99,7 @@ QPoint Shell::unstacked(const ui::ScreenWindow *w, QPoint at, const QRect &corne
         return false;
     };
     // Step down and right, or up and left where the screen ends.
-    const QPoint steps[] = {QPoint(32, 32), QPoint(-32, -32), QPoint(32, -32), QPoint(-32, 32)};
+    const QPoint steps[] = { QPoint(32, 32), QPoint(-32, -32), QPoint(32, -32), QPoint(-32, 32) };
     for (const QPoint step : steps) {
         QPoint p = at;
         for (int i = 0; i < 20 && taken(p); ++i)
@@ -118,7 +117,8 @@ void Shell::place(ui::ScreenWindow *w, const QWidget *opener, Placement placemen
         // In the middle of the screen, as large as the screen lets it be.
         const QSize size = w->fittingSize(room.marginsRemoved(w->decoration()).size());
         const QMargins m = w->decoration();
-        const QSize outer(size.width() + m.left() + m.right(), size.height() + m.top() + m.bottom());
+        const QSize outer(size.width() + m.left() + m.right(),
+                          size.height() + m.top() + m.bottom());
         fit(w, room.center() - QPoint(outer.width() / 2, outer.height() / 2));
         return;
     }
@@ -127,8 +127,8 @@ void Shell::place(ui::ScreenWindow *w, const QWidget *opener, Placement placemen
     const QWidget *leaving = placement == Placement::Over ? opener : nullptr;
     if (placement == Placement::Beside) {
         const QMargins m = w->decoration();
-        const int width = w->fittingSize(room.marginsRemoved(m).size()).width() + m.left()
-                          + m.right();
+        const int width =
+            w->fittingSize(room.marginsRemoved(m).size()).width() + m.left() + m.right();
         at = QPoint(from.right() + 12, from.top());
         if (at.x() + width > room.right())
             at = from.topLeft() + QPoint(48, 48);

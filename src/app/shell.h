@@ -47,11 +47,11 @@ private:
     QPoint unstacked(const ui::ScreenWindow *w, QPoint at, const QRect &corners,
                      const QWidget *leaving) const;
 
-    QMap<QString, QPoint> m_positions;  // where each screen was when last hidden
+    QMap<QString, QPoint> m_positions; // where each screen was when last hidden
 
     QMap<QString, Factory> m_factories;
     QMap<QString, ui::ScreenWindow *> m_windows;
-    QSet<QString> m_shown;  // screens shown at least once
+    QSet<QString> m_shown; // screens shown at least once
     std::function<void()> m_onEnd;
     bool m_ending = false;
 };

@@ -25,7 +25,7 @@ Registry &registry()
 
 void Registry::add(const std::string &name, Build build)
 {
-    if (!m_entries.emplace(name, Entry{std::move(build), nullptr}).second)
+    if (!m_entries.emplace(name, Entry{ std::move(build), nullptr }).second)
         throw std::logic_error("screen " + name + " registered twice");
 }
 

@@ -54,7 +54,10 @@ bool Calc::given(const std::vector<std::string> &boxes)
     return all;
 }
 
-bool Calc::ticked(const std::string &box) const { return m_host.ticked(tickBox(box)); }
+bool Calc::ticked(const std::string &box) const
+{
+    return m_host.ticked(tickBox(box));
+}
 
 Value Calc::ask(const std::string &prompt)
 {
@@ -82,8 +85,7 @@ void Calc::show(const std::string &name, const Value &value)
     m_host.setText(label(name), value.display(m_format));
 }
 
-void runCalcola(Host &host, const SolverScreen &screen, const SolveButton &button,
-                CaseTrace *trace)
+void runCalcola(Host &host, const SolverScreen &screen, const SolveButton &button, CaseTrace *trace)
 {
     Calc calc(host, screen, trace);
     try {

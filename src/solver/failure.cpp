@@ -34,10 +34,14 @@ std::string quotable(const std::string &typed)
 const char *failureName(Failure kind)
 {
     switch (kind) {
-    case Failure::TypeMismatch: return "type mismatch";
-    case Failure::DivisionByZero: return "division by zero";
-    case Failure::Overflow: return "overflow";
-    case Failure::InvalidArgument: return "invalid argument";
+    case Failure::TypeMismatch:
+        return "type mismatch";
+    case Failure::DivisionByZero:
+        return "division by zero";
+    case Failure::Overflow:
+        return "overflow";
+    case Failure::InvalidArgument:
+        return "invalid argument";
     }
     return "overflow";
 }
@@ -49,11 +53,11 @@ CalcError CalcError::notANumber(const std::string &typed, const std::string &dec
                          "Impossibile calcolare: manca un valore (la risposta è vuota "
                          "oppure è stata annullata).");
     const bool comma = decimal == ",";
-    const std::string how = comma
-        ? "Scrivi i numeri usando la virgola come separatore decimale (per esempio 2,5), "
-          "senza punti e senza separatori delle migliaia."
-        : "Scrivi i numeri usando il punto come separatore decimale (per esempio 2.5), "
-          "senza virgole e senza separatori delle migliaia.";
+    const std::string how =
+        comma ? "Scrivi i numeri usando la virgola come separatore decimale (per esempio 2,5), "
+                "senza punti e senza separatori delle migliaia."
+              : "Scrivi i numeri usando il punto come separatore decimale (per esempio 2.5), "
+                "senza virgole e senza separatori delle migliaia.";
     return CalcError(Failure::TypeMismatch,
                      "Impossibile calcolare: \"" + quotable(typed) + "\" non è un numero.\n" + how);
 }

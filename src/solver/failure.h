@@ -13,8 +13,9 @@ const char *failureName(Failure kind);
 
 class CalcError : public std::runtime_error {
 public:
-    CalcError(Failure kind, const std::string &message)
-        : std::runtime_error(message), m_kind(kind) {}
+    CalcError(Failure kind, const std::string &message) : std::runtime_error(message), m_kind(kind)
+    {
+    }
     Failure kind() const { return m_kind; }
 
     // The Italian text shown to the user.
@@ -38,7 +39,9 @@ namespace solver {
 class UndeclaredControl : public std::logic_error {
 public:
     UndeclaredControl(const std::string &screen, const std::string &control)
-        : std::logic_error("screen " + screen + " has no control \"" + control + "\"") {}
+        : std::logic_error("screen " + screen + " has no control \"" + control + "\"")
+    {
+    }
 };
 
 } // namespace solver

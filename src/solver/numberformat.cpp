@@ -8,8 +8,14 @@ namespace solver {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -30,7 +36,7 @@ Reading readNumber(const std::string &text, const NumberFormat &format)
     if (i < end && (text[i] == '-' || text[i] == '+'))
         negative = text[i++] == '-';
     int mantissaDigits = 0;
-    long long magnitude = 0;  // decimal exponent of the leading significant digit, roughly
+    long long magnitude = 0; // decimal exponent of the leading significant digit, roughly
     bool significant = false;
     while (i < end && isDigit(text[i])) {
         significant = significant || text[i] != '0';
@@ -77,20 +83,20 @@ Reading readNumber(const std::string &text, const NumberFormat &format)
         return {};
 
     double v = 0.0;
-    const auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), v,
-                                           std::chars_format::general);
+    const auto [ptr, ec] =
+        std::from_chars(plain.data(), plain.data() + plain.size(), v, std::chars_format::general);
     if (ptr != plain.data() + plain.size())
         return {};
     if (ec == std::errc::result_out_of_range) {
         if (significant && magnitude > 0)
-            return {Reading::Status::TooLarge, 0.0};
-        v = 0.0;  // below the smallest magnitude a double holds
+            return { Reading::Status::TooLarge, 0.0 };
+        v = 0.0; // below the smallest magnitude a double holds
     } else if (ec != std::errc()) {
         return {};
     }
     if (!std::isfinite(v))
-        return {Reading::Status::TooLarge, 0.0};
-    return {Reading::Status::Number, negative ? -v : v};
+        return { Reading::Status::TooLarge, 0.0 };
+    return { Reading::Status::Number, negative ? -v : v };
 }
 
 std::string formatNumber(double value, int digits, const NumberFormat &format)
@@ -100,8 +106,8 @@ std::string formatNumber(double value, int digits, const NumberFormat &format)
 
     // [-]d.dddde[+-]xx, rounded to `digits` significant digits.
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific,
-                                   digits - 1);
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
     std::string s(buf, res.ptr);
     const bool negative = s[0] == '-';
     if (negative)
@@ -138,7 +144,7 @@ std::string formatNumber(double value, int digits, const NumberFormat &format)
         return out + mantissa.substr(0, intLen) + format.decimal + mantissa.substr(intLen);
     }
     return out + "0" + format.decimal + std::string(static_cast<std::size_t>(-exponent - 1), '0')
-        + mantissa;
+           + mantissa;
 }
 
 std::string formatInteger(long long value)

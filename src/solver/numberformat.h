@@ -9,10 +9,10 @@
 namespace solver {
 
 struct NumberFormat {
-    std::string decimal = ".";  // decimal separator
+    std::string decimal = "."; // decimal separator
 
-    static NumberFormat point() { return {"."}; }
-    static NumberFormat comma() { return {","}; }
+    static NumberFormat point() { return { "." }; }
+    static NumberFormat comma() { return { "," }; }
 };
 
 // What a typed text reads as.

@@ -23,9 +23,9 @@ struct Control {
 
 // One row of the results: caption label, then result label.
 struct ResultRow {
-    std::string caption;      // control name of the caption label
-    std::string captionText;  // its initial text (may be empty)
-    std::string result;       // control name of the result label
+    std::string caption;     // control name of the caption label
+    std::string captionText; // its initial text (may be empty)
+    std::string result;      // control name of the result label
 };
 
 // A control beyond the standard roles, laid out in the picture column.
@@ -42,7 +42,7 @@ struct Extra {
 // A button that runs a calculation: "Calcola", or one of several "Vai" that
 // each solve a different solid into the same result labels.
 struct SolveButton {
-    std::string name;                  // "Command3"
+    std::string name; // "Command3"
     std::string text = "Calcola";
     Steps steps;
     // The result labels this button writes, emptied when a step fails; empty
@@ -51,37 +51,37 @@ struct SolveButton {
     // A button that solves one of several solids stands under that solid's
     // name and picture; both empty for a plain "Calcola".
     Control solidName = {};
-    Control solidPicture = {};  // name, asset file
+    Control solidPicture = {}; // name, asset file
 };
 
 struct SolverScreen {
-    std::string name;      // "Form3"
-    std::string caption;   // window caption
-    std::string parent;    // screen shown by "Ritorna"
+    std::string name;    // "Form3"
+    std::string caption; // window caption
+    std::string parent;  // screen shown by "Ritorna"
 
-    Control title = {};              // the solid's name at the top (may be absent)
+    Control title = {}; // the solid's name at the top (may be absent)
     bool titleIsTextBox = false;
-    Control knownHeading = {};       // "Cosa conosci ?" / "Devi conoscere :"
+    Control knownHeading = {};           // "Cosa conosci ?" / "Devi conoscere :"
     std::vector<Control> checks = {};    // tick boxes, in the order shown
     std::vector<Control> knownList = {}; // screens without tick boxes: what is asked
-    Control description = {};        // a long descriptive label
-    Control resultsHeading = {};     // "Risultati"
+    Control description = {};            // a long descriptive label
+    Control resultsHeading = {};         // "Risultati"
     std::vector<ResultRow> rows = {};
-    Control formulaHeading = {};     // "Formule applicate:"
+    Control formulaHeading = {}; // "Formule applicate:"
     std::vector<std::string> formulaLabels = {};
-    Control picture = {};            // name, asset file; absent: no picture box
+    Control picture = {}; // name, asset file; absent: no picture box
     std::vector<Extra> extras = {};
 
     std::vector<SolveButton> solvers = {};
-    Control stampaButton = {};       // name, "Stampa"
-    Control ritornaButton = {};      // name, "Ritorna"
-    Control esciButton = {};         // name, "Esci"
+    Control stampaButton = {};  // name, "Stampa"
+    Control ritornaButton = {}; // name, "Ritorna"
+    Control esciButton = {};    // name, "Esci"
 
     // Family screens whose control names differ from screen to screen map each
     // quantity to its controls, so that one calculation serves them all:
     // calc.given({"r", "h"}) and calc.show("r", r) go through these.
-    std::map<std::string, std::string> tickOf = {};   // quantity -> tick box
-    std::map<std::string, std::string> labelOf = {};  // quantity -> result label
+    std::map<std::string, std::string> tickOf = {};  // quantity -> tick box
+    std::map<std::string, std::string> labelOf = {}; // quantity -> result label
 
     // Every control name the window has, in no particular order.
     std::vector<std::string> declared() const;

@@ -47,17 +47,26 @@ Value numeric(const Value &a, const Value &b, Op op)
     if (isIntegerLike(a) && isIntegerLike(b)) {
         const long long x = integerOf(a), y = integerOf(b);
         switch (op) {
-        case Op::Add: return integerOrDouble(x + y);
-        case Op::Sub: return integerOrDouble(x - y);
-        case Op::Mul: return integerOrDouble(x * y);
+        case Op::Add:
+            return integerOrDouble(x + y);
+        case Op::Sub:
+            return integerOrDouble(x - y);
+        case Op::Mul:
+            return integerOrDouble(x * y);
         }
     }
     const double x = a.number(), y = b.number();
     double r = 0.0;
     switch (op) {
-    case Op::Add: r = x + y; break;
-    case Op::Sub: r = x - y; break;
-    case Op::Mul: r = x * y; break;
+    case Op::Add:
+        r = x + y;
+        break;
+    case Op::Sub:
+        r = x - y;
+        break;
+    case Op::Mul:
+        r = x * y;
+        break;
     }
     if (!isDoubleLike(a) && !isDoubleLike(b)) {
         // single with single or integer stays single
@@ -98,10 +107,14 @@ Value Value::single(float f)
 double Value::number() const
 {
     switch (m_kind) {
-    case Kind::Empty: return 0.0;
-    case Kind::Integer: return static_cast<double>(m_int);
-    case Kind::Double: return m_double;
-    case Kind::Single: return static_cast<double>(m_single);
+    case Kind::Empty:
+        return 0.0;
+    case Kind::Integer:
+        return static_cast<double>(m_int);
+    case Kind::Double:
+        return m_double;
+    case Kind::Single:
+        return static_cast<double>(m_single);
     case Kind::Text:
         if (m_read.status == Reading::Status::TooLarge)
             throw CalcError::tooLarge();
@@ -115,11 +128,16 @@ double Value::number() const
 std::string Value::display(const NumberFormat &format) const
 {
     switch (m_kind) {
-    case Kind::Empty: return {};
-    case Kind::Text: return m_text;
-    case Kind::Integer: return formatInteger(m_int);
-    case Kind::Double: return formatNumber(m_double, 15, format);
-    case Kind::Single: return formatNumber(static_cast<double>(m_single), 7, format);
+    case Kind::Empty:
+        return {};
+    case Kind::Text:
+        return m_text;
+    case Kind::Integer:
+        return formatInteger(m_int);
+    case Kind::Double:
+        return formatNumber(m_double, 15, format);
+    case Kind::Single:
+        return formatNumber(static_cast<double>(m_single), 7, format);
     }
     return {};
 }
@@ -133,14 +151,20 @@ Value operator+(const Value &a, const Value &b)
     if (b.isEmpty())
         return a;
     if (a.kind() == Value::Kind::Text && b.kind() == Value::Kind::Text) {
-        return Value::typed(a.text() + b.text(), NumberFormat{a.m_decimal});
+        return Value::typed(a.text() + b.text(), NumberFormat{ a.m_decimal });
     }
     return numeric(a, b, Op::Add);
 }
 
-Value operator-(const Value &a, const Value &b) { return numeric(a, b, Op::Sub); }
+Value operator-(const Value &a, const Value &b)
+{
+    return numeric(a, b, Op::Sub);
+}
 
-Value operator*(const Value &a, const Value &b) { return numeric(a, b, Op::Mul); }
+Value operator*(const Value &a, const Value &b)
+{
+    return numeric(a, b, Op::Mul);
+}
 
 Value operator/(const Value &a, const Value &b)
 {
@@ -156,10 +180,14 @@ Value operator/(const Value &a, const Value &b)
 Value operator-(const Value &a)
 {
     switch (a.kind()) {
-    case Value::Kind::Empty: return Value(0);
-    case Value::Kind::Integer: return integerOrDouble(-integerOf(a));
-    case Value::Kind::Single: return Value::single(-static_cast<float>(a.number()));
-    default: return Value(-a.number());
+    case Value::Kind::Empty:
+        return Value(0);
+    case Value::Kind::Integer:
+        return integerOrDouble(-integerOf(a));
+    case Value::Kind::Single:
+        return Value::single(-static_cast<float>(a.number()));
+    default:
+        return Value(-a.number());
     }
 }
 

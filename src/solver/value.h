@@ -23,9 +23,9 @@ class Value {
 public:
     enum class Kind { Empty, Text, Integer, Double, Single };
 
-    Value() = default;                       // empty
-    Value(int i);                            // small integer constant
-    Value(double d);                         // double (throws Overflow if not finite)
+    Value() = default; // empty
+    Value(int i);      // small integer constant
+    Value(double d);   // double (throws Overflow if not finite)
 
     // An answer typed into a prompt, read under the given separators when used.
     static Value typed(std::string text, const NumberFormat &format);
@@ -55,8 +55,8 @@ private:
     double m_double = 0.0;
     float m_single = 0.0f;
     std::string m_text;
-    Reading m_read;                // the typed text read as a number
-    std::string m_decimal;         // decimal separator the text was typed under
+    Reading m_read;        // the typed text read as a number
+    std::string m_decimal; // decimal separator the text was typed under
 };
 
 // base ^ exponent, always a double.

@@ -11,8 +11,7 @@ namespace {
 // A label: its name is its text as spoken; a value label adds the value.
 class LabelAccessible : public QAccessibleWidget {
 public:
-    explicit LabelAccessible(ClickLabel *label)
-        : QAccessibleWidget(label, QAccessible::StaticText)
+    explicit LabelAccessible(ClickLabel *label) : QAccessibleWidget(label, QAccessible::StaticText)
     {
     }
 

@@ -4,19 +4,19 @@
 
 #include <QDir>
 
-#include <algorithm>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLayout>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPicture>
-#include <QPrinter>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPrinterInfo>
-#include <QStandardPaths>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QWidget>
+#include <algorithm>
 
 namespace ui {
 
@@ -114,8 +114,8 @@ bool paintWindow(QWidget *window, QPrinter &printer)
         heading.setPointSizeF(heading.pointSizeF() * 1.4);
         painter.setFont(heading);
         const QFontMetricsF metrics(heading, &printer);
-        painter.drawText(QRectF(0, 0, page.width(), metrics.height()),
-                         Qt::AlignLeft | Qt::AlignTop, title);
+        painter.drawText(QRectF(0, 0, page.width(), metrics.height()), Qt::AlignLeft | Qt::AlignTop,
+                         title);
         top = metrics.height() * 1.6;
     }
 
@@ -162,15 +162,16 @@ void QtPlatform::print(QWidget *window, const QString &screen)
         QPrinter printer(info, QPrinter::HighResolution);
         printer.setDocName(documentTitle(window, screen));
         QPrintPreviewDialog preview(&printer, window);
-        preview.setWindowTitle(QStringLiteral("Anteprima di stampa: %1")
-                                   .arg(documentTitle(window, screen)));
+        preview.setWindowTitle(
+            QStringLiteral("Anteprima di stampa: %1").arg(documentTitle(window, screen)));
         bool failed = false;
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                          [window, &failed](QPrinter *p) { failed = !paintWindow(window, *p); });
         preview.exec();
         if (failed)
             plainMessage(window, QStringLiteral("Stampa non riuscita: la stampante \"%1\" "
-                                                "non risponde.").arg(info.printerName()));
+                                                "non risponde.")
+                                     .arg(info.printerName()));
         return;
     }
 
@@ -180,8 +181,7 @@ void QtPlatform::print(QWidget *window, const QString &screen)
     ask.setTextFormat(Qt::PlainText);
     ask.setText(QStringLiteral("Non è disponibile nessuna stampante: la pagina non è stata "
                                "stampata.\nVuoi salvarla come file PDF?"));
-    QPushButton *save = ask.addButton(QStringLiteral("Salva come PDF..."),
-                                      QMessageBox::AcceptRole);
+    QPushButton *save = ask.addButton(QStringLiteral("Salva come PDF..."), QMessageBox::AcceptRole);
     ask.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
     ask.setDefaultButton(save);
     ask.exec();
@@ -189,8 +189,7 @@ void QtPlatform::print(QWidget *window, const QString &screen)
         return;
 
     const QString suggested = suggestedPdfPath(window, screen);
-    QString path = QFileDialog::getSaveFileName(window, QStringLiteral("Salva come PDF"),
-                                                suggested,
+    QString path = QFileDialog::getSaveFileName(window, QStringLiteral("Salva come PDF"), suggested,
                                                 QStringLiteral("Documenti PDF (*.pdf)"));
     if (path.isEmpty())
         return;

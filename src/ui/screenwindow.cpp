@@ -114,8 +114,7 @@ ClickLabel *ScreenWindow::label(const QString &name, const QString &text)
     return named(new ClickLabel(text, m_content), name);
 }
 
-ValueLabel *ScreenWindow::valueLabel(const QString &name, QLabel *caption,
-                                     const QString &fallback)
+ValueLabel *ScreenWindow::valueLabel(const QString &name, QLabel *caption, const QString &fallback)
 {
     auto *v = named(new ValueLabel(m_content), name);
     v->setCaption(caption, fallback);

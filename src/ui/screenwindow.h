@@ -98,8 +98,9 @@ protected:
     {
         auto *c = qobject_cast<T *>(control(name));
         if (!c)
-            throw std::logic_error(("control " + name + " of " + objectName()
-                                    + " is not of the kind used").toStdString());
+            throw std::logic_error(
+                ("control " + name + " of " + objectName() + " is not of the kind used")
+                    .toStdString());
         return c;
     }
     bool hasControl(const QString &name) const { return m_controls.contains(name); }

@@ -4,7 +4,6 @@
 #include "platform.h"
 #include "widgets.h"
 
-
 #include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -17,7 +16,10 @@ namespace ui {
 
 namespace {
 
-QString q(const std::string &s) { return QString::fromStdString(s); }
+QString q(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
 
 void makeHeading(QLabel *l)
 {
@@ -140,9 +142,9 @@ void SolverWindow::build()
             auto *b = button(q(e.name), q(e.text));
             const QString target = q(e.opens);
             if (!nav.exists(target))
-                throw std::logic_error(("button " + q(e.name) + " of " + q(s.name)
-                                        + " opens unknown screen " + target)
-                                           .toStdString());
+                throw std::logic_error(
+                    ("button " + q(e.name) + " of " + q(s.name) + " opens unknown screen " + target)
+                        .toStdString());
             connect(b, &QPushButton::clicked, this, [this, target] { goTo(target); });
             // Say where it goes: "Vai: cilindro equilatero".
             const QString where = spokenName(nav.caption(target));
@@ -225,17 +227,16 @@ void SolverWindow::build()
         makeHeading(fh);
         outer->addWidget(fh);
     }
-    ClickLabel *formulaHeading = s.formulaHeading.present()
-                                     ? control<ClickLabel>(q(s.formulaHeading.name))
-                                     : nullptr;
+    ClickLabel *formulaHeading =
+        s.formulaHeading.present() ? control<ClickLabel>(q(s.formulaHeading.name)) : nullptr;
     int formulaCount = 0;
     for (const auto &name : s.formulaLabels) {
         ++formulaCount;
         QString fallback = QStringLiteral("Formule applicate");
         if (s.formulaLabels.size() > 1)
             fallback += QStringLiteral(" %1").arg(formulaCount);
-        auto *f = valueLabel(q(name), s.formulaLabels.size() > 1 ? nullptr : formulaHeading,
-                             fallback);
+        auto *f =
+            valueLabel(q(name), s.formulaLabels.size() > 1 ? nullptr : formulaHeading, fallback);
         f->setWordWrap(true);
         f->setMinimumHeight(40);
         f->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -276,8 +277,8 @@ void SolverWindow::solve(const solver::SolveButton &button)
     try {
         solver::runCalcola(*this, m_screen, button);
     } catch (const std::exception &e) {
-        platform().message(this, QStringLiteral("Errore imprevisto: %1").arg(
-                                     QString::fromLocal8Bit(e.what())));
+        platform().message(
+            this, QStringLiteral("Errore imprevisto: %1").arg(QString::fromLocal8Bit(e.what())));
     } catch (...) {
         platform().message(this, QStringLiteral("Errore imprevisto durante il calcolo."));
     }

@@ -8,10 +8,10 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPaintEngine>
-#include <QResource>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QResource>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QSvgRenderer>
@@ -225,8 +225,8 @@ QString PictureBox::description() const
 QSvgRenderer *PictureBox::renderer() const
 {
     if (!m_renderer)
-        m_renderer = new QSvgRenderer(QStringLiteral(":/assets/") + m_asset,
-                                      const_cast<PictureBox *>(this));
+        m_renderer =
+            new QSvgRenderer(QStringLiteral(":/assets/") + m_asset, const_cast<PictureBox *>(this));
     return m_renderer;
 }
 
@@ -253,10 +253,10 @@ void PictureBox::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     // On screen at scale 1, the picture drawn at build time; printed (a
     // recorded picture, a PDF) or scaled, the drawing itself.
-    const QImage image = painter.paintEngine()->type() == QPaintEngine::Raster
-            && devicePixelRatioF() == 1.0
-        ? prerendered(m_asset, size())
-        : QImage();
+    const QImage image =
+        painter.paintEngine()->type() == QPaintEngine::Raster && devicePixelRatioF() == 1.0
+            ? prerendered(m_asset, size())
+            : QImage();
     if (!image.isNull()) {
         painter.drawImage(0, 0, image);
         painter.setPen(QColor(0xb0, 0xb8, 0xc4));

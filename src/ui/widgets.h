@@ -45,6 +45,7 @@ public:
     virtual QString spokenName() const;
 signals:
     void clicked();
+
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
@@ -84,9 +85,11 @@ public:
     QString description() const;
 signals:
     void clicked();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+
 private:
     QSvgRenderer *renderer() const;
 

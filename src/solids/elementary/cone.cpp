@@ -35,7 +35,7 @@ void calcola(Calc &calc)
     const auto totalAreaNumeric = [&] { AT = AL * 1 + AB * 1; };
     const auto volume = [&] { V = AB * h / 3; };
 
-    if (calc.given({"Check1", "Check4"})) {
+    if (calc.given({ "Check1", "Check4" })) {
         r = calc.ask(kRadius);
         h = calc.ask(kHeight);
         d = 2 * r;
@@ -46,7 +46,7 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula("Label6", kFormulaRadiusHeight);
-    } else if (calc.given({"Check2", "Check4"})) {
+    } else if (calc.given({ "Check2", "Check4" })) {
         d = calc.ask(kDiameter);
         h = calc.ask(kHeight);
         r = d / 2;
@@ -57,7 +57,7 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula("Label6", kFormulaDiameterHeight);
-    } else if (calc.given({"Check3", "Check4"})) {
+    } else if (calc.given({ "Check3", "Check4" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (c) =");
         h = calc.ask(kHeight);
         r = C / 6.28;
@@ -68,7 +68,7 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula("Label6", kFormulaDiameterHeight);
-    } else if (calc.given({"Check5", "Check4"})) {
+    } else if (calc.given({ "Check5", "Check4" })) {
         a = calc.ask(kApothem);
         h = calc.ask(kHeight);
         r = pow(pow(a, 2) - pow(h, 2), 0.5);
@@ -79,8 +79,8 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula("Label6", "(r=SQR(a^2-h^2))  :d=r*2:  (C=d*3,14): (AB=r*r*3,14): (AL=C*a/2): "
-                            "(AT=AL+AB): ( V=AB*h/3)");
-    } else if (calc.given({"Check9", "Check4"})) {
+                               "(AT=AL+AB): ( V=AB*h/3)");
+    } else if (calc.given({ "Check9", "Check4" })) {
         AB = calc.ask(kBaseArea);
         h = calc.ask(kHeight);
         r = pow(AB / 3.14, 0.5);
@@ -91,8 +91,8 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula("Label6", "(r=SQR(AB/3,14))  :d=r*2: (a=SQR(h^2+r^2)): (C=d*3,14): "
-                            "(AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
-    } else if (calc.given({"Check5", "Check9"})) {
+                               "(AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
+    } else if (calc.given({ "Check5", "Check9" })) {
         a = calc.ask(kApothem);
         AB = calc.ask(kBaseArea);
         r = pow(AB / 3.14, 0.5);
@@ -103,8 +103,8 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula("Label6", "(r=SQR(AB/3,14))  :d=r*2: (h=SQR(a^2+r^2)): (C=d*3,14): "
-                            "(AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
-    } else if (calc.given({"Check5", "Check3"})) {
+                               "(AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
+    } else if (calc.given({ "Check5", "Check3" })) {
         a = calc.ask(kApothem);
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
         r = C / 6.28;
@@ -115,8 +115,8 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula("Label6", "(r=C/6,28))  :d=r*2: (h=SQR(a^2+r^2)): (AB=r*r*3,14): (AL=C*a/2): "
-                            "(AT=AL+AB): ( V=AB*h/3)");
-    } else if (calc.given({"Check5", "Check6"})) {
+                               "(AT=AL+AB): ( V=AB*h/3)");
+    } else if (calc.given({ "Check5", "Check6" })) {
         a = calc.ask(kApothem);
         AL = calc.ask(kLateralArea);
         C = 2 * AL / a;
@@ -127,8 +127,8 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula("Label6", "(C=2*AL/a)) :(r=C/6,28) :d=r*2: (h=SQR(a^2-r^2)): (AB=r*r*3,14): "
-                            "(AT=AL+AB): ( V=AB*h/3)");
-    } else if (calc.given({"Check6", "Check3"})) {
+                               "(AT=AL+AB): ( V=AB*h/3)");
+    } else if (calc.given({ "Check6", "Check3" })) {
         AL = calc.ask(kLateralArea);
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (c) =");
         a = 2 * AL / C;
@@ -139,8 +139,8 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula("Label6", "(a=2*AL/C) : (r=C/6,28) :d=r*2: (h=SQR(a^2-r^2)): (AB=r*r*3,14): "
-                            "(AT=AL+AB): ( V=AB*h/3)");
-    } else if (calc.given({"Check6", "Check1"})) {
+                               "(AT=AL+AB): ( V=AB*h/3)");
+    } else if (calc.given({ "Check6", "Check1" })) {
         AL = calc.ask(kLateralArea);
         r = calc.ask(kRadius);
         C = r * 6.28;
@@ -151,8 +151,8 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula("Label6", "(C=r*6,28) : (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): (AB=r*r*3,14): "
-                            "(AT=AL+AB): ( V=AB*h/3)");
-    } else if (calc.given({"Check6", "Check2"})) {
+                               "(AT=AL+AB): ( V=AB*h/3)");
+    } else if (calc.given({ "Check6", "Check2" })) {
         AL = calc.ask(kLateralArea);
         d = calc.ask("INTRODUCI IL DIAMETRO (D) =");
         r = d / 2;
@@ -162,9 +162,10 @@ void calcola(Calc &calc)
         baseArea();
         totalArea();
         volume();
-        calc.formula("Label6", "(r=D/2) : (C=d*3,14): (a=2*AL/C) : (h=SQR(a^2-r^2)): (AB=r*r*3,14): "
-                            "(AT=AL+AB): ( V=AB*h/3)");
-    } else if (calc.given({"Check6", "Check9"})) {
+        calc.formula("Label6",
+                     "(r=D/2) : (C=d*3,14): (a=2*AL/C) : (h=SQR(a^2-r^2)): (AB=r*r*3,14): "
+                     "(AT=AL+AB): ( V=AB*h/3)");
+    } else if (calc.given({ "Check6", "Check9" })) {
         AL = calc.ask(kLateralArea);
         AB = calc.ask(kBaseArea);
         r = pow(AB / 3.14, 0.5);
@@ -174,9 +175,10 @@ void calcola(Calc &calc)
         height();
         totalAreaNumeric();
         volume();
-        calc.formula("Label6", "(r=SQR(AB/3,14)) :( C=r*6,28): (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): "
-                            "(AT=AL+AB): ( V=AB*h/3)");
-    } else if (calc.given({"Check6", "Check7"})) {
+        calc.formula("Label6",
+                     "(r=SQR(AB/3,14)) :( C=r*6,28): (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): "
+                     "(AT=AL+AB): ( V=AB*h/3)");
+    } else if (calc.given({ "Check6", "Check7" })) {
         AL = calc.ask(kLateralArea);
         AT = calc.ask(kTotalArea);
         AB = AT - AL;
@@ -187,8 +189,8 @@ void calcola(Calc &calc)
         height();
         volume();
         calc.formula("Label6", "(AB=AT-AL) : r=SQR(AB/3,14): (C=r*6,28): (a=2*AL/C) :d=r*2: "
-                            "(h=SQR(a^2-r^2)): ( V=AB*h/3)");
-    } else if (calc.given({"Check9", "Check7"})) {
+                               "(h=SQR(a^2-r^2)): ( V=AB*h/3)");
+    } else if (calc.given({ "Check9", "Check7" })) {
         AB = calc.ask(kBaseArea);
         AT = calc.ask(kTotalArea);
         AL = AT - AB;
@@ -199,8 +201,8 @@ void calcola(Calc &calc)
         height();
         volume();
         calc.formula("Label6", "(AL=AT-AB) : r=SQR(AB/3,14): (C=r*6,28): (a=2*AL/C) :d=r*2: "
-                            "(h=SQR(a^2-r^2)): ( V=AB*h/3)");
-    } else if (calc.given({"Check1", "Check7"})) {
+                               "(h=SQR(a^2-r^2)): ( V=AB*h/3)");
+    } else if (calc.given({ "Check1", "Check7" })) {
         r = calc.ask(kRadius);
         AT = calc.ask(kTotalArea);
         baseArea();
@@ -211,8 +213,8 @@ void calcola(Calc &calc)
         height();
         volume();
         calc.formula("Label6", "(AB=r*r*3,14) :(AL=AT-AB): (C=r*6,28): (a=2*AL/C) :d=r*2: "
-                            "(h=SQR(a^2-r^2)): ( V=AB*h/3)");
-    } else if (calc.given({"Check2", "Check7"})) {
+                               "(h=SQR(a^2-r^2)): ( V=AB*h/3)");
+    } else if (calc.given({ "Check2", "Check7" })) {
         d = calc.ask(kDiameter);
         AT = calc.ask(kTotalArea);
         r = d / 2;
@@ -223,8 +225,8 @@ void calcola(Calc &calc)
         height();
         volume();
         calc.formula("Label6", "(r=d/2): (AB=r*r*3,14) :(AL=AT-AB): (C=r*6,28): (a=2*AL/C) : "
-                            "(h=SQR(a^2-r^2)): ( V=AB*h/3)");
-    } else if (calc.given({"Check3", "Check7"})) {
+                               "(h=SQR(a^2-r^2)): ( V=AB*h/3)");
+    } else if (calc.given({ "Check3", "Check7" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
         AT = calc.ask(kTotalArea);
         r = C / 6.28;
@@ -235,8 +237,8 @@ void calcola(Calc &calc)
         height();
         volume();
         calc.formula("Label6", "(r=C/6,28): (d=2*r): (AB=r*r*3,14) :(AL=AT-AB): (a=2*AL/C) : "
-                            "(h=SQR(a^2-r^2)): ( V=AB*h/3)");
-    } else if (calc.given({"Check1", "Check8"})) {
+                               "(h=SQR(a^2-r^2)): ( V=AB*h/3)");
+    } else if (calc.given({ "Check1", "Check8" })) {
         r = calc.ask(kRadius);
         V = calc.ask(kVolume);
         AB = r * r * 3.14;
@@ -247,21 +249,21 @@ void calcola(Calc &calc)
         lateralArea();
         totalAreaNumeric();
         calc.formula("Label6", "(AB=r*r*3,14) :(C=r*6,28): (d=2*r):(h=3*V/AB):(a=(SQR(h^2+r^2)): "
-                            "(AL=C*a/2) :(AT=AL+AB)");
-    } else if (calc.given({"Check2", "Check8"})) {
+                               "(AL=C*a/2) :(AT=AL+AB)");
+    } else if (calc.given({ "Check2", "Check8" })) {
         d = calc.ask(kDiameter);
         V = calc.ask(kVolume);
         r = d / 2;
         AB = r * r * 3.14;
         C = r * 6.28;
-        d = 2 * r;  // the typed diameter gives way to the computed one
+        d = 2 * r; // the typed diameter gives way to the computed one
         h = 3 * V / AB;
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
         lateralArea();
         totalAreaNumeric();
         calc.formula("Label6", "(r=d/2): (AB=r*r*3,14) : (C=r*6,28): (h=3*V/AB): "
-                            "(a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
-    } else if (calc.given({"Check3", "Check8"})) {
+                               "(a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
+    } else if (calc.given({ "Check3", "Check8" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
         V = calc.ask(kVolume);
         r = C / 6.28;
@@ -272,8 +274,8 @@ void calcola(Calc &calc)
         lateralArea();
         totalAreaNumeric();
         calc.formula("Label6", "(r=C/6,28): (AB=r*r*3,14) :(d=2*r): (C=r*6,28): (h=3*V/AB): "
-                            "(a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
-    } else if (calc.given({"Check4", "Check8"})) {
+                               "(a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
+    } else if (calc.given({ "Check4", "Check8" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h) =");
         V = calc.ask(kVolume);
         AB = 3 * V / h;
@@ -284,8 +286,8 @@ void calcola(Calc &calc)
         lateralArea();
         totalAreaNumeric();
         calc.formula("Label6", "(AB=3*V/h): (r=SQR(AB/3,14)) :(d=2*r): (C=r*6,28): "
-                            "(a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
-    } else if (calc.given({"Check9", "Check8"})) {
+                               "(a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
+    } else if (calc.given({ "Check9", "Check8" })) {
         AB = calc.ask(kBaseArea);
         V = calc.ask(kVolume);
         r = pow(AB / 3.14, 0.5);
@@ -296,8 +298,8 @@ void calcola(Calc &calc)
         lateralArea();
         totalAreaNumeric();
         calc.formula("Label6", " (r=SQR(AB/3,14)) :(d=2*r): (C=r*6,28): (h=3*V/AB): "
-                            "(a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
-    } else if (calc.given({"Check1", "Check5"})) {
+                               "(a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
+    } else if (calc.given({ "Check1", "Check5" })) {
         r = calc.ask(kRadius);
         a = calc.ask(kApothem);
         d = 2 * r;
@@ -308,8 +310,8 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula("Label6", "(d=2*r):  (C=d*3,14): (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AL=C*a/2): "
-                            "(AT=AL+AB): ( V=AB*h/3)");
-    } else if (calc.given({"Check2", "Check5"})) {
+                               "(AT=AL+AB): ( V=AB*h/3)");
+    } else if (calc.given({ "Check2", "Check5" })) {
         d = calc.ask(kDiameter);
         a = calc.ask(kApothem);
         r = d / 2;
@@ -320,7 +322,7 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula("Label6", "(r=d/2):  (C=d*3,14): (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AL=C*a/2): "
-                            "(AT=AL+AB): ( V=AB*h/3)");
+                               "(AT=AL+AB): ( V=AB*h/3)");
     } else {
         calc.insufficient();
     }

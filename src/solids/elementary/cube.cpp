@@ -11,27 +11,27 @@ void calcola(Calc &calc)
 {
     Value l, d, d1, AL, AT, V;
 
-    if (calc.given({"Check1"})) {
+    if (calc.given({ "Check1" })) {
         l = calc.ask("INTRODUCI IL LATO (L) =");
         calc.formula("Label15", "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))");
-    } else if (calc.given({"Check2"})) {
+    } else if (calc.given({ "Check2" })) {
         d = calc.ask("INTRODUCI LA DIAGONALE (d) =");
         calc.formula("Label15", "(l=d/SQR(3): d1=l*SQR(2):(AL=l^2*4) : (AT=l^2*6):(V=l^3)");
         l = d / pow(3, 0.5);
-    } else if (calc.given({"Check3"})) {
+    } else if (calc.given({ "Check3" })) {
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL) =");
         calc.formula("Label15", "(l=SQR(AL/4): d1=l*SQR(2): (AT=l^2*6): (V=l^3): (d=l*(SQR(3))");
         l = pow(AL / 4, 0.5);
-    } else if (calc.given({"Check4"})) {
+    } else if (calc.given({ "Check4" })) {
         AT = calc.ask("INTRODUCI L'AREA TOTALE (AT) =");
         calc.formula("Label15", "(l=SQR(AT/6) : d1=l*SQR(2):(AL=l^2*4): (V=l^3): (d=l*(SQR(3))");
         l = pow(AT / 6, 0.5);
-    } else if (calc.given({"Check5"})) {
+    } else if (calc.given({ "Check5" })) {
         V = calc.ask("INTRODUCI IL VOLUME (V) =");
         calc.formula("Label15",
-                  "(l=radice cubica V :d1=l*SQR(2): (AL=l^2*4): (AT=l^2*6): (d=l*(SQR(3)):");
+                     "(l=radice cubica V :d1=l*SQR(2): (AL=l^2*4): (AT=l^2*6): (d=l*(SQR(3)):");
         l = pow(V, Value(1) / 3);
-    } else if (calc.given({"Check6"})) {
+    } else if (calc.given({ "Check6" })) {
         d1 = calc.ask("INTRODUCI LA DIAGONALE (d1) =");
         calc.formula("Label15", "(l=d1/SQR(2) : (AL=l^2*4): (AT=l^2*6): (d=l*(SQR(3)): V=l^3");
         l = d1 / pow(2, 0.5);

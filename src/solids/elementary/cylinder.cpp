@@ -16,31 +16,31 @@ void calcola(Calc &calc)
 {
     Value R, H, AB, AL, C, d, AT, V, D1, q;
 
-    if (calc.given({"Check1", "Check3"})) {
+    if (calc.given({ "Check1", "Check3" })) {
         R = calc.ask("INTRODUCI IL RAGGIO (R) =");
         H = calc.ask("INTRODUCI L'ALTEZZA (H) =");
         calc.formula(kF0, "(C=2*R*3,14):(AB=R*R*3,14):(AL=C*H)");
         calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H):(d=2*R):(D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({"Check2", "Check3"})) {
+    } else if (calc.given({ "Check2", "Check3" })) {
         d = calc.ask("INTRODUCI IL DIAMETRO D=");
         R = d / 2;
         H = calc.ask("INTRODUCI L'ALTEZZA  H =");
         calc.formula(kF0, "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(AL=C*H)");
         calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H):(D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({"Check4", "Check3"})) {
+    } else if (calc.given({ "Check4", "Check3" })) {
         H = calc.ask("INTRODUCI L'ALTEZZA H =");
         AB = calc.ask("INTRODUCI L'AREA DI BASE AB =");
         calc.formula(kF0, "R=SQR(AB/3,14):(C=2*R*3,14):(AL=C*H)");
         calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H):(d=2*R):(D1=SQR(d^2+H^2)) ");
         R = pow(AB / 3.14, 0.5);
-    } else if (calc.given({"Check9", "Check3"})) {
+    } else if (calc.given({ "Check9", "Check3" })) {
         H = calc.ask("INTRODUCI L'ALTEZZA H =");
         D1 = calc.ask("INTRODUCI LA DIAGONALE D1 =");
         calc.formula(kF0, "(d=SQR(D1^2-H^2):R=d/2:(C=2*R*3,14):(AB=R*R*3,14)");
         calc.formula(kF1, "(AL=C*H):(AT=AL+2*AB):(V=AB*H)) ");
         q = pow(toSingle(D1), 2);
         R = pow(q - pow(H, 2), 0.5) / 2;
-    } else if (calc.given({"Check9", "Check2"})) {
+    } else if (calc.given({ "Check9", "Check2" })) {
         d = calc.ask("INTRODUCI IL DIAMETRO d =");
         R = d / 2;
         D1 = calc.ask("INTRODUCI LA DIAGONALE D1 =");
@@ -48,7 +48,7 @@ void calcola(Calc &calc)
         calc.formula(kF1, "(AL=C*H):(AT=AL+2*AB):(V=AB*H)) ");
         q = pow(toSingle(D1), 2);
         H = pow(q - pow(d, 2), 0.5);
-    } else if (calc.given({"Check4", "Check5"})) {
+    } else if (calc.given({ "Check4", "Check5" })) {
         AB = calc.ask("INTRODUCI AREA DI BASE =");
         R = pow(AB / 3.14, 0.5);
         AL = calc.ask("INTRODUCI AREA LATERALE =");
@@ -56,7 +56,7 @@ void calcola(Calc &calc)
         calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H): D1=SQR(d^2+H^2)) ");
         C = 2 * R * 3.14;
         H = AL / C;
-    } else if (calc.given({"Check4", "Check9"})) {
+    } else if (calc.given({ "Check4", "Check9" })) {
         AB = calc.ask("INTRODUCI AREA DI BASE =");
         R = pow(AB / 3.14, 0.5);
         D1 = calc.ask("INTRODUCI LA DIAGONALE =");
@@ -68,7 +68,7 @@ void calcola(Calc &calc)
         d = 2 * R;
         q = pow(D1, 2);
         H = pow(q - pow(d, 2), 0.5);
-    } else if (calc.given({"Check4", "Check6"})) {
+    } else if (calc.given({ "Check4", "Check6" })) {
         AB = calc.ask("INTRODUCI AREA DI BASE =");
         R = pow(AB / 3.14, 0.5);
         V = calc.ask("INTRODUCI IL VOLUME  V =");
@@ -76,7 +76,7 @@ void calcola(Calc &calc)
         H = V / AB;
         calc.formula(kF0, "(R=SQR(AB/3,14)):(d=2*R):(C=d*3,14):(H=V/AB)");
         calc.formula(kF1, "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({"Check1", "Check6"})) {
+    } else if (calc.given({ "Check1", "Check6" })) {
         R = calc.ask("INTRODUCI IL RAGGIO =");
         AB = pow(R, 2) * 3.14;
         V = calc.ask("INTRODUCI IL VOLUME  V =");
@@ -84,7 +84,7 @@ void calcola(Calc &calc)
         H = V / AB;
         calc.formula(kF0, "(AB=R^2*3,14):(C=2*R*3,14):(d=2*R)");
         calc.formula(kF1, "(H=V/AB):(D1=SQR(d^2+H^2)):(AL=C*H):(AT=AL+2*AB)) ");
-    } else if (calc.given({"Check2", "Check6"})) {
+    } else if (calc.given({ "Check2", "Check6" })) {
         d = calc.ask("INTRODUCI IL DIAMETRO D =");
         R = d / 2;
         AB = pow(R, 2) * 3.14;
@@ -92,14 +92,14 @@ void calcola(Calc &calc)
         H = V / AB;
         calc.formula(kF0, "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(H=V/AB)");
         calc.formula(kF1, "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({"Check3", "Check6"})) {
+    } else if (calc.given({ "Check3", "Check6" })) {
         H = calc.ask("INTRODUCI L'ALTEZZA H =");
         V = calc.ask("INTRODUCI IL VOLUME  V =");
         AB = V / H;
         R = pow(AB / 3.14, 0.5);
         calc.formula(kF0, "(AB=V/H):(R=SQR(AB/3,14)):(d=2*R):(C=2*R*3,14)");
         calc.formula(kF1, "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({"Check8", "Check6"})) {
+    } else if (calc.given({ "Check8", "Check6" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA C =");
         R = C / 6.28;
         AB = pow(R, 2) * 3.14;
@@ -107,7 +107,7 @@ void calcola(Calc &calc)
         H = V / AB;
         calc.formula(kF0, "(R=C/6,28):(d=2*R):(AB=R*R*3,14): (H=V/AB)");
         calc.formula(kF1, "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({"Check7", "Check5"})) {
+    } else if (calc.given({ "Check7", "Check5" })) {
         AT = calc.ask("INTRODUCI L'AREA TOTALE AT =");
         AL = calc.ask("INTRODUCI L'AREA LATERALE AL =");
         AB = (AT - AL) / 2;
@@ -116,21 +116,21 @@ void calcola(Calc &calc)
         H = AL / C;
         calc.formula(kF0, "(AB=((AT-AL)/2):(R=SQR(AB/3,14)):(C=2*R*3,14):(d=2*R)");
         calc.formula(kF1, "(H=AL/C):(V=AB*H)):(D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({"Check3", "Check5"})) {
+    } else if (calc.given({ "Check3", "Check5" })) {
         H = calc.ask("INTRODUCI L'ALTEZZA H =");
         AL = calc.ask("INTRODUCI L'AREA LATERALE AL =");
         C = AL / H;
         R = C / 6.28;
         calc.formula(kF0, "(C=AL/H):(R=C/6,28):(d=2*R):(AB=R*R*3,14)");
         calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H):(D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({"Check1", "Check5"})) {
+    } else if (calc.given({ "Check1", "Check5" })) {
         R = calc.ask("INTRODUCI IL RAGGIO R =");
         AL = calc.ask("INTRODUCI L'AREA LATERALE AL =");
         C = R * 6.28;
         H = AL / C;
         calc.formula(kF0, "(d=2*R):(C=2*R*3,14):(AB=R*R*3,14):(H=AL/C)");
         calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H): (D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({"Check2", "Check5"})) {
+    } else if (calc.given({ "Check2", "Check5" })) {
         d = calc.ask("INTRODUCI IL DIAMETRO D =");
         AL = calc.ask("INTRODUCI L'AREA LATERALE AL =");
         R = d / 2;
@@ -138,14 +138,14 @@ void calcola(Calc &calc)
         H = AL / C;
         calc.formula(kF0, "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(H=AL/C)");
         calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H): (D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({"Check8", "Check5"})) {
+    } else if (calc.given({ "Check8", "Check5" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA C =");
         AL = calc.ask("INTRODUCI L'AREA LATERALE AL =");
         R = C / 6.28;
         H = AL / C;
         calc.formula(kF0, "(R=C/6,28):(d=2*R):(AB=R*R*3,14):(H=AL/C)");
         calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H): (D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({"Check1", "Check7"})) {
+    } else if (calc.given({ "Check1", "Check7" })) {
         R = calc.ask("INTRODUCI IL RAGGIO R =");
         AB = pow(R, 2) * 3.14;
         AT = calc.ask("INTRODUCI L'AREA TOTALE AT =");
@@ -154,7 +154,7 @@ void calcola(Calc &calc)
         H = AL / C;
         calc.formula(kF0, "(d=2*R):(C=2*R*3,14):(AB=R*R*3,14):(AL=AT-2*AB)");
         calc.formula(kF1, "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({"Check2", "Check7"})) {
+    } else if (calc.given({ "Check2", "Check7" })) {
         d = calc.ask("INTRODUCI IL DIAMETRO D =");
         R = d / 2;
         AB = pow(R, 2) * 3.14;
@@ -164,7 +164,7 @@ void calcola(Calc &calc)
         H = AL / C;
         calc.formula(kF0, "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(AL=AT-2*AB)");
         calc.formula(kF1, "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({"Check8", "Check7"})) {
+    } else if (calc.given({ "Check8", "Check7" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA C =");
         R = C / 6.28;
         AB = pow(R, 2) * 3.14;
@@ -174,7 +174,7 @@ void calcola(Calc &calc)
         H = AL / C;
         calc.formula(kF0, "(R=C/6,28):(d=2*R):(AB=R*R*3,14):(AL=AT-2*AB)");
         calc.formula(kF1, "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({"Check4", "Check7"})) {
+    } else if (calc.given({ "Check4", "Check7" })) {
         AB = calc.ask("INTRODUCI L'AREA DI BASE AB =");
         R = pow(AB / 3.14, 0.5);
         AT = calc.ask("INTRODUCI L'AREA TOTALE AT =");

@@ -10,19 +10,40 @@ namespace {
 
 const char *const kFormula = "Label26(0)";
 
-Value diameterOf(const Value &r) { return r * 2; }
-Value circumferenceOf(const Value &r) { return r * 6.283185307; }
-Value baseAreaOf(const Value &r) { return pow(r, 2) * 3.1415926535; }
-Value lateralAreaOf(const Value &r) { return pow(r, 2) * 12.566370614; }
-Value totalAreaOf(const Value &r) { return pow(r, 2) * 18.849555921; }
-Value volumeOf(const Value &r) { return pow(r, 3) * 6.283185307; }
-Value diagonalOf(const Value &d) { return sqrt(pow(d, 2) + pow(d, 2)); }
+Value diameterOf(const Value &r)
+{
+    return r * 2;
+}
+Value circumferenceOf(const Value &r)
+{
+    return r * 6.283185307;
+}
+Value baseAreaOf(const Value &r)
+{
+    return pow(r, 2) * 3.1415926535;
+}
+Value lateralAreaOf(const Value &r)
+{
+    return pow(r, 2) * 12.566370614;
+}
+Value totalAreaOf(const Value &r)
+{
+    return pow(r, 2) * 18.849555921;
+}
+Value volumeOf(const Value &r)
+{
+    return pow(r, 3) * 6.283185307;
+}
+Value diagonalOf(const Value &d)
+{
+    return sqrt(pow(d, 2) + pow(d, 2));
+}
 
 void calcola(Calc &calc)
 {
     Value r, d, AB, C, AL, AT, V, D;
 
-    if (calc.given({"Check1"})) {
+    if (calc.given({ "Check1" })) {
         r = calc.ask("INTRODuci IL RAGGIO O L'ALTEZZA (r=h) =");
         d = diameterOf(r);
         C = circumferenceOf(r);
@@ -31,8 +52,10 @@ void calcola(Calc &calc)
         AT = totalAreaOf(r);
         V = volumeOf(r);
         D = diagonalOf(d);
-        calc.formula(kFormula, "d = 2 * r: c = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
-    } else if (calc.given({"Check2(0)"})) {
+        calc.formula(
+            kFormula,
+            "d = 2 * r: c = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
+    } else if (calc.given({ "Check2(0)" })) {
         d = calc.ask("INTRODuci IL DIAMETRO (d) =");
         r = d / 2;
         C = circumferenceOf(r);
@@ -41,8 +64,10 @@ void calcola(Calc &calc)
         AT = totalAreaOf(r);
         V = volumeOf(r);
         D = diagonalOf(d);
-        calc.formula(kFormula, "r = d/2: c = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
-    } else if (calc.given({"Check4"})) {
+        calc.formula(
+            kFormula,
+            "r = d/2: c = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
+    } else if (calc.given({ "Check4" })) {
         AB = calc.ask("INTRODuci L'AREA DI BASE (Ab) =");
         r = sqrt(AB / 3.1415926535);
         d = diameterOf(r);
@@ -51,8 +76,10 @@ void calcola(Calc &calc)
         AT = totalAreaOf(r);
         V = volumeOf(r);
         D = diagonalOf(d);
-        calc.formula(kFormula, "r = Sqr(AB / 3.1415926535): d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
-    } else if (calc.given({"Check5"})) {
+        calc.formula(
+            kFormula,
+            "r = Sqr(AB / 3.1415926535): d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
+    } else if (calc.given({ "Check5" })) {
         AL = calc.ask("INTRODuci L'AREA LATERALE (AL) =");
         r = sqrt(AL / 12.566370614);
         AB = baseAreaOf(r);
@@ -61,8 +88,10 @@ void calcola(Calc &calc)
         AT = totalAreaOf(r);
         V = volumeOf(r);
         D = diagonalOf(d);
-        calc.formula(kFormula, "r = Sqr(AL / 4 * 3.1415926535): AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
-    } else if (calc.given({"Check7"})) {
+        calc.formula(
+            kFormula,
+            "r = Sqr(AL / 4 * 3.1415926535): AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
+    } else if (calc.given({ "Check7" })) {
         AT = calc.ask("INTRODuci L'AREA TOTALE (AT) =");
         r = sqrt(AT / 18.849555921);
         AB = baseAreaOf(r);
@@ -71,8 +100,10 @@ void calcola(Calc &calc)
         C = circumferenceOf(r);
         V = volumeOf(r);
         D = diagonalOf(d);
-        calc.formula(kFormula, "r = Sqr(AT / 6 * 3.1415926535): AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
-    } else if (calc.given({"Check9"})) {
+        calc.formula(
+            kFormula,
+            "r = Sqr(AT / 6 * 3.1415926535): AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
+    } else if (calc.given({ "Check9" })) {
         D = calc.ask("INTRODUCI LA DIAGONALE DEL CILINDRO (D) =");
         r = sqrt(pow(D, 2) / 2) / 2;
         AB = baseAreaOf(r);
@@ -81,8 +112,10 @@ void calcola(Calc &calc)
         C = circumferenceOf(r);
         AT = totalAreaOf(r);
         V = volumeOf(r);
-        calc.formula(kFormula, "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3 ");
-    } else if (calc.given({"Check8"})) {
+        calc.formula(
+            kFormula,
+            "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3 ");
+    } else if (calc.given({ "Check8" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
         r = C / 6.283185307;
         AB = baseAreaOf(r);
@@ -93,8 +126,10 @@ void calcola(Calc &calc)
         V = volumeOf(r);
         D = diagonalOf(d);
         // The text begins with the diagonal's formula, as the screen always had it.
-        calc.formula(kFormula, "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2)   ");
-    } else if (calc.given({"Check6"})) {
+        calc.formula(
+            kFormula,
+            "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2)   ");
+    } else if (calc.given({ "Check6" })) {
         V = calc.ask("INTRODUCI IL VOLUME  (V) =");
         r = pow(V / 6.283185307, Value(1) / 3);
         AB = baseAreaOf(r);
@@ -103,7 +138,9 @@ void calcola(Calc &calc)
         d = diameterOf(r);
         AT = totalAreaOf(r);
         D = diagonalOf(d);
-        calc.formula(kFormula, "r = (V / (2 * 3.1415926535)) ^ 1 / 3: C = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: d = 2 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2: D = Sqr(d ^ 2 + d ^ 2)   ");
+        calc.formula(
+            kFormula,
+            "r = (V / (2 * 3.1415926535)) ^ 1 / 3: C = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: d = 2 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2: D = Sqr(d ^ 2 + d ^ 2)   ");
     } else {
         calc.insufficient();
     }

@@ -14,89 +14,113 @@ void calcola(Calc &calc)
 {
     Value a, b, c, P, AL, AT, V, AB, d1, d2;
 
-    if (calc.given({"Check1", "Check2", "Check3"})) {
+    if (calc.given({ "Check1", "Check2", "Check3" })) {
         a = calc.ask("INTRODUCI IL LATO (a)  =");
         b = calc.ask("INTRODUCI IL LATO (b)=");
         c = calc.ask("INTRODUCI L'ALTEZZA (c)=");
-        calc.formula(kFormula, "(P=2*a+2*b):(AL=P*c): (AB=a*b): (AT=AL+2*AB): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
-    } else if (calc.given({"Check1", "Check2", "Check7"})) {
+        calc.formula(
+            kFormula,
+            "(P=2*a+2*b):(AL=P*c): (AB=a*b): (AT=AL+2*AB): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
+    } else if (calc.given({ "Check1", "Check2", "Check7" })) {
         a = calc.ask("INTRODUCI IL LATO (a)  =");
         b = calc.ask("INTRODUCI IL LATO (b)=");
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)=");
         P = 2 * a + 2 * b;
         c = AL / P;
-        calc.formula(kFormula, "(P=2*a+2*b):(c=AL/P): (AB=a*b): (AT=AL+2*AB): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
-    } else if (calc.given({"Check1", "Check3", "Check7"})) {
+        calc.formula(
+            kFormula,
+            "(P=2*a+2*b):(c=AL/P): (AB=a*b): (AT=AL+2*AB): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
+    } else if (calc.given({ "Check1", "Check3", "Check7" })) {
         a = calc.ask("INTRODUCI IL LATO (a)  =");
         c = calc.ask("INTRODUCI L'ALTEZZA (c)=");
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)=");
         P = AL / c;
         b = (P - 2 * a) / 2;
-        calc.formula(kFormula, "(P=AL/c):(b=(P-2*a)/2): (AB=a*b): (AT=AL+2*AB): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
-    } else if (calc.given({"Check2", "Check3", "Check7"})) {
+        calc.formula(
+            kFormula,
+            "(P=AL/c):(b=(P-2*a)/2): (AB=a*b): (AT=AL+2*AB): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
+    } else if (calc.given({ "Check2", "Check3", "Check7" })) {
         b = calc.ask("INTRODUCI IL LATO (b)  =");
         c = calc.ask("INTRODUCI L'ALTEZZA (c)=");
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)=");
         P = AL / c;
         a = (P - 2 * b) / 2;
-        calc.formula(kFormula, "(P=AL/c):(a=(P-2*b)/2): (AB=a*b): (AT=AL+2*AB): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
-    } else if (calc.given({"Check1", "Check3", "Check4"})) {
+        calc.formula(
+            kFormula,
+            "(P=AL/c):(a=(P-2*b)/2): (AB=a*b): (AT=AL+2*AB): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
+    } else if (calc.given({ "Check1", "Check3", "Check4" })) {
         a = calc.ask("INTRODUCI IL LATO (a)  =");
         c = calc.ask("INTRODUCI L'ALTEZZA (c)=");
         d1 = calc.ask("INTRODUCI LA DIAGONALE (d1)=");
         b = pow(pow(d1, 2) - pow(a, 2), 0.5);
-        calc.formula(kFormula, "(b=SQR(d1^2-a^2)):(P=2*a+2*b) (AB=a*b): (AL=p*c): (AT=AL+2*AB): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
-    } else if (calc.given({"Check2", "Check3", "Check4"})) {
+        calc.formula(
+            kFormula,
+            "(b=SQR(d1^2-a^2)):(P=2*a+2*b) (AB=a*b): (AL=p*c): (AT=AL+2*AB): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
+    } else if (calc.given({ "Check2", "Check3", "Check4" })) {
         b = calc.ask("INTRODUCI IL LATO (b)  =");
         c = calc.ask("INTRODUCI L'ALTEZZA (c)=");
         d1 = calc.ask("INTRODUCI LA DIAGONALE (d1)=");
         a = pow(pow(d1, 2) - pow(b, 2), 0.5);
-        calc.formula(kFormula, "(a=SQR(d1^2-b^2)):(P=2*a+2*b) (AB=a*b): (AL=p*c): (AT=AL+2*AB): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
-    } else if (calc.given({"Check1", "Check4", "Check5"})) {
+        calc.formula(
+            kFormula,
+            "(a=SQR(d1^2-b^2)):(P=2*a+2*b) (AB=a*b): (AL=p*c): (AT=AL+2*AB): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
+    } else if (calc.given({ "Check1", "Check4", "Check5" })) {
         a = calc.ask("INTRODUCI IL LATO (a)  =");
         d1 = calc.ask("INTRODUCI LA DIAGONALE (d1)=");
         d2 = calc.ask("INTRODUCI LA DIAGONALE (d2)=");
         b = pow(pow(d1, 2) - pow(a, 2), 0.5);
         c = pow(pow(d2, 2) - pow(d1, 2), 0.5);
-        calc.formula(kFormula, "(b=SQR(d1^2-a^2)):(c=SQR(d2^2-d1^2)): (P=2*a+2*b): (AB=a*b): (AL=p*c): (AT=AL+2*AB):(V=a+b*c)");
-    } else if (calc.given({"Check2", "Check4", "Check5"})) {
+        calc.formula(
+            kFormula,
+            "(b=SQR(d1^2-a^2)):(c=SQR(d2^2-d1^2)): (P=2*a+2*b): (AB=a*b): (AL=p*c): (AT=AL+2*AB):(V=a+b*c)");
+    } else if (calc.given({ "Check2", "Check4", "Check5" })) {
         b = calc.ask("INTRODUCI IL LATO (b)  =");
         d1 = calc.ask("INTRODUCI LA DIAGONALE (d1)=");
         d2 = calc.ask("INTRODUCI LA DIAGONALE (d2)=");
         a = pow(pow(d1, 2) - pow(b, 2), 0.5);
         c = pow(pow(d2, 2) - pow(d1, 2), 0.5);
-        calc.formula(kFormula, "(a=SQR(d1^2-b^2)):(c=SQR(d2^2-d1^2)): (P=2*a+2*b): (AB=a*b): (AL=p*c): (AT=AL+2*AB):(V=a+b*c)");
-    } else if (calc.given({"Check2", "Check6", "Check7"})) {
+        calc.formula(
+            kFormula,
+            "(a=SQR(d1^2-b^2)):(c=SQR(d2^2-d1^2)): (P=2*a+2*b): (AB=a*b): (AL=p*c): (AT=AL+2*AB):(V=a+b*c)");
+    } else if (calc.given({ "Check2", "Check6", "Check7" })) {
         b = calc.ask("INTRODUCI IL LATO (b)  =");
         P = calc.ask("INTRODUCI IL PERIMETRO (P)=");
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)=");
         c = AL / P;
         a = (P - 2 * b) / 2;
-        calc.formula(kFormula, "(a=(P-2*b)/2):(c=AL/P): (AB=a*b):(d1=SQR(a^2+b^2): (d2=SQR(d1^2+c^2)): (AT=AL+2*AB):(V=a+b*c)");
-    } else if (calc.given({"Check1", "Check6", "Check7"})) {
+        calc.formula(
+            kFormula,
+            "(a=(P-2*b)/2):(c=AL/P): (AB=a*b):(d1=SQR(a^2+b^2): (d2=SQR(d1^2+c^2)): (AT=AL+2*AB):(V=a+b*c)");
+    } else if (calc.given({ "Check1", "Check6", "Check7" })) {
         a = calc.ask("INTRODUCI IL LATO (a)  =");
         P = calc.ask("INTRODUCI IL PERIMETRO (P)=");
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)=");
         c = AL / P;
         b = (P - 2 * a) / 2;
-        calc.formula(kFormula, "(b=(P-2*a)/2):(c=AL/P): (AB=a*b):(d1=SQR(a^2+b^2): (d2=SQR(d1^2+c^2)): (AT=AL+2*AB):(V=a+b*c)");
-    } else if (calc.given({"Check2", "Check10", "Check7"})) {
+        calc.formula(
+            kFormula,
+            "(b=(P-2*a)/2):(c=AL/P): (AB=a*b):(d1=SQR(a^2+b^2): (d2=SQR(d1^2+c^2)): (AT=AL+2*AB):(V=a+b*c)");
+    } else if (calc.given({ "Check2", "Check10", "Check7" })) {
         b = calc.ask("INTRODUCI IL LATO DI BASE (b)  =");
         AB = calc.ask("INTRODUCI L'AREA DI BASE (AB)=");
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)=");
         a = AB / b;
         P = 2 * b + 2 * a;
         c = AL / P;
-        calc.formula(kFormula, "(a=AB/b): (P=2*a+2*b): (c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)): (AT=AL+2*AB):(V=a+b*c)");
-    } else if (calc.given({"Check1", "Check10", "Check7"})) {
+        calc.formula(
+            kFormula,
+            "(a=AB/b): (P=2*a+2*b): (c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)): (AT=AL+2*AB):(V=a+b*c)");
+    } else if (calc.given({ "Check1", "Check10", "Check7" })) {
         a = calc.ask("INTRODUCI IL LATO DI BASE (a)  =");
         AB = calc.ask("INTRODUCI L'AREA DI BASE (AB)=");
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)=");
         b = AB / a;
         P = 2 * b + 2 * a;
         c = AL / P;
-        calc.formula(kFormula, "(b=AB/a): (P=2*a+2*b): (c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)): (AT=AL+2*AB):(V=a+b*c)");
-    } else if (calc.given({"Check1", "Check10", "Check8"})) {
+        calc.formula(
+            kFormula,
+            "(b=AB/a): (P=2*a+2*b): (c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)): (AT=AL+2*AB):(V=a+b*c)");
+    } else if (calc.given({ "Check1", "Check10", "Check8" })) {
         a = calc.ask("INTRODUCI IL LATO DI BASE (a)  =");
         AB = calc.ask("INTRODUCI L'AREA DI BASE (AB)=");
         AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
@@ -104,8 +128,10 @@ void calcola(Calc &calc)
         P = 2 * b + 2 * a;
         AL = AT - 2 * AB;
         c = AL / P;
-        calc.formula(kFormula, "(b=AB/a): (P=2*a+2*b):(AL=AT-2*AB): (c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)): (V=a+b*c)");
-    } else if (calc.given({"Check2", "Check10", "Check8"})) {
+        calc.formula(
+            kFormula,
+            "(b=AB/a): (P=2*a+2*b):(AL=AT-2*AB): (c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)): (V=a+b*c)");
+    } else if (calc.given({ "Check2", "Check10", "Check8" })) {
         b = calc.ask("INTRODUCI IL LATO DI BASE (b)  =");
         AB = calc.ask("INTRODUCI L'AREA DI BASE (AB)=");
         AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
@@ -113,8 +139,10 @@ void calcola(Calc &calc)
         P = 2 * b + 2 * a;
         AL = AT - 2 * AB;
         c = AL / P;
-        calc.formula(kFormula, "(a=AB/b): (P=2*a+2*b):  (AL=AT-2*AB):(c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
-    } else if (calc.given({"Check1", "Check7", "Check8"})) {
+        calc.formula(
+            kFormula,
+            "(a=AB/b): (P=2*a+2*b):  (AL=AT-2*AB):(c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
+    } else if (calc.given({ "Check1", "Check7", "Check8" })) {
         a = calc.ask("INTRODUCI IL LATO DI BASE (a)  =");
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)=");
         AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
@@ -122,8 +150,10 @@ void calcola(Calc &calc)
         b = AB / a;
         P = 2 * b + 2 * a;
         c = AL / P;
-        calc.formula(kFormula, "(AB=(AT-AL)/2): (b=AB/a): (P=2*a+2*b):(c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
-    } else if (calc.given({"Check2", "Check7", "Check8"})) {
+        calc.formula(
+            kFormula,
+            "(AB=(AT-AL)/2): (b=AB/a): (P=2*a+2*b):(c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
+    } else if (calc.given({ "Check2", "Check7", "Check8" })) {
         b = calc.ask("INTRODUCI IL LATO DI BASE (b)  =");
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)=");
         AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
@@ -131,8 +161,10 @@ void calcola(Calc &calc)
         a = AB / b;
         P = 2 * b + 2 * a;
         c = AL / P;
-        calc.formula(kFormula, "(AB=(AT-AL)/2): (a=AB/b): (P=2*a+2*b):(c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
-    } else if (calc.given({"Check1", "Check6", "Check8"})) {
+        calc.formula(
+            kFormula,
+            "(AB=(AT-AL)/2): (a=AB/b): (P=2*a+2*b):(c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
+    } else if (calc.given({ "Check1", "Check6", "Check8" })) {
         a = calc.ask("INTRODUCI IL LATO DI BASE (a)  =");
         P = calc.ask("INTRODUCI IL PERIMETRO (P)=");
         AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
@@ -140,8 +172,10 @@ void calcola(Calc &calc)
         AB = a * b;
         AL = AT - 2 * AB;
         c = AL / P;
-        calc.formula(kFormula, "(b=(P-2*a)/2): (AB=a*b): (AL=AT-2*AB):(c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
-    } else if (calc.given({"Check2", "Check6", "Check8"})) {
+        calc.formula(
+            kFormula,
+            "(b=(P-2*a)/2): (AB=a*b): (AL=AT-2*AB):(c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
+    } else if (calc.given({ "Check2", "Check6", "Check8" })) {
         b = calc.ask("INTRODUCI IL LATO DI BASE (b)  =");
         P = calc.ask("INTRODUCI IL PERIMETRO  (P)=");
         AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
@@ -149,8 +183,10 @@ void calcola(Calc &calc)
         AB = a * b;
         AL = AT - 2 * AB;
         c = AL / P;
-        calc.formula(kFormula, "( (a=(P-2*b)/2): (AB=a*b):(AL=AT-2*AB): (c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
-    } else if (calc.given({"Check1", "Check2", "Check9"})) {
+        calc.formula(
+            kFormula,
+            "( (a=(P-2*b)/2): (AB=a*b):(AL=AT-2*AB): (c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
+    } else if (calc.given({ "Check1", "Check2", "Check9" })) {
         a = calc.ask("INTRODUCI IL LATO DI BASE (a)  =");
         b = calc.ask("INTRODUCI IL LATO DI BASE (b)=");
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
@@ -159,8 +195,10 @@ void calcola(Calc &calc)
         c = V / AB;
         AL = P * c;
         AT = AL + 2 * AB;
-        calc.formula(kFormula, "(AB=a*b): P=(2*a+2*b):(c=V/AB):(AL=P*c): (AT=AL+2*AB) (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2))");
-    } else if (calc.given({"Check1", "Check10", "Check9"})) {
+        calc.formula(
+            kFormula,
+            "(AB=a*b): P=(2*a+2*b):(c=V/AB):(AL=P*c): (AT=AL+2*AB) (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2))");
+    } else if (calc.given({ "Check1", "Check10", "Check9" })) {
         a = calc.ask("INTRODUCI IL LATO DI BASE (a)  =");
         AB = calc.ask("INTRODUCI L'AREA DI BASE (AB)=");
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
@@ -169,8 +207,10 @@ void calcola(Calc &calc)
         c = V / AB;
         AL = P * c;
         AT = AL + 2 * AB;
-        calc.formula(kFormula, "(b=AB/a): P=(2*a+2*b):(c=V/AB):(AL=P*c): (AT=AL+2*AB) (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2))");
-    } else if (calc.given({"Check2", "Check10", "Check9"})) {
+        calc.formula(
+            kFormula,
+            "(b=AB/a): P=(2*a+2*b):(c=V/AB):(AL=P*c): (AT=AL+2*AB) (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2))");
+    } else if (calc.given({ "Check2", "Check10", "Check9" })) {
         b = calc.ask("INTRODUCI IL LATO DI BASE (b)  =");
         AB = calc.ask("INTRODUCI L'AREA DI BASE (AB)=");
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
@@ -179,8 +219,10 @@ void calcola(Calc &calc)
         c = V / AB;
         AL = P * c;
         AT = AL + 2 * AB;
-        calc.formula(kFormula, "(a=AB/b): P=(2*a+2*b):(c=V/AB):(AL=P*c): (AT=AL+2*AB) (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2))");
-    } else if (calc.given({"Check2", "Check3", "Check10"})) {
+        calc.formula(
+            kFormula,
+            "(a=AB/b): P=(2*a+2*b):(c=V/AB):(AL=P*c): (AT=AL+2*AB) (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2))");
+    } else if (calc.given({ "Check2", "Check3", "Check10" })) {
         b = calc.ask("INTRODUCI IL LATO DI BASE (b)  =");
         AB = calc.ask("INTRODUCI L'AREA DI BASE (AB)=");
         c = calc.ask("INTRODUCI IL LATO  (c)=");
@@ -189,7 +231,9 @@ void calcola(Calc &calc)
         AL = P * c;
         AT = AL + 2 * AB;
         // This case shows the same text as the previous one.
-        calc.formula(kFormula, "(a=AB/b): P=(2*a+2*b):(c=V/AB):(AL=P*c): (AT=AL+2*AB) (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2))");
+        calc.formula(
+            kFormula,
+            "(a=AB/b): P=(2*a+2*b):(c=V/AB):(AL=P*c): (AT=AL+2*AB) (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2))");
     } else {
         calc.insufficient();
     }

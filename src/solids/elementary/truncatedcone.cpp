@@ -37,7 +37,7 @@ void calcola(Calc &calc)
     Frustum f;
     auto &[r1, r2, h, a, A1, A2, C1, C2, AL, AT, V] = f;
 
-    if (calc.given({"Check1(0)", "Check1(1)", "Check1(2)"})) {
+    if (calc.given({ "Check1(0)", "Check1(1)", "Check1(2)" })) {
         r1 = calc.ask("INTRODUCI IL RAGGIO (r1) =");
         r2 = calc.ask("INTRODUCI IL RAGGIO (r2) =");
         h = calc.ask("INTRODUCI L'ALTEZZA (h) =");
@@ -49,8 +49,10 @@ void calcola(Calc &calc)
         f.lateral();
         f.total();
         f.volume();
-        calc.formula(kFormula, "a = Sqr(h ^ 2 + (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: A2 = r2 ^ 2 * 3.14: C1 = 6.28 * r1: C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
-    } else if (calc.given({"Check1(0)", "Check1(1)", "Check1(5)"})) {
+        calc.formula(
+            kFormula,
+            "a = Sqr(h ^ 2 + (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: A2 = r2 ^ 2 * 3.14: C1 = 6.28 * r1: C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
+    } else if (calc.given({ "Check1(0)", "Check1(1)", "Check1(5)" })) {
         r1 = calc.ask("INTRODUCI IL RAGGIO (r1) =");
         r2 = calc.ask("INTRODUCI IL RAGGIO (r2) =");
         a = calc.ask("INTRODUCI L'APOTEMA (a) =");
@@ -62,8 +64,10 @@ void calcola(Calc &calc)
         f.lateral();
         f.total();
         f.volume();
-        calc.formula(kFormula, " h = Sqr(a ^ 2 - (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: A2 = r2 ^ 2 * 3.14: C1 = 6.28 * r1: C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
-    } else if (calc.given({"Check1(1)", "Check1(2)", "Check1(3)"})) {
+        calc.formula(
+            kFormula,
+            " h = Sqr(a ^ 2 - (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: A2 = r2 ^ 2 * 3.14: C1 = 6.28 * r1: C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
+    } else if (calc.given({ "Check1(1)", "Check1(2)", "Check1(3)" })) {
         C1 = calc.ask("INTRODUCI LA CIRCONFERENZA C1 (C1) =");
         r2 = calc.ask("INTRODUCI IL RAGGIO (r2) =");
         h = calc.ask("INTRODUCI L'ALTEZZA (h) =");
@@ -76,8 +80,10 @@ void calcola(Calc &calc)
         f.lateral();
         f.total();
         f.volume();
-        calc.formula(kFormula, " a = Sqr(h ^ 2 + (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: A2 = r2 ^ 2 * 3.14: r1 = C1/6.28 : C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
-    } else if (calc.given({"Check1(1)", "Check1(3)", "Check1(5)"})) {
+        calc.formula(
+            kFormula,
+            " a = Sqr(h ^ 2 + (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: A2 = r2 ^ 2 * 3.14: r1 = C1/6.28 : C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
+    } else if (calc.given({ "Check1(1)", "Check1(3)", "Check1(5)" })) {
         C1 = calc.ask("INTRODUCI LA CIRCONFERENZA C1 (C1) =");
         r2 = calc.ask("INTRODUCI IL RAGGIO (r2) =");
         a = calc.ask("INTRODUCI L'APOTEMA (a) =");
@@ -90,8 +96,10 @@ void calcola(Calc &calc)
         f.lateral();
         f.total();
         f.volume();
-        calc.formula(kFormula, " h = Sqr(a ^ 2 - (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: A2 = r2 ^ 2 * 3.14: r1 = C1/6.28 : C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
-    } else if (calc.given({"Check1(4)", "Check1(0)", "Check1(5)"})) {
+        calc.formula(
+            kFormula,
+            " h = Sqr(a ^ 2 - (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: A2 = r2 ^ 2 * 3.14: r1 = C1/6.28 : C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
+    } else if (calc.given({ "Check1(4)", "Check1(0)", "Check1(5)" })) {
         C2 = calc.ask("INTRODUCI LA CIRCONFERENZA C2 (C2) =");
         r1 = calc.ask("INTRODUCI IL RAGGIO (r1) =");
         a = calc.ask("INTRODUCI L'APOTEMA (a) =");
@@ -104,8 +112,10 @@ void calcola(Calc &calc)
         f.lateral();
         f.total();
         f.volume();
-        calc.formula(kFormula, " h = Sqr(a ^ 2 - (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: A2 = r2 ^ 2 * 3.14: r2 = C2/6.28 : C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
-    } else if (calc.given({"Check1(4)", "Check1(0)", "Check1(2)"})) {
+        calc.formula(
+            kFormula,
+            " h = Sqr(a ^ 2 - (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: A2 = r2 ^ 2 * 3.14: r2 = C2/6.28 : C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
+    } else if (calc.given({ "Check1(4)", "Check1(0)", "Check1(2)" })) {
         C2 = calc.ask("INTRODUCI LA CIRCONFERENZA C2 (C2) =");
         r1 = calc.ask("INTRODUCI IL RAGGIO (r1) =");
         h = calc.ask("INTRODUCI L'ALTEZZA (h) =");
@@ -118,8 +128,10 @@ void calcola(Calc &calc)
         f.lateral();
         f.total();
         f.volume();
-        calc.formula(kFormula, " a = Sqr(h ^ 2 + (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: A2 = r2 ^ 2 * 3.14: r2 = C2/6.28 : C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
-    } else if (calc.given({"Check1(6)", "Check1(1)", "Check1(2)"})) {
+        calc.formula(
+            kFormula,
+            " a = Sqr(h ^ 2 + (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: A2 = r2 ^ 2 * 3.14: r2 = C2/6.28 : C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
+    } else if (calc.given({ "Check1(6)", "Check1(1)", "Check1(2)" })) {
         A1 = calc.ask("INTRODUCI L'AREA DI BASE 1 (A1) =");
         r2 = calc.ask("INTRODUCI IL RAGGIO (r2) =");
         h = calc.ask("INTRODUCI L'ALTEZZA (h) =");
@@ -131,8 +143,10 @@ void calcola(Calc &calc)
         f.lateral();
         f.total();
         f.volume();
-        calc.formula(kFormula, " r1 = Sqr(A1 / 3.14): a = Sqr(h ^ 2 + (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: A2 = r2 ^ 2 * 3.14: r2 = C2/6.28 : C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
-    } else if (calc.given({"Check1(6)", "Check1(1)", "Check1(5)"})) {
+        calc.formula(
+            kFormula,
+            " r1 = Sqr(A1 / 3.14): a = Sqr(h ^ 2 + (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: A2 = r2 ^ 2 * 3.14: r2 = C2/6.28 : C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
+    } else if (calc.given({ "Check1(6)", "Check1(1)", "Check1(5)" })) {
         A1 = calc.ask("INTRODUCI L'AREA DI BASE 1 (A1) =");
         r2 = calc.ask("INTRODUCI IL RAGGIO (r2) =");
         a = calc.ask("INTRODUCI L'APOTEMA (a) =");
@@ -144,8 +158,10 @@ void calcola(Calc &calc)
         f.lateral();
         f.total();
         f.volume();
-        calc.formula(kFormula, " r1 = Sqr(A1 / 3.14): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): A2 = r2 ^ 2 * 3.14: C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
-    } else if (calc.given({"Check1(7)", "Check1(0)", "Check1(2)"})) {
+        calc.formula(
+            kFormula,
+            " r1 = Sqr(A1 / 3.14): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): A2 = r2 ^ 2 * 3.14: C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
+    } else if (calc.given({ "Check1(7)", "Check1(0)", "Check1(2)" })) {
         A2 = calc.ask("INTRODUCI L'AREA DI BASE 2 (A2) =");
         r1 = calc.ask("INTRODUCI IL RAGGIO (r1) =");
         h = calc.ask("INTRODUCI L'ALTEZZA (h) =");
@@ -157,8 +173,10 @@ void calcola(Calc &calc)
         f.lateral();
         f.total();
         f.volume();
-        calc.formula(kFormula, " r2 = Sqr(a2 / 3.14):a = Sqr(h ^ 2 + (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
-    } else if (calc.given({"Check1(8)", "Check1(0)", "Check1(1)"})) {
+        calc.formula(
+            kFormula,
+            " r2 = Sqr(a2 / 3.14):a = Sqr(h ^ 2 + (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
+    } else if (calc.given({ "Check1(8)", "Check1(0)", "Check1(1)" })) {
         AL = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE LATERALE  (AL) =");
         r1 = calc.ask("INTRODUCI IL RAGGIO 1(r1) =");
         r2 = calc.ask("INTRODUCI IL RAGGIO 2 (r2) =");
@@ -170,8 +188,10 @@ void calcola(Calc &calc)
         f.circumference2();
         f.total();
         f.volume();
-        calc.formula(kFormula, " A1 = r1 ^ 2 * 3.14:  A2 = r2 ^ 2 * 3.14:h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C2 = 6.28 * r2: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
-    } else if (calc.given({"Check1(7)", "Check1(0)", "Check1(5)"})) {
+        calc.formula(
+            kFormula,
+            " A1 = r1 ^ 2 * 3.14:  A2 = r2 ^ 2 * 3.14:h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C2 = 6.28 * r2: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
+    } else if (calc.given({ "Check1(7)", "Check1(0)", "Check1(5)" })) {
         A2 = calc.ask("INTRODUCI L'AREA DI BASE 2 (A2) =");
         r1 = calc.ask("INTRODUCI IL RAGGIO (r1) =");
         a = calc.ask("INTRODUCI L'APOTEMA (a) =");
@@ -183,8 +203,10 @@ void calcola(Calc &calc)
         f.lateral();
         f.total();
         f.volume();
-        calc.formula(kFormula, " r2 = Sqr(a2 / 3.14):h = Sqr(a ^ 2 - (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
-    } else if (calc.given({"Check1(8)", "Check1(3)", "Check1(1)"})) {
+        calc.formula(
+            kFormula,
+            " r2 = Sqr(a2 / 3.14):h = Sqr(a ^ 2 - (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
+    } else if (calc.given({ "Check1(8)", "Check1(3)", "Check1(1)" })) {
         AL = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE LATERALE (Al) =");
         C1 = calc.ask("INTRODUCI LA CIRCONFERENZA (C1) =");
         r2 = calc.ask("INTRODUCI IL RAGGIO (r2) =");
@@ -196,8 +218,10 @@ void calcola(Calc &calc)
         f.circumference2();
         f.total();
         f.volume();
-        calc.formula(kFormula, " r1 = C1/6.28:a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C2 = 6.28 * r2: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
-    } else if (calc.given({"Check1(8)", "Check1(4)", "Check1(0)"})) {
+        calc.formula(
+            kFormula,
+            " r1 = C1/6.28:a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C2 = 6.28 * r2: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
+    } else if (calc.given({ "Check1(8)", "Check1(4)", "Check1(0)" })) {
         AL = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE LATERALE (Al) =");
         C2 = calc.ask("INTRODUCI LA CIRCONFERENZA (C2) =");
         r1 = calc.ask("INTRODUCI IL RAGGIO (r1) =");
@@ -209,8 +233,10 @@ void calcola(Calc &calc)
         f.circumference1();
         f.total();
         f.volume();
-        calc.formula(kFormula, " r2 = C2/6.28:a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C1 = 6.28 * r1: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
-    } else if (calc.given({"Check1(8)", "Check1(6)", "Check1(1)"})) {
+        calc.formula(
+            kFormula,
+            " r2 = C2/6.28:a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C1 = 6.28 * r1: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
+    } else if (calc.given({ "Check1(8)", "Check1(6)", "Check1(1)" })) {
         AL = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE LATERALE (Al) =");
         A1 = calc.ask("INTRODUCI L'AREA DI BASE  (A1) =");
         r2 = calc.ask("INTRODUCI IL RAGGIO (r2) =");
@@ -222,8 +248,10 @@ void calcola(Calc &calc)
         f.circumference2();
         f.total();
         f.volume();
-        calc.formula(kFormula, " r1 = Sqr(a1 / 3.14):a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C1 = 6.28 * r1: C2 = 6.28 * r2: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
-    } else if (calc.given({"Check1(8)", "Check1(7)", "Check1(0)"})) {
+        calc.formula(
+            kFormula,
+            " r1 = Sqr(a1 / 3.14):a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C1 = 6.28 * r1: C2 = 6.28 * r2: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
+    } else if (calc.given({ "Check1(8)", "Check1(7)", "Check1(0)" })) {
         AL = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE LATERALE (Al) =");
         A2 = calc.ask("INTRODUCI L'AREA DI BASE  (A2) =");
         r1 = calc.ask("INTRODUCI IL RAGGIO (r1) =");
@@ -235,8 +263,10 @@ void calcola(Calc &calc)
         f.circumference2();
         f.total();
         f.volume();
-        calc.formula(kFormula, " a1 = r1 ^ 2 * 3.14: r2 = Sqr(A2 / 3.14):a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C1 = 6.28 * r1: C2 = 6.28 * r2: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
-    } else if (calc.given({"Check1(8)", "Check1(7)", "Check1(6)"})) {
+        calc.formula(
+            kFormula,
+            " a1 = r1 ^ 2 * 3.14: r2 = Sqr(A2 / 3.14):a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C1 = 6.28 * r1: C2 = 6.28 * r2: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
+    } else if (calc.given({ "Check1(8)", "Check1(7)", "Check1(6)" })) {
         AL = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE LATERALE (Al) =");
         A2 = calc.ask("INTRODUCI L'AREA DI BASE  (A2) =");
         A1 = calc.ask("INTRODUCI L'AREA DI BASE  (A1) =");
@@ -248,8 +278,10 @@ void calcola(Calc &calc)
         f.circumference2();
         f.total();
         f.volume();
-        calc.formula(kFormula, "  r1 = Sqr(a1 / 3.14): r2 = Sqr(A2 / 3.14):a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C1 = 6.28 * r1: C2 = 6.28 * r2: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
-    } else if (calc.given({"Check1(9)", "Check1(7)", "Check1(6)"})) {
+        calc.formula(
+            kFormula,
+            "  r1 = Sqr(a1 / 3.14): r2 = Sqr(A2 / 3.14):a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C1 = 6.28 * r1: C2 = 6.28 * r2: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
+    } else if (calc.given({ "Check1(9)", "Check1(7)", "Check1(6)" })) {
         AT = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (AT) =");
         A2 = calc.ask("INTRODUCI L'AREA DI BASE  (A2) =");
         A1 = calc.ask("INTRODUCI L'AREA DI BASE  (A1) =");
@@ -261,8 +293,10 @@ void calcola(Calc &calc)
         f.circumference1();
         f.circumference2();
         f.volume();
-        calc.formula(kFormula, "  r1 = Sqr(a1 / 3.14): r2 = Sqr(A2 / 3.14): AL = AT - A1 - A2: a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C1 = 6.28 * r1: C2 = 6.28 * r2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
-    } else if (calc.given({"Check1(9)", "Check1(8)", "Check1(6)"})) {
+        calc.formula(
+            kFormula,
+            "  r1 = Sqr(a1 / 3.14): r2 = Sqr(A2 / 3.14): AL = AT - A1 - A2: a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C1 = 6.28 * r1: C2 = 6.28 * r2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
+    } else if (calc.given({ "Check1(9)", "Check1(8)", "Check1(6)" })) {
         AT = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (AT) =");
         AL = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE LATERALE (AL) =");
         A1 = calc.ask("INTRODUCI L'AREA DI BASE  (A1) =");
@@ -274,8 +308,10 @@ void calcola(Calc &calc)
         f.circumference1();
         f.circumference2();
         f.volume();
-        calc.formula(kFormula, " A2 = AT - AL - A1: r1 = Sqr(a1 / 3.14): r2 = Sqr(A2 / 3.14): a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C1 = 6.28 * r1: C2 = 6.28 * r2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
-    } else if (calc.given({"Check1(9)", "Check1(8)", "Check1(7)"})) {
+        calc.formula(
+            kFormula,
+            " A2 = AT - AL - A1: r1 = Sqr(a1 / 3.14): r2 = Sqr(A2 / 3.14): a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C1 = 6.28 * r1: C2 = 6.28 * r2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
+    } else if (calc.given({ "Check1(9)", "Check1(8)", "Check1(7)" })) {
         AT = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (AT) =");
         AL = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE LATERALE (AL) =");
         A2 = calc.ask("INTRODUCI L'AREA DI BASE  (A2) =");
@@ -287,8 +323,10 @@ void calcola(Calc &calc)
         f.circumference1();
         f.circumference2();
         f.volume();
-        calc.formula(kFormula, " A1 = AT - AL - A2: r1 = Sqr(a1 / 3.14): r2 = Sqr(A2 / 3.14): a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C1 = 6.28 * r1: C2 = 6.28 * r2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
-    } else if (calc.given({"Check1(6)", "Check1(7)", "Check1(2)"})) {
+        calc.formula(
+            kFormula,
+            " A1 = AT - AL - A2: r1 = Sqr(a1 / 3.14): r2 = Sqr(A2 / 3.14): a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C1 = 6.28 * r1: C2 = 6.28 * r2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
+    } else if (calc.given({ "Check1(6)", "Check1(7)", "Check1(2)" })) {
         A1 = calc.ask("INTRODUCI L'AREA DI BASE (A1) =");
         A2 = calc.ask("INTRODUCI L'AREA DI BASE (A2) =");
         h = calc.ask("INTRODUCI L'ALTEZZA  (h) =");
@@ -300,8 +338,10 @@ void calcola(Calc &calc)
         f.circumference2();
         f.total();
         f.volume();
-        calc.formula(kFormula, " r1 = Sqr(a1 / 3.14): r2 = Sqr(A2 / 3.14): a = Sqr(h ^ 2 + (r1 - r2) ^ 2): AL = 3.14 * (1 * r1 + 1 * r2) * a:  C1 = 6.28 * r1: C2 = 6.28 * r2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
-    } else if (calc.given({"Check1(10)", "Check1(6)", "Check1(7)"})) {
+        calc.formula(
+            kFormula,
+            " r1 = Sqr(a1 / 3.14): r2 = Sqr(A2 / 3.14): a = Sqr(h ^ 2 + (r1 - r2) ^ 2): AL = 3.14 * (1 * r1 + 1 * r2) * a:  C1 = 6.28 * r1: C2 = 6.28 * r2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
+    } else if (calc.given({ "Check1(10)", "Check1(6)", "Check1(7)" })) {
         V = calc.ask("INTRODUCI IL VOLUME (V) =");
         A1 = calc.ask("INTRODUCI L'AREA DI BASE (A1) =");
         A2 = calc.ask("INTRODUCI L'AREA DI BASE  (A2) =");
@@ -314,7 +354,9 @@ void calcola(Calc &calc)
         f.circumference1();
         f.circumference2();
         f.total();
-        calc.formula(kFormula, " r1 = Sqr(A1 / 3.14): r2 = Sqr(A2 / 3.14):h = 3 * V / (A1 + A2 + Sqr(a1 * a2)): a = Sqr(h ^ 2 + (r1 - r2) ^ 2): AL = 3.14 * (1 * r1 + 1 * r2) * a:  C1 = 6.28 * r1: C2 = 6.28 * r2");
+        calc.formula(
+            kFormula,
+            " r1 = Sqr(A1 / 3.14): r2 = Sqr(A2 / 3.14):h = 3 * V / (A1 + A2 + Sqr(a1 * a2)): a = Sqr(h ^ 2 + (r1 - r2) ^ 2): AL = 3.14 * (1 * r1 + 1 * r2) * a:  C1 = 6.28 * r1: C2 = 6.28 * r2");
     } else {
         calc.insufficient();
     }

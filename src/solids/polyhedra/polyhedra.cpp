@@ -12,22 +12,37 @@ namespace {
 const char *const kFormula = "Label6";
 
 // The square root of a small integer, worked out at each use.
-Value Sqr(int n) { return sqrt(Value(n)); }
+Value Sqr(int n)
+{
+    return sqrt(Value(n));
+}
 
 // The edge l, height h, lateral area Sl (three faces), total area St, volume V.
 struct Solid {
     Value l, h, Sl, St, V;
 };
 
-void tetrahedronHeight(Solid &s) { s.h = Sqr(6) / 3 * s.l; }
-void tetrahedronLateral(Solid &s) { s.Sl = Sqr(3) * 3 / 4 * pow(s.l, 2); }
-void tetrahedronTotal(Solid &s) { s.St = pow(s.l, 2) * Sqr(3); }
-void tetrahedronVolume(Solid &s) { s.V = Sqr(2) / 12 * pow(s.l, 3); }
+void tetrahedronHeight(Solid &s)
+{
+    s.h = Sqr(6) / 3 * s.l;
+}
+void tetrahedronLateral(Solid &s)
+{
+    s.Sl = Sqr(3) * 3 / 4 * pow(s.l, 2);
+}
+void tetrahedronTotal(Solid &s)
+{
+    s.St = pow(s.l, 2) * Sqr(3);
+}
+void tetrahedronVolume(Solid &s)
+{
+    s.V = Sqr(2) / 12 * pow(s.l, 3);
+}
 
 void tetrahedron(Calc &calc)
 {
     Solid s;
-    if (calc.given({"Check1(0)"})) {
+    if (calc.given({ "Check1(0)" })) {
         s.l = calc.ask("INTRODUCI LO SPIGOLO (L)  =");
         tetrahedronHeight(s);
         tetrahedronLateral(s);
@@ -35,7 +50,7 @@ void tetrahedron(Calc &calc)
         tetrahedronVolume(s);
         calc.formula(kFormula, "(h = Sqr(6) / 3 * l): Sl = 3 * Sqr(3) / 4 * l ^ 2: St = l ^ 2 * "
                                "Sqr(3): V = Sqr(2) / 12 * l ^ 3");
-    } else if (calc.given({"Check1(1)"})) {
+    } else if (calc.given({ "Check1(1)" })) {
         s.h = calc.ask("INTRODUCI L'ALTEZZA (h)  =");
         s.l = Sqr(6) / 2 * s.h;
         tetrahedronLateral(s);
@@ -43,7 +58,7 @@ void tetrahedron(Calc &calc)
         tetrahedronVolume(s);
         calc.formula(kFormula, "(l = Sqr(6) / 2 * h): Sl = 3 * Sqr(3) / 4 * l ^ 2: St = l ^ 2 * "
                                "Sqr(3): V = Sqr(2) / 12 * l ^ 3");
-    } else if (calc.given({"Check1(2)"})) {
+    } else if (calc.given({ "Check1(2)" })) {
         s.Sl = calc.ask("INTRODUCI L'AREA LATERALE (Sl)  =");
         s.l = Value(2) / 3 * sqrt(Sqr(3) * s.Sl);
         tetrahedronHeight(s);
@@ -51,7 +66,7 @@ void tetrahedron(Calc &calc)
         tetrahedronVolume(s);
         calc.formula(kFormula, "(l = 2 / 3 ^ Sqr(Sqr(3) * Sl): h = Sqr(6) / 3 * l: St = l ^ 2 * "
                                "Sqr(3): V = Sqr(2) / 12 * l ^ 3");
-    } else if (calc.given({"Check1(3)"})) {
+    } else if (calc.given({ "Check1(3)" })) {
         s.St = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (St)  =");
         s.l = sqrt(s.St / Sqr(3));
         tetrahedronHeight(s);
@@ -59,7 +74,7 @@ void tetrahedron(Calc &calc)
         tetrahedronVolume(s);
         calc.formula(kFormula, "(l = 2 / 3 ^ Sqr(Sqr(3) * Sl): h = Sqr(6) / 3 * l: Sl = 3 * "
                                "Sqr(3) / 4 * l ^ 2: V = Sqr(2) / 12 * l ^ 3");
-    } else if (calc.given({"Check1(4)"})) {
+    } else if (calc.given({ "Check1(4)" })) {
         s.V = calc.ask("INTRODUCI IL VOLUME (V)  =");
         s.l = pow(Sqr(2) * 6 * s.V, Value(1) / 3);
         tetrahedronHeight(s);
@@ -89,23 +104,29 @@ void showEdgeAreaVolume(Calc &calc, const Solid &s)
     calc.show("Label5(4)", s.V);
 }
 
-void octahedronTotal(Solid &s) { s.St = (Sqr(3) + Sqr(3)) * pow(s.l, 2); }
-void octahedronVolume(Solid &s) { s.V = Sqr(2) / 3 * pow(s.l, 3); }
+void octahedronTotal(Solid &s)
+{
+    s.St = (Sqr(3) + Sqr(3)) * pow(s.l, 2);
+}
+void octahedronVolume(Solid &s)
+{
+    s.V = Sqr(2) / 3 * pow(s.l, 3);
+}
 
 void octahedron(Calc &calc)
 {
     Solid s;
-    if (calc.given({"Check1(0)"})) {
+    if (calc.given({ "Check1(0)" })) {
         s.l = calc.ask("INTRODUCI LO SPIGOLO (L)  =");
         octahedronTotal(s);
         octahedronVolume(s);
         calc.formula(kFormula, "St = 2 * Sqr(3) * l ^ 2: V = Sqr(2) / 3 * l ^ 3");
-    } else if (calc.given({"Check1(3)"})) {
+    } else if (calc.given({ "Check1(3)" })) {
         s.St = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (St)  =");
         s.l = sqrt(s.St / (Sqr(3) + Sqr(3)));
         octahedronVolume(s);
         calc.formula(kFormula, "l = Sqr(St / (2 * Sqr(3))):  -----      V = Sqr(2) / 3 * l ^ 3");
-    } else if (calc.given({"Check1(4)"})) {
+    } else if (calc.given({ "Check1(4)" })) {
         s.V = calc.ask("INTRODUCI IL VOLUME  (V)  =");
         s.l = pow(Sqr(2) * 3 * s.V / 2, Value(1) / 3);
         octahedronTotal(s);
@@ -116,25 +137,30 @@ void octahedron(Calc &calc)
     showEdgeAreaVolume(calc, s);
 }
 
-void icosahedronVolume(Solid &s) { s.V = (Sqr(5) + 3) * 5 / 12 * pow(s.l, 3); }
-void icosahedronTotal(Solid &s) { s.St = Sqr(3) * 5 * pow(s.l, 2); }
+void icosahedronVolume(Solid &s)
+{
+    s.V = (Sqr(5) + 3) * 5 / 12 * pow(s.l, 3);
+}
+void icosahedronTotal(Solid &s)
+{
+    s.St = Sqr(3) * 5 * pow(s.l, 2);
+}
 
 void icosahedron(Calc &calc)
 {
     Solid s;
-    if (calc.given({"Check1(0)"})) {
+    if (calc.given({ "Check1(0)" })) {
         s.l = calc.ask("INTRODUCI IL LATO  (l)  =");
         icosahedronVolume(s);
         icosahedronTotal(s);
-        calc.formula(kFormula,
-                     "V = (5 * (3 + Sqr(5)) / 12) * l ^ 3: St = 5 * Sqr(3) * l ^ 2");
-    } else if (calc.given({"Check1(3)"})) {
+        calc.formula(kFormula, "V = (5 * (3 + Sqr(5)) / 12) * l ^ 3: St = 5 * Sqr(3) * l ^ 2");
+    } else if (calc.given({ "Check1(3)" })) {
         s.St = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (St)  =");
         s.l = sqrt(Sqr(3) / 15 * s.St);
         icosahedronVolume(s);
         calc.formula(kFormula, "l = Sqr((Sqr(3) / 15) * St):  -----      V = (5 * (3 + Sqr(5)) "
                                "/ 12) * l ^ 3");
-    } else if (calc.given({"Check1(4)"})) {
+    } else if (calc.given({ "Check1(4)" })) {
         s.V = calc.ask("INTRODUCI IL VOLUME  (V)  =");
         s.l = pow((3 - Sqr(5)) * 3 / 5 * s.V, Value(1) / 3);
         icosahedronTotal(s);
@@ -147,26 +173,35 @@ void icosahedron(Calc &calc)
 }
 
 // 3 Sqr(25 + 10 Sqr(5)), the total area of a dodecahedron of edge 1.
-Value dodecahedronArea() { return sqrt(Sqr(5) * 10 + 25) * 3; }
-void dodecahedronVolume(Solid &s) { s.V = (Sqr(5) * 7 + 15) / 4 * pow(s.l, 3); }
-void dodecahedronTotal(Solid &s) { s.St = dodecahedronArea() * pow(s.l, 2); }
+Value dodecahedronArea()
+{
+    return sqrt(Sqr(5) * 10 + 25) * 3;
+}
+void dodecahedronVolume(Solid &s)
+{
+    s.V = (Sqr(5) * 7 + 15) / 4 * pow(s.l, 3);
+}
+void dodecahedronTotal(Solid &s)
+{
+    s.St = dodecahedronArea() * pow(s.l, 2);
+}
 
 void dodecahedron(Calc &calc)
 {
     Solid s;
-    if (calc.given({"Check1(0)"})) {
+    if (calc.given({ "Check1(0)" })) {
         s.l = calc.ask("INTRODUCI IL LATO  (l)  =");
         dodecahedronVolume(s);
         dodecahedronTotal(s);
         calc.formula(kFormula, "V = ((15 + 7 * Sqr(5)) / 4) * l ^ 3: St = 3 * Sqr(25 + 10 * "
                                "Sqr(5)) * l ^ 2");
-    } else if (calc.given({"Check1(3)"})) {
+    } else if (calc.given({ "Check1(3)" })) {
         s.St = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (St)  =");
         s.l = sqrt(s.St / dodecahedronArea());
         dodecahedronVolume(s);
         calc.formula(kFormula, "l = Sqr(St / (3 * Sqr(25 + 10 * Sqr(5)))):  ----- V = (5 * (3 + "
                                "Sqr(5)) / 12) * l ^ 3");
-    } else if (calc.given({"Check1(4)"})) {
+    } else if (calc.given({ "Check1(4)" })) {
         s.V = calc.ask("INTRODUCI IL VOLUME  (V)  =");
         s.l = pow(4 * s.V / (Sqr(5) * 7 + 15), Value(1) / 3);
         dodecahedronTotal(s);
@@ -178,8 +213,8 @@ void dodecahedron(Calc &calc)
     showEdgeAreaVolume(calc, s);
 }
 
-const std::vector<std::string> kAllResults = {"Label5(0)", "Label5(1)", "Label5(2)",
-                                              "Label5(3)", "Label5(4)"};
+const std::vector<std::string> kAllResults = { "Label5(0)", "Label5(1)", "Label5(2)", "Label5(3)",
+                                               "Label5(4)" };
 
 } // namespace
 

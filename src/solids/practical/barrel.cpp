@@ -22,7 +22,8 @@ void calcola(Calc &calc)
     bracket = bracket - Value(-3) / 4 * d * d;
     Value V = factor * bracket;
 
-    calc.formula(kPracticalFormula, " V = (1 / 15) * PIGreco * L * (2 * D ^ 2 + (D * d) + (3/4 * d ^ 2)) ");
+    calc.formula(kPracticalFormula,
+                 " V = (1 / 15) * PIGreco * L * (2 * D ^ 2 + (D * d) + (3/4 * d ^ 2)) ");
     calc.show("Label1(4)", D);
     calc.show("Label1(5)", d);
     calc.show("Label1(6)", L);

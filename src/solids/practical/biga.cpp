@@ -28,7 +28,9 @@ void calcola(Calc &calc)
     Value V2 = ridge * sides;
     Value V = V1 + V2;
 
-    calc.formula(kPracticalFormula, "  S1 = a * b: S2 = c * d: V1 = (S1 + S2 + Sqr(S1 * S2)) * h / 3: V2 = (b * h1 / 6) * (2 * a + c): V = V1+V2  ");
+    calc.formula(
+        kPracticalFormula,
+        "  S1 = a * b: S2 = c * d: V1 = (S1 + S2 + Sqr(S1 * S2)) * h / 3: V2 = (b * h1 / 6) * (2 * a + c): V = V1+V2  ");
     calc.show("Label1(4)", a);
     calc.show("Label1(5)", b);
     calc.show("Label1(6)", c);

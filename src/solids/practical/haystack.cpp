@@ -9,7 +9,10 @@ using namespace solver;
 namespace {
 
 // 1 / 3 * 3.14, worked out afresh at each use.
-Value third() { return Value(1) / 3 * 3.14; }
+Value third()
+{
+    return Value(1) / 3 * 3.14;
+}
 
 void calcola(Calc &calc)
 {
@@ -28,7 +31,9 @@ void calcola(Calc &calc)
     Value V2 = coneBase * h1;
     Value V = V1 - -V2;
 
-    calc.formula(kPracticalFormula, "  V1 = (1 / 3) * 3.14 * h * (R ^ 2 + (R * r) + (r ^ 2)): V2 = (1 / 3) * 3.14 * R ^ 2 * h1: V = V1 + V2   ");
+    calc.formula(
+        kPracticalFormula,
+        "  V1 = (1 / 3) * 3.14 * h * (R ^ 2 + (R * r) + (r ^ 2)): V2 = (1 / 3) * 3.14 * R ^ 2 * h1: V = V1 + V2   ");
     calc.show("Label1(4)", r);
     calc.show("Label1(5)", R);
     calc.show("Label1(6)", h);

@@ -12,20 +12,20 @@ SolverScreen practicalScreen(PracticalScreen p)
         .caption = std::move(p.caption),
         .parent = "Form29",
         .title = std::move(p.title),
-        .knownHeading = {"Label2(0)", "Devi conoscere :"},
+        .knownHeading = { "Label2(0)", "Devi conoscere :" },
         .knownList = std::move(p.knownList),
-        .description = {"Label3", std::move(p.description)},
-        .resultsHeading = {"Label2(1)", "Risultati :"},
+        .description = { "Label3", std::move(p.description) },
+        .resultsHeading = { "Label2(1)", "Risultati :" },
         .rows = std::move(p.rows),
-        .formulaHeading = {std::move(p.formulaHeading), "Formula applicata:"},
-        .formulaLabels = {kPracticalFormula},
-        .solvers = {{.name = "Command1", .steps = std::move(p.calcola)}},
-        .stampaButton = {"Command2", "Stampa"},
-        .ritornaButton = {std::move(p.ritorna), "Ritorna"},
-        .esciButton = {std::move(p.esci), "Esci"},
+        .formulaHeading = { std::move(p.formulaHeading), "Formula applicata:" },
+        .formulaLabels = { kPracticalFormula },
+        .solvers = { { .name = "Command1", .steps = std::move(p.calcola) } },
+        .stampaButton = { "Command2", "Stampa" },
+        .ritornaButton = { std::move(p.ritorna), "Ritorna" },
+        .esciButton = { std::move(p.esci), "Esci" },
     };
     if (!p.picture.empty())
-        s.picture = {"Picture1", std::move(p.picture)};
+        s.picture = { "Picture1", std::move(p.picture) };
     return s;
 }
 

@@ -15,10 +15,10 @@ struct PracticalScreen {
     std::string name;
     std::string caption;
     solver::Control title;
-    std::string description;                 // the long text, Label3
-    std::vector<solver::Control> knownList;  // what "Calcola" will ask
+    std::string description;                // the long text, Label3
+    std::vector<solver::Control> knownList; // what "Calcola" will ask
     std::vector<solver::ResultRow> rows;
-    std::string picture = {};                // asset file; empty: no picture box
+    std::string picture = {}; // asset file; empty: no picture box
     solver::Steps calcola;
     std::string formulaHeading = "Label2(4)";
     std::string esci = "Command3";

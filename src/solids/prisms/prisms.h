@@ -29,14 +29,14 @@ enum class PrismCases {
 using FormulaTable = std::vector<std::pair<std::string, std::string>>;
 
 struct PrismRecord {
-    std::string name;             // "Form20"
-    int n;                        // sides of the base
-    std::string caption;          // window caption
-    solver::Control title;        // absent on one screen
-    std::string areaText;         // the constants as the screen shows and writes
-    std::string apothemText;      // them: "4,828", "1,207"
-    double A;                     // base area = A * L ^ 2 (unused on the square)
-    double k;                     // apothem = k * L (unused on the square)
+    std::string name;        // "Form20"
+    int n;                   // sides of the base
+    std::string caption;     // window caption
+    solver::Control title;   // absent on one screen
+    std::string areaText;    // the constants as the screen shows and writes
+    std::string apothemText; // them: "4,828", "1,207"
+    double A;                // base area = A * L ^ 2 (unused on the square)
+    double k;                // apothem = k * L (unused on the square)
     PrismBase base;
     PrismCases cases;
     std::string calcola, stampa, ritorna, esci;

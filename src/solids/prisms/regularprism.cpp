@@ -31,21 +31,37 @@ struct Prism {
     void diagonal()
     {
         switch (rec.base) {
-        case PrismBase::Square: d = L * pow(2, 0.5); break;
-        case PrismBase::Pentagon: d = L * (pow(5, 0.5) + 1) / 2; break;
-        case PrismBase::Hexagon: d = L * 2; break;
-        case PrismBase::Polygon: polygonDiagonal(); break;
+        case PrismBase::Square:
+            d = L * pow(2, 0.5);
+            break;
+        case PrismBase::Pentagon:
+            d = L * (pow(5, 0.5) + 1) / 2;
+            break;
+        case PrismBase::Hexagon:
+            d = L * 2;
+            break;
+        case PrismBase::Polygon:
+            polygonDiagonal();
+            break;
         }
     }
     void polygonDiagonal() { d = pow(pow(L, 2) + 4 * pow(a, 2), 0.5); }
     void sideFromDiagonal()
     {
         switch (rec.base) {
-        case PrismBase::Square: L = d / pow(2, 0.5); break;
-        case PrismBase::Pentagon: L = d * (pow(5, 0.5) - 1) / 2; break;
-        case PrismBase::Hexagon: L = d / 2; break;
+        case PrismBase::Square:
+            L = d / pow(2, 0.5);
+            break;
+        case PrismBase::Pentagon:
+            L = d * (pow(5, 0.5) - 1) / 2;
+            break;
+        case PrismBase::Hexagon:
+            L = d / 2;
+            break;
         // The inverse of d = sqrt(L ^ 2 + 4 * a ^ 2) with a = k * L.
-        case PrismBase::Polygon: L = d / pow(1 + 4 * pow(rec.k, 2), 0.5); break;
+        case PrismBase::Polygon:
+            L = d / pow(1 + 4 * pow(rec.k, 2), 0.5);
+            break;
         }
     }
 
@@ -62,26 +78,43 @@ struct Prism {
 
 void calcola(const PrismRecord &rec, Calc &calc)
 {
-    Prism p{rec};
+    Prism p{ rec };
     const bool square = rec.base == PrismBase::Square;
     auto written = [&](const char *known) { calc.formula(kFormula, prismFormula(rec, known)); };
 
-    if (calc.given({"L", "h"})) {
+    if (calc.given({ "L", "h" })) {
         p.L = calc.ask("INTRODUCI LO SPIGOLO (L)  =");
         p.h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
-        p.perimeter(); p.apothem(); p.base(); p.lateral(); p.total(); p.volume();
-        p.diagonal(); p.prismDiagonal();
+        p.perimeter();
+        p.apothem();
+        p.base();
+        p.lateral();
+        p.total();
+        p.volume();
+        p.diagonal();
+        p.prismDiagonal();
         written("L h");
-    } else if (calc.given({"h", "AB"})) {
+    } else if (calc.given({ "h", "AB" })) {
         p.AB = calc.ask("INTRODUCI L'AREA DI BASE (AB)  =");
         p.h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
-        p.sideFromBase(); p.perimeter(); p.lateral(); p.total(); p.volume(); p.apothem();
-        p.diagonal(); p.prismDiagonal();
+        p.sideFromBase();
+        p.perimeter();
+        p.lateral();
+        p.total();
+        p.volume();
+        p.apothem();
+        p.diagonal();
+        p.prismDiagonal();
         written("AB h");
-    } else if (calc.given({"h", "P"})) {
+    } else if (calc.given({ "h", "P" })) {
         p.P = calc.ask("INTRODUCI IL PERIMETRO (P)  =");
         p.h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
-        p.sideFromPerimeter(); p.apothem(); p.base(); p.lateral(); p.total(); p.volume();
+        p.sideFromPerimeter();
+        p.apothem();
+        p.base();
+        p.lateral();
+        p.total();
+        p.volume();
         // The hexagonal screen takes this diagonal from the apothem, not as L * 2.
         if (rec.base == PrismBase::Hexagon)
             p.polygonDiagonal();
@@ -89,168 +122,321 @@ void calcola(const PrismRecord &rec, Calc &calc)
             p.diagonal();
         p.prismDiagonal();
         written("P h");
-    } else if (calc.given({"h", "AL"})) {
+    } else if (calc.given({ "h", "AL" })) {
         p.AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)  =");
         p.h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
         p.P = p.AL / p.h;
-        p.sideFromPerimeter(); p.apothem(); p.base(); p.total(); p.volume();
-        p.diagonal(); p.prismDiagonal();
+        p.sideFromPerimeter();
+        p.apothem();
+        p.base();
+        p.total();
+        p.volume();
+        p.diagonal();
+        p.prismDiagonal();
         written("AL h");
-    } else if (calc.given({"h", "V"})) {
+    } else if (calc.given({ "h", "V" })) {
         p.V = calc.ask("INTRODUCI IL VOLUME (V)  =");
         p.h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
         p.AB = p.V / p.h;
-        p.sideFromBase(); p.perimeter(); p.apothem(); p.lateral(); p.total();
+        p.sideFromBase();
+        p.perimeter();
+        p.apothem();
+        p.lateral();
+        p.total();
         if (square)
             p.volume();
-        p.diagonal(); p.prismDiagonal();
+        p.diagonal();
+        p.prismDiagonal();
         written("V h");
-    } else if (calc.given({"h", "a"})) {
+    } else if (calc.given({ "h", "a" })) {
         p.a = calc.ask("INTRODUCI L'APOTEMA DI BASE (a)  =");
         p.h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
-        p.sideFromApothem(); p.perimeter(); p.base(); p.lateral(); p.total(); p.volume();
-        p.diagonal(); p.prismDiagonal();
+        p.sideFromApothem();
+        p.perimeter();
+        p.base();
+        p.lateral();
+        p.total();
+        p.volume();
+        p.diagonal();
+        p.prismDiagonal();
         written("a h");
-    } else if (calc.given({"L", "AL"})) {
+    } else if (calc.given({ "L", "AL" })) {
         p.AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)  =");
         p.L = calc.ask("INTRODUCI LO SPIGOLO DI BASE (L)=");
-        p.apothem(); p.perimeter(); p.base(); p.total(); p.heightFromLateral(); p.volume();
-        p.diagonal(); p.prismDiagonal();
+        p.apothem();
+        p.perimeter();
+        p.base();
+        p.total();
+        p.heightFromLateral();
+        p.volume();
+        p.diagonal();
+        p.prismDiagonal();
         written("AL L");
-    } else if (calc.given({"AL", "a"})) {
+    } else if (calc.given({ "AL", "a" })) {
         p.AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)  =");
         p.a = calc.ask(square ? "INTRODUCI LO SPIGOLO DI BASE (a)="
                               : "INTRODUCI L'APOTEMA DI BASE (a)=");
-        p.sideFromApothem(); p.perimeter(); p.base(); p.heightFromLateral(); p.total();
-        p.volume(); p.diagonal(); p.prismDiagonal();
+        p.sideFromApothem();
+        p.perimeter();
+        p.base();
+        p.heightFromLateral();
+        p.total();
+        p.volume();
+        p.diagonal();
+        p.prismDiagonal();
         written("AL a");
-    } else if (calc.given({"P", "AL"})) {
+    } else if (calc.given({ "P", "AL" })) {
         p.AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)  =");
         p.P = calc.ask("INTRODUCI IL PERIMETRO (P)=");
-        p.sideFromPerimeter(); p.apothem(); p.base(); p.heightFromLateral(); p.total();
-        p.volume(); p.diagonal(); p.prismDiagonal();
+        p.sideFromPerimeter();
+        p.apothem();
+        p.base();
+        p.heightFromLateral();
+        p.total();
+        p.volume();
+        p.diagonal();
+        p.prismDiagonal();
         written("AL P");
-    } else if (calc.given({"AB", "AL"})) {
+    } else if (calc.given({ "AB", "AL" })) {
         p.AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)  =");
         p.AB = calc.ask(square ? "INTRODUCI L'AREA DI BASE (AB)=" : "INTRODUCI AREA DI BASE (AB)=");
-        p.sideFromBase(); p.apothem(); p.perimeter(); p.heightFromLateral(); p.total();
-        p.volume(); p.diagonal(); p.prismDiagonal();
+        p.sideFromBase();
+        p.apothem();
+        p.perimeter();
+        p.heightFromLateral();
+        p.total();
+        p.volume();
+        p.diagonal();
+        p.prismDiagonal();
         written("AL AB");
-    } else if (calc.given({"AL", "AT"})) {
+    } else if (calc.given({ "AL", "AT" })) {
         p.AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)  =");
         p.AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
         p.AB = (p.AT - p.AL) / 2;
-        p.sideFromBase(); p.apothem(); p.perimeter(); p.heightFromLateral(); p.volume();
-        p.diagonal(); p.prismDiagonal();
+        p.sideFromBase();
+        p.apothem();
+        p.perimeter();
+        p.heightFromLateral();
+        p.volume();
+        p.diagonal();
+        p.prismDiagonal();
         written("AL AT");
-    } else if (calc.given({"L", "AT"})) {
+    } else if (calc.given({ "L", "AT" })) {
         p.L = calc.ask("INTRODUCI L'AREA LATERALE (L)  =");
         p.AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
-        p.perimeter(); p.apothem(); p.base(); p.lateralFromTotal(); p.heightFromLateral();
-        p.volume(); p.diagonal(); p.prismDiagonal();
+        p.perimeter();
+        p.apothem();
+        p.base();
+        p.lateralFromTotal();
+        p.heightFromLateral();
+        p.volume();
+        p.diagonal();
+        p.prismDiagonal();
         written("L AT");
-    } else if (calc.given({"AT", "a"})) {
+    } else if (calc.given({ "AT", "a" })) {
         p.a = calc.ask("INTRODUCI L'APOTEMA (a)  =");
         p.AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
-        p.sideFromApothem(); p.perimeter(); p.base(); p.lateralFromTotal();
-        p.heightFromLateral(); p.volume(); p.diagonal(); p.prismDiagonal();
+        p.sideFromApothem();
+        p.perimeter();
+        p.base();
+        p.lateralFromTotal();
+        p.heightFromLateral();
+        p.volume();
+        p.diagonal();
+        p.prismDiagonal();
         written("a AT");
-    } else if (calc.given({"P", "AT"})) {
+    } else if (calc.given({ "P", "AT" })) {
         p.P = calc.ask("INTRODUCI IL PERIMETRO (P)  =");
         p.AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
-        p.sideFromPerimeter(); p.apothem(); p.base(); p.lateralFromTotal();
-        p.heightFromLateral(); p.volume(); p.diagonal(); p.prismDiagonal();
+        p.sideFromPerimeter();
+        p.apothem();
+        p.base();
+        p.lateralFromTotal();
+        p.heightFromLateral();
+        p.volume();
+        p.diagonal();
+        p.prismDiagonal();
         written("P AT");
-    } else if (calc.given({"AB", "AT"})) {
+    } else if (calc.given({ "AB", "AT" })) {
         p.AB = calc.ask("INTRODUCI L'AREA DI BASE (AB)  =");
         p.AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
-        p.sideFromBase(); p.perimeter(); p.lateralFromTotal(); p.apothem();
-        p.heightFromLateral(); p.volume(); p.diagonal(); p.prismDiagonal();
+        p.sideFromBase();
+        p.perimeter();
+        p.lateralFromTotal();
+        p.apothem();
+        p.heightFromLateral();
+        p.volume();
+        p.diagonal();
+        p.prismDiagonal();
         written("AB AT");
-    } else if (calc.given({"L", "V"})) {
+    } else if (calc.given({ "L", "V" })) {
         p.L = calc.ask("INTRODUCI LO SPIGOLO DI BASE (L)  =");
         p.V = calc.ask("INTRODUCI IL VOLUME (V)=");
-        p.baseFromSide(); p.perimeter(); p.heightFromVolume(); p.lateral(); p.apothem();
-        p.total(); p.diagonal(); p.prismDiagonal();
+        p.baseFromSide();
+        p.perimeter();
+        p.heightFromVolume();
+        p.lateral();
+        p.apothem();
+        p.total();
+        p.diagonal();
+        p.prismDiagonal();
         written("L V");
-    } else if (calc.given({"V", "a"})) {
+    } else if (calc.given({ "V", "a" })) {
         p.a = calc.ask("INTRODUCI L'APOTEMA DI BASE (a)  =");
         p.V = calc.ask("INTRODUCI IL VOLUME (V)=");
-        p.sideFromApothem(); p.perimeter(); p.base(); p.heightFromVolume(); p.lateral();
-        p.total(); p.diagonal(); p.prismDiagonal();
+        p.sideFromApothem();
+        p.perimeter();
+        p.base();
+        p.heightFromVolume();
+        p.lateral();
+        p.total();
+        p.diagonal();
+        p.prismDiagonal();
         written("a V");
-    } else if (calc.given({"P", "V"})) {
+    } else if (calc.given({ "P", "V" })) {
         p.P = calc.ask("INTRODUCI IL PERIMETRO (P)  =");
         p.V = calc.ask("INTRODUCI IL VOLUME (V)=");
-        p.sideFromPerimeter(); p.apothem(); p.base(); p.heightFromVolume(); p.lateral();
-        p.total(); p.diagonal(); p.prismDiagonal();
+        p.sideFromPerimeter();
+        p.apothem();
+        p.base();
+        p.heightFromVolume();
+        p.lateral();
+        p.total();
+        p.diagonal();
+        p.prismDiagonal();
         written("P V");
-    } else if (calc.given({"AB", "V"})) {
+    } else if (calc.given({ "AB", "V" })) {
         p.AB = calc.ask("INTRODUCI L'AREA DI BASE (AB)  =");
         p.V = calc.ask("INTRODUCI IL VOLUME (V)=");
-        p.sideFromBase(); p.perimeter(); p.heightFromVolume(); p.apothem(); p.lateral();
-        p.total(); p.diagonal(); p.prismDiagonal();
+        p.sideFromBase();
+        p.perimeter();
+        p.heightFromVolume();
+        p.apothem();
+        p.lateral();
+        p.total();
+        p.diagonal();
+        p.prismDiagonal();
         written("AB V");
-    } else if (rec.cases != PrismCases::Short && calc.given({"V", "d"})) {
+    } else if (rec.cases != PrismCases::Short && calc.given({ "V", "d" })) {
         p.d = calc.ask("INTRODUCI L'AREA DI BASE (d)  =");
         p.V = calc.ask("INTRODUCI IL VOLUME (V)=");
-        p.sideFromDiagonal(); p.perimeter(); p.apothem(); p.base(); p.heightFromVolume();
-        p.lateral(); p.total(); p.prismDiagonal();
+        p.sideFromDiagonal();
+        p.perimeter();
+        p.apothem();
+        p.base();
+        p.heightFromVolume();
+        p.lateral();
+        p.total();
+        p.prismDiagonal();
         written("d V");
-    } else if (rec.cases != PrismCases::Short && calc.given({"AT", "d"})) {
+    } else if (rec.cases != PrismCases::Short && calc.given({ "AT", "d" })) {
         p.d = calc.ask(square ? "INTRODUCI L'AREA DI BASE (d)  ="
                               : "INTRODUCI LA DIAGONALE DI BASE (d)  =");
         p.AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
-        p.sideFromDiagonal(); p.perimeter(); p.apothem(); p.base(); p.lateralFromTotal();
-        p.heightFromLateral(); p.prismDiagonal(); p.volume();
+        p.sideFromDiagonal();
+        p.perimeter();
+        p.apothem();
+        p.base();
+        p.lateralFromTotal();
+        p.heightFromLateral();
+        p.prismDiagonal();
+        p.volume();
         written("d AT");
-    } else if (rec.cases != PrismCases::Square && calc.given({"L", "D"})) {
+    } else if (rec.cases != PrismCases::Square && calc.given({ "L", "D" })) {
         p.L = calc.ask("INTRODUCI LO SPIGOLO DI BASE (L)  =");
         p.D = calc.ask("INTRODUCI LA DIAGONALE DEL PRISMA (D)=");
-        p.apothem(); p.diagonal(); p.perimeter(); p.base(); p.heightFromDiagonals();
-        p.lateral(); p.total(); p.volume();
+        p.apothem();
+        p.diagonal();
+        p.perimeter();
+        p.base();
+        p.heightFromDiagonals();
+        p.lateral();
+        p.total();
+        p.volume();
         written("L D");
-    } else if (rec.cases != PrismCases::Square && calc.given({"h", "D"})) {
+    } else if (rec.cases != PrismCases::Square && calc.given({ "h", "D" })) {
         p.h = calc.ask("INTRODUCI L'ALTEZZA DEL PRISMA (h)  =");
         p.D = calc.ask("INTRODUCI LA DIAGONALE DEL PRISMA (D)=");
-        p.baseDiagonalFromPrism(); p.sideFromDiagonal(); p.perimeter(); p.apothem();
-        p.base(); p.lateral(); p.total(); p.volume();
+        p.baseDiagonalFromPrism();
+        p.sideFromDiagonal();
+        p.perimeter();
+        p.apothem();
+        p.base();
+        p.lateral();
+        p.total();
+        p.volume();
         written("h D");
-    } else if (rec.cases == PrismCases::Full && calc.given({"d", "D"})) {
+    } else if (rec.cases == PrismCases::Full && calc.given({ "d", "D" })) {
         p.d = calc.ask("INTRODUCI LA DIAGONALE DI BASE (d)  =");
         p.D = calc.ask("INTRODUCI LA DIAGONALE DEL PRISMA (D)=");
-        p.heightFromDiagonals(); p.sideFromDiagonal(); p.perimeter(); p.apothem(); p.base();
-        p.lateral(); p.total(); p.volume();
+        p.heightFromDiagonals();
+        p.sideFromDiagonal();
+        p.perimeter();
+        p.apothem();
+        p.base();
+        p.lateral();
+        p.total();
+        p.volume();
         written("d D");
-    } else if (rec.cases != PrismCases::Square && calc.given({"a", "D"})) {
+    } else if (rec.cases != PrismCases::Square && calc.given({ "a", "D" })) {
         p.a = calc.ask("INTRODUCI L'APOTEMA DI BASE (a)  =");
         p.D = calc.ask("INTRODUCI LA DIAGONALE DEL PRISMA (D)=");
-        p.sideFromApothem(); p.diagonal(); p.heightFromDiagonals(); p.perimeter(); p.base();
-        p.lateral(); p.total(); p.volume();
+        p.sideFromApothem();
+        p.diagonal();
+        p.heightFromDiagonals();
+        p.perimeter();
+        p.base();
+        p.lateral();
+        p.total();
+        p.volume();
         written("a D");
-    } else if (rec.cases != PrismCases::Square && calc.given({"P", "D"})) {
+    } else if (rec.cases != PrismCases::Square && calc.given({ "P", "D" })) {
         p.P = calc.ask("INTRODUCI IL PERIMETRO DI BASE (P)  =");
         p.D = calc.ask("INTRODUCI LA DIAGONALE DEL PRISMA (D)=");
-        p.sideFromPerimeter(); p.apothem(); p.diagonal(); p.heightFromDiagonals(); p.base();
-        p.lateral(); p.total(); p.volume();
+        p.sideFromPerimeter();
+        p.apothem();
+        p.diagonal();
+        p.heightFromDiagonals();
+        p.base();
+        p.lateral();
+        p.total();
+        p.volume();
         written("P D");
-    } else if (rec.cases != PrismCases::Square && calc.given({"AB", "D"})) {
+    } else if (rec.cases != PrismCases::Square && calc.given({ "AB", "D" })) {
         p.AB = calc.ask("INTRODUCI  L'AREA DI BASE (AB)  =");
         p.D = calc.ask("INTRODUCI LA DIAGONALE DEL PRISMA (D)=");
-        p.sideFromBase(); p.apothem(); p.perimeter(); p.diagonal(); p.heightFromDiagonals();
-        p.lateral(); p.total(); p.volume();
+        p.sideFromBase();
+        p.apothem();
+        p.perimeter();
+        p.diagonal();
+        p.heightFromDiagonals();
+        p.lateral();
+        p.total();
+        p.volume();
         written("AB D");
-    } else if (rec.cases == PrismCases::Full && calc.given({"h", "d"})) {
+    } else if (rec.cases == PrismCases::Full && calc.given({ "h", "d" })) {
         p.d = calc.ask("INTRODUCI  DIAGONALE DI BASE (d)  =");
         p.h = calc.ask("INTRODUCI L'ALTEZZA DEL PRISMA (h)=");
-        p.sideFromDiagonal(); p.apothem(); p.perimeter(); p.prismDiagonal(); p.base();
-        p.lateral(); p.total(); p.volume();
+        p.sideFromDiagonal();
+        p.apothem();
+        p.perimeter();
+        p.prismDiagonal();
+        p.base();
+        p.lateral();
+        p.total();
+        p.volume();
         written("d h");
-    } else if (rec.cases == PrismCases::Full && calc.given({"AL", "d"})) {
+    } else if (rec.cases == PrismCases::Full && calc.given({ "AL", "d" })) {
         p.d = calc.ask("INTRODUCI  DIAGONALE DI BASE (d)  =");
         p.AL = calc.ask("INTRODUCI L'AREA LATERALE DEL PRISMA (AL)=");
-        p.sideFromDiagonal(); p.apothem(); p.perimeter(); p.heightFromLateral();
-        p.prismDiagonal(); p.base(); p.total(); p.volume();
+        p.sideFromDiagonal();
+        p.apothem();
+        p.perimeter();
+        p.heightFromLateral();
+        p.prismDiagonal();
+        p.base();
+        p.total();
+        p.volume();
         written("d AL");
     } else {
         calc.insufficient();
@@ -269,7 +455,7 @@ void calcola(const PrismRecord &rec, Calc &calc)
 }
 
 // The quantities in the order of their result labels Label3(0) to Label3(9).
-const char *const kQuantities[] = {"L", "a", "d", "h", "P", "D", "AB", "AL", "V", "AT"};
+const char *const kQuantities[] = { "L", "a", "d", "h", "P", "D", "AB", "AL", "V", "AT" };
 
 std::string replaced(std::string text, const std::string &from, const std::string &to)
 {
@@ -378,7 +564,7 @@ SolverScreen prismScreen(const PrismRecord &rec)
     Extra apothem;
     apothem.name = "Label4(0)";
     apothem.text = "Costante (apotema)=" + rec.apothemText;
-    s.extras = {area, apothem};
+    s.extras = { area, apothem };
     s.extras.insert(s.extras.end(), rec.extras.begin(), rec.extras.end());
     return s;
 }

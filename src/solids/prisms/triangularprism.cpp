@@ -35,168 +35,308 @@ void calcola(Calc &calc)
 {
     Triangle t;
 
-    if (calc.given({"s", "h"})) {
+    if (calc.given({ "s", "h" })) {
         t.s = calc.ask("INTRODUCI LO SPIGOLO (s)  =");
         t.h = calc.ask("INTRODUCI L'AKTEZZA (h)=");
-        t.baseFromSide(); t.perimeter(); t.heightOfTriangle(); t.lateral(); t.total();
-        t.volume(); t.apothem();
-        calc.formula(kFormula,
-                     "(AB=SQR(3)*s^2/4): (P=s*3): h1=s/2*3^0.5: (AL=P*h): (AT=AL+2*AB): (V=AB*h): (a=0,289*s)");
-    } else if (calc.given({"h", "h1"})) {
+        t.baseFromSide();
+        t.perimeter();
+        t.heightOfTriangle();
+        t.lateral();
+        t.total();
+        t.volume();
+        t.apothem();
+        calc.formula(
+            kFormula,
+            "(AB=SQR(3)*s^2/4): (P=s*3): h1=s/2*3^0.5: (AL=P*h): (AT=AL+2*AB): (V=AB*h): (a=0,289*s)");
+    } else if (calc.given({ "h", "h1" })) {
         t.h1 = calc.ask("INTRODUCI L'ALTEZZA DEL TRIANGOLO (h1)  =");
         t.h = calc.ask("INTRODUCI L'AKTEZZA (h)=");
-        t.sideFromHeight(); t.perimeter(); t.baseFromSide(); t.lateral(); t.total(); t.volume();
+        t.sideFromHeight();
+        t.perimeter();
+        t.baseFromSide();
+        t.lateral();
+        t.total();
+        t.volume();
         t.apothem();
-        calc.formula(kFormula,
-                     "(s=2*h1/SQR(3): AB=SQR(3)*s^2/4): (P=s*3): (AL=P*h): (AT=AL+2*AB): (V=AB*h): (a=0,289*s)");
-    } else if (calc.given({"h", "AB"})) {
+        calc.formula(
+            kFormula,
+            "(s=2*h1/SQR(3): AB=SQR(3)*s^2/4): (P=s*3): (AL=P*h): (AT=AL+2*AB): (V=AB*h): (a=0,289*s)");
+    } else if (calc.given({ "h", "AB" })) {
         t.AB = calc.ask("INTRODUCI L'AREA DI BASE (AB)  =");
         t.h = calc.ask("INTRODUCI L'AKTEZZA (h)=");
-        t.sideFromBase(); t.perimeter(); t.heightOfTriangle(); t.lateral(); t.total();
-        t.volume(); t.apothem();
-        calc.formula(kFormula,
-                     "(s=SQR(4*AB/1,732): (P=s*3): h1=s/2*3^0.5: (AL=P*h): (AT=AL+2*AB): (V=AB*h): (a=0,289*s)");
-    } else if (calc.given({"h", "P"})) {
+        t.sideFromBase();
+        t.perimeter();
+        t.heightOfTriangle();
+        t.lateral();
+        t.total();
+        t.volume();
+        t.apothem();
+        calc.formula(
+            kFormula,
+            "(s=SQR(4*AB/1,732): (P=s*3): h1=s/2*3^0.5: (AL=P*h): (AT=AL+2*AB): (V=AB*h): (a=0,289*s)");
+    } else if (calc.given({ "h", "P" })) {
         t.P = calc.ask("INTRODUCI IL PERIMETRO (P)  =");
         t.h = calc.ask("INTRODUCI L'AKTEZZA (h)=");
-        t.sideFromPerimeter(); t.baseFromSide(); t.heightOfTriangle(); t.lateral(); t.total();
-        t.volume(); t.apothem();
-        calc.formula(kFormula,
-                     "s=P/3: (AB=SQR(3)*s^2/4): h1=s/2*3^0.5: (AL=P*h): (AT=AL+2*AB): (V=AB*h): (a=0,289*s)");
-    } else if (calc.given({"h", "AL"})) {
+        t.sideFromPerimeter();
+        t.baseFromSide();
+        t.heightOfTriangle();
+        t.lateral();
+        t.total();
+        t.volume();
+        t.apothem();
+        calc.formula(
+            kFormula,
+            "s=P/3: (AB=SQR(3)*s^2/4): h1=s/2*3^0.5: (AL=P*h): (AT=AL+2*AB): (V=AB*h): (a=0,289*s)");
+    } else if (calc.given({ "h", "AL" })) {
         t.AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)  =");
         t.h = calc.ask("INTRODUCI L'AKTEZZA (h)=");
-        t.P = t.AL / t.h; t.sideFromPerimeter(); t.baseFromSide(); t.heightOfTriangle();
-        t.total(); t.volume(); t.apothem();
-        calc.formula(kFormula,
-                     "(P=AL/h): (s=P/3): (AB=SQR(3)*s^2/4): h1=s/2*3^0.5: (AT=AL+2*AB): (V=AB*h): (a=0,289*s)");
-    } else if (calc.given({"h", "V"})) {
+        t.P = t.AL / t.h;
+        t.sideFromPerimeter();
+        t.baseFromSide();
+        t.heightOfTriangle();
+        t.total();
+        t.volume();
+        t.apothem();
+        calc.formula(
+            kFormula,
+            "(P=AL/h): (s=P/3): (AB=SQR(3)*s^2/4): h1=s/2*3^0.5: (AT=AL+2*AB): (V=AB*h): (a=0,289*s)");
+    } else if (calc.given({ "h", "V" })) {
         t.V = calc.ask("INTRODUCI IL VOLUME (V)  =");
         t.h = calc.ask("INTRODUCI L'AKTEZZA (h)=");
-        t.AB = t.V / t.h; t.sideFromBase(); t.perimeter(); t.lateral(); t.heightOfTriangle();
-        t.total(); t.volume(); t.apothem();
-        calc.formula(kFormula,
-                     "(AB=V/h): (s=SQR(4*AB/1,732): (P=s*3): (AL=P*h): h1=s/2*3^0.5: (AT=AL+2*AB): (V=AB*h): (a=0,289*s)");
-    } else if (calc.given({"h", "a"})) {
+        t.AB = t.V / t.h;
+        t.sideFromBase();
+        t.perimeter();
+        t.lateral();
+        t.heightOfTriangle();
+        t.total();
+        t.volume();
+        t.apothem();
+        calc.formula(
+            kFormula,
+            "(AB=V/h): (s=SQR(4*AB/1,732): (P=s*3): (AL=P*h): h1=s/2*3^0.5: (AT=AL+2*AB): (V=AB*h): (a=0,289*s)");
+    } else if (calc.given({ "h", "a" })) {
         t.a = calc.ask("INTRODUCI L'APOTEMA DI BASE (a)  =");
         t.h = calc.ask("INTRODUCI L'AKTEZZA (h)=");
-        t.sideFromApothem(); t.perimeter(); t.baseFromSide(); t.heightOfTriangle(); t.lateral();
-        t.total(); t.volume();
-        calc.formula(kFormula,
-                     "(s=a/0,289): (P=s*3): (AB=SQR(3)*s^2/4): h1=s/2*3^0.5: (AL=P+h): (AT=AL+2*AB): (V=AB*h)");
-    } else if (calc.given({"s", "AL"})) {
+        t.sideFromApothem();
+        t.perimeter();
+        t.baseFromSide();
+        t.heightOfTriangle();
+        t.lateral();
+        t.total();
+        t.volume();
+        calc.formula(
+            kFormula,
+            "(s=a/0,289): (P=s*3): (AB=SQR(3)*s^2/4): h1=s/2*3^0.5: (AL=P+h): (AT=AL+2*AB): (V=AB*h)");
+    } else if (calc.given({ "s", "AL" })) {
         t.AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)  =");
         t.s = calc.ask("INTRODUCI LO SPIGOLO DI BASE (s)=");
-        t.apothem(); t.perimeter(); t.baseFromSide(); t.heightOfTriangle();
-        t.heightFromLateral(); t.total(); t.volume();
-        calc.formula(kFormula,
-                     "(a=s*0,289): (P=s*3): (AB=SQR(3)*s^2/4): h1=s/2*3^0.5: (H=AL/P): (AT=AL+2*AB): (V=AB*h)");
-    } else if (calc.given({"AL", "a"})) {
+        t.apothem();
+        t.perimeter();
+        t.baseFromSide();
+        t.heightOfTriangle();
+        t.heightFromLateral();
+        t.total();
+        t.volume();
+        calc.formula(
+            kFormula,
+            "(a=s*0,289): (P=s*3): (AB=SQR(3)*s^2/4): h1=s/2*3^0.5: (H=AL/P): (AT=AL+2*AB): (V=AB*h)");
+    } else if (calc.given({ "AL", "a" })) {
         t.AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)  =");
         t.a = calc.ask("INTRODUCI LO SPIGOLO DI BASE (a)=");
-        t.sideFromApothem(); t.perimeter(); t.baseFromSide(); t.heightOfTriangle();
-        t.heightFromLateral(); t.total(); t.volume();
-        calc.formula(kFormula,
-                     "(s=a/0,289): (P=s*3): (AB=SQR(3)*s^2/4): h1=s/2*3^0.5: (h=AL/P): (AT=AL+2*AB): (V=AB*h)");
-    } else if (calc.given({"h1", "AL"})) {
+        t.sideFromApothem();
+        t.perimeter();
+        t.baseFromSide();
+        t.heightOfTriangle();
+        t.heightFromLateral();
+        t.total();
+        t.volume();
+        calc.formula(
+            kFormula,
+            "(s=a/0,289): (P=s*3): (AB=SQR(3)*s^2/4): h1=s/2*3^0.5: (h=AL/P): (AT=AL+2*AB): (V=AB*h)");
+    } else if (calc.given({ "h1", "AL" })) {
         t.AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)  =");
         t.h1 = calc.ask("INTRODUCI L'ALTEZZA DEL TRIANGOLO (h1)=");
-        t.sideFromHeight(); t.perimeter(); t.apothem(); t.baseFromSide(); t.heightOfTriangle();
-        t.heightFromLateral(); t.total(); t.volume();
-        calc.formula(kFormula,
-                     "(s=2*h1/SQR(3)): a=s*0,289: (P=s*3): (AB=SQR(3)*s^2/4): h1=s/2*3^0.5: (h=AL/P): (AT=AL+2*AB): (V=AB*h)");
-    } else if (calc.given({"P", "AL"})) {
+        t.sideFromHeight();
+        t.perimeter();
+        t.apothem();
+        t.baseFromSide();
+        t.heightOfTriangle();
+        t.heightFromLateral();
+        t.total();
+        t.volume();
+        calc.formula(
+            kFormula,
+            "(s=2*h1/SQR(3)): a=s*0,289: (P=s*3): (AB=SQR(3)*s^2/4): h1=s/2*3^0.5: (h=AL/P): (AT=AL+2*AB): (V=AB*h)");
+    } else if (calc.given({ "P", "AL" })) {
         t.AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)  =");
         t.P = calc.ask("INTRODUCI IL PERIMETRO (P)=");
-        t.sideFromPerimeter(); t.apothem(); t.baseFromSide(); t.heightOfTriangle();
-        t.heightFromLateral(); t.total(); t.volume();
-        calc.formula(kFormula,
-                     "(s=P/3): (a=s*0,289): (AB=SQR(3)*s^2/4): h1=s/2*3^0.5: (h=AL/P): (AT=AL+2*AB): (V=AB*h)");
-    } else if (calc.given({"AB", "AL"})) {
+        t.sideFromPerimeter();
+        t.apothem();
+        t.baseFromSide();
+        t.heightOfTriangle();
+        t.heightFromLateral();
+        t.total();
+        t.volume();
+        calc.formula(
+            kFormula,
+            "(s=P/3): (a=s*0,289): (AB=SQR(3)*s^2/4): h1=s/2*3^0.5: (h=AL/P): (AT=AL+2*AB): (V=AB*h)");
+    } else if (calc.given({ "AB", "AL" })) {
         t.AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)  =");
         t.AB = calc.ask("INTRODUCI AREA DI BASE (a)=");
-        t.sideFromBase(); t.apothem(); t.perimeter(); t.heightOfTriangle();
-        t.heightFromLateral(); t.total(); t.volume();
-        calc.formula(kFormula,
-                     "(s=SQR(4*AB/1,732): (P=s*3): a=s*0,289: h1=s/2*3^0.5: (h=AL/P): (AT=AL+2*AB): (V=AB*h)");
-    } else if (calc.given({"AL", "AT"})) {
+        t.sideFromBase();
+        t.apothem();
+        t.perimeter();
+        t.heightOfTriangle();
+        t.heightFromLateral();
+        t.total();
+        t.volume();
+        calc.formula(
+            kFormula,
+            "(s=SQR(4*AB/1,732): (P=s*3): a=s*0,289: h1=s/2*3^0.5: (h=AL/P): (AT=AL+2*AB): (V=AB*h)");
+    } else if (calc.given({ "AL", "AT" })) {
         t.AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)  =");
         t.AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
-        t.AB = (t.AT - t.AL) / 2; t.sideFromBase(); t.apothem(); t.perimeter();
-        t.heightOfTriangle(); t.heightFromLateral(); t.volume();
-        calc.formula(kFormula,
-                     "(AB=(AT-AL)/2):  s=SQR(4*AB/1,732): (P=s*3): h1=s/2*3^0.5: (h=AL/P): (V=AB*h)");
-    } else if (calc.given({"s", "AT"})) {
+        t.AB = (t.AT - t.AL) / 2;
+        t.sideFromBase();
+        t.apothem();
+        t.perimeter();
+        t.heightOfTriangle();
+        t.heightFromLateral();
+        t.volume();
+        calc.formula(
+            kFormula,
+            "(AB=(AT-AL)/2):  s=SQR(4*AB/1,732): (P=s*3): h1=s/2*3^0.5: (h=AL/P): (V=AB*h)");
+    } else if (calc.given({ "s", "AT" })) {
         t.s = calc.ask("INTRODUCI L'AREA LATERALE (s)  =");
         t.AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
-        t.baseFromSide(); t.lateralFromTotal(); t.perimeter(); t.apothem();
-        t.heightOfTriangle(); t.heightFromLateral(); t.volume();
-        calc.formula(kFormula,
-                     "(AB=SQR(3)*s^2/4): (AL=AT-2*AB): a=s*0,289: (P=s*3): h1=s/2*3^0.5: (h=AL/P): (V=AB*h)");
-    } else if (calc.given({"AT", "a"})) {
+        t.baseFromSide();
+        t.lateralFromTotal();
+        t.perimeter();
+        t.apothem();
+        t.heightOfTriangle();
+        t.heightFromLateral();
+        t.volume();
+        calc.formula(
+            kFormula,
+            "(AB=SQR(3)*s^2/4): (AL=AT-2*AB): a=s*0,289: (P=s*3): h1=s/2*3^0.5: (h=AL/P): (V=AB*h)");
+    } else if (calc.given({ "AT", "a" })) {
         t.a = calc.ask("INTRODUCI L'AREA LATERALE (a)  =");
         t.AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
-        t.sideFromApothem(); t.baseFromSide(); t.perimeter(); t.lateralFromTotal();
-        t.heightOfTriangle(); t.heightFromLateral(); t.volume();
-        calc.formula(kFormula,
-                     "(s=a/0,289): (AB=SQR(3)*s^2/4): (AL=AT-2*AB): (P=s*3): h1=s/2*3^0.5: (h=AL/P): (V=AB*h)");
-    } else if (calc.given({"h1", "AT"})) {
+        t.sideFromApothem();
+        t.baseFromSide();
+        t.perimeter();
+        t.lateralFromTotal();
+        t.heightOfTriangle();
+        t.heightFromLateral();
+        t.volume();
+        calc.formula(
+            kFormula,
+            "(s=a/0,289): (AB=SQR(3)*s^2/4): (AL=AT-2*AB): (P=s*3): h1=s/2*3^0.5: (h=AL/P): (V=AB*h)");
+    } else if (calc.given({ "h1", "AT" })) {
         t.h1 = calc.ask("INTRODUCI L'ALTEZZA DEL TRIANGOLO  (h1)  =");
         t.AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
-        t.sideFromHeight(); t.baseFromSide(); t.lateralFromTotal(); t.perimeter(); t.apothem();
-        t.heightFromLateral(); t.volume();
-        calc.formula(kFormula,
-                     "(s=2*h1/SQR(3)):  (AB=SQR(3)*s^2/4): (AL=AT-2*AB): a=s*0,289: (P=s*3): (h=AL/P): (V=AB*h)");
-    } else if (calc.given({"P", "AT"})) {
+        t.sideFromHeight();
+        t.baseFromSide();
+        t.lateralFromTotal();
+        t.perimeter();
+        t.apothem();
+        t.heightFromLateral();
+        t.volume();
+        calc.formula(
+            kFormula,
+            "(s=2*h1/SQR(3)):  (AB=SQR(3)*s^2/4): (AL=AT-2*AB): a=s*0,289: (P=s*3): (h=AL/P): (V=AB*h)");
+    } else if (calc.given({ "P", "AT" })) {
         t.P = calc.ask("INTRODUCI IL PERIMETRO (P)  =");
         t.AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
-        t.sideFromPerimeter(); t.baseFromSide(); t.lateralFromTotal(); t.apothem();
-        t.heightOfTriangle(); t.heightFromLateral(); t.volume();
-        calc.formula(kFormula,
-                     "(s= P/3):  AB=SQR(3)*s^2/4): (AL=AT-2*AB): (a=s*0,289): h1=s/2*3^0.5: (h=AL/P): (V=AB*h)");
-    } else if (calc.given({"AB", "AT"})) {
+        t.sideFromPerimeter();
+        t.baseFromSide();
+        t.lateralFromTotal();
+        t.apothem();
+        t.heightOfTriangle();
+        t.heightFromLateral();
+        t.volume();
+        calc.formula(
+            kFormula,
+            "(s= P/3):  AB=SQR(3)*s^2/4): (AL=AT-2*AB): (a=s*0,289): h1=s/2*3^0.5: (h=AL/P): (V=AB*h)");
+    } else if (calc.given({ "AB", "AT" })) {
         t.AB = calc.ask("INTRODUCI L'AREA DI BASE (AB)  =");
         t.AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
-        t.sideFromBase(); t.perimeter(); t.lateralFromTotal(); t.apothem();
-        t.heightOfTriangle(); t.heightFromLateral(); t.volume();
-        calc.formula(kFormula,
-                     "((s=2*h1/SQR(3)) :P=s*3: (AL=AT-2*AB): (a=s*0,289): h1=s/2*3^0.5: (h=AL/P): (V=AB*h)");
-    } else if (calc.given({"s", "V"})) {
+        t.sideFromBase();
+        t.perimeter();
+        t.lateralFromTotal();
+        t.apothem();
+        t.heightOfTriangle();
+        t.heightFromLateral();
+        t.volume();
+        calc.formula(
+            kFormula,
+            "((s=2*h1/SQR(3)) :P=s*3: (AL=AT-2*AB): (a=s*0,289): h1=s/2*3^0.5: (h=AL/P): (V=AB*h)");
+    } else if (calc.given({ "s", "V" })) {
         t.s = calc.ask("INTRODUCI LO SPIGOLO DI BASE (s)  =");
         t.V = calc.ask("INTRODUCI IL VOLUME (V)=");
-        t.baseFromSide(); t.perimeter(); t.heightFromVolume(); t.lateral(); t.apothem();
-        t.heightOfTriangle(); t.total();
-        calc.formula(kFormula,
-                     "((AB=SQR(3)*s^2/4)) :P=s*3: (h=V/AB): AL=P*h: (a=s*0,289): h1=s/2*3^0.5: (AT=AL+2*AB)");
-    } else if (calc.given({"V", "a"})) {
+        t.baseFromSide();
+        t.perimeter();
+        t.heightFromVolume();
+        t.lateral();
+        t.apothem();
+        t.heightOfTriangle();
+        t.total();
+        calc.formula(
+            kFormula,
+            "((AB=SQR(3)*s^2/4)) :P=s*3: (h=V/AB): AL=P*h: (a=s*0,289): h1=s/2*3^0.5: (AT=AL+2*AB)");
+    } else if (calc.given({ "V", "a" })) {
         t.a = calc.ask("INTRODUCI L'APOTEMA DI BASE (a)  =");
         t.V = calc.ask("INTRODUCI IL VOLUME (V)=");
-        t.sideFromApothem(); t.baseFromSide(); t.perimeter(); t.heightFromVolume(); t.lateral();
-        t.heightOfTriangle(); t.total();
+        t.sideFromApothem();
+        t.baseFromSide();
+        t.perimeter();
+        t.heightFromVolume();
+        t.lateral();
+        t.heightOfTriangle();
+        t.total();
         // The same text as the case (s, V).
-        calc.formula(kFormula,
-                     "((AB=SQR(3)*s^2/4)) :P=s*3: (h=V/AB): AL=P*h: (a=s*0,289): h1=s/2*3^0.5: (AT=AL+2*AB)");
-    } else if (calc.given({"h1", "V"})) {
+        calc.formula(
+            kFormula,
+            "((AB=SQR(3)*s^2/4)) :P=s*3: (h=V/AB): AL=P*h: (a=s*0,289): h1=s/2*3^0.5: (AT=AL+2*AB)");
+    } else if (calc.given({ "h1", "V" })) {
         t.h1 = calc.ask("INTRODUCI L'ALTEZZA DEL TRIANGOLO (h1)  =");
         t.V = calc.ask("INTRODUCI IL VOLUME (V)=");
-        t.sideFromHeight(); t.baseFromSide(); t.perimeter(); t.heightFromVolume(); t.apothem();
-        t.lateral(); t.total();
-        calc.formula(kFormula,
-                     "(s=2*h1/1,732): (AB=SQR(3)*s^2/4)) :P=s*3: (h=V/AB): AL=P*h: (a=s*0,289): (AT=AL+2*AB)");
-    } else if (calc.given({"P", "V"})) {
+        t.sideFromHeight();
+        t.baseFromSide();
+        t.perimeter();
+        t.heightFromVolume();
+        t.apothem();
+        t.lateral();
+        t.total();
+        calc.formula(
+            kFormula,
+            "(s=2*h1/1,732): (AB=SQR(3)*s^2/4)) :P=s*3: (h=V/AB): AL=P*h: (a=s*0,289): (AT=AL+2*AB)");
+    } else if (calc.given({ "P", "V" })) {
         t.P = calc.ask("INTRODUCI IL PERIMETRO (P)  =");
         t.V = calc.ask("INTRODUCI IL VOLUME (V)=");
-        t.sideFromPerimeter(); t.baseFromSide(); t.heightFromVolume(); t.apothem();
-        t.heightOfTriangle(); t.lateral(); t.total();
-        calc.formula(kFormula,
-                     "(s=P/3): (AB=SQR(3)*s^2/4)) : (h=V/AB): ( AL=P*h): (h1=s/2*3^0.5): (a=s*0,289): (AT=AL+2*AB)");
-    } else if (calc.given({"AB", "V"})) {
+        t.sideFromPerimeter();
+        t.baseFromSide();
+        t.heightFromVolume();
+        t.apothem();
+        t.heightOfTriangle();
+        t.lateral();
+        t.total();
+        calc.formula(
+            kFormula,
+            "(s=P/3): (AB=SQR(3)*s^2/4)) : (h=V/AB): ( AL=P*h): (h1=s/2*3^0.5): (a=s*0,289): (AT=AL+2*AB)");
+    } else if (calc.given({ "AB", "V" })) {
         t.AB = calc.ask("INTRODUCI L'AREA DI BASE (AB)  =");
         t.V = calc.ask("INTRODUCI IL VOLUME (V)=");
-        t.sideFromBase(); t.perimeter(); t.heightFromVolume(); t.apothem();
-        t.heightOfTriangle(); t.lateral(); t.total();
-        calc.formula(kFormula,
-                     "(s=SQR(4*AB/1.732) : P=s*3: (h=V/AB): ( AL=P*h): (h1=s/2*3^0.5): (a=s*0,289): (AT=AL+2*AB)");
+        t.sideFromBase();
+        t.perimeter();
+        t.heightFromVolume();
+        t.apothem();
+        t.heightOfTriangle();
+        t.lateral();
+        t.total();
+        calc.formula(
+            kFormula,
+            "(s=SQR(4*AB/1.732) : P=s*3: (h=V/AB): ( AL=P*h): (h1=s/2*3^0.5): (a=s*0,289): (AT=AL+2*AB)");
     } else {
         calc.insufficient();
     }

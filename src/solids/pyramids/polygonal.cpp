@@ -16,12 +16,12 @@ const char *const kFormula = "Label6";
 struct PolygonPyramid {
     const char *name;
     const char *caption;
-    int n;        // sides of the base
-    double k;     // apothem of the base / side
-    std::array<const char *, 13> formulas;  // one per case, in chain order
+    int n;                                 // sides of the base
+    double k;                              // apothem of the base / side
+    std::array<const char *, 13> formulas; // one per case, in chain order
     Control stampa, ritorna;
     Control picture;
-    std::vector<ResultRow> rows;  // s, r, h, a, l, AB, P, AL, AT, V
+    std::vector<ResultRow> rows; // s, r, h, a, l, AB, P, AL, AT, V
     std::vector<Control> checks;
     std::string perimeterBox;
 };
@@ -47,7 +47,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
     auto &[s, r, h, a, l, AB, P, AL, AT, V] = p;
     const auto formula = [&](int number) { calc.formula(kFormula, rec.formulas[number - 1]); };
 
-    if (calc.given({"h", "s"})) {
+    if (calc.given({ "h", "s" })) {
         s = calc.ask("INTRODUCI LO SPIGOLO DI BASE (s)=");
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h)=");
         P = s * n;
@@ -59,7 +59,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         p.volume();
         p.lateralEdge();
         formula(1);
-    } else if (calc.given({"h", "P"})) {
+    } else if (calc.given({ "h", "P" })) {
         P = calc.ask("INTRODUCI IL PERIMETRO DI BASE (P)=");
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h)=");
         s = P / n;
@@ -71,7 +71,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         p.volume();
         p.lateralEdge();
         formula(2);
-    } else if (calc.given({"r", "h"})) {
+    } else if (calc.given({ "r", "h" })) {
         r = calc.ask("INTRODUCI IL RAGGIO DI BASE (r)=");
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h)=");
         s = r / k;
@@ -83,7 +83,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         p.volume();
         p.lateralEdge();
         formula(3);
-    } else if (calc.given({"h", "a"})) {
+    } else if (calc.given({ "h", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h)=");
         r = pow(pow(a, 2) - pow(h, 2), 0.5);
@@ -96,7 +96,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         p.volume();
         p.lateralEdge();
         formula(4);
-    } else if (calc.given({"l", "a"})) {
+    } else if (calc.given({ "l", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         l = calc.ask("INTRODUCI LO SPIGOLO LATERALE DELLA PIRAMIDE (l)=");
         s = 2 * pow(pow(l, 2) - pow(a, 2), 0.5);
@@ -108,7 +108,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         p.total();
         p.volume();
         formula(5);
-    } else if (calc.given({"r", "a"})) {
+    } else if (calc.given({ "r", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         r = calc.ask("INTRODUCI IL RAGGIO DELLA PIRAMIDE (r)=");
         s = r / k;
@@ -120,7 +120,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         p.volume();
         p.lateralEdge();
         formula(6);
-    } else if (calc.given({"P", "a"})) {
+    } else if (calc.given({ "P", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         P = calc.ask("INTRODUCI IL PERIMETRO DELLA PIRAMIDE (P)=");
         s = P / n;
@@ -132,7 +132,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         p.volume();
         p.lateralEdge();
         formula(7);
-    } else if (calc.given({"s", "a"})) {
+    } else if (calc.given({ "s", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         s = calc.ask("INTRODUCI LO SPIGOLO DI BASE DELLA PIRAMIDE (s)=");
         r = s * k;
@@ -144,7 +144,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         p.volume();
         p.lateralEdge();
         formula(8);
-    } else if (calc.given({"AL", "a"})) {
+    } else if (calc.given({ "AL", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         AL = calc.ask("INTRODUCI 'AREA LATERALE (AL)=");
         P = 2 * AL / a;
@@ -156,7 +156,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         p.volume();
         p.lateralEdge();
         formula(9);
-    } else if (calc.given({"P", "AL"})) {
+    } else if (calc.given({ "P", "AL" })) {
         P = calc.ask("INTRODUCI IL PERIMETRO DI BASE (P)=");
         AL = calc.ask("INTRODUCI 'AREA LATERALE (AL)=");
         s = P / n;
@@ -168,7 +168,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         p.volume();
         p.lateralEdge();
         formula(10);
-    } else if (calc.given({"s", "AL"})) {
+    } else if (calc.given({ "s", "AL" })) {
         s = calc.ask("INTRODUCI LO SPIGOLO DI BASE  (s)=");
         AL = calc.ask("INTRODUCI 'AREA LATERALE (AL)=");
         P = s * n;
@@ -180,7 +180,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         p.volume();
         p.lateralEdge();
         formula(11);
-    } else if (calc.given({"s", "V"})) {
+    } else if (calc.given({ "s", "V" })) {
         s = calc.ask("INTRODUCI LO SPIGOLO DI BASE  (s)=");
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
         P = s * n;
@@ -192,7 +192,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         p.total();
         p.lateralEdge();
         formula(12);
-    } else if (calc.given({"P", "V"})) {
+    } else if (calc.given({ "P", "V" })) {
         P = calc.ask("INTRODUCI IL PERIMETRO DI BASE  (P)=");
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
         s = P / n;
@@ -322,10 +322,9 @@ const PolygonPyramid kHexagon{
     .perimeterBox = "Check10",
 };
 
-
 SolverScreen polygonScreen(const PolygonPyramid &rec)
 {
-    static const char *const kSymbols[] = {"s", "r", "h", "a", "l", "AB", "P", "AL", "AT", "V"};
+    static const char *const kSymbols[] = { "s", "r", "h", "a", "l", "AB", "P", "AL", "AT", "V" };
     std::map<std::string, std::string> labelOf;
     for (std::size_t i = 0; i < rec.rows.size(); ++i)
         labelOf[kSymbols[i]] = rec.rows[i].result;
@@ -334,28 +333,39 @@ SolverScreen polygonScreen(const PolygonPyramid &rec)
         .name = rec.name,
         .caption = rec.caption,
         .parent = "form5",
-        .title = {"Label1(0)", rec.caption},
-        .knownHeading = {"Label2", "Cosa conosci ?"},
+        .title = { "Label1(0)", rec.caption },
+        .knownHeading = { "Label2", "Cosa conosci ?" },
         .checks = rec.checks,
-        .resultsHeading = {"Label1(1)", "Risultati"},
+        .resultsHeading = { "Label1(1)", "Risultati" },
         .rows = rec.rows,
-        .formulaHeading = {"Label5", "Formule applicate"},
-        .formulaLabels = {kFormula},
+        .formulaHeading = { "Label5", "Formule applicate" },
+        .formulaLabels = { kFormula },
         .picture = rec.picture,
-        .solvers = {{.name = "Command3", .steps = [&rec](Calc &calc) { calcola(calc, rec); }}},
+        .solvers = { { .name = "Command3", .steps = [&rec](Calc &calc) { calcola(calc, rec); } } },
         .stampaButton = rec.stampa,
         .ritornaButton = rec.ritorna,
-        .esciButton = {"Command1", "Esci"},
-        .tickOf = {{"s", "Check7"}, {"r", "Check2"}, {"h", "Check3"}, {"a", "Check8"},
-                   {"l", "Check1"}, {"P", rec.perimeterBox}, {"AL", "Check9"},
-                   {"V", "Check6"}},
+        .esciButton = { "Command1", "Esci" },
+        .tickOf = { { "s", "Check7" },
+                    { "r", "Check2" },
+                    { "h", "Check3" },
+                    { "a", "Check8" },
+                    { "l", "Check1" },
+                    { "P", rec.perimeterBox },
+                    { "AL", "Check9" },
+                    { "V", "Check6" } },
         .labelOf = labelOf,
     };
 }
 
 } // namespace
 
-SolverScreen pentagonalPyramid() { return polygonScreen(kPentagon); }
-SolverScreen hexagonalPyramid() { return polygonScreen(kHexagon); }
+SolverScreen pentagonalPyramid()
+{
+    return polygonScreen(kPentagon);
+}
+SolverScreen hexagonalPyramid()
+{
+    return polygonScreen(kHexagon);
+}
 
 } // namespace solids

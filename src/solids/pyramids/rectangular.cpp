@@ -23,15 +23,17 @@ void calcola(Calc &calc)
         P = 2 * a + 2 * b;
     };
 
-    if (calc.given({"Check1", "Check7", "Check2"})) {
+    if (calc.given({ "Check1", "Check7", "Check2" })) {
         a = calc.ask("INTRODUCI LO SPIGOLO DI BASE (a)=");
         b = calc.ask("INTRODUCI LO SPIGOLO DI BASE (b)=");
         a1 = calc.ask("INTRODUCI L'APOTEMA (a1) =");
         areaAndPerimeter();
         h = pow(pow(a1, 2) - pow(b / 2, 2), 0.5);
         lateralEdge();
-        calc.formula(kFormula, " ( AB=a*b): (P=2*a+2*b):((AL=a*a1+b*a2): (AT=AL+AB): (h=SQR(a1^2-(b/2)^2)): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
-    } else if (calc.given({"Check1", "Check7", "Check8"})) {
+        calc.formula(
+            kFormula,
+            " ( AB=a*b): (P=2*a+2*b):((AL=a*a1+b*a2): (AT=AL+AB): (h=SQR(a1^2-(b/2)^2)): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
+    } else if (calc.given({ "Check1", "Check7", "Check8" })) {
         a = calc.ask("INTRODUCI LO SPIGOLO DI BASE (a)=");
         b = calc.ask("INTRODUCI LO SPIGOLO DI BASE (b)=");
         a2 = calc.ask("INTRODUCI L'APOTEMA (a2) =");
@@ -39,55 +41,69 @@ void calcola(Calc &calc)
         h = pow(pow(a2, 2) - pow(a / 2, 2), 0.5);
         a1 = pow(pow(h, 2) + pow(b / 2, 2), 0.5);
         lateralEdge();
-        calc.formula(kFormula, " ( AB=a*b): (P=2*a+2*b): a1=SQR(a2^2-(b/2^2)): (AL=a*a1+b*a2): (AT=AL+AB): a1=SQR(a2^2-(b/2^2)): (h=SQR(a2^2-(a/2)^2)): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
-    } else if (calc.given({"Check1", "Check7", "Check3"})) {
+        calc.formula(
+            kFormula,
+            " ( AB=a*b): (P=2*a+2*b): a1=SQR(a2^2-(b/2^2)): (AL=a*a1+b*a2): (AT=AL+AB): a1=SQR(a2^2-(b/2^2)): (h=SQR(a2^2-(a/2)^2)): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
+    } else if (calc.given({ "Check1", "Check7", "Check3" })) {
         a = calc.ask("INTRODUCI LO SPIGOLO DI BASE (a)=");
         b = calc.ask("INTRODUCI LO SPIGOLO DI BASE (b)=");
         h = calc.ask("INTRODUCI L'ALTEZZA (h) =");
         areaAndPerimeter();
         a1 = pow(pow(h, 2) + pow(b / 2, 2), 0.5);
         lateralEdge();
-        calc.formula(kFormula, " ( AB=a*b): (P=2*a+2*b): a1=SQR(h^2+(b/2^2)): (AL=a*a1+b*a2): (AT=AL+AB): a2=SQR(h^2+(a/2^2)): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
-    } else if (calc.given({"Check1", "Check2", "Check8"})) {
+        calc.formula(
+            kFormula,
+            " ( AB=a*b): (P=2*a+2*b): a1=SQR(h^2+(b/2^2)): (AL=a*a1+b*a2): (AT=AL+AB): a2=SQR(h^2+(a/2^2)): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
+    } else if (calc.given({ "Check1", "Check2", "Check8" })) {
         a = calc.ask("INTRODUCI LO SPIGOLO DI BASE (a)=");
         a1 = calc.ask("INTRODUCI L'APOTEMA (a1)=");
         a2 = calc.ask("INTRODUCI L'apotema (a2) =");
         h = pow(pow(a2, 2) - pow(a / 2, 2), 0.5);
         b = 2 * pow(pow(a1, 2) - pow(h, 2), 0.5);
         lateralEdge();
-        calc.formula(kFormula, " (h=SQR(a2^2-(a/2)^2)): (b=2*SQR(a1^2-h^2)): ( AB=a*b): (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
-    } else if (calc.given({"Check7", "Check2", "Check8"})) {
+        calc.formula(
+            kFormula,
+            " (h=SQR(a2^2-(a/2)^2)): (b=2*SQR(a1^2-h^2)): ( AB=a*b): (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
+    } else if (calc.given({ "Check7", "Check2", "Check8" })) {
         b = calc.ask("INTRODUCI LO SPIGOLO DI BASE (b)=");
         a1 = calc.ask("INTRODUCI L'APOTEMA (a1)=");
         a2 = calc.ask("INTRODUCI L'apotema (a2) =");
         h = pow(pow(a1, 2) - pow(b / 2, 2), 0.5);
         a = 2 * pow(pow(a2, 2) - pow(h, 2), 0.5);
         lateralEdge();
-        calc.formula(kFormula, " (h=SQR(a1^2-(b/2)^2)): (a=2*SQR(a2^2-h^2)): ( AB=a*b): (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
-    } else if (calc.given({"Check3", "Check2", "Check8"})) {
+        calc.formula(
+            kFormula,
+            " (h=SQR(a1^2-(b/2)^2)): (a=2*SQR(a2^2-h^2)): ( AB=a*b): (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
+    } else if (calc.given({ "Check3", "Check2", "Check8" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
         a1 = calc.ask("INTRODUCI L'APOTEMA (a1)=");
         a2 = calc.ask("INTRODUCI L'apotema (a2) =");
         b = 2 * pow(pow(a1, 2) - pow(h, 2), 0.5);
         a = 2 * pow(pow(a2, 2) - pow(h, 2), 0.5);
         lateralEdge();
-        calc.formula(kFormula, " (b=2*SQR(a1^2-h^2)): (a=2*SQR(a2^2-h^2)): ( AB=a*b): (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
-    } else if (calc.given({"Check3", "Check1", "Check2"})) {
+        calc.formula(
+            kFormula,
+            " (b=2*SQR(a1^2-h^2)): (a=2*SQR(a2^2-h^2)): ( AB=a*b): (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
+    } else if (calc.given({ "Check3", "Check1", "Check2" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
         a = calc.ask("INTRODUCI LO SPIGOLO DI BASE (a)=");
         a1 = calc.ask("INTRODUCI L'APOTEMA (a1) =");
         b = 2 * pow(pow(a1, 2) - pow(h, 2), 0.5);
         lateralEdge();
-        calc.formula(kFormula, " (b=SQR(a1^2-h^2)): (a2=SQR((a/2)^2+h^2)) : ( AB=a*b): (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
-    } else if (calc.given({"Check3", "Check7", "Check8"})) {
+        calc.formula(
+            kFormula,
+            " (b=SQR(a1^2-h^2)): (a2=SQR((a/2)^2+h^2)) : ( AB=a*b): (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
+    } else if (calc.given({ "Check3", "Check7", "Check8" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
         b = calc.ask("INTRODUCI LO SPIGOLO DI BASE (b)=");
         a2 = calc.ask("INTRODUCI L'APOTEMA (a2) =");
         a = 2 * pow(pow(a2, 2) - pow(h, 2), 0.5);
         a1 = pow(pow(h, 2) + pow(b / 2, 2), 0.5);
         lateralEdge();
-        calc.formula(kFormula, " (a=SQR(a2^2-h^2)): (a1=SQR(h^2+(b/2)^2)): (AB=a*b): (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
-    } else if (calc.given({"Check1", "Check3", "Check5"})) {
+        calc.formula(
+            kFormula,
+            " (a=SQR(a2^2-h^2)): (a1=SQR(h^2+(b/2)^2)): (AB=a*b): (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
+    } else if (calc.given({ "Check1", "Check3", "Check5" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
         a = calc.ask("INTRODUCI LO SPIGOLO DI BASE (a)=");
         P = calc.ask("INTRODUCI IL PERIMETRO DI BASE (P) =");
@@ -95,8 +111,10 @@ void calcola(Calc &calc)
         a1 = pow(pow(h, 2) + pow(b / 2, 2), 0.5);
         a2 = pow(pow(h, 2) + pow(a / 2, 2), 0.5);
         lateralEdge();
-        calc.formula(kFormula, " (b=(P-2*a)/2): (a1=SQR(h^2+(b/2)^2)): (a2=SQR(h^2+(a/2)^2)):(AB=a*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
-    } else if (calc.given({"Check2", "Check3", "Check5"})) {
+        calc.formula(
+            kFormula,
+            " (b=(P-2*a)/2): (a1=SQR(h^2+(b/2)^2)): (a2=SQR(h^2+(a/2)^2)):(AB=a*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
+    } else if (calc.given({ "Check2", "Check3", "Check5" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
         a1 = calc.ask("INTRODUCI L'APOTEMA (a1)=");
         P = calc.ask("INTRODUCI IL PERIMETRO DI BASE (P) =");
@@ -104,8 +122,10 @@ void calcola(Calc &calc)
         a = (P - 2 * b) / 2;
         a2 = pow(pow(h, 2) + pow(a / 2, 2), 0.5);
         lateralEdge();
-        calc.formula(kFormula, " (b=2*SQR(a1^2-h^2)): (a2=SQR(h^2+(a/2)^2)):(AB=a*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
-    } else if (calc.given({"Check1", "Check3", "Check11"})) {
+        calc.formula(
+            kFormula,
+            " (b=2*SQR(a1^2-h^2)): (a2=SQR(h^2+(a/2)^2)):(AB=a*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
+    } else if (calc.given({ "Check1", "Check3", "Check11" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
         a = calc.ask("INTRODUCI LO SPIGOLO DI BASE (a)=");
         AB = calc.ask("INTRODUCI L'AREA DI BASE (AB) =");
@@ -114,8 +134,10 @@ void calcola(Calc &calc)
         a1 = pow(pow(h, 2) + pow(b / 2, 2), 0.5);
         a2 = pow(pow(h, 2) + pow(a / 2, 2), 0.5);
         lateralEdge();
-        calc.formula(kFormula, " (b=AB/a):(a1=SQR(h^2+(b/2)^2)):  (a2=SQR(h^2+(a/2)^2)): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
-    } else if (calc.given({"Check2", "Check3", "Check11"})) {
+        calc.formula(
+            kFormula,
+            " (b=AB/a):(a1=SQR(h^2+(b/2)^2)):  (a2=SQR(h^2+(a/2)^2)): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
+    } else if (calc.given({ "Check2", "Check3", "Check11" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
         a1 = calc.ask("INTRODUCI L'APOTEMA (a1)=");
         AB = calc.ask("INTRODUCI L'AREA DI BASE (AB) =");
@@ -125,8 +147,10 @@ void calcola(Calc &calc)
         a2 = pow(pow(h, 2) + pow(a / 2, 2), 0.5);
         lateralEdge();
         lateralEdge();
-        calc.formula(kFormula, " (b=2*SQR(a1^2-h^2)):( a=AB/b):  (a2=SQR(h^2+(a/2)^2)):  (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
-    } else if (calc.given({"Check1", "Check6", "Check11"})) {
+        calc.formula(
+            kFormula,
+            " (b=2*SQR(a1^2-h^2)):( a=AB/b):  (a2=SQR(h^2+(a/2)^2)):  (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
+    } else if (calc.given({ "Check1", "Check6", "Check11" })) {
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
         a = calc.ask("INTRODUCI LO SPIGOLO DI BASE (a)=");
         AB = calc.ask("INTRODUCI L'AREA DI BASE (AB) =");
@@ -135,8 +159,10 @@ void calcola(Calc &calc)
         P = 2 * a + 2 * b;
         a1 = pow(pow(b / 2, 2) + pow(h, 2), 0.5);
         lateralEdge();
-        calc.formula(kFormula, " (b=AB/a):( h=3*V/AB):(a1=(b/2)^2+h^2):  (a2=SQR(h^2+(a/2)^2)):  (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2))");
-    } else if (calc.given({"Check1", "Check3", "Check6"})) {
+        calc.formula(
+            kFormula,
+            " (b=AB/a):( h=3*V/AB):(a1=(b/2)^2+h^2):  (a2=SQR(h^2+(a/2)^2)):  (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2))");
+    } else if (calc.given({ "Check1", "Check3", "Check6" })) {
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
         a = calc.ask("INTRODUCI LO SPIGOLO DI BASE (a)=");
         h = calc.ask("INTRODUCI L'ALTEZZA (h) =");
@@ -145,23 +171,29 @@ void calcola(Calc &calc)
         P = 2 * a + 2 * b;
         a1 = pow(pow(b / 2, 2) + pow(h, 2), 0.5);
         lateralEdge();
-        calc.formula(kFormula, " (AB=3*V/h):(b=AB/a):(a1=(b/2)^2+h^2):  (a2=SQR(h^2+(a/2)^2)):  (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2))");
-    } else if (calc.given({"Check1", "Check3", "Check10"})) {
+        calc.formula(
+            kFormula,
+            " (AB=3*V/h):(b=AB/a):(a1=(b/2)^2+h^2):  (a2=SQR(h^2+(a/2)^2)):  (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2))");
+    } else if (calc.given({ "Check1", "Check3", "Check10" })) {
         l = calc.ask("INTRODUCI LO SPIGOLO LATERALE (l)=");
         a = calc.ask("INTRODUCI LO SPIGOLO DI BASE (a)=");
         h = calc.ask("INTRODUCI L'ALTEZZA (h) =");
         a1 = pow(pow(l, 2) - pow(a / 2, 2), 0.5);
         b = 2 * pow(pow(a1, 2) - pow(h, 2), 0.5);
         P = 2 * a + 2 * b;
-        calc.formula(kFormula, "(a1=(b/2)^2+h^2): b=SQR(a1^2-h^2): (a2=SQR(h^2+(a/2)^2)):  (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (V=AB*h/3)");
-    } else if (calc.given({"Check2", "Check8", "Check10"})) {
+        calc.formula(
+            kFormula,
+            "(a1=(b/2)^2+h^2): b=SQR(a1^2-h^2): (a2=SQR(h^2+(a/2)^2)):  (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (V=AB*h/3)");
+    } else if (calc.given({ "Check2", "Check8", "Check10" })) {
         l = calc.ask("INTRODUCI LO SPIGOLO LATERALE (l)=");
         a1 = calc.ask("INTRODUCI L'APOTEMA (a1)=");
         a2 = calc.ask("INTRODUCI L'APOTEMA (a2) =");
         b = 2 * pow(pow(l, 2) - pow(a2, 2), 0.5);
         a = 2 * pow(pow(l, 2) - pow(a1, 2), 0.5);
         h = pow(pow(a1, 2) - pow(b / 2, 2), 0.5);
-        calc.formula(kFormula, "(b=2*SQR(l^2-a2^2): a=2*SQR(l^2-a1^2): (h=SQR(a1^2-(b/2)^2):  (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (V=AB*h/3)");
+        calc.formula(
+            kFormula,
+            "(b=2*SQR(l^2-a2^2): a=2*SQR(l^2-a1^2): (h=SQR(a1^2-(b/2)^2):  (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (V=AB*h/3)");
     } else {
         calc.insufficient();
     }

@@ -32,7 +32,7 @@ void calcola(Calc &calc)
         lA = pow(pow(a1, 2) + pow(c / 2, 2), 0.5);
     };
 
-    if (calc.given({"Check7", "Check12", "Check1", "Check8"})) {
+    if (calc.given({ "Check7", "Check12", "Check1", "Check8" })) {
         a = calc.ask("INTRODUCI LO SPIGOLO DI BASE (AB o CD)=");
         b = calc.ask("INTRODUCI LO SPIGOLO DI BASE (BC)=");
         c = calc.ask("INTRODUCI LO SPIGOLO DI BASE (AD) =");
@@ -40,23 +40,27 @@ void calcola(Calc &calc)
         S = b * 1 + c * 1;
         trapezoidHeight();
         AB = S * h1 / 2;
-        calc.formula(kFormula, " h1 = (a ^ 2 - (c - b) / 2) ^ 0.5:(AB = (c + b) * h1)/2  :(P=2*a+b+c): ((AL=P*a1/2):  (AT=AL+AB): (r=2*AB/P) : (h=SQR(a1^2-r^2)*0.5): (VC=SQR(a1^2+(AB/2)^2)^0.5): (VD=SQR(a1^2+(AD/2)^2)^0.5): (V=AB*h/3)");
+        calc.formula(
+            kFormula,
+            " h1 = (a ^ 2 - (c - b) / 2) ^ 0.5:(AB = (c + b) * h1)/2  :(P=2*a+b+c): ((AL=P*a1/2):  (AT=AL+AB): (r=2*AB/P) : (h=SQR(a1^2-r^2)*0.5): (VC=SQR(a1^2+(AB/2)^2)^0.5): (VD=SQR(a1^2+(AD/2)^2)^0.5): (V=AB*h/3)");
         AB = S * h1 / 2;
         P = 2 * a + 1 * S;
         r = 2 * AB / P;
         h = pow(pow(a1, 2) - pow(r, 2), 0.5);
         ending();
-    } else if (calc.given({"Check1", "Check3", "Check7", "Check12"})) {
+    } else if (calc.given({ "Check1", "Check3", "Check7", "Check12" })) {
         a = calc.ask("INTRODUCI LO SPIGOLO DI BASE (AB o CD)=");
         b = calc.ask("INTRODUCI LO SPIGOLO DI BASE (BC)=");
         c = calc.ask("INTRODUCI LO SPIGOLO DI BASE (AD) =");
         h = calc.ask("INTRODUCI IL RAGGIO (h) =");
         trapezoidHeight();
         AB = (b * 1 + c * 1) * h1 / 2;
-        calc.formula(kFormula, " h1 = (a ^ 2 - (c - b) / 2) ^ 0.5:(AB = (c + b) * h1)/2  :(P=2*a+b+c): ((AL=P*a1/2):  (AT=AL+AB): (r=2*AB/P) : (a1=SQR(h^2+r^2)*0.5): (VC=SQR(a1^2+(AB/2)^2)^0.5): (VD=SQR(a1^2+(AD/2)^2)^0.5): (V=AB*h/3)");
+        calc.formula(
+            kFormula,
+            " h1 = (a ^ 2 - (c - b) / 2) ^ 0.5:(AB = (c + b) * h1)/2  :(P=2*a+b+c): ((AL=P*a1/2):  (AT=AL+AB): (r=2*AB/P) : (a1=SQR(h^2+r^2)*0.5): (VC=SQR(a1^2+(AB/2)^2)^0.5): (VD=SQR(a1^2+(AD/2)^2)^0.5): (V=AB*h/3)");
         apothemFromHeight();
         ending();
-    } else if (calc.given({"Check1", "Check3", "Check11", "Check12"})) {
+    } else if (calc.given({ "Check1", "Check3", "Check11", "Check12" })) {
         c = calc.ask("INTRODUCI LO SPIGOLO DI BASE (AD)=");
         b = calc.ask("INTRODUCI LO SPIGOLO DI BASE (BC)=");
         AB = calc.ask("INTRODUCI L'AREA  DI BASE (AB) =");
@@ -64,10 +68,12 @@ void calcola(Calc &calc)
         S = b * 1 + c * 1;
         h1 = 2 * AB / S;
         a = pow(pow(h1, 2) + pow((c * 1 - b * 1) / 2, 2), 0.5);
-        calc.formula(kFormula, " h1 = (2*AB/(b+c): ( a=SQR(h1^2+((c-b)/2)^2)  :(P=2*a+b+c): ((AL=P*a1/2):  (AT=AL+AB): (r=2*AB/P) : (a1=SQR(h^2+r^2)*0.5): (VC=SQR(a1^2+(AB/2)^2)^0.5): (VD=SQR(a1^2+(AD/2)^2)^0.5): (V=AB*h/3)");
+        calc.formula(
+            kFormula,
+            " h1 = (2*AB/(b+c): ( a=SQR(h1^2+((c-b)/2)^2)  :(P=2*a+b+c): ((AL=P*a1/2):  (AT=AL+AB): (r=2*AB/P) : (a1=SQR(h^2+r^2)*0.5): (VC=SQR(a1^2+(AB/2)^2)^0.5): (VD=SQR(a1^2+(AD/2)^2)^0.5): (V=AB*h/3)");
         apothemFromHeight();
         ending();
-    } else if (calc.given({"Check1", "Check3", "Check5", "Check12"})) {
+    } else if (calc.given({ "Check1", "Check3", "Check5", "Check12" })) {
         c = calc.ask("INTRODUCI LO SPIGOLO DI BASE (AD)=");
         b = calc.ask("INTRODUCI LO SPIGOLO DI BASE (BC)=");
         P = calc.ask("INTRODUCI IL PERIMETRO DI BASE (P) =");
@@ -77,7 +83,9 @@ void calcola(Calc &calc)
         a = (P - S) / 2;
         h1 = pow(pow(a, 2) - pow(m, 2), 0.5);
         AB = S * h1 / 2;
-        calc.formula(kFormula, " a =P-(c+b)/2:a1=SQR(h2+((c-b)/2)^2):  h1=SQR(a^2+(b/2)^2): AB=(b+c)*h1/2: ((AL=P*a1/2):  (AT=AL+AB): (r=2*AB/P) : (VC=SQR(a1^2+(AB/2)^2)^0.5): (VD=SQR(a1^2+(AD/2)^2)^0.5): (V=AB*h/3)");
+        calc.formula(
+            kFormula,
+            " a =P-(c+b)/2:a1=SQR(h2+((c-b)/2)^2):  h1=SQR(a^2+(b/2)^2): AB=(b+c)*h1/2: ((AL=P*a1/2):  (AT=AL+AB): (r=2*AB/P) : (VC=SQR(a1^2+(AB/2)^2)^0.5): (VD=SQR(a1^2+(AD/2)^2)^0.5): (V=AB*h/3)");
         r = 2 * AB / P;
         a1 = pow(pow(h, 2) + pow(r, 2), 0.5);
         ending();

@@ -10,7 +10,10 @@ namespace {
 
 const char *const kFormula = "Label6";
 
-Value q() { return pow(3, 0.5); }
+Value q()
+{
+    return pow(3, 0.5);
+}
 
 // The eleven quantities of one press of "Calcola", all empty at the start.
 struct Tetra {
@@ -37,7 +40,7 @@ void calcola(Calc &calc)
     Tetra t;
     auto &[s, h1, h, a, P, r, AB, AL, AT, V, l] = t;
 
-    if (calc.given({"Check3", "Check7"})) {
+    if (calc.given({ "Check3", "Check7" })) {
         s = calc.ask("INTRODUCI LO SPIGOLO DI BASE (s)=");
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h)=");
         P = s * 3;
@@ -46,8 +49,10 @@ void calcola(Calc &calc)
         t.triangleHeight();
         t.apothemFromHeight();
         t.tail();
-        calc.formula(kFormula, " ( P=s*3) : AB=l^2*SQR(3)/4: r=2*AB/P: h1=s*SRQ(3)/2:a=SQR(r^2+h^2): l=SQR(a^2+(s/2)^2):AL=P*a/2: (AT=AL+AB): (V=AB*h/3)");
-    } else if (calc.given({"Check3", "Check5"})) {
+        calc.formula(
+            kFormula,
+            " ( P=s*3) : AB=l^2*SQR(3)/4: r=2*AB/P: h1=s*SRQ(3)/2:a=SQR(r^2+h^2): l=SQR(a^2+(s/2)^2):AL=P*a/2: (AT=AL+AB): (V=AB*h/3)");
+    } else if (calc.given({ "Check3", "Check5" })) {
         P = calc.ask("INTRODUCI IL PERIMETRO (P)=");
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h)=");
         s = P / 3;
@@ -56,8 +61,10 @@ void calcola(Calc &calc)
         t.triangleHeight();
         t.apothemFromHeight();
         t.tail();
-        calc.formula(kFormula, " ( P=s*3) : AB=l^2*SQR(3)/4: r=2*AB/P: h1=s*SRQ(3)/2:a=SQR(r^2+h^2): l=SQR(a^2+(s/2)^2):AL=P*a/2: (AT=AL+AB): (V=AB*h/3)");
-    } else if (calc.given({"Check3", "Check11"})) {
+        calc.formula(
+            kFormula,
+            " ( P=s*3) : AB=l^2*SQR(3)/4: r=2*AB/P: h1=s*SRQ(3)/2:a=SQR(r^2+h^2): l=SQR(a^2+(s/2)^2):AL=P*a/2: (AT=AL+AB): (V=AB*h/3)");
+    } else if (calc.given({ "Check3", "Check11" })) {
         AB = calc.ask("INTRODUCI L'AREA DI BASE (AB)=");
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h)=");
         t.sideFromArea();
@@ -66,8 +73,10 @@ void calcola(Calc &calc)
         t.triangleHeight();
         t.apothemFromHeight();
         t.tail();
-        calc.formula(kFormula, " ( (s=SQR(4*AB/1,73)) :P=s*3: r=2*AB/P: h1=s*SRQ(3)/2:a=SQR(r^2+h^2): l=SQR(a^2+(s/2)^2):AL=P*a/2: (AT=AL+AB): (V=AB*h/3)");
-    } else if (calc.given({"Check3", "Check12"})) {
+        calc.formula(
+            kFormula,
+            " ( (s=SQR(4*AB/1,73)) :P=s*3: r=2*AB/P: h1=s*SRQ(3)/2:a=SQR(r^2+h^2): l=SQR(a^2+(s/2)^2):AL=P*a/2: (AT=AL+AB): (V=AB*h/3)");
+    } else if (calc.given({ "Check3", "Check12" })) {
         h1 = calc.ask("INTRODUCI L'ALTEZZA DEL TRIANGOLO (h1)=");
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h)=");
         s = 2 * h1 / q();
@@ -76,8 +85,10 @@ void calcola(Calc &calc)
         t.inradius();
         t.apothemFromHeight();
         t.tail();
-        calc.formula(kFormula, " ( s=2*h1^2/SQR(3)) :P=s*3: (AB=h1^2/SQR(3)): r=2*AB/P: l=SQR(a^2+(s/2)^2): (a=SQR(r^2+h^2)): AL=P*a/2: (AT=AL+AB): (V=AB*h/3)");
-    } else if (calc.given({"Check3", "Check6"})) {
+        calc.formula(
+            kFormula,
+            " ( s=2*h1^2/SQR(3)) :P=s*3: (AB=h1^2/SQR(3)): r=2*AB/P: l=SQR(a^2+(s/2)^2): (a=SQR(r^2+h^2)): AL=P*a/2: (AT=AL+AB): (V=AB*h/3)");
+    } else if (calc.given({ "Check3", "Check6" })) {
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h)=");
         AB = 3 * V / h;
@@ -87,8 +98,10 @@ void calcola(Calc &calc)
         t.triangleHeight();
         t.apothemFromHeight();
         t.tail();
-        calc.formula(kFormula, " (AB=V/h:  s=SQR(4*AB/SQR(3)): h1=s*SQR(3)/2: :P=s*3: r=2*AB/P: l=SQR(a^2+(s/2)^2): (a=SQR(r^2+h^2)): AL=P*a/2: (AT=AL+AB): (V=AB*h/3)");
-    } else if (calc.given({"Check5", "Check9"})) {
+        calc.formula(
+            kFormula,
+            " (AB=V/h:  s=SQR(4*AB/SQR(3)): h1=s*SQR(3)/2: :P=s*3: r=2*AB/P: l=SQR(a^2+(s/2)^2): (a=SQR(r^2+h^2)): AL=P*a/2: (AT=AL+AB): (V=AB*h/3)");
+    } else if (calc.given({ "Check5", "Check9" })) {
         P = calc.ask("INTRODUCI IL PERIMETRO (P)=");
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)=");
         s = P / 3;
@@ -98,8 +111,10 @@ void calcola(Calc &calc)
         t.triangleHeight();
         t.heightFromApothem();
         t.tail();
-        calc.formula(kFormula, " ( s=P/3) :( a=2*AL/P): (AB=s^2*SQR(3)/4): h1=s*SQR(3)/2: r=2*AB/P: (h=SQR(a^2-r^2)): l=SQR(a^2+(s/2)^2): AL=P*a/2: (AT=AL+AB): (V=AB*h/3)");
-    } else if (calc.given({"Check7", "Check9"})) {
+        calc.formula(
+            kFormula,
+            " ( s=P/3) :( a=2*AL/P): (AB=s^2*SQR(3)/4): h1=s*SQR(3)/2: r=2*AB/P: (h=SQR(a^2-r^2)): l=SQR(a^2+(s/2)^2): AL=P*a/2: (AT=AL+AB): (V=AB*h/3)");
+    } else if (calc.given({ "Check7", "Check9" })) {
         s = calc.ask("INTRODUCI LO SPIGOLO DI BASE (s)=");
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)=");
         P = s * 3;
@@ -109,8 +124,10 @@ void calcola(Calc &calc)
         t.triangleHeight();
         t.heightFromApothem();
         t.tail();
-        calc.formula(kFormula, " ( P=s*3) :( a=2*AL/P): (AB=s^2*SQR(3)/4): h1=s*SQR(3)/2: r=2*AB/P: (h=SQR(a^2-r^2)): l=SQR(a^2+(s/2)^2): AL=P*a/2: (AT=AL+AB): (V=AB*h/3)");
-    } else if (calc.given({"Check4", "Check9"})) {
+        calc.formula(
+            kFormula,
+            " ( P=s*3) :( a=2*AL/P): (AB=s^2*SQR(3)/4): h1=s*SQR(3)/2: r=2*AB/P: (h=SQR(a^2-r^2)): l=SQR(a^2+(s/2)^2): AL=P*a/2: (AT=AL+AB): (V=AB*h/3)");
+    } else if (calc.given({ "Check4", "Check9" })) {
         AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)=");
         AB = AT - AL;
@@ -122,8 +139,10 @@ void calcola(Calc &calc)
         t.heightFromApothem();
         V = AB * h / 3;
         t.lateralEdge();
-        calc.formula(kFormula, " ( AB=AT-AL) : s=(SQR4*AB/SQR(3)):(P=s*3): h1=s*SQR(3)/2: ( a=2*AL/P): r=2*AB/P: (h=SQR(a^2-r^2)): l=SQR(a^2+(s/2)^2): (V=AB*h/3)");
-    } else if (calc.given({"Check4", "Check11"})) {
+        calc.formula(
+            kFormula,
+            " ( AB=AT-AL) : s=(SQR4*AB/SQR(3)):(P=s*3): h1=s*SQR(3)/2: ( a=2*AL/P): r=2*AB/P: (h=SQR(a^2-r^2)): l=SQR(a^2+(s/2)^2): (V=AB*h/3)");
+    } else if (calc.given({ "Check4", "Check11" })) {
         AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
         AB = calc.ask("INTRODUCI L'AREA DI BASE (AB)=");
         AL = AT - AB;
@@ -135,8 +154,10 @@ void calcola(Calc &calc)
         t.heightFromApothem();
         V = AB * h / 3;
         t.lateralEdge();
-        calc.formula(kFormula, " ( AL=AT-AB) : s=(SQR4*AB/SQR(3)):(P=s*3): h1=s*SQR(3)/2: ( a=2*AL/P): r=2*AB/P: (h=SQR(a^2-r^2)): l=SQR(a^2+(s/2)^2): (V=AB*h/3)");
-    } else if (calc.given({"Check6", "Check11"})) {
+        calc.formula(
+            kFormula,
+            " ( AL=AT-AB) : s=(SQR4*AB/SQR(3)):(P=s*3): h1=s*SQR(3)/2: ( a=2*AL/P): r=2*AB/P: (h=SQR(a^2-r^2)): l=SQR(a^2+(s/2)^2): (V=AB*h/3)");
+    } else if (calc.given({ "Check6", "Check11" })) {
         AB = calc.ask("INTRODUCI L'AREA DI BASE (AB)=");
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
         h = 3 * V / AB;
@@ -146,8 +167,10 @@ void calcola(Calc &calc)
         t.inradius();
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
         t.tail();
-        calc.formula(kFormula, " ( h=3*V/AB) : s=(SQR4*AB/SQR(3)):(P=s*3): h1=s*SQR(3)/2: r=2*AB/P: (a=SQR(r^2+h^2)).( AL=P*a/2):(AT=AL+AB): l=SQR(a^2+(s/2)^2): (V=AB*h/3)");
-    } else if (calc.given({"Check8", "Check9"})) {
+        calc.formula(
+            kFormula,
+            " ( h=3*V/AB) : s=(SQR4*AB/SQR(3)):(P=s*3): h1=s*SQR(3)/2: r=2*AB/P: (a=SQR(r^2+h^2)).( AL=P*a/2):(AT=AL+AB): l=SQR(a^2+(s/2)^2): (V=AB*h/3)");
+    } else if (calc.given({ "Check8", "Check9" })) {
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)=");
         a = calc.ask("INTRODUCI L'APOTEMA (a)=");
         P = 2 * AL / a;
@@ -159,7 +182,9 @@ void calcola(Calc &calc)
         AT = AL + AB;
         V = AB * h / 3;
         t.lateralEdge();
-        calc.formula(kFormula, " ( P=2*AL/a) : s=(P/3): h1=s*SQR(3)/2: (AB=s*h1/2) r=2*AB/P: (AT=AL+AB): (h=SQR(a^2-r^2): l=SQR(a^2+(s/2)^2): (V=AB*h/3)");
+        calc.formula(
+            kFormula,
+            " ( P=2*AL/a) : s=(P/3): h1=s*SQR(3)/2: (AB=s*h1/2) r=2*AB/P: (AT=AL+AB): (h=SQR(a^2-r^2): l=SQR(a^2+(s/2)^2): (V=AB*h/3)");
     } else {
         calc.insufficient();
     }

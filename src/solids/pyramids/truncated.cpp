@@ -45,7 +45,7 @@ void calcola(Calc &calc)
     Frustum f;
     auto &[L1, L2, h, P1, P2, a1, a2, a, AL, AT, V, AB1, AB2] = f;
 
-    if (calc.given({"Check1", "Check2", "Check3", "Check8"})) {
+    if (calc.given({ "Check1", "Check2", "Check3", "Check8" })) {
         L1 = calc.ask("INTRODUCI LO SPIGOLO (L1)  =");
         L2 = calc.ask("INTRODUCI LO SPIGOLO  (L2)=");
         a = calc.ask("INTRODUCI L'APOTEMA  (a)=");
@@ -57,8 +57,10 @@ void calcola(Calc &calc)
         f.apothem2();
         f.area2();
         f.areasAndVolume();
-        calc.formula(kFormula, "(P1=L*4): (P2=l2*4): (AB1=l^2): (a1=l1/2): (a2=(l2/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
-    } else if (calc.given({"Check2", "Check3", "Check4", "Check8"})) {
+        calc.formula(
+            kFormula,
+            "(P1=L*4): (P2=l2*4): (AB1=l^2): (a1=l1/2): (a2=(l2/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
+    } else if (calc.given({ "Check2", "Check3", "Check4", "Check8" })) {
         P1 = calc.ask("INTRODUCI IL PERIMETRO DI BASE (P1)  =");
         L2 = calc.ask("INTRODUCI LO SPIGOLO  (L2)=");
         a = calc.ask("INTRODUCI L'APOTEMA  (a)=");
@@ -70,8 +72,10 @@ void calcola(Calc &calc)
         f.apothem2();
         f.area2();
         f.areasAndVolume();
-        calc.formula(kFormula, "(L1=P1/4): (P2=l2*4): (AB1=l^2): (a1=l1/2): (a2=l2/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
-    } else if (calc.given({"Check1", "Check3", "Check5", "Check8"})) {
+        calc.formula(
+            kFormula,
+            "(L1=P1/4): (P2=l2*4): (AB1=l^2): (a1=l1/2): (a2=l2/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
+    } else if (calc.given({ "Check1", "Check3", "Check5", "Check8" })) {
         P2 = calc.ask("INTRODUCI IL PERIMETRO DI BASE (P2)  =");
         L1 = calc.ask("INTRODUCI LO SPIGOLO  (L1)=");
         a = calc.ask("INTRODUCI L'APOTEMA  (a)=");
@@ -83,8 +87,10 @@ void calcola(Calc &calc)
         f.apothem2();
         f.area2();
         f.areasAndVolume();
-        calc.formula(kFormula, "(L2=P2/4): (P1=l1*4): (AB1=l^2): (a1=l1/2): (a2=l2/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
-    } else if (calc.given({"Check2", "Check3", "Check6", "Check8"})) {
+        calc.formula(
+            kFormula,
+            "(L2=P2/4): (P1=l1*4): (AB1=l^2): (a1=l1/2): (a2=l2/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
+    } else if (calc.given({ "Check2", "Check3", "Check6", "Check8" })) {
         L2 = calc.ask("INTRODUCI IL LATO DI BASE (L2)  =");
         a1 = calc.ask("INTRODUCI L'APOTEMA DI BASE  (a1)=");
         a = calc.ask("INTRODUCI L'APOTEMA  (a)=");
@@ -96,8 +102,10 @@ void calcola(Calc &calc)
         f.apothem2();
         f.area2();
         f.areasAndVolume();
-        calc.formula(kFormula, "(L1=a1*2): (P1=l1*4): (AB1=l1^2): (P2=l2*4): (a2=l2/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
-    } else if (calc.given({"Check1", "Check3", "Check7", "Check8"})) {
+        calc.formula(
+            kFormula,
+            "(L1=a1*2): (P1=l1*4): (AB1=l1^2): (P2=l2*4): (a2=l2/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
+    } else if (calc.given({ "Check1", "Check3", "Check7", "Check8" })) {
         L1 = calc.ask("INTRODUCI IL LATO DI BASE (L1)  =");
         a2 = calc.ask("INTRODUCI L'APOTEMA DI BASE  (a2)=");
         a = calc.ask("INTRODUCI L'APOTEMA  (a)=");
@@ -109,8 +117,10 @@ void calcola(Calc &calc)
         f.apothem1();
         f.area2();
         f.areasAndVolume();
-        calc.formula(kFormula, "(L2=a2*2): (P1=l1*4): (AB1=l1^2): (P2=l2*4): (a1=l1/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
-    } else if (calc.given({"Check3", "Check8", "Check12", "Check13"})) {
+        calc.formula(
+            kFormula,
+            "(L2=a2*2): (P1=l1*4): (AB1=l1^2): (P2=l2*4): (a1=l1/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
+    } else if (calc.given({ "Check3", "Check8", "Check12", "Check13" })) {
         AB1 = calc.ask("INTRODUCI L'AREA  DI BASE (AB1)  =");
         AB2 = calc.ask("INTRODUCI L'AREA  DI BASE  (AB2)=");
         a = calc.ask("INTRODUCI L'APOTEMA  (a)=");
@@ -122,8 +132,10 @@ void calcola(Calc &calc)
         f.apothem2();
         f.apothem1();
         f.areasAndVolume();
-        calc.formula(kFormula, "(L1=SQR(AB1)): (L2=SQR(AB2)): (P1=l1*4): (P2=l2*4): (A1=L1/2): (a2=l2/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
-    } else if (calc.given({"Check1", "Check3", "Check8", "Check13"})) {
+        calc.formula(
+            kFormula,
+            "(L1=SQR(AB1)): (L2=SQR(AB2)): (P1=l1*4): (P2=l2*4): (A1=L1/2): (a2=l2/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
+    } else if (calc.given({ "Check1", "Check3", "Check8", "Check13" })) {
         L1 = calc.ask("INTRODUCI L'AREA  DI BASE (L1)  =");
         AB2 = calc.ask("INTRODUCI L'AREA  DI BASE  (AB2)=");
         a = calc.ask("INTRODUCI L'APOTEMA  (a)=");
@@ -135,8 +147,10 @@ void calcola(Calc &calc)
         f.apothem2();
         f.apothem1();
         f.areasAndVolume();
-        calc.formula(kFormula, "(AB1=L1^2): (L2=SQR(AB2)): (P1=l1*4): (P2=l2*4): (A1=L1/2): (a2=l2/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
-    } else if (calc.given({"Check2", "Check3", "Check8", "Check12"})) {
+        calc.formula(
+            kFormula,
+            "(AB1=L1^2): (L2=SQR(AB2)): (P1=l1*4): (P2=l2*4): (A1=L1/2): (a2=l2/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
+    } else if (calc.given({ "Check2", "Check3", "Check8", "Check12" })) {
         L2 = calc.ask("INTRODUCI L'AREA  DI BASE (L2)  =");
         AB1 = calc.ask("INTRODUCI L'AREA  DI BASE  (AB1)=");
         a = calc.ask("INTRODUCI L'APOTEMA  (a)=");
@@ -148,7 +162,9 @@ void calcola(Calc &calc)
         f.apothem2();
         f.apothem1();
         f.areasAndVolume();
-        calc.formula(kFormula, "(AB2=L2^2): (L1=SQR(AB1)): (P1=l1*4): (P2=l2*4): (A1=L1/2): (a2=l2/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
+        calc.formula(
+            kFormula,
+            "(AB2=L2^2): (L1=SQR(AB1)): (P1=l1*4): (P2=l2*4): (A1=L1/2): (a2=l2/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
     } else {
         calc.insufficient();
     }

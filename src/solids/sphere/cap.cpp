@@ -22,14 +22,14 @@ void calcola(Calc &calc)
     Cap cap;
     auto &[R, h, A, V, d] = cap;
 
-    if (calc.given({"Check1", "Check2"})) {
+    if (calc.given({ "Check1", "Check2" })) {
         R = calc.ask("INTRODUCI IL RAGGIO DELLA SFERA (R)  =");
         h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
         cap.diameter();
         cap.surface();
         cap.volume();
         calc.formula(kFormula, "d=2*R: A=2*3.14*R*h: V = 3.14 * h ^ 2 * (R - (h / 3))");
-    } else if (calc.given({"Check1", "Check3"})) {
+    } else if (calc.given({ "Check1", "Check3" })) {
         R = calc.ask("INTRODUCI IL RAGGIO (R)  =");
         A = calc.ask("INTRODUCI LA SUPERFICIE (A)=");
         h = A / (6.283185307 * R);
@@ -37,7 +37,7 @@ void calcola(Calc &calc)
         cap.diameter();
         calc.formula(kFormula,
                      "d=2*R: h = a / (2 * 3.1415926535 * r): V = 3.14 * h ^ 2 * (R - (h / 3))");
-    } else if (calc.given({"Check2", "Check3"})) {
+    } else if (calc.given({ "Check2", "Check3" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)  =");
         A = calc.ask("INTRODUCI LA SUPERFICIE (A)=");
         R = A / (6.283185307 * h);
@@ -45,7 +45,7 @@ void calcola(Calc &calc)
         cap.diameter();
         calc.formula(kFormula,
                      " R = a / (2 * 3.1415926535 * h): V = 3.14 * h ^ 2 * (R - (h / 3)): d=2*R");
-    } else if (calc.given({"Check2", "Check4"})) {
+    } else if (calc.given({ "Check2", "Check4" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)  =");
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
         R = V / (3.1415926535 * pow(h, 2)) - (-h) / 3;

@@ -11,13 +11,16 @@ namespace {
 const char *const kFormula = "Label1(11)";
 
 // 4/3 pi, worked out afresh at each use.
-Value fourThirdsPi() { return Value(4) / 3 * 3.1415926535; }
+Value fourThirdsPi()
+{
+    return Value(4) / 3 * 3.1415926535;
+}
 
 void calcola(Calc &calc)
 {
     Value r, d, C, AT, V;
 
-    if (calc.given({"Check1(0)"})) {
+    if (calc.given({ "Check1(0)" })) {
         r = calc.ask("INTRODUCI IL RAGGIO (r) =");
         d = r * 2;
         C = d * 3.1415926535;
@@ -25,7 +28,7 @@ void calcola(Calc &calc)
         V = pow(r, 3) * fourThirdsPi();
         calc.formula(kFormula,
                      "(d=2*r):  (C=d*3,14): AT = 4 * 3.14 * r ^ 2: V = 4 / 3 * 3.14 * r ^ 3 ");
-    } else if (calc.given({"Check1(1)"})) {
+    } else if (calc.given({ "Check1(1)" })) {
         d = calc.ask("INTRODUCI IL DIAMETRO (d) =");
         r = d / 2;
         C = d * 3.14;
@@ -33,7 +36,7 @@ void calcola(Calc &calc)
         V = pow(r, 3) * fourThirdsPi();
         calc.formula(kFormula,
                      "(r=d/2):  (C=d*3,14): AT = 4 * 3.14 * r ^ 2: V = 4 / 3 * 3.14 * r ^ 3 ");
-    } else if (calc.given({"Check1(2)"})) {
+    } else if (calc.given({ "Check1(2)" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA  (C) =");
         r = C / 2 / 3.1415926535;
         AT = pow(r, 2) * 12.566370614;
@@ -41,7 +44,7 @@ void calcola(Calc &calc)
         d = r * 2;
         calc.formula(kFormula,
                      "(r=C/6.28): d=2*r:  AT = 4 * 3.14 * r ^ 2: V = 4 / 3 * 3.14 * r ^ 3 ");
-    } else if (calc.given({"Check1(3)"})) {
+    } else if (calc.given({ "Check1(3)" })) {
         AT = calc.ask("INTRODUCI LA SUPERFICIE TOTALE  (AT) =");
         r = sqrt(AT / 12.566370614);
         C = r * 2 * 3.1415926535;
@@ -49,7 +52,7 @@ void calcola(Calc &calc)
         d = r * 2;
         calc.formula(kFormula,
                      "r = Sqr(AT / (4 * 3.14)): d=2*r: C=r*6.28: V = 4 / 3 * 3.14 * r ^ 3 ");
-    } else if (calc.given({"Check1(4)"})) {
+    } else if (calc.given({ "Check1(4)" })) {
         V = calc.ask("INTRODUCI IL VOLUME  (V) =");
         r = pow(V * 3 / 12.566370614, Value(1) / 3);
         C = r * 2 * 3.1415926535;

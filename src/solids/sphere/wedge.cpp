@@ -23,7 +23,7 @@ void calcola(Calc &calc)
     Wedge w;
     auto &[R, alfa, A, V, d] = w;
 
-    if (calc.given({"Check1(1)", "Check1(0)"})) {
+    if (calc.given({ "Check1(1)", "Check1(0)" })) {
         R = calc.ask("INTRODUCI IL RAGGIO (R)  =");
         alfa = calc.ask("INTRODUCI L'ANGOLO ($)=");
         w.surface();
@@ -31,7 +31,7 @@ void calcola(Calc &calc)
         w.diameter();
         calc.formula(kFormula, "d=2*R: A = $ * 3.1415926535 * R ^ 2/90: V = 3.1415926535 * $ "
                                "* R ^ 3 / 270 ");
-    } else if (calc.given({"Check1(1)", "Check3"})) {
+    } else if (calc.given({ "Check1(1)", "Check3" })) {
         A = calc.ask("INTRODUCI L'AREA TOTALE DEL FUSO (A)  =");
         alfa = calc.ask("INTRODUCI L'ANGOLO ($)=");
         R = sqrt((A * 90) / (alfa * 3.1415926535));
@@ -39,7 +39,7 @@ void calcola(Calc &calc)
         w.diameter();
         calc.formula(kFormula, "d=2*R: r = Sqr(A * 90 / $ * 3.1415926535): V = 3.1415926535 * "
                                "$ * R ^ 3 / 270 ");
-    } else if (calc.given({"Check1(0)", "Check3"})) {
+    } else if (calc.given({ "Check1(0)", "Check3" })) {
         R = calc.ask("INTRODUCI IL RAGGIO (R)  =");
         A = calc.ask("INTRODUCI L'AREA TOTALE DEL FUSO (A)=");
         alfa = (A * 90) / (pow(R, 2) * 3.1415926535);
@@ -47,7 +47,7 @@ void calcola(Calc &calc)
         w.diameter();
         calc.formula(kFormula, "d=2*R: $ = A * 90 / (R ^ 2 * 3.1415926535): V = 3.1415926535 * "
                                "$ * r ^ 3 / 270 ");
-    } else if (calc.given({"Check1(0)", "Check4"})) {
+    } else if (calc.given({ "Check1(0)", "Check4" })) {
         R = calc.ask("INTRODUCI IL RAGGIO (R)  =");
         V = calc.ask("INTRODUCI IL VOLUME DEL FUSO (V)=");
         alfa = (V * 270) / (pow(R, 3) * 3.1415926535);
@@ -55,7 +55,7 @@ void calcola(Calc &calc)
         w.diameter();
         calc.formula(kFormula, "d=2*R: $ = A * 90 / (R ^ 2 * 3.1415926535): A = $ * "
                                "3.1415926535 * R ^ 2 / 90");
-    } else if (calc.given({"Check1(1)", "Check4"})) {
+    } else if (calc.given({ "Check1(1)", "Check4" })) {
         alfa = calc.ask("INTRODUCI L'ANGOLO DEL FUSO ($)  =");
         V = calc.ask("INTRODUCI IL VOLUME DEL FUSO (V)=");
         R = pow((V * 270) / (3.1415926535 * alfa), Value(1) / 3);

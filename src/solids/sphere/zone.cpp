@@ -15,7 +15,7 @@ void calcola(Calc &calc)
 {
     Value r, h, r1, r2, d, A, V;
 
-    if (calc.given({"Check1", "Check2", "Check5(0)", "Check5(1)"})) {
+    if (calc.given({ "Check1", "Check2", "Check5(0)", "Check5(1)" })) {
         r = calc.ask("INTRODUCI IL RAGGIO DELLA SFERA (r)  =");
         h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
         r1 = calc.ask("INTRODUCI IL RAGGIO DELLA ZONA (r1)  =");
@@ -28,13 +28,13 @@ void calcola(Calc &calc)
         V = 3.1415926535 * h * (pow(h, 2) / 3 - (-pow(r1, 2)) - (-pow(r2, 2))) / 2;
         calc.formula(kFormula, "d=2*R: A=2*3.14*R*h: V = 3.1415926535 * h * ((h ^ 2 / 3) - "
                                "(-r1 ^ 2) - (-r2 ^ 2))");
-    } else if (calc.given({"Check1", "Check3"})) {
+    } else if (calc.given({ "Check1", "Check3" })) {
         r = calc.ask("INTRODUCI IL RAGGIO (R)  =");
         A = calc.ask("INTRODUCI LA SUPERFICIE (A)=");
         h = A / (6.283185307 * r);
         d = 2 * r;
         calc.formula(kFormula, "d=2*R: h = a / (2 * 3.1415926535 * r)");
-    } else if (calc.given({"Check2", "Check3"})) {
+    } else if (calc.given({ "Check2", "Check3" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)  =");
         A = calc.ask("INTRODUCI LA SUPERFICIE (A)=");
         r = A / (6.283185307 * h);

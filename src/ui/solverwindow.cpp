@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <set>
+
 namespace ui {
 
 namespace {
@@ -33,7 +35,33 @@ void makeHeading(QLabel *l)
 SolverWindow::SolverWindow(const solver::SolverScreen &screen, Navigator &navigator)
     : ScreenWindow(q(screen.name), q(screen.caption), navigator), m_screen(screen)
 {
+    validate();
     build();
+}
+
+// A description naming a control twice, placing a control on a picture it
+// does not have, or opening an unknown screen is a programming error; it is
+// refused before anything is built.
+void SolverWindow::validate() const
+{
+    const auto fail = [this](const std::string &what) {
+        throw std::logic_error("screen " + m_screen.name + ": " + what);
+    };
+    std::set<std::string> names;
+    for (const auto &name : m_screen.declared())
+        if (!names.insert(name).second)
+            fail("control " + name + " declared twice");
+    std::set<std::string> pictures;
+    if (m_screen.picture.present())
+        pictures.insert(m_screen.picture.name);
+    for (const auto &e : m_screen.extras) {
+        if (e.kind == solver::Extra::Kind::Picture)
+            pictures.insert(e.name);
+        if (!e.onPicture.empty() && !pictures.count(e.onPicture))
+            fail(e.name + " stands on unknown picture " + e.onPicture);
+        if (e.kind == solver::Extra::Kind::Button && !nav.exists(q(e.opens)))
+            fail(e.name + " opens unknown screen " + e.opens);
+    }
 }
 
 void SolverWindow::build()

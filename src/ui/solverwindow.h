@@ -28,6 +28,7 @@ protected:
     void closeRequested() override;
 
 private:
+    void validate() const;
     void build();
 
     const solver::SolverScreen &m_screen;

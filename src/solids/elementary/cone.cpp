@@ -78,8 +78,9 @@ void calcola(Calc &calc)
         baseArea();
         totalArea();
         volume();
-        calc.formula("Label6", "(r=SQR(a^2-h^2))  :d=r*2:  (C=d*3,14): (AB=r*r*3,14): (AL=C*a/2): "
-                               "(AT=AL+AB): ( V=AB*h/3)");
+        calc.formula(
+            "Label6",
+            "(r=SQR(a^2-h^2))  :d=r*2:  (C=d*3,14): (AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
     } else if (calc.given({ "Check9", "Check4" })) {
         AB = calc.ask(kBaseArea);
         h = calc.ask(kHeight);
@@ -90,8 +91,9 @@ void calcola(Calc &calc)
         lateralArea();
         totalArea();
         volume();
-        calc.formula("Label6", "(r=SQR(AB/3,14))  :d=r*2: (a=SQR(h^2+r^2)): (C=d*3,14): "
-                               "(AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
+        calc.formula(
+            "Label6",
+            "(r=SQR(AB/3,14))  :d=r*2: (a=SQR(h^2+r^2)): (C=d*3,14): (AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
     } else if (calc.given({ "Check5", "Check9" })) {
         a = calc.ask(kApothem);
         AB = calc.ask(kBaseArea);
@@ -102,8 +104,9 @@ void calcola(Calc &calc)
         lateralArea();
         totalArea();
         volume();
-        calc.formula("Label6", "(r=SQR(AB/3,14))  :d=r*2: (h=SQR(a^2+r^2)): (C=d*3,14): "
-                               "(AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
+        calc.formula(
+            "Label6",
+            "(r=SQR(AB/3,14))  :d=r*2: (h=SQR(a^2+r^2)): (C=d*3,14): (AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
     } else if (calc.given({ "Check5", "Check3" })) {
         a = calc.ask(kApothem);
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
@@ -114,8 +117,9 @@ void calcola(Calc &calc)
         lateralArea();
         totalArea();
         volume();
-        calc.formula("Label6", "(r=C/6,28))  :d=r*2: (h=SQR(a^2+r^2)): (AB=r*r*3,14): (AL=C*a/2): "
-                               "(AT=AL+AB): ( V=AB*h/3)");
+        calc.formula(
+            "Label6",
+            "(r=C/6,28))  :d=r*2: (h=SQR(a^2+r^2)): (AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
     } else if (calc.given({ "Check5", "Check6" })) {
         a = calc.ask(kApothem);
         AL = calc.ask(kLateralArea);
@@ -126,8 +130,9 @@ void calcola(Calc &calc)
         baseArea();
         totalArea();
         volume();
-        calc.formula("Label6", "(C=2*AL/a)) :(r=C/6,28) :d=r*2: (h=SQR(a^2-r^2)): (AB=r*r*3,14): "
-                               "(AT=AL+AB): ( V=AB*h/3)");
+        calc.formula(
+            "Label6",
+            "(C=2*AL/a)) :(r=C/6,28) :d=r*2: (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AT=AL+AB): ( V=AB*h/3)");
     } else if (calc.given({ "Check6", "Check3" })) {
         AL = calc.ask(kLateralArea);
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (c) =");
@@ -138,8 +143,9 @@ void calcola(Calc &calc)
         baseArea();
         totalArea();
         volume();
-        calc.formula("Label6", "(a=2*AL/C) : (r=C/6,28) :d=r*2: (h=SQR(a^2-r^2)): (AB=r*r*3,14): "
-                               "(AT=AL+AB): ( V=AB*h/3)");
+        calc.formula(
+            "Label6",
+            "(a=2*AL/C) : (r=C/6,28) :d=r*2: (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AT=AL+AB): ( V=AB*h/3)");
     } else if (calc.given({ "Check6", "Check1" })) {
         AL = calc.ask(kLateralArea);
         r = calc.ask(kRadius);
@@ -150,8 +156,9 @@ void calcola(Calc &calc)
         baseArea();
         totalArea();
         volume();
-        calc.formula("Label6", "(C=r*6,28) : (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): (AB=r*r*3,14): "
-                               "(AT=AL+AB): ( V=AB*h/3)");
+        calc.formula(
+            "Label6",
+            "(C=r*6,28) : (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AT=AL+AB): ( V=AB*h/3)");
     } else if (calc.given({ "Check6", "Check2" })) {
         AL = calc.ask(kLateralArea);
         d = calc.ask("INTRODUCI IL DIAMETRO (D) =");
@@ -162,9 +169,9 @@ void calcola(Calc &calc)
         baseArea();
         totalArea();
         volume();
-        calc.formula("Label6",
-                     "(r=D/2) : (C=d*3,14): (a=2*AL/C) : (h=SQR(a^2-r^2)): (AB=r*r*3,14): "
-                     "(AT=AL+AB): ( V=AB*h/3)");
+        calc.formula(
+            "Label6",
+            "(r=D/2) : (C=d*3,14): (a=2*AL/C) : (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AT=AL+AB): ( V=AB*h/3)");
     } else if (calc.given({ "Check6", "Check9" })) {
         AL = calc.ask(kLateralArea);
         AB = calc.ask(kBaseArea);
@@ -175,9 +182,9 @@ void calcola(Calc &calc)
         height();
         totalAreaNumeric();
         volume();
-        calc.formula("Label6",
-                     "(r=SQR(AB/3,14)) :( C=r*6,28): (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): "
-                     "(AT=AL+AB): ( V=AB*h/3)");
+        calc.formula(
+            "Label6",
+            "(r=SQR(AB/3,14)) :( C=r*6,28): (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): (AT=AL+AB): ( V=AB*h/3)");
     } else if (calc.given({ "Check6", "Check7" })) {
         AL = calc.ask(kLateralArea);
         AT = calc.ask(kTotalArea);
@@ -188,8 +195,9 @@ void calcola(Calc &calc)
         d = r * 2;
         height();
         volume();
-        calc.formula("Label6", "(AB=AT-AL) : r=SQR(AB/3,14): (C=r*6,28): (a=2*AL/C) :d=r*2: "
-                               "(h=SQR(a^2-r^2)): ( V=AB*h/3)");
+        calc.formula(
+            "Label6",
+            "(AB=AT-AL) : r=SQR(AB/3,14): (C=r*6,28): (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): ( V=AB*h/3)");
     } else if (calc.given({ "Check9", "Check7" })) {
         AB = calc.ask(kBaseArea);
         AT = calc.ask(kTotalArea);
@@ -200,8 +208,9 @@ void calcola(Calc &calc)
         d = r * 2;
         height();
         volume();
-        calc.formula("Label6", "(AL=AT-AB) : r=SQR(AB/3,14): (C=r*6,28): (a=2*AL/C) :d=r*2: "
-                               "(h=SQR(a^2-r^2)): ( V=AB*h/3)");
+        calc.formula(
+            "Label6",
+            "(AL=AT-AB) : r=SQR(AB/3,14): (C=r*6,28): (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): ( V=AB*h/3)");
     } else if (calc.given({ "Check1", "Check7" })) {
         r = calc.ask(kRadius);
         AT = calc.ask(kTotalArea);
@@ -212,8 +221,9 @@ void calcola(Calc &calc)
         d = r * 2;
         height();
         volume();
-        calc.formula("Label6", "(AB=r*r*3,14) :(AL=AT-AB): (C=r*6,28): (a=2*AL/C) :d=r*2: "
-                               "(h=SQR(a^2-r^2)): ( V=AB*h/3)");
+        calc.formula(
+            "Label6",
+            "(AB=r*r*3,14) :(AL=AT-AB): (C=r*6,28): (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): ( V=AB*h/3)");
     } else if (calc.given({ "Check2", "Check7" })) {
         d = calc.ask(kDiameter);
         AT = calc.ask(kTotalArea);
@@ -224,8 +234,9 @@ void calcola(Calc &calc)
         a = 2 * AL / C;
         height();
         volume();
-        calc.formula("Label6", "(r=d/2): (AB=r*r*3,14) :(AL=AT-AB): (C=r*6,28): (a=2*AL/C) : "
-                               "(h=SQR(a^2-r^2)): ( V=AB*h/3)");
+        calc.formula(
+            "Label6",
+            "(r=d/2): (AB=r*r*3,14) :(AL=AT-AB): (C=r*6,28): (a=2*AL/C) : (h=SQR(a^2-r^2)): ( V=AB*h/3)");
     } else if (calc.given({ "Check3", "Check7" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
         AT = calc.ask(kTotalArea);
@@ -236,8 +247,9 @@ void calcola(Calc &calc)
         a = 2 * AL / C;
         height();
         volume();
-        calc.formula("Label6", "(r=C/6,28): (d=2*r): (AB=r*r*3,14) :(AL=AT-AB): (a=2*AL/C) : "
-                               "(h=SQR(a^2-r^2)): ( V=AB*h/3)");
+        calc.formula(
+            "Label6",
+            "(r=C/6,28): (d=2*r): (AB=r*r*3,14) :(AL=AT-AB): (a=2*AL/C) : (h=SQR(a^2-r^2)): ( V=AB*h/3)");
     } else if (calc.given({ "Check1", "Check8" })) {
         r = calc.ask(kRadius);
         V = calc.ask(kVolume);
@@ -248,8 +260,9 @@ void calcola(Calc &calc)
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
         lateralArea();
         totalAreaNumeric();
-        calc.formula("Label6", "(AB=r*r*3,14) :(C=r*6,28): (d=2*r):(h=3*V/AB):(a=(SQR(h^2+r^2)): "
-                               "(AL=C*a/2) :(AT=AL+AB)");
+        calc.formula(
+            "Label6",
+            "(AB=r*r*3,14) :(C=r*6,28): (d=2*r):(h=3*V/AB):(a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
     } else if (calc.given({ "Check2", "Check8" })) {
         d = calc.ask(kDiameter);
         V = calc.ask(kVolume);
@@ -261,8 +274,9 @@ void calcola(Calc &calc)
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
         lateralArea();
         totalAreaNumeric();
-        calc.formula("Label6", "(r=d/2): (AB=r*r*3,14) : (C=r*6,28): (h=3*V/AB): "
-                               "(a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
+        calc.formula(
+            "Label6",
+            "(r=d/2): (AB=r*r*3,14) : (C=r*6,28): (h=3*V/AB): (a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
     } else if (calc.given({ "Check3", "Check8" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
         V = calc.ask(kVolume);
@@ -273,8 +287,9 @@ void calcola(Calc &calc)
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
         lateralArea();
         totalAreaNumeric();
-        calc.formula("Label6", "(r=C/6,28): (AB=r*r*3,14) :(d=2*r): (C=r*6,28): (h=3*V/AB): "
-                               "(a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
+        calc.formula(
+            "Label6",
+            "(r=C/6,28): (AB=r*r*3,14) :(d=2*r): (C=r*6,28): (h=3*V/AB): (a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
     } else if (calc.given({ "Check4", "Check8" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h) =");
         V = calc.ask(kVolume);
@@ -285,8 +300,9 @@ void calcola(Calc &calc)
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
         lateralArea();
         totalAreaNumeric();
-        calc.formula("Label6", "(AB=3*V/h): (r=SQR(AB/3,14)) :(d=2*r): (C=r*6,28): "
-                               "(a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
+        calc.formula(
+            "Label6",
+            "(AB=3*V/h): (r=SQR(AB/3,14)) :(d=2*r): (C=r*6,28): (a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
     } else if (calc.given({ "Check9", "Check8" })) {
         AB = calc.ask(kBaseArea);
         V = calc.ask(kVolume);
@@ -297,8 +313,9 @@ void calcola(Calc &calc)
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
         lateralArea();
         totalAreaNumeric();
-        calc.formula("Label6", " (r=SQR(AB/3,14)) :(d=2*r): (C=r*6,28): (h=3*V/AB): "
-                               "(a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
+        calc.formula(
+            "Label6",
+            " (r=SQR(AB/3,14)) :(d=2*r): (C=r*6,28): (h=3*V/AB): (a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
     } else if (calc.given({ "Check1", "Check5" })) {
         r = calc.ask(kRadius);
         a = calc.ask(kApothem);
@@ -309,8 +326,9 @@ void calcola(Calc &calc)
         baseArea();
         totalArea();
         volume();
-        calc.formula("Label6", "(d=2*r):  (C=d*3,14): (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AL=C*a/2): "
-                               "(AT=AL+AB): ( V=AB*h/3)");
+        calc.formula(
+            "Label6",
+            "(d=2*r):  (C=d*3,14): (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
     } else if (calc.given({ "Check2", "Check5" })) {
         d = calc.ask(kDiameter);
         a = calc.ask(kApothem);
@@ -321,8 +339,9 @@ void calcola(Calc &calc)
         baseArea();
         totalArea();
         volume();
-        calc.formula("Label6", "(r=d/2):  (C=d*3,14): (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AL=C*a/2): "
-                               "(AT=AL+AB): ( V=AB*h/3)");
+        calc.formula(
+            "Label6",
+            "(r=d/2):  (C=d*3,14): (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
     } else {
         calc.insufficient();
     }

@@ -48,40 +48,45 @@ void tetrahedron(Calc &calc)
         tetrahedronLateral(s);
         tetrahedronTotal(s);
         tetrahedronVolume(s);
-        calc.formula(kFormula, "(h = Sqr(6) / 3 * l): Sl = 3 * Sqr(3) / 4 * l ^ 2: St = l ^ 2 * "
-                               "Sqr(3): V = Sqr(2) / 12 * l ^ 3");
+        calc.formula(
+            kFormula,
+            "(h = Sqr(6) / 3 * l): Sl = 3 * Sqr(3) / 4 * l ^ 2: St = l ^ 2 * Sqr(3): V = Sqr(2) / 12 * l ^ 3");
     } else if (calc.given({ "Check1(1)" })) {
         s.h = calc.ask("INTRODUCI L'ALTEZZA (h)  =");
         s.l = Sqr(6) / 2 * s.h;
         tetrahedronLateral(s);
         tetrahedronTotal(s);
         tetrahedronVolume(s);
-        calc.formula(kFormula, "(l = Sqr(6) / 2 * h): Sl = 3 * Sqr(3) / 4 * l ^ 2: St = l ^ 2 * "
-                               "Sqr(3): V = Sqr(2) / 12 * l ^ 3");
+        calc.formula(
+            kFormula,
+            "(l = Sqr(6) / 2 * h): Sl = 3 * Sqr(3) / 4 * l ^ 2: St = l ^ 2 * Sqr(3): V = Sqr(2) / 12 * l ^ 3");
     } else if (calc.given({ "Check1(2)" })) {
         s.Sl = calc.ask("INTRODUCI L'AREA LATERALE (Sl)  =");
         s.l = Value(2) / 3 * sqrt(Sqr(3) * s.Sl);
         tetrahedronHeight(s);
         tetrahedronTotal(s);
         tetrahedronVolume(s);
-        calc.formula(kFormula, "(l = 2 / 3 ^ Sqr(Sqr(3) * Sl): h = Sqr(6) / 3 * l: St = l ^ 2 * "
-                               "Sqr(3): V = Sqr(2) / 12 * l ^ 3");
+        calc.formula(
+            kFormula,
+            "(l = 2 / 3 ^ Sqr(Sqr(3) * Sl): h = Sqr(6) / 3 * l: St = l ^ 2 * Sqr(3): V = Sqr(2) / 12 * l ^ 3");
     } else if (calc.given({ "Check1(3)" })) {
         s.St = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (St)  =");
         s.l = sqrt(s.St / Sqr(3));
         tetrahedronHeight(s);
         tetrahedronLateral(s);
         tetrahedronVolume(s);
-        calc.formula(kFormula, "(l = 2 / 3 ^ Sqr(Sqr(3) * Sl): h = Sqr(6) / 3 * l: Sl = 3 * "
-                               "Sqr(3) / 4 * l ^ 2: V = Sqr(2) / 12 * l ^ 3");
+        calc.formula(
+            kFormula,
+            "(l = 2 / 3 ^ Sqr(Sqr(3) * Sl): h = Sqr(6) / 3 * l: Sl = 3 * Sqr(3) / 4 * l ^ 2: V = Sqr(2) / 12 * l ^ 3");
     } else if (calc.given({ "Check1(4)" })) {
         s.V = calc.ask("INTRODUCI IL VOLUME (V)  =");
         s.l = pow(Sqr(2) * 6 * s.V, Value(1) / 3);
         tetrahedronHeight(s);
         tetrahedronLateral(s);
         tetrahedronTotal(s);
-        calc.formula(kFormula, "(l = (6 * Sqr(2) * V) ^ (1 / 3)): h = Sqr(6) / 3 * l: Sl = 3 * "
-                               "Sqr(3) / 4 * l ^ 2: St = l ^ 2 * Sqr(3) ");
+        calc.formula(
+            kFormula,
+            "(l = (6 * Sqr(2) * V) ^ (1 / 3)): h = Sqr(6) / 3 * l: Sl = 3 * Sqr(3) / 4 * l ^ 2: St = l ^ 2 * Sqr(3) ");
     } else {
         calc.insufficient();
     }
@@ -158,8 +163,9 @@ void icosahedron(Calc &calc)
         s.St = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (St)  =");
         s.l = sqrt(Sqr(3) / 15 * s.St);
         icosahedronVolume(s);
-        calc.formula(kFormula, "l = Sqr((Sqr(3) / 15) * St):  -----      V = (5 * (3 + Sqr(5)) "
-                               "/ 12) * l ^ 3");
+        calc.formula(
+            kFormula,
+            "l = Sqr((Sqr(3) / 15) * St):  -----      V = (5 * (3 + Sqr(5)) / 12) * l ^ 3");
     } else if (calc.given({ "Check1(4)" })) {
         s.V = calc.ask("INTRODUCI IL VOLUME  (V)  =");
         s.l = pow((3 - Sqr(5)) * 3 / 5 * s.V, Value(1) / 3);
@@ -193,20 +199,22 @@ void dodecahedron(Calc &calc)
         s.l = calc.ask("INTRODUCI IL LATO  (l)  =");
         dodecahedronVolume(s);
         dodecahedronTotal(s);
-        calc.formula(kFormula, "V = ((15 + 7 * Sqr(5)) / 4) * l ^ 3: St = 3 * Sqr(25 + 10 * "
-                               "Sqr(5)) * l ^ 2");
+        calc.formula(kFormula,
+                     "V = ((15 + 7 * Sqr(5)) / 4) * l ^ 3: St = 3 * Sqr(25 + 10 * Sqr(5)) * l ^ 2");
     } else if (calc.given({ "Check1(3)" })) {
         s.St = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (St)  =");
         s.l = sqrt(s.St / dodecahedronArea());
         dodecahedronVolume(s);
-        calc.formula(kFormula, "l = Sqr(St / (3 * Sqr(25 + 10 * Sqr(5)))):  ----- V = (5 * (3 + "
-                               "Sqr(5)) / 12) * l ^ 3");
+        calc.formula(
+            kFormula,
+            "l = Sqr(St / (3 * Sqr(25 + 10 * Sqr(5)))):  ----- V = (5 * (3 + Sqr(5)) / 12) * l ^ 3");
     } else if (calc.given({ "Check1(4)" })) {
         s.V = calc.ask("INTRODUCI IL VOLUME  (V)  =");
         s.l = pow(4 * s.V / (Sqr(5) * 7 + 15), Value(1) / 3);
         dodecahedronTotal(s);
-        calc.formula(kFormula, "l = (4 * V / (15 + 7 * Sqr(5))) ^ (1 / 3):-- St = 3 * Sqr(25 + "
-                               "10 * Sqr(5)) * l ^ 2");
+        calc.formula(
+            kFormula,
+            "l = (4 * V / (15 + 7 * Sqr(5))) ^ (1 / 3):-- St = 3 * Sqr(25 + 10 * Sqr(5)) * l ^ 2");
     } else {
         calc.insufficient();
     }

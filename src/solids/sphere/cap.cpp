@@ -51,8 +51,9 @@ void calcola(Calc &calc)
         R = V / (3.1415926535 * pow(h, 2)) - (-h) / 3;
         cap.diameter();
         cap.surface();
-        calc.formula(kFormula, "  R = V / (3.1415926535 * h ^ 2) - (-h / 3): V = 3.14 * h ^ 2 "
-                               "* (R - (h / 3)): d=2*R: A = 2 * 3.1415926535 * R * h");
+        calc.formula(
+            kFormula,
+            "  R = V / (3.1415926535 * h ^ 2) - (-h / 3): V = 3.14 * h ^ 2 * (R - (h / 3)): d=2*R: A = 2 * 3.1415926535 * R * h");
     } else {
         calc.insufficient();
     }

@@ -29,40 +29,44 @@ void calcola(Calc &calc)
         w.surface();
         w.volume();
         w.diameter();
-        calc.formula(kFormula, "d=2*R: A = $ * 3.1415926535 * R ^ 2/90: V = 3.1415926535 * $ "
-                               "* R ^ 3 / 270 ");
+        calc.formula(kFormula,
+                     "d=2*R: A = $ * 3.1415926535 * R ^ 2/90: V = 3.1415926535 * $ * R ^ 3 / 270 ");
     } else if (calc.given({ "Check1(1)", "Check3" })) {
         A = calc.ask("INTRODUCI L'AREA TOTALE DEL FUSO (A)  =");
         alfa = calc.ask("INTRODUCI L'ANGOLO ($)=");
         R = sqrt((A * 90) / (alfa * 3.1415926535));
         w.volume();
         w.diameter();
-        calc.formula(kFormula, "d=2*R: r = Sqr(A * 90 / $ * 3.1415926535): V = 3.1415926535 * "
-                               "$ * R ^ 3 / 270 ");
+        calc.formula(
+            kFormula,
+            "d=2*R: r = Sqr(A * 90 / $ * 3.1415926535): V = 3.1415926535 * $ * R ^ 3 / 270 ");
     } else if (calc.given({ "Check1(0)", "Check3" })) {
         R = calc.ask("INTRODUCI IL RAGGIO (R)  =");
         A = calc.ask("INTRODUCI L'AREA TOTALE DEL FUSO (A)=");
         alfa = (A * 90) / (pow(R, 2) * 3.1415926535);
         w.volume();
         w.diameter();
-        calc.formula(kFormula, "d=2*R: $ = A * 90 / (R ^ 2 * 3.1415926535): V = 3.1415926535 * "
-                               "$ * r ^ 3 / 270 ");
+        calc.formula(
+            kFormula,
+            "d=2*R: $ = A * 90 / (R ^ 2 * 3.1415926535): V = 3.1415926535 * $ * r ^ 3 / 270 ");
     } else if (calc.given({ "Check1(0)", "Check4" })) {
         R = calc.ask("INTRODUCI IL RAGGIO (R)  =");
         V = calc.ask("INTRODUCI IL VOLUME DEL FUSO (V)=");
         alfa = (V * 270) / (pow(R, 3) * 3.1415926535);
         w.surface();
         w.diameter();
-        calc.formula(kFormula, "d=2*R: $ = A * 90 / (R ^ 2 * 3.1415926535): A = $ * "
-                               "3.1415926535 * R ^ 2 / 90");
+        calc.formula(
+            kFormula,
+            "d=2*R: $ = A * 90 / (R ^ 2 * 3.1415926535): A = $ * 3.1415926535 * R ^ 2 / 90");
     } else if (calc.given({ "Check1(1)", "Check4" })) {
         alfa = calc.ask("INTRODUCI L'ANGOLO DEL FUSO ($)  =");
         V = calc.ask("INTRODUCI IL VOLUME DEL FUSO (V)=");
         R = pow((V * 270) / (3.1415926535 * alfa), Value(1) / 3);
         w.surface();
         w.diameter();
-        calc.formula(kFormula, "d=2*R: R = (V * 270 / (3.1415926535 * $)) ^ (1 / 3): A = $ * "
-                               "3.1415926535 * R ^ 2 / 90");
+        calc.formula(
+            kFormula,
+            "d=2*R: R = (V * 270 / (3.1415926535 * $)) ^ (1 / 3): A = $ * 3.1415926535 * R ^ 2 / 90");
     } else {
         calc.insufficient();
     }

@@ -26,8 +26,9 @@ void calcola(Calc &calc)
         // negations. The sum is halved: pi h (h^2/3 + r1^2 + r2^2) / 2 is the
         // zone's volume.
         V = 3.1415926535 * h * (pow(h, 2) / 3 - (-pow(r1, 2)) - (-pow(r2, 2))) / 2;
-        calc.formula(kFormula, "d=2*R: A=2*3.14*R*h: V = 3.1415926535 * h * ((h ^ 2 / 3) - "
-                               "(-r1 ^ 2) - (-r2 ^ 2))");
+        calc.formula(
+            kFormula,
+            "d=2*R: A=2*3.14*R*h: V = 3.1415926535 * h * ((h ^ 2 / 3) - (-r1 ^ 2) - (-r2 ^ 2))");
     } else if (calc.given({ "Check1", "Check3" })) {
         r = calc.ask("INTRODUCI IL RAGGIO (R)  =");
         A = calc.ask("INTRODUCI LA SUPERFICIE (A)=");

@@ -13,10 +13,12 @@
 
 namespace solver {
 
-// A named control with its initial text.
+// A named control with its initial text; a tick box also names the quantity
+// it stands for ("r", "AL"), by which the calculation asks for it.
 struct Control {
     std::string name;
     std::string text;
+    std::string quantity = {};
 
     bool present() const { return !name.empty(); }
 };
@@ -26,6 +28,7 @@ struct ResultRow {
     std::string caption;     // control name of the caption label
     std::string captionText; // its initial text (may be empty)
     std::string result;      // control name of the result label
+    std::string quantity = {}; // the quantity it shows ("V"), by which calc.show names it
 };
 
 // A control beyond the standard roles, laid out in the picture column.

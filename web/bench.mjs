@@ -1,0 +1,91 @@
+// The web edition's budgets, measured (not a test):
+//   - everything the site serves, gzip-compressed: at most 400 KB;
+//   - in headless chromium, from navigation start to the main menu painted:
+//     at most 300 ms;
+//   - one press of a solving button: at most 5 ms.
+//
+//   node web/bench.mjs [repetitions]      (the site: build-web/site or $CORPIMETRO_SITE)
+//
+// Exits 1 when a budget is missed.
+
+import { readdirSync, readFileSync, statSync } from 'node:fs';
+import { join, relative } from 'node:path';
+import { gzipSync } from 'node:zlib';
+import { Browser, serve, siteDir } from './chromium.mjs';
+
+const repetitions = Number(process.argv[2] || 10);
+const root = siteDir();
+
+function files(dir) {
+    return readdirSync(dir).flatMap((n) => {
+        const p = join(dir, n);
+        return statSync(p).isDirectory() ? files(p) : [p];
+    });
+}
+
+const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
+
+let total = 0, raw = 0;
+const biggest = [];
+for (const f of files(root)) {
+    const data = readFileSync(f);
+    const gz = gzipSync(data, { level: 9 }).length;
+    raw += data.length;
+    total += gz;
+    biggest.push([gz, relative(root, f)]);
+}
+biggest.sort((a, b) => b[0] - a[0]);
+
+const server = await serve(root);
+const browser = await Browser.launch();
+const painted = { cold: [], warm: [] };
+let press = [];
+try {
+    for (const cache of ['cold', 'warm']) {
+        for (let i = 0; i < repetitions; ++i) {
+            const page = await browser.newPage();
+            await page.send('Network.enable');
+            await page.send('Network.setCacheDisabled', { cacheDisabled: cache === 'cold' });
+            await page.open(server.url + 'index.html');
+            const ms = await page.evaluate(`new Promise((ok) => {
+                const m = performance.getEntriesByName('corpimetro-menu-painted')[0];
+                if (m) ok(m.startTime);
+                else new PerformanceObserver((l, o) => { o.disconnect(); ok(l.getEntries()[0].startTime); })
+                    .observe({ type: 'mark', buffered: true });
+            })`);
+            painted[cache].push(ms);
+            await browser.send('Target.closeTarget', { targetId: page.targetId });
+        }
+    }
+    const page = await browser.newPage();
+    await page.open(server.url + 'index.html?runner');
+    const requests = [
+        { screen: 'Form12', button: 'Command1', ticks: ['Check1', 'Check4'], answers: ['2,5', '3'], decimal: ',' },
+        { screen: 'Form3', button: 'Command3', ticks: ['Check1'], answers: ['2'], decimal: '.' },
+        { screen: 'Form25', button: 'Command2', ticks: ['Check1', 'Check2'], answers: ['1.5', '4'], decimal: '.' },
+        { screen: 'Form27', button: 'Command7', ticks: [], answers: ['1'], decimal: '.' },
+        { screen: 'Form12', button: 'Command1', ticks: [], answers: [], decimal: '.' },
+    ];
+    for (const r of requests) {
+        await page.evaluate(`corpimetroPressTime(${JSON.stringify(r)}, 20)`); // warm up
+        press.push([r, await page.evaluate(`corpimetroPressTime(${JSON.stringify(r)}, 500)`)]);
+    }
+} finally {
+    await browser.close();
+    server.close();
+}
+
+const kb = (n) => (n / 1024).toFixed(1) + ' KB';
+console.log(`site: ${kb(raw)} in ${biggest.length} files, ${kb(total)} gzip-compressed (budget 400 KB)`);
+for (const [gz, f] of biggest.slice(0, 4))
+    console.log(`  ${f}: ${kb(gz)}`);
+for (const cache of ['cold', 'warm'])
+    console.log(`main menu painted, ${cache} cache: median ${median(painted[cache]).toFixed(0)} ms, `
+                + `worst ${Math.max(...painted[cache]).toFixed(0)} ms of ${repetitions} (budget 300 ms)`);
+for (const [r, ms] of press)
+    console.log(`press ${r.screen}.${r.button} [${r.ticks.join(',')}]: ${(ms * 1000).toFixed(0)} µs (budget 5 ms)`);
+
+const worstPress = Math.max(...press.map(([, ms]) => ms));
+const ok = total <= 400 * 1024 && median(painted.cold) <= 300 && worstPress <= 5;
+console.log(ok ? 'every budget met' : 'a budget is missed');
+process.exit(ok ? 0 : 1);

@@ -1,0 +1,224 @@
+// Starts the calculator in the page: the core, the screens, the dialogs, the
+// browser's history, printing and the offline cache. With "?runner" in its
+// address the page instead waits for scripts (web/run-script).
+
+import { loadCore, browserDecimal } from './core.js';
+import { Program, TITLE } from './program.js';
+import { ScriptError, parse, decimalOf, run } from './script.js';
+import { indented } from './transcript.js';
+
+const $ = (id) => document.getElementById(id);
+
+// --- Dialogs: modal, the focus kept inside, Enter for OK, Escape to cancel.
+
+function promptDialog(text) {
+    const dialog = $('prompt-dialog');
+    const input = $('prompt-input');
+    $('prompt-text').textContent = text;
+    input.value = '';
+    dialog.returnValue = '';
+    return new Promise((resolve) => {
+        dialog.addEventListener('close', () => {
+            resolve(dialog.returnValue === 'ok' ? input.value : null);
+        }, { once: true });
+        dialog.showModal();
+        input.focus();
+    });
+}
+
+function messageDialog(d) {
+    const dialog = $('message-dialog');
+    $('message-text').textContent = d.text;
+    return new Promise((resolve) => {
+        dialog.addEventListener('close', () => resolve(), { once: true });
+        dialog.showModal();
+        dialog.querySelector('button').focus();
+    });
+}
+
+function solutionDialog(s) {
+    const dialog = $('solution-dialog');
+    $('solution-title').textContent = 'Svolgimento \u2013 ' + (s.desc.caption || s.name);
+    const list = $('solution-lines');
+    list.replaceChildren();
+    if (!s.solution.length) {
+        const p = document.createElement('p');
+        p.textContent = 'Premi "' + (s.desc.solvers[0]?.text || 'Calcola') + '": qui comparirà lo svolgimento del calcolo.';
+        list.append(p);
+    }
+    for (const line of s.solution) {
+        const p = document.createElement('p');
+        p.className = /^(Dati|Calcoli)\b/.test(line) ? 'solution-heading' : 'solution-line';
+        p.textContent = line;
+        list.append(p);
+    }
+    dialog.showModal();
+    dialog.querySelector('button').focus();
+}
+
+function printScreen(s) {
+    s.el.classList.add('printing');
+    document.body.classList.add('printing');
+    window.addEventListener('afterprint', () => {
+        s.el.classList.remove('printing');
+        document.body.classList.remove('printing');
+    }, { once: true });
+    window.print();
+}
+
+// --- The calculator for a person.
+
+async function startInteractive(core) {
+    const root = $('screens');
+    const closed = $('closed');
+    let program;
+    let entry = 0;      // the history entry on view
+    let replaying = false; // showing a screen because of Back or Forward
+
+    const focusScreen = (s) => {
+        const cap = s.el.querySelector('.caption');
+        cap.tabIndex = -1;
+        cap.focus({ preventScroll: false });
+    };
+
+    const start = () => {
+        closed.hidden = true;
+        root.replaceChildren();
+        entry = 0;
+        history.replaceState({ entry, screen: 'Form1' }, '', '#Form1');
+        program = new Program(root, core.description, core, {
+            decimal: browserDecimal(),
+            ask: (text) => promptDialog(text),
+            tell: (d) => messageDialog(d),
+            print: printScreen,
+            explain: solutionDialog,
+            shown: (s) => {
+                document.title = s.desc.caption.trim() ? `${s.desc.caption.trim()} \u2013 ${TITLE}` : TITLE;
+                if (!program)
+                    return;
+                if (!replaying) {
+                    ++entry;
+                    history.pushState({ entry, screen: s.name }, '', '#' + s.name);
+                }
+                queueMicrotask(() => focusScreen(s));
+            },
+            ended: () => {
+                closed.hidden = false;
+                document.title = TITLE;
+                $('restart').focus();
+            },
+        });
+        window.corpimetroProgram = program;
+        focusScreen(program.top());
+    };
+
+    window.addEventListener('popstate', (ev) => {
+        const state = ev.state;
+        if (!state || program.ended || program.busy)
+            return;
+        replaying = true;
+        try {
+            if (state.entry < entry)
+                program.back();
+            else if (program.exists(state.screen))
+                program.show(state.screen);
+        } finally {
+            replaying = false;
+            entry = state.entry;
+        }
+    });
+
+    // Escape goes back as "Ritorna" does, unless a dialog takes it.
+    document.addEventListener('keydown', (ev) => {
+        if (ev.key !== 'Escape' || document.querySelector('dialog[open]') || program.busy || program.ended)
+            return;
+        const s = program.top();
+        const ritorna = s?.desc.ritornaButton && s.control(s.desc.ritornaButton.name);
+        if (ritorna) {
+            ev.preventDefault();
+            ritorna.el.click();
+        }
+    });
+
+    $('restart').addEventListener('click', start);
+    start();
+    // For the benchmark: the first frame after the main menu is drawn.
+    requestAnimationFrame(() => setTimeout(() => performance.mark('corpimetro-menu-painted'), 0));
+
+    // Works offline once loaded: the service worker keeps what the page used.
+    if ('serviceWorker' in navigator) {
+        try {
+            const reg = await navigator.serviceWorker.register('sw.js');
+            await navigator.serviceWorker.ready;
+            const pictures = new Set();
+            for (const s of core.description.screens) {
+                for (const p of [s.picture, ...s.solvers.map((b) => b.solidPicture)])
+                    if (p)
+                        pictures.add('assets/' + p.text);
+                for (const x of s.extras || [])
+                    if (x.kind === 'Picture')
+                        pictures.add('assets/' + x.text);
+            }
+            for (const m of core.description.menus)
+                for (const e of m.entries || [])
+                    pictures.add('assets/' + e.asset);
+            (reg.active || navigator.serviceWorker.controller)?.postMessage({ keep: [...pictures] });
+        } catch (e) {
+            console.warn('service worker:', e);
+        }
+    }
+}
+
+// --- Scripts, one after another, each on a fresh calculator.
+
+function startRunner(core) {
+    const host = $('screens');
+    let program = null;
+    window.corpimetroRun = async (text) => {
+        let script;
+        try {
+            script = parse(text);
+        } catch (e) {
+            if (e instanceof ScriptError)
+                return { status: 2, stderr: 'corpimetro-script: ' + e.message + '\n', transcript: '' };
+            throw e;
+        }
+        host.replaceChildren();
+        program = new Program(host, core.description, core, { decimal: decimalOf(script.locale ?? 'en_US') });
+        window.corpimetroProgram = program;
+        let status = 0, stderr = '';
+        try {
+            await run(program, script.steps);
+        } catch (e) {
+            if (!(e instanceof ScriptError))
+                throw e;
+            status = 2;
+            stderr = 'corpimetro-script: ' + e.message + '\n';
+        }
+        return { status, stderr, transcript: indented(program.transcript()) };
+    };
+    // Times a press for the benchmark.
+    window.corpimetroPressTime = (request, count) => {
+        const t0 = performance.now();
+        for (let i = 0; i < count; ++i)
+            core.press(request);
+        return (performance.now() - t0) / count;
+    };
+}
+
+async function main() {
+    const core = await loadCore();
+    if (new URLSearchParams(location.search).has('runner'))
+        startRunner(core);
+    else
+        await startInteractive(core);
+    document.documentElement.dataset.ready = 'true';
+}
+
+main().catch((e) => {
+    document.documentElement.dataset.ready = 'failed';
+    const p = $('failed');
+    p.hidden = false;
+    p.textContent = 'CORPIMETRO non si è potuto avviare: ' + e.message;
+    console.error(e);
+});

@@ -1,0 +1,603 @@
+// The calculator in the page: every screen built from the core's
+// descriptions, shown, hidden, printed and ended as on the desktop. The page
+// itself holds the state (labels, ticks, options, which screens are shown), so
+// a transcript reads what the user sees.
+
+import { ScriptError, quoted } from './script.js';
+
+export const TITLE = 'CORPIMETRO';
+
+// A solve's re-runs stop here: no screen asks this many questions.
+const MAX_PROMPTS = 64;
+
+let uid = 0;
+
+function el(tag, attrs = {}, ...children) {
+    const e = document.createElement(tag);
+    for (const [k, v] of Object.entries(attrs)) {
+        if (v === undefined || v === null || v === false)
+            continue;
+        if (k === 'class')
+            e.className = v;
+        else if (k === 'text')
+            e.textContent = v;
+        else
+            e.setAttribute(k, v === true ? '' : v);
+    }
+    for (const c of children)
+        if (c)
+            e.append(c);
+    return e;
+}
+
+// A caption as a screen reader should say it: blanks collapsed and the
+// trailing "=" of a result caption dropped.
+export function spoken(text) {
+    return String(text || '').replace(/\s+/g, ' ').replace(/\s*=\s*$/, '').trim();
+}
+
+class Screen {
+    constructor(program, name, kind, desc) {
+        this.program = program;
+        this.name = name;
+        this.kind = kind; // 'menu' or 'solver'
+        this.desc = desc;
+        this.controls = new Map(); // name -> {kind, el, onClick}
+        this.solution = [];
+        this.id = 'scr' + ++uid;
+        this.visible = false;
+    }
+
+    add(name, kind, element, onClick) {
+        if (this.controls.has(name))
+            throw new Error(`control ${name} of ${this.name} declared twice`);
+        element.dataset.control = name;
+        this.controls.set(name, { kind, el: element, onClick });
+        return element;
+    }
+
+    control(name) {
+        return this.controls.get(name);
+    }
+
+    text(name) {
+        const c = this.controls.get(name);
+        if (!c)
+            return '';
+        return c.kind === 'textbox' ? c.el.value : c.el.textContent;
+    }
+
+    setText(name, text) {
+        const c = this.controls.get(name);
+        if (!c || (c.kind !== 'label' && c.kind !== 'textbox'))
+            throw new Error(`control ${name} of ${this.name} shows no text`);
+        if (c.kind === 'textbox')
+            c.el.value = text;
+        else
+            c.el.textContent = text;
+    }
+
+    // What the transcript lists of this screen.
+    state() {
+        const labels = {}, checks = {}, options = {};
+        for (const [name, c] of this.controls) {
+            if (c.kind === 'label' || c.kind === 'textbox')
+                labels[name] = this.text(name);
+            else if (c.kind === 'check')
+                checks[name] = c.el.checked;
+            else if (c.kind === 'option')
+                options[name] = c.el.checked;
+        }
+        const out = { visible: this.visible, caption: this.desc.caption, labels, checks, options };
+        return out;
+    }
+}
+
+export class Program {
+    // `core.press(request)` answers a press request object with the response
+    // object. `options`: decimal (mark to read and show numbers with),
+    // assets (URL prefix of the pictures), ask(text, screen) -> Promise of the
+    // answer (null: Cancel), or none to answer from the queue; tell(dialog)
+    // -> Promise, for the messages; print(screen), shown(screen), ended().
+    constructor(root, description, core, options = {}) {
+        this.root = root;
+        this.core = core;
+        this.options = options;
+        this.decimal = options.decimal || '.';
+        this.assets = options.assets ?? 'assets/';
+        this.solvers = new Map(description.screens.map((s) => [s.name, s]));
+        this.menus = new Map(description.menus.map((m) => [m.name, m]));
+        this.screens = new Map(); // created, by name
+        this.raised = []; // visible screens, last raised last
+        this.dialogs = [];
+        this.printed = [];
+        this.answers = [];
+        this.ended = false;
+        this.step = 0;
+        this.busy = false;
+        this.show('Form1');
+    }
+
+    exists(name) {
+        return this.solvers.has(name) || this.menus.has(name);
+    }
+
+    caption(name) {
+        const d = this.solvers.get(name) || this.menus.get(name);
+        return d ? d.caption : '';
+    }
+
+    // The screen, created on first use; null for an unknown name.
+    window(name) {
+        let s = this.screens.get(name);
+        if (s)
+            return s;
+        if (this.solvers.has(name))
+            s = this.buildSolver(this.solvers.get(name));
+        else if (this.menus.has(name))
+            s = this.buildMenu(this.menus.get(name));
+        else
+            return null;
+        this.screens.set(name, s);
+        return s;
+    }
+
+    // The screen shown last and still on view.
+    top() {
+        for (let i = this.raised.length - 1; i >= 0; --i) {
+            const s = this.screens.get(this.raised[i]);
+            if (s && s.visible)
+                return s;
+        }
+        return null;
+    }
+
+    // --- The shell's operations -------------------------------------------
+
+    show(name) {
+        if (this.ended)
+            return;
+        const s = this.window(name);
+        if (!s)
+            return;
+        s.visible = true;
+        s.el.hidden = false;
+        this.raised = this.raised.filter((n) => n !== name);
+        this.raised.push(name);
+        // The screen shown last stands first.
+        this.root.prepend(s.el);
+        this.options.shown?.(s);
+    }
+
+    hide(name) {
+        if (this.ended)
+            return;
+        const s = this.window(name);
+        if (s) {
+            s.visible = false;
+            s.el.hidden = true;
+        }
+        this.keepOneVisible();
+    }
+
+    keepOneVisible() {
+        for (const s of this.screens.values())
+            if (s.visible)
+                return;
+        this.show('Form1');
+    }
+
+    goTo(from, to) {
+        this.show(to);
+        this.hide(from);
+    }
+
+    print(name) {
+        const s = this.window(name);
+        if (!s)
+            return;
+        this.printed.push(name);
+        this.options.print?.(s);
+    }
+
+    end() {
+        if (this.ended)
+            return;
+        for (const s of this.screens.values()) {
+            s.visible = false;
+            s.el.hidden = true;
+        }
+        this.ended = true;
+        this.options.ended?.();
+    }
+
+    // The window's own close control: back to the parent, or, on the main
+    // menu, the end.
+    closeScreen(s) {
+        if (this.ended)
+            return;
+        if (s.desc.parent)
+            this.goTo(s.name, s.desc.parent);
+        else
+            this.end();
+    }
+
+    // "Ritorna" of the screen on view, as the browser's Back does it.
+    back() {
+        const s = this.top();
+        if (s && s.desc.parent && s.desc.ritornaButton)
+            this.goTo(s.name, s.desc.parent);
+    }
+
+    // --- Script steps -------------------------------------------------------
+
+    known(name) {
+        const s = this.window(name);
+        if (!s)
+            throw new ScriptError('unknown screen ' + quoted(name));
+        return s;
+    }
+
+    find(path) {
+        const dot = path.indexOf('.');
+        if (dot < 0)
+            throw new ScriptError(quoted(path) + ' is not "Screen.Control"');
+        const s = this.window(path.slice(0, dot));
+        if (!s)
+            throw new ScriptError('unknown screen ' + quoted(path.slice(0, dot)));
+        const c = s.control(path.slice(dot + 1));
+        if (!c)
+            throw new ScriptError('unknown control ' + quoted(path));
+        return c;
+    }
+
+    queueAnswers(list) {
+        this.answers.push(...list);
+    }
+
+    async showStep(name) {
+        this.known(name);
+        this.show(name);
+    }
+
+    async close(name) {
+        this.closeScreen(this.known(name));
+    }
+
+    async click(path) {
+        const c = this.find(path);
+        if (c.kind === 'check')
+            c.el.checked = !c.el.checked;
+        else if (c.kind === 'option')
+            c.el.checked = true;
+        else if (c.onClick)
+            await c.onClick();
+    }
+
+    async tick(path) {
+        const c = this.find(path);
+        if (c.kind !== 'check')
+            throw new ScriptError(quoted(path) + ' is not a tick box');
+        c.el.checked = true;
+    }
+
+    async untick(path) {
+        const c = this.find(path);
+        if (c.kind !== 'check')
+            throw new ScriptError(quoted(path) + ' is not a tick box');
+        c.el.checked = false;
+    }
+
+    async select(path) {
+        const c = this.find(path);
+        if (c.kind !== 'option')
+            throw new ScriptError(quoted(path) + ' is not an option button');
+        if (!c.el.disabled)
+            c.el.checked = true;
+    }
+
+    // --- A press of a solving button ----------------------------------------
+
+    // The press is a pure function of the ticks and of the answers given so
+    // far: it runs again with one more answer each time a prompt is answered,
+    // and only its complete run changes the screen.
+    async solve(s, button) {
+        if (this.busy)
+            return;
+        this.busy = true;
+        try {
+            const ticks = s.desc.checks.filter((c) => s.control(c.name).el.checked).map((c) => c.name);
+            const request = { screen: s.name, button: button.name, ticks, answers: [], decimal: this.decimal };
+            let r;
+            for (;;) {
+                r = this.core.press(request);
+                if (r.error)
+                    throw new Error(r.error);
+                if (!r.pending || request.answers.length >= MAX_PROMPTS)
+                    break;
+                const prompt = r.events[r.events.length - 1];
+                request.answers.push(await this.ask(prompt.text, s));
+            }
+            const step = this.step;
+            let answered = 0;
+            for (const e of r.events) {
+                if (e.kind === 'set') {
+                    s.setText(e.control, e.text);
+                } else if (e.kind === 'prompt') {
+                    this.dialogs.push({ step, kind: 'prompt', title: TITLE, text: e.text,
+                                        answer: request.answers[answered++] ?? null });
+                } else if (e.kind === 'message') {
+                    const d = { step, kind: 'message', title: TITLE, text: e.text };
+                    this.dialogs.push(d);
+                    await this.options.tell?.(d, s);
+                } else if (e.kind === 'failure') {
+                    const d = { step, kind: 'error', title: TITLE, text: e.text, failure: e.failure };
+                    this.dialogs.push(d);
+                    await this.options.tell?.(d, s);
+                }
+            }
+            s.solution = r.solution || [];
+            this.options.solved?.(s);
+        } finally {
+            this.busy = false;
+        }
+    }
+
+    async ask(text, s) {
+        if (this.options.ask)
+            return this.options.ask(text, s);
+        return this.answers.length ? this.answers.shift() : null;
+    }
+
+    transcript() {
+        const screens = {};
+        for (const s of this.screens.values())
+            screens[s.name] = s.state();
+        return { dialogs: this.dialogs, printed: this.printed, ended: this.ended, screens };
+    }
+
+    // --- Building the screens -----------------------------------------------
+
+    frame(name, kind, desc) {
+        const s = new Screen(this, name, kind, desc);
+        const caption = el('h2', { id: s.id + '-cap', class: 'caption', text: desc.caption || '\u00a0' });
+        const close = el('button', { type: 'button', class: 'close', title: 'Chiudi',
+                                     'aria-label': 'Chiudi ' + (spoken(desc.caption) || name) }, '\u2715');
+        close.addEventListener('click', () => this.closeScreen(s));
+        s.body = el('div', { class: 'body' });
+        // The close control stands in the title bar but comes last in the
+        // keyboard order, as a window's own close control does.
+        s.el = el('section', { class: 'screen ' + kind, 'data-screen': name, 'aria-labelledby': s.id + '-cap', hidden: true },
+                  el('header', { class: 'titlebar' }, caption), s.body, close);
+        return s;
+    }
+
+    label(s, c, tag = 'p', cls = '') {
+        const e = el(tag, { class: ('label ' + cls).trim(), id: s.id + '-' + c.name.replace(/[^\w-]/g, '_'), text: c.text });
+        return s.add(c.name, 'label', e);
+    }
+
+    picture(s, name, asset, alt, onClick) {
+        const img = el('img', { src: this.assets + asset, alt, class: 'picture', draggable: 'false' });
+        if (onClick) {
+            img.tabIndex = 0;
+            img.setAttribute('role', 'button');
+            img.classList.add('clickable');
+            img.addEventListener('click', onClick);
+            img.addEventListener('keydown', (ev) => {
+                if (ev.key === 'Enter' || ev.key === ' ') {
+                    ev.preventDefault();
+                    onClick();
+                }
+            });
+        }
+        return s.add(name, 'picture', img, onClick);
+    }
+
+    button(s, c, onClick, cls = '', accessible) {
+        const b = el('button', { type: 'button', class: ('btn ' + cls).trim(), text: c.text,
+                                 'aria-label': accessible });
+        const run = async () => {
+            if (this.busy)
+                return;
+            await onClick();
+        };
+        b.addEventListener('click', run);
+        return s.add(c.name, 'button', b, onClick);
+    }
+
+    commonButtons(s, d, extra = []) {
+        const row = el('div', { class: 'buttons' }, ...extra);
+        if (d.stampaButton) {
+            const prints = d.stampaPrints !== false;
+            row.append(this.button(s, d.stampaButton, () => { if (prints) this.print(s.name); }, 'stampa'));
+        }
+        if (d.ritornaButton)
+            row.append(this.button(s, d.ritornaButton, () => this.goTo(s.name, d.parent), 'ritorna'));
+        if (d.esciButton)
+            row.append(this.button(s, d.esciButton, () => this.end(), 'esci'));
+        return row;
+    }
+
+    buildMenu(d) {
+        const s = this.frame(d.name, 'menu', d);
+        const open = (screen, keep) => (keep ? this.show(screen) : this.goTo(d.name, screen));
+        const clicks = new Map((d.clicks || []).map((c) => [c.control, c.opens]));
+        const clickOf = (name) => (clicks.has(name) ? () => open(clicks.get(name), false) : undefined);
+        if (d.heading)
+            s.body.append(this.label(s, d.heading, 'h3', 'heading'));
+        if (d.subheading)
+            s.body.append(this.label(s, d.subheading, 'p', 'subheading'));
+        if (d.options && d.options.length) {
+            const group = el('div', { role: 'radiogroup', class: 'options',
+                                      'aria-labelledby': d.subheading ? s.id + '-' + d.subheading.name : undefined });
+            const inputs = [];
+            for (const o of d.options) {
+                const input = el('input', { type: 'radio', name: s.id + '-option', id: s.id + '-' + o.name });
+                inputs.push([input, o.opens]);
+                s.add(o.name, 'option', input);
+                group.append(el('label', { class: 'option', for: input.id }, input, el('span', { text: o.text })));
+            }
+            s.body.append(group);
+            if (d.optionButton)
+                s.body.append(this.button(s, d.optionButton, () => {
+                    const chosen = inputs.find(([i]) => i.checked);
+                    if (chosen)
+                        open(chosen[1], false);
+                }, 'vai'));
+        }
+        if (d.entries && d.entries.length) {
+            const grid = el('div', { class: 'entries', role: 'list' });
+            const sorted = [...d.entries].sort((a, b) => a.row - b.row || a.column - b.column);
+            for (const e of sorted) {
+                const cell = el('div', { class: 'entry', role: 'listitem' });
+                cell.append(this.picture(s, e.picture, e.asset, spoken(e.text), clickOf(e.picture)));
+                const cap = this.label(s, { name: e.label, text: e.text }, 'p', 'entry-caption');
+                const capClick = clickOf(e.label);
+                if (capClick) {
+                    cap.classList.add('clickable');
+                    cap.tabIndex = 0;
+                    cap.setAttribute('role', 'button');
+                    cap.addEventListener('click', capClick);
+                    cap.addEventListener('keydown', (ev) => {
+                        if (ev.key === 'Enter' || ev.key === ' ') {
+                            ev.preventDefault();
+                            capClick();
+                        }
+                    });
+                    s.control(e.label).onClick = capClick;
+                }
+                cell.append(cap);
+                cell.append(this.button(s, { name: e.button, text: 'Vai' }, () => open(e.opens, e.keepMenu),
+                                        'vai', 'Vai: ' + e.text.trim()));
+                grid.append(cell);
+            }
+            s.body.append(grid);
+        }
+        const extra = d.note ? [this.label(s, d.note, 'p', 'note')] : [];
+        s.body.append(this.commonButtons(s, d, extra));
+        return s;
+    }
+
+    buildSolver(d) {
+        const s = this.frame(d.name, 'solver', d);
+        const solidName = spoken(d.title?.text) || spoken(d.caption) || d.name;
+        if (d.title) {
+            if (d.titleIsTextBox) {
+                const t = el('input', { class: 'title textbox', readonly: true, tabindex: '-1',
+                                        'aria-label': spoken(d.title.text) });
+                t.value = d.title.text;
+                s.body.append(s.add(d.title.name, 'textbox', t));
+            } else {
+                s.body.append(this.label(s, d.title, 'h3', 'title'));
+            }
+        }
+        const solve = (b) => () => this.solve(s, b);
+        const solids = d.solvers.filter((b) => b.solidName || b.solidPicture);
+        if (solids.length) {
+            const row = el('div', { class: 'solids' });
+            for (const b of solids) {
+                const col = el('div', { class: 'solid' });
+                if (b.solidName)
+                    col.append(this.label(s, b.solidName, 'p', 'solid-name'));
+                if (b.solidPicture)
+                    col.append(this.picture(s, b.solidPicture.name, b.solidPicture.text,
+                                            'Figura: ' + spoken(b.solidName?.text)));
+                col.append(this.button(s, b, solve(b), 'solve',
+                                       b.solidName ? spoken(b.text) + ': ' + spoken(b.solidName.text).toLowerCase() : undefined));
+                row.append(col);
+            }
+            s.body.append(row);
+        }
+        if (d.description)
+            s.body.append(this.label(s, d.description, 'p', 'description'));
+
+        const middle = el('div', { class: 'middle' });
+        const pictures = el('div', { class: 'pictures' });
+        const hosts = new Map();
+        const addPicture = (name, asset) => {
+            const wrap = el('div', { class: 'picture-wrap' });
+            wrap.append(this.picture(s, name, asset, 'Figura: ' + solidName));
+            hosts.set(name, wrap);
+            pictures.append(wrap);
+        };
+        if (d.picture)
+            addPicture(d.picture.name, d.picture.text);
+        for (const x of d.extras || []) {
+            let w;
+            if (x.kind === 'Picture') {
+                addPicture(x.name, x.text);
+                continue;
+            } else if (x.kind === 'Label') {
+                w = this.label(s, x, 'span', 'extra');
+            } else if (x.kind === 'TextBox') {
+                w = el('input', { class: 'textbox extra', readonly: true, tabindex: '-1',
+                                  'aria-label': spoken(x.text), size: Math.max(1, x.text.length) });
+                w.value = x.text;
+                s.add(x.name, 'textbox', w);
+            } else if (x.kind === 'Button') {
+                const where = spoken(this.caption(x.opens)).toLowerCase();
+                w = this.button(s, x, () => this.goTo(s.name, x.opens), 'extra',
+                                where ? spoken(x.text) + ': ' + where : undefined);
+            }
+            if (x.onPicture && hosts.has(x.onPicture)) {
+                w.classList.add('on-picture');
+                w.style.left = (x.x * 100).toFixed(2) + '%';
+                w.style.top = (x.y * 100).toFixed(2) + '%';
+                hosts.get(x.onPicture).append(w);
+            } else {
+                pictures.append(w);
+            }
+        }
+        if (pictures.childNodes.length)
+            middle.append(pictures);
+
+        const known = el('div', { class: 'known', role: 'group' });
+        if (d.knownHeading) {
+            known.append(this.label(s, d.knownHeading, 'p', 'heading'));
+            known.setAttribute('aria-labelledby', s.id + '-' + d.knownHeading.name.replace(/[^\w-]/g, '_'));
+        }
+        for (const c of d.checks) {
+            const input = el('input', { type: 'checkbox', id: s.id + '-' + c.name.replace(/[^\w-]/g, '_') });
+            s.add(c.name, 'check', input);
+            known.append(el('label', { class: 'check', for: input.id }, input, el('span', { text: c.text })));
+        }
+        for (const k of d.knownList || [])
+            known.append(this.label(s, k, 'p', 'known-item'));
+        for (const b of d.solvers)
+            if (!b.solidName && !b.solidPicture)
+                known.append(this.button(s, b, solve(b), 'solve'));
+        middle.append(known);
+
+        const results = el('div', { class: 'results' });
+        if (d.resultsHeading)
+            results.append(this.label(s, d.resultsHeading, 'p', 'heading'));
+        const table = el('div', { class: 'rows' });
+        const quantityOf = new Map(Object.entries(d.labelOf || {}).map(([q, l]) => [l, q]));
+        d.rows.forEach((r, i) => {
+            const cap = this.label(s, { name: r.caption, text: r.captionText }, 'span', 'row-caption');
+            const out = el('output', { class: 'value', tabindex: '0', role: 'status', 'aria-live': 'off',
+                                       'aria-labelledby': cap.id,
+                                       'aria-description': r.captionText ? undefined : (quantityOf.get(r.result) || `Risultato ${i + 1}`) });
+            s.add(r.result, 'label', out);
+            table.append(el('div', { class: 'row' }, cap, out));
+        });
+        results.append(table);
+        middle.append(results);
+        s.body.append(middle);
+
+        if (d.formulaHeading)
+            s.body.append(this.label(s, d.formulaHeading, 'p', 'heading formula-heading'));
+        for (const f of d.formulaLabels) {
+            const out = el('output', { class: 'formula', tabindex: '0',
+                                       'aria-labelledby': d.formulaHeading ? s.id + '-' + d.formulaHeading.name.replace(/[^\w-]/g, '_') : undefined });
+            s.add(f, 'label', out);
+            s.body.append(out);
+        }
+
+        const svolgimento = el('button', { type: 'button', class: 'btn svolgimento', text: 'Svolgimento' });
+        svolgimento.addEventListener('click', () => this.options.explain?.(s));
+        s.body.append(this.commonButtons(s, d, [svolgimento]));
+        return s;
+    }
+}

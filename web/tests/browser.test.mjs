@@ -1,0 +1,250 @@
+// The page itself in headless chromium: keyboard use, the browser's Back
+// button, Esci and starting again, printing, offline use through the service
+// worker, the decimal mark of the browser's language, and the 360-px layout.
+//
+//   node --test web/tests/browser.test.mjs     (the site: build-web/site or $CORPIMETRO_SITE)
+
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, writeFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { Browser, serve, siteDir } from '../chromium.mjs';
+
+let server, browser;
+
+before(async () => {
+    server = await serve(siteDir());
+    browser = await Browser.launch();
+});
+
+after(async () => {
+    await browser?.close();
+    server?.close();
+});
+
+async function open(options) {
+    const page = await browser.newPage(options);
+    await page.open(server.url + 'index.html');
+    return page;
+}
+
+const until = async (page, expression, what, timeout = 10000) => {
+    const end = Date.now() + timeout;
+    while (!(await page.evaluate(expression))) {
+        if (Date.now() > end)
+            throw new Error('timed out: ' + what);
+        await new Promise((ok) => setTimeout(ok, 25));
+    }
+};
+
+// Which screens are on view, and what the focused control is.
+const visible = (page) => page.evaluate('[...corpimetroProgram.screens.values()].filter((s) => s.visible).map((s) => s.name).sort()');
+const focused = (page) => page.evaluate(`(() => {
+    const a = document.activeElement;
+    const s = a.closest('[data-screen]');
+    return (s ? s.dataset.screen + '.' : '') + (a.dataset.control || a.id || a.className || a.tagName);
+})()`);
+const click = (page, path) => page.evaluate(`(() => {
+    const [screen, control] = ${JSON.stringify(path)}.split('.');
+    corpimetroProgram.screens.get(screen).control(control).el.click();
+})()`);
+
+test('Tab follows the desktop order; Enter answers, Escape cancels, Escape goes back', async () => {
+    const page = await open();
+    await page.evaluate('document.querySelector(\'[data-screen="Form1"] [data-control="Command6"]\').focus()');
+    await page.key('Enter');
+    await until(page, 'corpimetroProgram.top().name === "Form12"', 'the cone shown');
+    assert.deepEqual(await visible(page), ['Form12']);
+
+    // Tick boxes, the solving button, results, formulas, then the buttons.
+    const d = await page.evaluate('corpimetroProgram.solvers.get("Form12")');
+    const expected = [
+        ...d.checks.map((c) => 'Form12.' + c.name),
+        ...d.solvers.map((b) => 'Form12.' + b.name),
+        ...d.rows.map((r) => 'Form12.' + r.result),
+        ...d.formulaLabels.map((f) => 'Form12.' + f),
+        'Form12.btn svolgimento',
+        'Form12.' + d.stampaButton.name, 'Form12.' + d.ritornaButton.name, 'Form12.' + d.esciButton.name,
+        'Form12.close',
+    ];
+    const order = [];
+    for (let i = 0; i < expected.length; ++i) {
+        await page.key('Tab');
+        order.push(await focused(page));
+    }
+    assert.deepEqual(order, expected);
+
+    // Space ticks; Enter on "Calcola" asks; Enter is OK, Escape is Cancel.
+    await page.evaluate('document.querySelector(\'[data-screen="Form12"] [data-control="Check1"]\').focus()');
+    await page.key(' ');
+    await page.evaluate('document.querySelector(\'[data-screen="Form12"] [data-control="Check4"]\').checked = true');
+    await page.evaluate('document.querySelector(\'[data-screen="Form12"] [data-control="Command1"]\').focus()');
+    await page.key('Enter');
+    await until(page, 'document.getElementById("prompt-dialog").open', 'the first prompt');
+    assert.equal(await focused(page), 'prompt-input');
+    assert.equal(await page.evaluate('document.getElementById("prompt-title").textContent'), 'CORPIMETRO');
+    await page.type('3');
+    await page.key('Enter');
+    await until(page, 'document.getElementById("prompt-dialog").open && document.getElementById("prompt-input").value === ""',
+                'the second prompt');
+    await page.key('Escape');
+    await until(page, '!corpimetroProgram.busy || document.getElementById("message-dialog").open', 'the press ended');
+    // A cancelled height cannot be computed with: the failure is told, and
+    // Enter closes it.
+    if (await page.evaluate('document.getElementById("message-dialog").open')) {
+        await page.key('Enter');
+        await until(page, '!corpimetroProgram.busy', 'the message closed');
+    }
+    const dialogs = await page.evaluate('corpimetroProgram.dialogs.filter((d) => d.kind === "prompt").map((d) => d.answer)');
+    assert.deepEqual(dialogs, ['3', null]);
+    assert.equal(await page.evaluate('corpimetroProgram.dialogs.length'),
+                 await page.evaluate('corpimetroProgram.core.press({screen:"Form12",button:"Command1",ticks:["Check1","Check4"],answers:["3",null],decimal:"."}).events.filter((e) => e.kind !== "set").length'));
+
+    // Escape with no dialog open is "Ritorna".
+    await page.evaluate('document.querySelector(\'[data-screen="Form12"] [data-control="Check1"]\').focus()');
+    await page.key('Escape');
+    assert.deepEqual(await visible(page), ['Form1']);
+});
+
+test('Back returns as "Ritorna" does, also beside the main menu', async () => {
+    const page = await open();
+    await click(page, 'Form1.Command3'); // the cube opens beside the menu
+    assert.deepEqual(await visible(page), ['Form1', 'Form3']);
+    await click(page, 'Form1.Command5'); // the pyramid chooser replaces the menu
+    assert.deepEqual(await visible(page), ['Form3', 'form5']);
+    await page.evaluate('history.back()');
+    await until(page, 'corpimetroProgram.top().name === "Form1"', 'back on the menu');
+    assert.deepEqual(await visible(page), ['Form1', 'Form3']);
+    await page.evaluate('history.back()');
+    await until(page, '!corpimetroProgram.screens.get("Form3").visible', 'the cube left');
+    assert.deepEqual(await visible(page), ['Form1']);
+    // Forward shows the screen again.
+    await page.evaluate('history.forward()');
+    await until(page, 'corpimetroProgram.screens.get("Form3").visible', 'the cube again');
+});
+
+test('Esci ends the calculator and Ricomincia starts it again', async () => {
+    const page = await open();
+    await click(page, 'Form1.Command2');
+    await click(page, 'Form2.Command1'); // "Esci" of the cylinder
+    assert.equal(await page.evaluate('corpimetroProgram.ended'), true);
+    assert.deepEqual(await visible(page), []);
+    assert.equal(await page.evaluate('document.getElementById("closed").hidden'), false);
+    assert.equal(await page.evaluate('[...document.querySelectorAll(".screen")].every((s) => s.hidden)'), true);
+    assert.equal(await focused(page), 'restart');
+    await page.key('Enter');
+    assert.equal(await page.evaluate('corpimetroProgram.ended'), false);
+    assert.deepEqual(await visible(page), ['Form1']);
+    assert.equal(await page.evaluate('document.getElementById("closed").hidden'), true);
+});
+
+test('Stampa prints the screen on one page, without buttons', async () => {
+    const page = await open();
+    await click(page, 'Form1.Command6');
+    await page.evaluate(`(async () => {
+        const p = corpimetroProgram;
+        p.options.ask = async (text) => text.includes('RAGGIO') ? '2.5' : '3';
+        for (const c of ['Check1', 'Check4']) p.screens.get('Form12').control(c).el.checked = true;
+        await p.solve(p.screens.get('Form12'), p.solvers.get('Form12').solvers[0]);
+        window.print = () => {};
+    })()`);
+    await click(page, 'Form12.Command4');
+    assert.deepEqual(await page.evaluate('corpimetroProgram.printed'), ['Form12']);
+    const { data } = await page.send('Page.printToPDF', { printBackground: false });
+    const dir = mkdtempSync(join(tmpdir(), 'corpimetro-print-'));
+    try {
+        const pdf = join(dir, 'cono.pdf');
+        writeFileSync(pdf, Buffer.from(data, 'base64'));
+        const info = execFileSync('pdfinfo', [pdf], { encoding: 'utf8' });
+        assert.match(info, /^Pages:\s+1$/m);
+        const text = execFileSync('pdftotext', ['-layout', pdf, '-'], { encoding: 'utf8' });
+        assert.match(text, /CONO/);
+        assert.match(text, /Risultati/);
+        assert.match(text, /15[.,]7/); // the circumference 2 * 2.5 * 3.14
+        for (const word of ['Calcola', 'Stampa', 'Ritorna', 'Esci', 'Svolgimento', 'CORPIMETRO'])
+            assert.doesNotMatch(text, new RegExp(word), `"${word}" is printed`);
+    } finally {
+        rmSync(dir, { recursive: true, force: true });
+    }
+    // "Stampa" of the sphere menu does nothing.
+    await click(page, 'Form12.Command3');
+    await click(page, 'Form1.Command10');
+    await click(page, 'Form13.Command5');
+    assert.deepEqual(await page.evaluate('corpimetroProgram.printed'), ['Form12']);
+});
+
+test('once loaded, the calculator works offline', async () => {
+    const page = await open();
+    await until(page, 'navigator.serviceWorker.controller !== null', 'the service worker in control');
+    await until(page, `(async () => {
+        const all = [...new Set([...document.querySelectorAll('img')].map((i) => i.src))];
+        const d = corpimetroProgram.solvers.get('Form12');
+        all.push(new URL('assets/' + d.picture.text, location.href).href);
+        for (const url of all) if (!(await caches.match(url))) return false;
+        return true;
+    })()`, 'the pictures cached');
+    server.offline = true;
+    try {
+        await page.reload();
+        await until(page, 'document.documentElement.dataset.ready === "true"', 'the page started offline');
+        assert.deepEqual(await visible(page), ['Form1']);
+        assert.equal(await page.evaluate('[...document.querySelectorAll(".screen:not([hidden]) img")].every((i) => i.complete && i.naturalWidth > 0)'), true);
+        assert.equal(await page.evaluate('fetch("index.html?x").then((r) => r.ok)'), true);
+        await click(page, 'Form1.Command6');
+        await until(page, `(() => { const i = document.querySelector('[data-screen="Form12"] img'); return i.complete && i.naturalWidth > 0; })()`,
+                    'the cone picture offline');
+        const r = await page.evaluate('corpimetroProgram.core.press({screen:"Form12",button:"Command1",ticks:["Check1","Check4"],answers:["3","4"],decimal:"."})');
+        assert.equal(r.pending, false);
+        assert.ok(r.events.some((e) => e.kind === 'set' && e.text === '5'), 'the apothem 5 of r 3, h 4');
+    } finally {
+        server.offline = false;
+    }
+});
+
+test('numbers use the decimal mark of the browser language', async (t) => {
+    for (const [language, r, expected] of [['it-IT', '2,5', '15,7'], ['en-US', '2.5', '15.7']]) {
+        await t.test(language, async () => {
+            const page = await browser.newPage();
+            await page.send('Emulation.setLocaleOverride', { locale: language });
+            await page.send('Network.setUserAgentOverride', { userAgent: 'CORPIMETRO test', acceptLanguage: language });
+            await page.open(server.url + 'index.html');
+            assert.equal(await page.evaluate('navigator.language'), language);
+            const texts = await page.evaluate(`(async () => {
+                const p = corpimetroProgram;
+                p.options.ask = async (text) => text.includes('RAGGIO') ? ${JSON.stringify(r)} : '3';
+                p.show('Form12');
+                const s = p.screens.get('Form12');
+                for (const c of ['Check1', 'Check4']) s.control(c).el.checked = true;
+                await p.solve(s, p.solvers.get('Form12').solvers[0]);
+                return [...s.controls.keys()].map((n) => s.text(n));
+            })()`);
+            assert.ok(texts.includes(r), 'the radius shown as typed');
+            assert.ok(texts.includes(expected), `the circumference ${expected}`);
+        });
+    }
+});
+
+test('every screen fits a 360-px phone, picture above the data', async () => {
+    const page = await open({ width: 360, height: 740, mobile: true });
+    const problems = await page.evaluate(`(() => {
+        const p = corpimetroProgram;
+        const names = [...p.menus.keys(), ...p.solvers.keys()];
+        const out = [];
+        for (const name of names) {
+            p.show(name);
+            const s = p.screens.get(name);
+            // The longest text a result can show, in every result label.
+            for (const r of (p.solvers.get(name)?.rows || [])) s.setText(r.result, '-1,23456789012345E+18');
+            const width = document.documentElement.scrollWidth;
+            if (width > 360) out.push(name + ' is ' + width + ' px wide');
+            const pictures = s.el.querySelector('.pictures'), known = s.el.querySelector('.known');
+            if (pictures && known && pictures.getBoundingClientRect().bottom > known.getBoundingClientRect().top + 1)
+                out.push(name + ': the picture is not above the data');
+            p.hide(name);
+        }
+        return out;
+    })()`);
+    assert.deepEqual(problems, []);
+});

@@ -1,0 +1,37 @@
+// Screenshots of the cone after a calculation, at 360 and 1366 px wide, for
+// looking at the layout (not a test).
+//
+//   node web/tests/screenshots.mjs OUTPUT_DIR
+
+import { writeFileSync, mkdirSync } from 'node:fs';
+import { join } from 'node:path';
+import { Browser, serve, siteDir } from '../chromium.mjs';
+
+const out = process.argv[2] || '.';
+mkdirSync(out, { recursive: true });
+const server = await serve(siteDir());
+const browser = await Browser.launch();
+try {
+    for (const [width, height, mobile] of [[360, 1400, true], [1366, 768, false]]) {
+        const page = await browser.newPage({ width, height, mobile });
+        await page.send('Emulation.setLocaleOverride', { locale: 'it-IT' });
+        await page.send('Network.setUserAgentOverride', { userAgent: 'CORPIMETRO', acceptLanguage: 'it-IT' });
+        await page.open(server.url + 'index.html');
+        await page.evaluate(`(async () => {
+            const p = corpimetroProgram;
+            p.screens.get('Form1').control('Command6').el.click();
+            const s = p.screens.get('Form12');
+            for (const c of ['Check1', 'Check4']) s.control(c).el.checked = true;
+            p.options.ask = async (text) => text.includes('RAGGIO') ? '2,5' : '3';
+            await p.solve(s, p.solvers.get('Form12').solvers[0]);
+            document.activeElement.blur();
+            await new Promise((ok) => requestAnimationFrame(() => setTimeout(ok, 100)));
+        })()`);
+        const file = join(out, `cono-${width}.png`);
+        await page.screenshot(file, writeFileSync);
+        console.log(file);
+    }
+} finally {
+    await browser.close();
+    server.close();
+}

@@ -59,7 +59,7 @@ SolverScreen meda()
             {"Label1(13)", "Volume della Meda (V)=", "Label1(14)"},
             {"Label1(15)", "Altezza(h)=", "Label1(17)"},
         },
-        // This screen has no picture box.
+        .picture = "meda.svg",
         .calcola = calcola,
     });
 }

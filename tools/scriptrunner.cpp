@@ -10,17 +10,23 @@
 #include <QPrinter>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace script {
 
 namespace {
 
-// A name as it appears in a message: long names are cut.
-QString quoted(const QString &name)
-{
-    constexpr int kMax = 80;
-    return QLatin1Char('"') + (name.size() > kMax ? name.left(kMax) + QStringLiteral("...") : name)
-           + QLatin1Char('"');
-}
+// The controls a screen declared, by name: the window keeps them for the
+// screen's own code (a protected lookup), reached here through a derived
+// scope. Qt's own children (the scroll area's viewport, ...) are no controls.
+struct Declared : ui::ScreenWindow {
+    static QWidget *find(const ui::ScreenWindow &w, const QString &name)
+    {
+        bool (ui::ScreenWindow::*has)(const QString &) const = &Declared::hasControl;
+        QWidget *(ui::ScreenWindow::*get)(const QString &) const = &Declared::control;
+        return (w.*has)(name) ? (w.*get)(name) : nullptr;
+    }
+};
 
 // What a step's argument is.
 enum class Arg { Screen, Control, Answers };
@@ -58,6 +64,26 @@ const StepKind *stepKind(const QString &name)
 
 } // namespace
 
+QString quoted(const QString &name)
+{
+    constexpr int kMax = 80;
+    int end = std::min<int>(name.size(), kMax);
+    if (end < name.size() && name.at(end - 1).isHighSurrogate())
+        --end; // never half a character
+    QString out = QStringLiteral("\"");
+    for (int i = 0; i < end; ++i) {
+        const QChar c = name.at(i);
+        if (c.category() == QChar::Other_Control)
+            out += QStringLiteral("\\x")
+                   + QString::number(c.unicode(), 16).toUpper().rightJustified(2, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    if (end < name.size())
+        out += QStringLiteral("...");
+    return out + QLatin1Char('"');
+}
+
 bool Runner::knownLocale(const QString &name)
 {
     return name == QStringLiteral("C") || QLocale(name).language() != QLocale::C;
@@ -85,7 +111,7 @@ QWidget *Runner::find(const QString &path) const
         return nullptr;
     for (auto *w : m_shell->created())
         if (w->screenName() == path.left(dot))
-            return w->findChild<QWidget *>(path.mid(dot + 1));
+            return Declared::find(*w, path.mid(dot + 1));
     return nullptr;
 }
 
@@ -97,7 +123,7 @@ QWidget *Runner::control(const QString &path)
     auto *w = m_shell->window(path.left(dot));
     if (!w)
         throw ScriptError{ QStringLiteral("unknown screen ") + quoted(path.left(dot)) };
-    auto *c = w->findChild<QWidget *>(path.mid(dot + 1));
+    auto *c = Declared::find(*w, path.mid(dot + 1));
     if (!c)
         throw ScriptError{ QStringLiteral("unknown control ") + quoted(path) };
     return c;
@@ -180,7 +206,7 @@ void Runner::validate(const QJsonObject &script)
     for (auto it = script.begin(); it != script.end(); ++it)
         if (it.key() != QStringLiteral("locale") && it.key() != QStringLiteral("steps"))
             throw ScriptError{
-                QStringLiteral("malformed script: unknown key \"%1\"").arg(it.key())
+                QStringLiteral("malformed script: unknown key ") + quoted(it.key())
             };
     if (script.contains(QStringLiteral("locale"))) {
         const QJsonValue locale = script.value(QStringLiteral("locale"));

@@ -16,6 +16,11 @@
 
 namespace script {
 
+// A name or text as a message quotes it: control characters escaped as \xNN
+// (nothing reaches the terminal as an escape sequence, no NUL cuts the
+// message short), long names cut.
+QString quoted(const QString &name);
+
 // A malformed script, or an unknown screen or control name.
 struct ScriptError {
     QString message;

@@ -29,27 +29,38 @@ void Registry::add(const std::string &name, Build build)
         throw std::logic_error("screen " + name + " registered twice");
 }
 
+const solver::SolverScreen *Registry::find(const std::string &name)
+{
+    const auto it = m_entries.find(name);
+    if (it == m_entries.end())
+        return nullptr;
+    Entry &entry = it->second;
+    if (!entry.built) {
+        // Kept only once it is known to be the screen asked for.
+        auto built = std::make_unique<solver::SolverScreen>(entry.build());
+        if (built->name != name)
+            throw std::logic_error("screen registered as " + name + " is named " + built->name);
+        entry.built = std::move(built);
+    }
+    return entry.built.get();
+}
+
+std::vector<std::string> Registry::names() const
+{
+    std::vector<std::string> out;
+    for (const auto &entry : m_entries)
+        out.push_back(entry.first);
+    return out;
+}
+
 const solver::SolverScreen *find(const std::string &name)
 {
-    auto &entries = registry().m_entries;
-    const auto it = entries.find(name);
-    if (it == entries.end())
-        return nullptr;
-    if (!it->second.built) {
-        it->second.built = std::make_unique<solver::SolverScreen>(it->second.build());
-        if (it->second.built->name != name)
-            throw std::logic_error("screen registered as " + name + " is named "
-                                   + it->second.built->name);
-    }
-    return it->second.built.get();
+    return registry().find(name);
 }
 
 std::vector<std::string> names()
 {
-    std::vector<std::string> out;
-    for (const auto &entry : registry().m_entries)
-        out.push_back(entry.first);
-    return out;
+    return registry().names();
 }
 
 } // namespace solids

@@ -18,10 +18,13 @@ public:
     using Build = std::function<solver::SolverScreen()>;
     // Adds a screen; a name given twice is a programming error (throws).
     void add(const std::string &name, Build build);
+    // The screen's description, built on its first lookup; nullptr for a
+    // name never added. A description whose own name is not the one it was
+    // added under is a programming error: it throws on every lookup.
+    const solver::SolverScreen *find(const std::string &name);
+    std::vector<std::string> names() const;
 
 private:
-    friend const solver::SolverScreen *find(const std::string &name);
-    friend std::vector<std::string> names();
     struct Entry {
         Build build;
         std::unique_ptr<solver::SolverScreen> built;

@@ -52,12 +52,18 @@ CalcError CalcError::notANumber(const std::string &typed, const std::string &dec
         return CalcError(Failure::TypeMismatch,
                          "Impossibile calcolare: manca un valore (la risposta è vuota "
                          "oppure è stata annullata).");
-    const bool comma = decimal == ",";
-    const std::string how =
-        comma ? "Scrivi i numeri usando la virgola come separatore decimale (per esempio 2,5), "
-                "senza punti e senza separatori delle migliaia."
-              : "Scrivi i numeri usando il punto come separatore decimale (per esempio 2.5), "
-                "senza virgole e senza separatori delle migliaia.";
+    std::string how;
+    if (decimal == ",")
+        how = "Scrivi i numeri usando la virgola come separatore decimale (per esempio 2,5), "
+              "senza punti e senza separatori delle migliaia.";
+    else if (decimal == "." || decimal.empty())
+        how = "Scrivi i numeri usando il punto come separatore decimale (per esempio 2.5), "
+              "senza virgole e senza separatori delle migliaia.";
+    else
+        // Any other mark (the Arabic "٫", ...) is named as the locale reads it.
+        how = "Scrivi i numeri usando \"" + quotable(decimal)
+              + "\" come separatore decimale (per esempio 2" + quotable(decimal)
+              + "5), senza punti, senza virgole e senza separatori delle migliaia.";
     return CalcError(Failure::TypeMismatch,
                      "Impossibile calcolare: \"" + quotable(typed) + "\" non è un numero.\n" + how);
 }

@@ -189,7 +189,7 @@ SolverScreen equilateralCylinder()
         .formulaHeading = {"Label27(0)", "Formule applicate:"},
         .formulaLabels = {"Label26(0)"},
         .picture = {"Picture1", "cilindro-equilatero.svg"},
-        .extras = {{.kind = Extra::Kind::Label, .name = "Label3", .text = "D",
+        .extras = {{.kind = Extra::Kind::Label, .name = "Label3", .text = "D", .opens = {},
                     .onPicture = "Picture1", .x = 0.62, .y = 0.42}},
         .solvers = {{.name = "Command1", .steps = calcola}},
         .stampaButton = {"Command2", "Stampa"},

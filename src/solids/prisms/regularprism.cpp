@@ -16,7 +16,7 @@ const char *const kFormula = "Label6";
 // the steps between them as the record's base fills them in.
 struct Prism {
     const PrismRecord &rec;
-    Value L, a, d, h, P, D, AB, AL, V, AT;
+    Value L{}, a{}, d{}, h{}, P{}, D{}, AB{}, AL{}, V{}, AT{};
 
     bool square() const { return rec.base == PrismBase::Square; }
 

@@ -169,7 +169,12 @@ export class Browser {
         if (this.child.exitCode === null)
             this.child.kill('SIGKILL');
         await this.exited;
-        rmSync(this.profile, { recursive: true, force: true });
+        try {
+            // Helper processes may still be leaving files behind.
+            rmSync(this.profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
+        } catch {
+            // a leftover temporary directory is no fault of the run
+        }
     }
 }
 

@@ -407,7 +407,7 @@ SolverScreen triangularPrism()
         .picture = {"Picture1", "prisma-triangolare.svg"},
         // The triangle's height and apothem are drawn on the picture and
         // named by these two captions.
-        .extras = {onPicture("Label3(0)", "h1", 0.515, 0.13),
+        .extras = {onPicture("Label3(0)", "h1", 0.515, 0.16),
                    onPicture("Label3(1)", "a", 0.515, 0.655),
                    label("Label4(10)", "Costante (area)=0,433"),
                    label("Label4(9)", "Costante (apotema)=0,289")},

@@ -73,6 +73,7 @@ async function startInteractive(core) {
     const closed = $('closed');
     let program;
     let entry = 0;      // the history entry on view
+    let shownAt = [];   // the screen whose showing made each entry
     let replaying = false; // showing a screen because of Back or Forward
 
     const focusScreen = (s) => {
@@ -85,6 +86,7 @@ async function startInteractive(core) {
         closed.hidden = true;
         root.replaceChildren();
         entry = 0;
+        shownAt = ['Form1'];
         history.replaceState({ entry, screen: 'Form1' }, '', '#Form1');
         program = new Program(root, core.description, core, {
             decimal: browserDecimal(),
@@ -98,6 +100,8 @@ async function startInteractive(core) {
                     return;
                 if (!replaying) {
                     ++entry;
+                    shownAt[entry] = s.name;
+                    shownAt.length = entry + 1;
                     history.pushState({ entry, screen: s.name }, '', '#' + s.name);
                 }
                 queueMicrotask(() => focusScreen(s));
@@ -119,7 +123,7 @@ async function startInteractive(core) {
         replaying = true;
         try {
             if (state.entry < entry)
-                program.back();
+                program.back(shownAt[entry]);
             else if (program.exists(state.screen))
                 program.show(state.screen);
         } finally {

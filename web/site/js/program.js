@@ -222,11 +222,17 @@ export class Program {
             this.end();
     }
 
-    // "Ritorna" of the screen on view, as the browser's Back does it.
-    back() {
-        const s = this.top();
-        if (s && s.desc.parent && s.desc.ritornaButton)
+    // The browser's Back: "Ritorna" of the screen being left (the one whose
+    // showing made the history entry), else of the screen on view.
+    back(leaving) {
+        const ritorna = (s) => {
+            if (!s || !s.visible || !s.desc.parent || !s.desc.ritornaButton)
+                return false;
             this.goTo(s.name, s.desc.parent);
+            return true;
+        };
+        if (!ritorna(this.screens.get(leaving)))
+            ritorna(this.top());
     }
 
     // --- Script steps -------------------------------------------------------
@@ -449,8 +455,12 @@ export class Program {
         if (d.entries && d.entries.length) {
             const grid = el('div', { class: 'entries', role: 'list' });
             const sorted = [...d.entries].sort((a, b) => a.row - b.row || a.column - b.column);
+            // On a wide screen the entries keep the desktop's rows.
+            grid.style.setProperty('--columns', String(Math.max(...sorted.map((e) => e.column)) + 1));
             for (const e of sorted) {
                 const cell = el('div', { class: 'entry', role: 'listitem' });
+                cell.style.setProperty('--row', String(e.row + 1));
+                cell.style.setProperty('--column', String(e.column + 1));
                 cell.append(this.picture(s, e.picture, e.asset, spoken(e.text), clickOf(e.picture)));
                 const cap = this.label(s, { name: e.label, text: e.text }, 'p', 'entry-caption');
                 const capClick = clickOf(e.label);

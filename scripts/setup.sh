@@ -2,7 +2,8 @@
 # Installs what CORPIMETRO needs to build, test and package on Debian 12, only
 # what is missing: the build tools, Qt 6, the Italian (and German, English)
 # locales the suite runs under, the checkers of the desktop entry and AppStream
-# metainfo, dpkg-shlibdeps for the Debian package, and clang with libFuzzer.
+# metainfo, dpkg-shlibdeps for the Debian package, clang with libFuzzer, and
+# poppler-utils, with which the web edition's tests read the page printed to PDF.
 set -e
 if [ "$(id -u)" = "0" ]; then as_root=""; else as_root="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
@@ -13,7 +14,7 @@ apt_install() {
 }
 
 packages="g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n fonts-dejavu-core locales
-    desktop-file-utils appstream dpkg-dev file clang libclang-rt-14-dev"
+    desktop-file-utils appstream dpkg-dev file clang libclang-rt-14-dev poppler-utils"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

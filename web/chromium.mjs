@@ -28,9 +28,10 @@ const TYPES = {
     '.png': 'image/png',
 };
 
-// Serves `root` on 127.0.0.1 at a free port. `server.offline = true` makes
-// it answer every request with 503, as if the network were gone.
-export function serve(root) {
+// Serves `root` on 127.0.0.1 at `port` (a free one by default).
+// `server.offline = true` makes it answer every request with 503, as if the
+// network were gone.
+export function serve(root, port = 0) {
     const server = createServer((req, res) => {
         if (server.offline) {
             res.writeHead(503);
@@ -52,7 +53,7 @@ export function serve(root) {
     });
     return new Promise((ok, fail) => {
         server.once('error', fail);
-        server.listen(0, '127.0.0.1', () => {
+        server.listen(port, '127.0.0.1', () => {
             server.url = `http://127.0.0.1:${server.address().port}/`;
             ok(server);
         });

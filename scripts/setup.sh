@@ -3,7 +3,9 @@
 # what is missing: the build tools, Qt 6, the Italian (and German, English)
 # locales the suite runs under, the checkers of the desktop entry and AppStream
 # metainfo, dpkg-shlibdeps for the Debian package, clang with libFuzzer, and
-# poppler-utils, with which the web edition's tests read the page printed to PDF.
+# poppler-utils, with which the web edition's tests read the page printed to PDF;
+# for the web edition, emscripten (its compiler needs node-acorn, found through
+# NODE_PATH=/usr/share/nodejs, which the `web` presets set), nodejs and chromium.
 set -e
 if [ "$(id -u)" = "0" ]; then as_root=""; else as_root="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
@@ -14,7 +16,8 @@ apt_install() {
 }
 
 packages="g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n fonts-dejavu-core locales
-    desktop-file-utils appstream dpkg-dev file clang libclang-rt-14-dev poppler-utils"
+    desktop-file-utils appstream dpkg-dev file clang libclang-rt-14-dev poppler-utils
+    emscripten node-acorn nodejs chromium"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

@@ -2,8 +2,9 @@
 // one press of a solving button, as JSON (see web/CONTRACT.md).
 
 export async function loadCore() {
-    // corpimetro.js is a classic script loaded before the modules.
-    const module = await globalThis.Corpimetro();
+    // corpimetro.js is a classic script loaded before the modules; the page
+    // starts the core as soon as it is there (window.corpimetroCore).
+    const module = await (globalThis.corpimetroCore || globalThis.Corpimetro());
     const describe = module.cwrap('corpimetro_describe', 'string', []);
     const press = module.cwrap('corpimetro_press', 'string', ['string']);
     return {

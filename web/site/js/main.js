@@ -212,6 +212,7 @@ function startRunner(core) {
 
 async function main() {
     const core = await loadCore();
+    performance.mark('corpimetro-core-ready');
     if (new URLSearchParams(location.search).has('runner'))
         startRunner(core);
     else

@@ -25,6 +25,7 @@ try {
             p.options.ask = async (text) => text.includes('RAGGIO') ? '2,5' : '3';
             await p.solve(s, p.solvers.get('Form12').solvers[0]);
             document.activeElement.blur();
+            await Promise.all([...document.images].map((i) => i.decode().catch(() => {})));
             await new Promise((ok) => requestAnimationFrame(() => setTimeout(ok, 100)));
         })()`);
         const file = join(out, `cono-${width}.png`);

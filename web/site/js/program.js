@@ -383,8 +383,10 @@ export class Program {
         return s.add(c.name, 'label', e);
     }
 
-    picture(s, name, asset, alt, onClick) {
-        const img = el('img', { src: this.assets + asset, alt, class: 'picture', draggable: 'false' });
+    // `size` [width, height] keeps the picture's room while it loads.
+    picture(s, name, asset, alt, onClick, size = [264, 220]) {
+        const img = el('img', { src: this.assets + asset, alt, class: 'picture', draggable: 'false',
+                                width: size[0], height: size[1] });
         if (onClick) {
             img.tabIndex = 0;
             img.setAttribute('role', 'button');
@@ -461,7 +463,7 @@ export class Program {
                 const cell = el('div', { class: 'entry', role: 'listitem' });
                 cell.style.setProperty('--row', String(e.row + 1));
                 cell.style.setProperty('--column', String(e.column + 1));
-                cell.append(this.picture(s, e.picture, e.asset, spoken(e.text), clickOf(e.picture)));
+                cell.append(this.picture(s, e.picture, e.asset, spoken(e.text), clickOf(e.picture), [132, 110]));
                 const cap = this.label(s, { name: e.label, text: e.text }, 'p', 'entry-caption');
                 const capClick = clickOf(e.label);
                 if (capClick) {
@@ -512,7 +514,7 @@ export class Program {
                     col.append(this.label(s, b.solidName, 'p', 'solid-name'));
                 if (b.solidPicture)
                     col.append(this.picture(s, b.solidPicture.name, b.solidPicture.text,
-                                            'Figura: ' + spoken(b.solidName?.text)));
+                                            'Figura: ' + spoken(b.solidName?.text), undefined, [170, 140]));
                 col.append(this.button(s, b, solve(b), 'solve',
                                        b.solidName ? spoken(b.text) + ': ' + spoken(b.solidName.text).toLowerCase() : undefined));
                 row.append(col);

@@ -1,28 +1,15 @@
 #include "platform.h"
 
-#include "screenwindow.h"
-
-#include <QDir>
-
-#include <QFileDialog>
 #include <QInputDialog>
-#include <QLayout>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPicture>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QPushButton>
-#include <QStandardPaths>
-#include <QWidget>
-#include <algorithm>
 
 namespace ui {
 
 namespace {
 
 Platform *g_platform = nullptr;
+
+} // namespace
 
 void plainMessage(QWidget *parent, const QString &text)
 {
@@ -35,8 +22,6 @@ void plainMessage(QWidget *parent, const QString &text)
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
-
-} // namespace
 
 Platform &platform()
 {
@@ -74,136 +59,9 @@ void QtPlatform::failure(QWidget *parent, const QString &text, solver::Failure)
     plainMessage(parent, text);
 }
 
-namespace {
-
-QString documentTitle(const QWidget *window, const QString &screen)
-{
-    const QString caption = window->windowTitle().simplified();
-    return caption.isEmpty() ? screen : caption;
-}
-
-} // namespace
-
-bool paintWindow(QWidget *window, QPrinter &printer)
-{
-    // The whole content, also the part a small window scrolls out of view.
-    QWidget *source = window;
-    if (auto *screen = qobject_cast<ScreenWindow *>(window))
-        source = screen->content();
-    if (source->layout())
-        source->layout()->activate();
-    const QSize least = source->sizeHint().expandedTo(source->minimumSizeHint());
-    if (source->width() < least.width() || source->height() < least.height())
-        source->resize(source->size().expandedTo(least));
-
-    const QString title = window->windowTitle().simplified();
-    if (printer.docName().isEmpty())
-        printer.setDocName(documentTitle(window, window->objectName()));
-
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const QRectF page(QPointF(0, 0),
-                      printer.pageLayout().paintRectPixels(printer.resolution()).size());
-
-    // The caption as a heading.
-    double top = 0;
-    if (!title.isEmpty()) {
-        QFont heading = source->font();
-        heading.setBold(true);
-        heading.setPointSizeF(heading.pointSizeF() * 1.4);
-        painter.setFont(heading);
-        const QFontMetricsF metrics(heading, &printer);
-        painter.drawText(QRectF(0, 0, page.width(), metrics.height()), Qt::AlignLeft | Qt::AlignTop,
-                         title);
-        top = metrics.height() * 1.6;
-    }
-
-    // Screen pixels to printer pixels, as large as on screen if it fits.
-    const QSizeF size = source->size();
-    double scale = double(printer.resolution()) / source->logicalDpiX();
-    scale = std::min(scale, page.width() / size.width());
-    scale = std::min(scale, (page.height() - top) / size.height());
-    // Widgets drawn straight onto a printer come out as one bitmap; recorded
-    // into a picture first, they stay text and lines.
-    QPicture drawing;
-    {
-        QPainter recorder(&drawing);
-        source->render(&recorder, QPoint(), QRegion(), QWidget::DrawChildren);
-    }
-    // A picture plays back scaled from its own resolution to the printer's.
-    const double playback = double(printer.logicalDpiX()) / drawing.logicalDpiX();
-    painter.translate(0, top);
-    painter.scale(scale / playback, scale / playback);
-    painter.drawPicture(0, 0, drawing);
-    return painter.end();
-}
-
-QString suggestedPdfPath(const QWidget *window, const QString &screen)
-{
-    QString name = documentTitle(window, screen);
-    // A caption is no path: no separators, no leading dot.
-    name.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
-    while (name.startsWith(QLatin1Char('.')))
-        name.remove(0, 1);
-    if (name.isEmpty())
-        name = screen;
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
-    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
-}
-
 void QtPlatform::print(QWidget *window, const QString &screen)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (!info.isNull()) {
-        // The preview first; its print button opens the print dialog.
-        QPrinter printer(info, QPrinter::HighResolution);
-        printer.setDocName(documentTitle(window, screen));
-        QPrintPreviewDialog preview(&printer, window);
-        preview.setWindowTitle(
-            QStringLiteral("Anteprima di stampa: %1").arg(documentTitle(window, screen)));
-        bool failed = false;
-        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                         [window, &failed](QPrinter *p) { failed = !paintWindow(window, *p); });
-        preview.exec();
-        if (failed)
-            plainMessage(window, QStringLiteral("Stampa non riuscita: la stampante \"%1\" "
-                                                "non risponde.")
-                                     .arg(info.printerName()));
-        return;
-    }
-
-    QMessageBox ask(window);
-    ask.setWindowTitle(kTitle);
-    ask.setIcon(QMessageBox::NoIcon);
-    ask.setTextFormat(Qt::PlainText);
-    ask.setText(QStringLiteral("Non è disponibile nessuna stampante: la pagina non è stata "
-                               "stampata.\nVuoi salvarla come file PDF?"));
-    QPushButton *save = ask.addButton(QStringLiteral("Salva come PDF..."), QMessageBox::AcceptRole);
-    ask.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
-    ask.setDefaultButton(save);
-    ask.exec();
-    if (ask.clickedButton() != save)
-        return;
-
-    const QString suggested = suggestedPdfPath(window, screen);
-    QString path = QFileDialog::getSaveFileName(window, QStringLiteral("Salva come PDF"), suggested,
-                                                QStringLiteral("Documenti PDF (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        path += QStringLiteral(".pdf");
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setDocName(documentTitle(window, screen));
-    printer.setCreator(kTitle);
-    if (paintWindow(window, printer))
-        plainMessage(window, QStringLiteral("La pagina è stata salvata in:\n%1").arg(path));
-    else
-        plainMessage(window, QStringLiteral("Impossibile salvare il file:\n%1").arg(path));
+    printWindow(window, screen);
 }
 
 } // namespace ui

@@ -2,11 +2,12 @@
 // runner can answer them.
 #pragma once
 
+#include "printing.h"
+
 #include "solver/failure.h"
 
 #include <QString>
 
-class QPrinter;
 class QWidget;
 
 namespace ui {
@@ -40,15 +41,7 @@ public:
     void print(QWidget *window, const QString &screen) override;
 };
 
-// Draws a window on a printer page: its caption as a heading, then its
-// controls drawn again at the printer's resolution (text stays text and
-// pictures stay vector drawings), about the size it has on screen, smaller
-// if it does not fit. The caption is also the document's title.
-// Returns false when the printer could not be started.
-bool paintWindow(QWidget *window, QPrinter &printer);
-
-// The file offered when a window is saved as PDF: "<caption>.pdf" in the
-// user's documents folder (the home folder when there is none).
-QString suggestedPdfPath(const QWidget *window, const QString &screen);
+// A modal message titled CORPIMETRO, one OK button, no icon.
+void plainMessage(QWidget *parent, const QString &text);
 
 } // namespace ui

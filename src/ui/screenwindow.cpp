@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
@@ -38,6 +39,8 @@ ScreenWindow::ScreenWindow(const QString &name, const QString &caption, Navigato
     m_content = new QWidget;
     m_scroll->setWidget(m_content);
     frame->addWidget(m_scroll);
+    // A text that needs more room makes the content ask for a new layout.
+    m_content->installEventFilter(this);
 }
 
 QSize ScreenWindow::sizeHint() const
@@ -69,6 +72,35 @@ QMargins ScreenWindow::decoration() const
     }
     // Before the window manager has said: a title bar and thin borders.
     return QMargins(4, 32, 4, 4);
+}
+
+void ScreenWindow::fitContent()
+{
+    if (!isVisible() || isMaximized() || isFullScreen() || !screen())
+        return;
+    const QRect room = screen()->availableGeometry();
+    const QMargins m = decoration();
+    const QSize inner = room.marginsRemoved(m).size();
+    const QSize size = this->size().expandedTo(fittingSize(inner)).boundedTo(inner);
+    if (size == this->size())
+        return;
+    // The frame's top-left corner stays unless the grown window would leave
+    // the screen; then it moves back just enough.
+    QPoint at = pos();
+    at.setX(std::max(room.left(),
+                     std::min(at.x(), room.right() + 1 - (size.width() + m.left() + m.right()))));
+    at.setY(std::max(room.top(),
+                     std::min(at.y(), room.bottom() + 1 - (size.height() + m.top() + m.bottom()))));
+    resize(size);
+    if (at != pos())
+        move(at);
+}
+
+bool ScreenWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_content && event->type() == QEvent::LayoutRequest)
+        fitContent();
+    return QWidget::eventFilter(watched, event);
 }
 
 void ScreenWindow::closeEvent(QCloseEvent *event)

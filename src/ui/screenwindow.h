@@ -65,10 +65,18 @@ public:
     // borders), measured once the window is shown, assumed before.
     QMargins decoration() const;
 
+    // Grows a shown window until its whole content shows, within the
+    // available area of its screen, keeping its top-left corner where the
+    // screen lets it; it scrolls only when the screen is too small. Runs by
+    // itself whenever the content asks for more room (a caption, a result or
+    // a formula text changed); a window is never shrunk here.
+    void fitContent();
+
 protected:
     // The window's own close control: screens go back as "Ritorna" does.
     virtual void closeRequested() = 0;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     // Controls carrying their names and plain-text captions.
     Button *button(const QString &name, const QString &text);

@@ -4,6 +4,8 @@
 #include "platform.h"
 #include "widgets.h"
 
+#include "solver/numberformat.h"
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -12,6 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <map>
 #include <set>
 
 namespace ui {
@@ -66,42 +69,66 @@ void SolverWindow::validate() const
 
 void SolverWindow::build()
 {
-    const auto &s = m_screen;
     auto *outer = new QVBoxLayout(content());
     outer->setContentsMargins(14, 10, 14, 12);
     outer->setSpacing(8);
+    addTitle(outer);
+    addSolidsRow(outer);
+    addDescription(outer);
 
-    // Title
-    if (s.title.present()) {
-        QWidget *title;
-        if (s.titleIsTextBox) {
-            auto *t = textBox(q(s.title.name), q(s.title.text));
-            t->setAlignment(Qt::AlignCenter);
-            t->setMaximumWidth(320);
-            title = t;
-        } else {
-            auto *l = label(q(s.title.name), q(s.title.text));
-            l->setAlignment(Qt::AlignCenter);
-            title = l;
-        }
-        QFont tf = title->font();
-        tf.setPointSizeF(tf.pointSizeF() * 1.6);
-        tf.setBold(true);
-        title->setFont(tf);
-        outer->addWidget(title, 0, Qt::AlignHCenter);
+    auto *middle = new QHBoxLayout;
+    middle->setSpacing(18);
+    outer->addLayout(middle);
+    addPictures(middle);
+    addKnown(middle);
+    addResults(middle);
+
+    addFormulas(outer);
+    addCommonButtons(outer);
+    setKeyboardOrder();
+
+    // Every name the calculations may use must exist in the window.
+    for (const auto &name : m_screen.declared())
+        control(q(name));
+}
+
+void SolverWindow::addTitle(QBoxLayout *outer)
+{
+    const auto &s = m_screen;
+    if (!s.title.present())
+        return;
+    QWidget *title;
+    if (s.titleIsTextBox) {
+        auto *t = textBox(q(s.title.name), q(s.title.text));
+        t->setAlignment(Qt::AlignCenter);
+        t->setMaximumWidth(320);
+        title = t;
+    } else {
+        auto *l = label(q(s.title.name), q(s.title.text));
+        l->setAlignment(Qt::AlignCenter);
+        title = l;
     }
+    QFont tf = title->font();
+    tf.setPointSizeF(tf.pointSizeF() * 1.6);
+    tf.setBold(true);
+    title->setFont(tf);
+    outer->addWidget(title, 0, Qt::AlignHCenter);
+}
 
-    // Solids solved by their own buttons stand in a row: name, picture, button.
-    QList<QWidget *> solveButtons;
-    auto solveButton = [&](const solver::SolveButton &b) {
-        auto *button = this->button(q(b.name), q(b.text));
-        button->setMinimumHeight(30);
-        connect(button, &QPushButton::clicked, this, [this, &b] { solve(b); });
-        solveButtons.append(button);
-        return button;
-    };
+QPushButton *SolverWindow::solveButton(const solver::SolveButton &b)
+{
+    auto *button = this->button(q(b.name), q(b.text));
+    button->setMinimumHeight(30);
+    connect(button, &QPushButton::clicked, this, [this, &b] { solve(b); });
+    m_solveButtons.append(button);
+    return button;
+}
+
+// Solids solved by their own buttons stand in a row: name, picture, button.
+void SolverWindow::addSolidsRow(QBoxLayout *outer)
+{
     QHBoxLayout *solids = nullptr;
-    for (const auto &b : s.solvers) {
+    for (const auto &b : m_screen.solvers) {
         if (!b.solidName.present() && !b.solidPicture.present())
             continue;
         if (!solids) {
@@ -128,62 +155,38 @@ void SolverWindow::build()
         column->addWidget(button, 0, Qt::AlignHCenter);
         solids->addLayout(column);
     }
+}
 
-    if (s.description.present()) {
-        auto *d = label(q(s.description.name), q(s.description.text));
-        d->setWordWrap(true);
-        d->setMinimumWidth(560);
-        outer->addWidget(d);
-    }
+void SolverWindow::addDescription(QBoxLayout *outer)
+{
+    const auto &s = m_screen;
+    if (!s.description.present())
+        return;
+    auto *d = label(q(s.description.name), q(s.description.text));
+    d->setWordWrap(true);
+    d->setMinimumWidth(560);
+    outer->addWidget(d);
+}
 
-    auto *middle = new QHBoxLayout;
-    middle->setSpacing(18);
-    outer->addLayout(middle);
+QString SolverWindow::solidName() const
+{
+    const auto &s = m_screen;
+    return s.title.present() && !spokenName(q(s.title.text)).isEmpty()
+               ? spokenName(q(s.title.text))
+               : spokenName(q(s.caption));
+}
 
-    // Pictures, and the controls that stand beside them.
+// Pictures, and the controls that stand beside them or on them.
+void SolverWindow::addPictures(QBoxLayout *middle)
+{
+    const auto &s = m_screen;
     auto *pictures = new QVBoxLayout;
     pictures->setSpacing(6);
-    const QString solidName = s.title.present() && !spokenName(q(s.title.text)).isEmpty()
-                                  ? spokenName(q(s.title.text))
-                                  : spokenName(q(s.caption));
     if (s.picture.present())
         pictures->addWidget(picture(q(s.picture.name), q(s.picture.text), QSize(264, 220),
-                                    QStringLiteral("Figura: ") + solidName));
-    QList<QWidget *> extraButtons;
+                                    QStringLiteral("Figura: ") + solidName()));
     for (const auto &e : s.extras) {
-        QWidget *w = nullptr;
-        switch (e.kind) {
-        case solver::Extra::Kind::Label:
-            w = label(q(e.name), q(e.text));
-            break;
-        case solver::Extra::Kind::TextBox: {
-            auto *t = textBox(q(e.name), q(e.text));
-            t->setAlignment(Qt::AlignCenter);
-            w = t;
-            break;
-        }
-        case solver::Extra::Kind::Picture:
-            w = picture(q(e.name), q(e.text), QSize(264, 150),
-                        QStringLiteral("Figura: ") + solidName);
-            break;
-        case solver::Extra::Kind::Button: {
-            auto *b = button(q(e.name), q(e.text));
-            const QString target = q(e.opens);
-            if (!nav.exists(target))
-                throw std::logic_error(
-                    ("button " + q(e.name) + " of " + q(s.name) + " opens unknown screen " + target)
-                        .toStdString());
-            connect(b, &QPushButton::clicked, this, [this, target] { goTo(target); });
-            // Say where it goes: "Vai: cilindro equilatero".
-            const QString where = spokenName(nav.caption(target));
-            if (!where.isEmpty())
-                b->setAccessibleName(spokenName(q(e.text)) + QStringLiteral(": ")
-                                     + where.toLower());
-            extraButtons.append(b);
-            w = b;
-            break;
-        }
-        }
+        QWidget *w = makeExtra(e);
         if (!e.onPicture.empty()) {
             auto *host = control(q(e.onPicture));
             w->setParent(host);
@@ -197,8 +200,43 @@ void SolverWindow::build()
     }
     pictures->addStretch();
     middle->addLayout(pictures);
+}
 
-    // Known quantities (tick boxes, or the list of what is asked) and "Calcola".
+QWidget *SolverWindow::makeExtra(const solver::Extra &e)
+{
+    switch (e.kind) {
+    case solver::Extra::Kind::Label:
+        return label(q(e.name), q(e.text));
+    case solver::Extra::Kind::TextBox: {
+        auto *t = textBox(q(e.name), q(e.text));
+        t->setAlignment(Qt::AlignCenter);
+        return t;
+    }
+    case solver::Extra::Kind::Picture:
+        return picture(q(e.name), q(e.text), QSize(264, 150),
+                       QStringLiteral("Figura: ") + solidName());
+    case solver::Extra::Kind::Button:
+        break;
+    }
+    auto *b = button(q(e.name), q(e.text));
+    const QString target = q(e.opens);
+    if (!nav.exists(target))
+        throw std::logic_error(("button " + q(e.name) + " of " + q(m_screen.name)
+                                + " opens unknown screen " + target)
+                                   .toStdString());
+    connect(b, &QPushButton::clicked, this, [this, target] { goTo(target); });
+    // Say where it goes: "Vai: cilindro equilatero".
+    const QString where = spokenName(nav.caption(target));
+    if (!where.isEmpty())
+        b->setAccessibleName(spokenName(q(e.text)) + QStringLiteral(": ") + where.toLower());
+    m_extraButtons.append(b);
+    return b;
+}
+
+// Known quantities (tick boxes, or the list of what is asked) and "Calcola".
+void SolverWindow::addKnown(QBoxLayout *middle)
+{
+    const auto &s = m_screen;
     auto *known = new QVBoxLayout;
     known->setSpacing(4);
     if (s.knownHeading.present()) {
@@ -216,8 +254,11 @@ void SolverWindow::build()
             known->addWidget(solveButton(b));
     known->addStretch();
     middle->addLayout(known);
+}
 
-    // Results.
+void SolverWindow::addResults(QBoxLayout *middle)
+{
+    const auto &s = m_screen;
     auto *results = new QGridLayout;
     results->setHorizontalSpacing(8);
     results->setVerticalSpacing(4);
@@ -231,7 +272,10 @@ void SolverWindow::build()
     std::map<std::string, std::string> quantityOf;
     for (const auto &[quantity, labelName] : s.labelOf)
         quantityOf[labelName] = quantity;
-    QList<QWidget *> values;
+    // Room for the longest number shown: sign, 15 digits, decimal mark and a
+    // three-digit exponent.
+    const QString longest =
+        q(solver::formatNumber(-8.88888888888888e+300, 15, numberFormat()));
     int row = 1;
     for (const auto &r : s.rows) {
         auto *cap = label(q(r.caption), q(r.captionText));
@@ -241,15 +285,18 @@ void SolverWindow::build()
                                      ? q(quantity->second)
                                      : QStringLiteral("Risultato %1").arg(row);
         auto *res = valueLabel(q(r.result), cap, fallback);
-        res->setMinimumWidth(170);
+        res->reserveRoomFor(longest);
         results->addWidget(res, row, 1);
-        values.append(res);
+        m_values.append(res);
         ++row;
     }
     results->setRowStretch(row, 1);
     middle->addLayout(results, 1);
+}
 
-    // Formulas.
+void SolverWindow::addFormulas(QBoxLayout *outer)
+{
+    const auto &s = m_screen;
     if (s.formulaHeading.present()) {
         auto *fh = label(q(s.formulaHeading.name), q(s.formulaHeading.text));
         makeHeading(fh);
@@ -269,35 +316,36 @@ void SolverWindow::build()
         f->setMinimumHeight(40);
         f->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         outer->addWidget(f);
-        values.append(f);
+        m_values.append(f);
     }
+}
 
-    // Common buttons.
+void SolverWindow::addCommonButtons(QBoxLayout *outer)
+{
+    const auto &s = m_screen;
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    QList<QWidget *> common;
     if (s.stampaButton.present())
-        common.append(stampa(q(s.stampaButton.name)));
+        m_commonButtons.append(stampa(q(s.stampaButton.name)));
     if (s.ritornaButton.present())
-        common.append(ritorna(q(s.ritornaButton.name), q(s.parent)));
+        m_commonButtons.append(ritorna(q(s.ritornaButton.name), q(s.parent)));
     if (s.esciButton.present())
-        common.append(esci(q(s.esciButton.name), q(s.esciButton.text)));
-    for (auto *b : std::as_const(common))
+        m_commonButtons.append(esci(q(s.esciButton.name), q(s.esciButton.text)));
+    for (auto *b : std::as_const(m_commonButtons))
         buttons->addWidget(b);
     outer->addLayout(buttons);
+}
 
-    // Keyboard order: ticks, the solving buttons, the results and formulas,
-    // the buttons beside the pictures, then the common buttons.
+// Keyboard order: ticks, the solving buttons, the results and formulas, the
+// buttons beside the pictures, then the common buttons.
+void SolverWindow::setKeyboardOrder()
+{
     QList<QWidget *> order;
-    for (const auto &c : s.checks)
+    for (const auto &c : m_screen.checks)
         order.append(control(q(c.name)));
-    order << solveButtons << values << extraButtons << common;
+    order << m_solveButtons << m_values << m_extraButtons << m_commonButtons;
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
-
-    // Every name the calculations may use must exist in the window.
-    for (const auto &name : s.declared())
-        control(q(name));
 }
 
 void SolverWindow::solve(const solver::SolveButton &button)
@@ -306,10 +354,12 @@ void SolverWindow::solve(const solver::SolveButton &button)
         solver::runCalcola(*this, m_screen, button);
     } catch (const std::exception &e) {
         platform().message(
-            this, QStringLiteral("Errore imprevisto: %1").arg(QString::fromLocal8Bit(e.what())));
+            this, QStringLiteral("Errore imprevisto: %1").arg(QString::fromUtf8(e.what())));
     } catch (...) {
         platform().message(this, QStringLiteral("Errore imprevisto durante il calcolo."));
     }
+    // New captions, results and formulas: the whole of them in view at once.
+    fitContent();
 }
 
 bool SolverWindow::ticked(const std::string &name) const

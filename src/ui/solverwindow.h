@@ -6,6 +6,9 @@
 #include "solver/calc.h"
 #include "solver/screen.h"
 
+class QBoxLayout;
+class QPushButton;
+
 namespace ui {
 
 class SolverWindow : public ScreenWindow, public solver::Host {
@@ -29,9 +32,27 @@ protected:
 
 private:
     void validate() const;
+
+    // The window is built top to bottom, in these steps.
     void build();
+    void addTitle(QBoxLayout *outer);
+    void addSolidsRow(QBoxLayout *outer);
+    void addDescription(QBoxLayout *outer);
+    void addPictures(QBoxLayout *middle);
+    QWidget *makeExtra(const solver::Extra &extra);
+    void addKnown(QBoxLayout *middle);
+    void addResults(QBoxLayout *middle);
+    void addFormulas(QBoxLayout *outer);
+    void addCommonButtons(QBoxLayout *outer);
+    void setKeyboardOrder();
+
+    QPushButton *solveButton(const solver::SolveButton &button);
+    // The solid's name as a screen reader says it, for its pictures.
+    QString solidName() const;
 
     const solver::SolverScreen &m_screen;
+    // Controls in keyboard order, collected while building.
+    QList<QWidget *> m_solveButtons, m_values, m_extraButtons, m_commonButtons;
 };
 
 } // namespace ui

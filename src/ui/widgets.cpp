@@ -17,6 +17,8 @@
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 namespace ui {
 
 QString spokenName(const QString &caption)
@@ -125,6 +127,42 @@ QString ValueLabel::spokenName() const
         return accessibleName();
     const QString name = m_caption ? ui::spokenName(m_caption->text()) : QString();
     return name.isEmpty() ? m_fallback : name;
+}
+
+void ValueLabel::reserveRoomFor(const QString &sample)
+{
+    m_sample = sample;
+    updateGeometry();
+}
+
+// The width QLabel asks for the sample on one line: the text, the margins on
+// both sides, the indent it adds beside a frame, and the frame.
+int ValueLabel::reservedWidth() const
+{
+    if (m_sample.isEmpty() || wordWrap())
+        return 0;
+    const QFontMetrics metrics = fontMetrics();
+    int extra = 2 * margin();
+    int indent = this->indent();
+    if (indent < 0 && frameWidth() > 0)
+        indent = metrics.horizontalAdvance(QLatin1Char('x')) - 2 * margin();
+    if (indent > 0 && (alignment() & (Qt::AlignLeft | Qt::AlignRight)))
+        extra += indent;
+    const QMargins m = contentsMargins();
+    const QRect text = metrics.boundingRect(QRect(0, 0, 2000, 2000), int(alignment()), m_sample);
+    return text.width() + extra + m.left() + m.right();
+}
+
+QSize ValueLabel::sizeHint() const
+{
+    const QSize hint = ClickLabel::sizeHint();
+    return QSize(std::max(hint.width(), reservedWidth()), hint.height());
+}
+
+QSize ValueLabel::minimumSizeHint() const
+{
+    const QSize hint = ClickLabel::minimumSizeHint();
+    return QSize(std::max(hint.width(), reservedWidth()), hint.height());
 }
 
 void ValueLabel::selectAll()

@@ -62,6 +62,11 @@ public:
     QString spokenName() const override;
     void selectAll();
     void copy() const;
+    // Keeps room for a text as wide as `sample` in the label's own font,
+    // whatever it shows, so that such a text never scrolls inside the box.
+    void reserveRoomFor(const QString &sample);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
@@ -70,8 +75,11 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    int reservedWidth() const;
+
     QPointer<QLabel> m_caption;
     QString m_fallback;
+    QString m_sample;
 };
 
 // A picture drawn from an SVG asset, keeping its proportions; reports clicks.

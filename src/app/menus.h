@@ -1,6 +1,7 @@
 // The main menu and the four sub-menus.
 #pragma once
 
+#include "solver/menu.h"
 #include "ui/screenwindow.h"
 
 #include <QMap>
@@ -22,6 +23,12 @@ ui::ScreenWindow *makePyramidMenu(ui::Navigator &nav);   // form5
 ui::ScreenWindow *makeSphereMenu(ui::Navigator &nav);    // Form13
 ui::ScreenWindow *makePrismMenu(ui::Navigator &nav);     // Form14
 ui::ScreenWindow *makePracticalMenu(ui::Navigator &nav); // Form29
+
+class MenuWindow;
+
+// Builds a menu window from its description (src/solids/menus.cpp), the same
+// data the web edition renders.
+MenuWindow *buildMenu(const solver::Menu &menu, ui::Navigator &nav);
 
 // A menu screen: heading, entries of picture + caption + "Vai", common buttons.
 class MenuWindow : public ui::ScreenWindow {

@@ -4,6 +4,7 @@
 
 #include <QGridLayout>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace app {
@@ -17,6 +18,71 @@ QMap<QString, Factory> menuFactories()
         { QStringLiteral("Form14"), &makePrismMenu },
         { QStringLiteral("Form29"), &makePracticalMenu },
     };
+}
+
+namespace {
+
+QString q(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+MenuWindow *buildMenu(const solver::Menu &d, ui::Navigator &nav)
+{
+    auto *m = new MenuWindow(q(d.name), q(d.caption), q(d.parent), nav);
+    if (d.heading.present())
+        m->addHeading(q(d.heading.name), q(d.heading.text));
+    if (d.subheading.present())
+        m->body()->addWidget(m->label(q(d.subheading.name), q(d.subheading.text)));
+
+    QList<QRadioButton *> options;
+    QStringList targets;
+    for (const auto &o : d.options) {
+        auto *radio = m->option(q(o.name), q(o.text));
+        m->body()->addWidget(radio);
+        options.append(radio);
+        targets.append(q(o.opens));
+    }
+    if (d.optionButton.present()) {
+        auto *vai = m->button(q(d.optionButton.name), q(d.optionButton.text));
+        QObject::connect(vai, &QPushButton::clicked, m, [m, options, targets] {
+            // With no option selected the chooser stays on view.
+            for (int i = 0; i < options.size(); ++i) {
+                if (options[i]->isChecked()) {
+                    m->open(targets[i], false);
+                    return;
+                }
+            }
+        });
+        m->body()->addWidget(vai, 0, Qt::AlignLeft);
+        m->body()->addStretch();
+    }
+
+    for (const auto &e : d.entries)
+        m->addEntry({ q(e.picture), q(e.asset), q(e.label), q(e.text), q(e.button), q(e.opens),
+                      e.keepMenu },
+                    e.row, e.column);
+    for (const auto &c : d.clicks)
+        m->openOnClick(q(c.control), q(c.opens));
+
+    QList<QWidget *> buttons;
+    if (d.note.present()) {
+        auto *note = m->label(q(d.note.name), q(d.note.text));
+        note->setWordWrap(true);
+        buttons.append(note);
+    }
+    if (d.stampaButton.present())
+        buttons.append(d.stampaPrints
+                           ? m->stampa(q(d.stampaButton.name))
+                           : m->button(q(d.stampaButton.name), q(d.stampaButton.text)));
+    if (d.ritornaButton.present())
+        buttons.append(m->ritorna(q(d.ritornaButton.name), q(d.parent)));
+    if (d.esciButton.present())
+        buttons.append(m->esci(q(d.esciButton.name), q(d.esciButton.text)));
+    m->addButtons(buttons);
+    return m;
 }
 
 MenuWindow::MenuWindow(const QString &name, const QString &caption, const QString &parent,

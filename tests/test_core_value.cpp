@@ -84,6 +84,8 @@ const char *const kInsufficient = "I DATI INTRODOTTI NON SONO SUFFICIENTI -- RIP
 void press(FakeHost &host, const std::vector<std::string> &results, solver::Steps steps)
 {
     solver::SolverScreen screen{ .name = "Test",
+                                 .caption = {},
+                                 .parent = {},
                                  .checks = { { "Check1", "x" } },
                                  .formulaLabels = { "F" } };
     for (const auto &r : results)

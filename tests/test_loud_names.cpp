@@ -1,7 +1,9 @@
 // A misspelt control name is a programming error that throws, never a silent
-// no-op: in a calculation, in a window's description, and on a menu.
+// no-op: in a calculation, in a window's description, and on a menu. So is a
+// screen registered under a name that is not its own.
 #include "app/menus.h"
 #include "app/shell.h"
+#include "solids/solids.h"
 #include "ui/solverwindow.h"
 
 #include <QTest>
@@ -48,6 +50,8 @@ private slots:
     void calculation_data();
     void calculation();
     void menu();
+    void registryName_data();
+    void registryName();
 };
 
 void TestLoudNames::window_data()
@@ -59,11 +63,15 @@ void TestLoudNames::window_data()
         s.extras.push_back({ .kind = Extra::Kind::TextBox,
                              .name = "Text2",
                              .text = "D1",
+                             .opens = {},
                              .onPicture = "Picture9" });
     }) << true;
     QTest::newRow("button to an unknown screen") << Change([](SolverScreen &s) {
-        s.extras.push_back(
-            { .kind = Extra::Kind::Button, .name = "Command5", .text = "Vai", .opens = "Form99" });
+        s.extras.push_back({ .kind = Extra::Kind::Button,
+                             .name = "Command5",
+                             .text = "Vai",
+                             .opens = "Form99",
+                             .onPicture = {} });
     }) << true;
     QTest::newRow("a name declared twice") << Change([](SolverScreen &s) {
         s.rows.push_back({ "Label6", "Area =", "Label5" });
@@ -136,6 +144,51 @@ void TestLoudNames::menu()
     QVERIFY_THROWS_EXCEPTION(std::logic_error, m.openOnClick("Label9", "Form3"));
     QVERIFY_THROWS_EXCEPTION(std::logic_error, m.openOnClick("Label1", "Form99"));
     m.openOnClick("Label1", "Form3");
+}
+
+void TestLoudNames::registryName_data()
+{
+    QTest::addColumn<QString>("registeredAs");
+    QTest::addColumn<bool>("throws");
+    QTest::newRow("its own name") << "Test" << false;
+    QTest::newRow("another screen's name") << "Form3" << true;
+    QTest::newRow("differing in case") << "test" << true;
+}
+
+// Every lookup of a misnamed screen throws, not only the first; a well named
+// one is built once and found again.
+void TestLoudNames::registryName()
+{
+    QFETCH(QString, registeredAs);
+    QFETCH(bool, throws);
+    const std::string name = registeredAs.toStdString();
+    int builds = 0;
+    solids::Registry registry;
+    registry.add(name, [&builds] {
+        ++builds;
+        return sample();
+    });
+    QCOMPARE(registry.names(), std::vector<std::string>{ name });
+    QVERIFY(!registry.find("Form99"));
+    const solver::SolverScreen *first = nullptr;
+    for (int lookup = 0; lookup < 3; ++lookup) {
+        const solver::SolverScreen *found = nullptr;
+        bool thrown = false;
+        try {
+            found = registry.find(name);
+        } catch (const std::logic_error &) {
+            thrown = true;
+        }
+        QCOMPARE(thrown, throws);
+        if (throws)
+            continue;
+        QVERIFY(found);
+        QCOMPARE(found->name, std::string("Test"));
+        if (!first)
+            first = found;
+        QCOMPARE(found, first);
+    }
+    QCOMPARE(builds, throws ? 3 : 1);
 }
 
 QTEST_MAIN(TestLoudNames)

@@ -2,6 +2,8 @@
 // the common buttons, the window's close control, and the menus' texts.
 #include "scriptrunner.h"
 
+#include "solids/solids.h"
+
 #include <QAbstractButton>
 #include <QTest>
 
@@ -27,12 +29,6 @@ bool openMenu(Runner &r, const QString &menu)
         return r.visible("Form1");
     r.click("Form1." + menuOpener(menu));
     return r.visible(menu) && !r.visible("Form1");
-}
-
-// True when a screen of that name is part of the program so far.
-bool built(Runner &r, const QString &screen)
-{
-    return r.shell().exists(screen);
 }
 
 QStringList visibleScreens(Runner &r)
@@ -141,7 +137,6 @@ void TestNavigation::besideMainMenu()
     QFETCH(QString, screen);
     Runner r;
     r.show("Form1");
-    QVERIFY(built(r, screen));
     QVERIFY(r.enabled("Form1." + button));
     r.click("Form1." + button);
     QStringList expected{ "Form1", screen };
@@ -154,18 +149,12 @@ void TestNavigation::ritornaHidesOnlyTheCube()
     Runner r;
     r.show("Form1");
     r.click("Form1.Command3");
-    const bool cylinder = r.enabled("Form1.Command2");
-    if (cylinder) {
-        r.click("Form1.Command2");
-        QCOMPARE(visibleScreens(r), (QStringList{ "Form1", "Form2", "Form3" }));
-    }
+    QVERIFY(r.enabled("Form1.Command2"));
+    r.click("Form1.Command2");
+    QCOMPARE(visibleScreens(r), (QStringList{ "Form1", "Form2", "Form3" }));
     r.click("Form3.Command2");
-    QVERIFY(!r.visible("Form3"));
-    QVERIFY(r.visible("Form1"));
-    QCOMPARE(r.visible("Form2"), cylinder);
+    QCOMPARE(visibleScreens(r), (QStringList{ "Form1", "Form2" }));
     QVERIFY(!r.ended());
-    if (!cylinder)
-        qInfo("Form2 is not built yet: checked the cube beside the main menu alone");
 }
 
 void TestNavigation::stateKeptAfterRitorna()
@@ -296,8 +285,7 @@ void TestNavigation::menuEntries_data()
             << e.menu << e.button << e.opens << e.stays;
 }
 
-// Every "Vai" opens its screen (hiding the menu unless it stays), and is
-// disabled, doing nothing, while that screen is not built.
+// Every "Vai" opens its screen, hiding the menu unless it stays.
 void TestNavigation::menuEntries()
 {
     QFETCH(QString, menu);
@@ -307,7 +295,6 @@ void TestNavigation::menuEntries()
     Runner r;
     QVERIFY(openMenu(r, menu));
     QCOMPARE(captionOf(r, menu + "." + button), QString("Vai"));
-    QVERIFY(built(r, opens));
     QVERIFY(r.enabled(menu + "." + button));
     r.click(menu + "." + button);
     QStringList expected{ opens };
@@ -360,7 +347,6 @@ void TestNavigation::pyramidChoices()
     QVERIFY(openMenu(r, "form5"));
     QCOMPARE(captionOf(r, "form5." + option), text);
     QVERIFY(!r.checked("form5." + option)); // nothing selected at first
-    QVERIFY(built(r, opens));
     r.select("form5." + option);
     r.click("form5.Command3");
     QCOMPARE(visibleScreens(r), QStringList{ opens });
@@ -711,7 +697,10 @@ void TestNavigation::solverScreens_data()
     row("Form36", "PRISMOIDE", "Form29", "Command4", "Command2", "Command5");
 }
 
-// Each solver screen: its window caption and its common buttons.
+// Each solver screen: its window caption, its parent and which buttons are its
+// common ones, as the screen is meant to be (what those buttons do, the
+// description's own names, is tested over every screen in test_all_screens),
+// and "Esci" leaves nothing on view.
 void TestNavigation::solverScreens()
 {
     QFETCH(QString, screen);
@@ -720,8 +709,14 @@ void TestNavigation::solverScreens()
     QFETCH(QString, esci);
     QFETCH(QString, stampa);
     QFETCH(QString, ritorna);
+    const auto *description = solids::find(screen.toStdString());
+    QVERIFY(description);
+    QCOMPARE(QString::fromStdString(description->parent), parent);
+    QCOMPARE(QString::fromStdString(description->esciButton.name), esci);
+    QCOMPARE(QString::fromStdString(description->stampaButton.name), stampa);
+    QCOMPARE(QString::fromStdString(description->ritornaButton.name), ritorna);
+
     Runner r;
-    QVERIFY(built(r, screen));
     r.show("Form1");
     r.show(screen);
     QCOMPARE(r.shell().window(screen)->windowTitle(), caption);
@@ -730,17 +725,7 @@ void TestNavigation::solverScreens()
     QCOMPARE(captionOf(r, screen + "." + stampa).trimmed(), QString("Stampa"));
     QCOMPARE(captionOf(r, screen + "." + ritorna).trimmed(), QString("Ritorna"));
 
-    r.click(screen + "." + stampa);
-    QCOMPARE(r.printed(), QStringList{ screen });
-    QVERIFY(r.visible(screen));
-
-    r.click(screen + "." + ritorna);
-    QVERIFY(!r.visible(screen));
-    QVERIFY(r.visible(parent));
-
-    r.show(screen);
     r.click(screen + "." + esci);
-    QVERIFY(r.ended());
     QCOMPARE(visibleScreens(r), QStringList{});
 }
 

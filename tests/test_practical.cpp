@@ -219,7 +219,7 @@ void TestPractical::consistentSolids()
 
     const Practical &p = kScreens[screen];
     QCOMPARE(p.entered.size(), measures.size());
-    for (const QString &locale : { "en_US", "it_IT" }) {
+    for (const QString locale : { "en_US", "it_IT" }) {
         Runner r(locale);
         Answers answers;
         for (double m : measures) {

@@ -1,5 +1,6 @@
 // corpimetro-script, the headless driver: its transcript, standard input, and
-// its exit status for good and malformed scripts.
+// its exit status for good and malformed scripts, hostile names, file names
+// and a transcript that cannot be written.
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -7,6 +8,11 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
 
 namespace {
 
@@ -17,30 +23,9 @@ struct Run {
     QJsonObject transcript() const { return QJsonDocument::fromJson(out).object(); }
 };
 
-// Runs the tool on `script`, given as a file or (with `viaStdin`) on standard input.
-Run runScript(const QByteArray &script, bool viaStdin = false)
+Run finish(QProcess &p)
 {
     Run result;
-    QTemporaryDir dir;
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    p.setProcessEnvironment(env);
-    if (viaStdin) {
-        p.start(CORPIMETRO_SCRIPT, { "-" });
-        if (!p.waitForStarted(10000))
-            return result;
-        p.write(script);
-        p.closeWriteChannel();
-    } else {
-        const QString path = dir.filePath("script.json");
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly))
-            return result;
-        f.write(script);
-        f.close();
-        p.start(CORPIMETRO_SCRIPT, { path });
-    }
     if (!p.waitForFinished(60000)) {
         p.kill();
         p.waitForFinished();
@@ -50,6 +35,51 @@ Run runScript(const QByteArray &script, bool viaStdin = false)
     result.out = p.readAllStandardOutput();
     result.err = p.readAllStandardError();
     return result;
+}
+
+// Writes a script into `dir`; returns its path.
+QString scriptFile(const QTemporaryDir &dir, const QByteArray &script)
+{
+    const QString path = dir.filePath("script.json");
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(script) != script.size())
+        return QString();
+    return path;
+}
+
+// Runs the tool on `script`, given as a file or (with `viaStdin`) on standard input.
+Run runScript(const QByteArray &script, bool viaStdin = false)
+{
+    QTemporaryDir dir;
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    p.setProcessEnvironment(env);
+    if (viaStdin) {
+        p.start(CORPIMETRO_SCRIPT, { "-" });
+        if (!p.waitForStarted(10000))
+            return Run{};
+        p.write(script);
+        p.closeWriteChannel();
+    } else {
+        const QString path = scriptFile(dir, script);
+        if (path.isEmpty())
+            return Run{};
+        p.start(CORPIMETRO_SCRIPT, { path });
+    }
+    return finish(p);
+}
+
+// Runs the tool through the shell, for what QProcess cannot set up: `command`
+// sees the tool as $0 and `args` as $1, ...
+Run runThroughShell(const QString &command, const QStringList &args)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    p.setProcessEnvironment(env);
+    p.start("/bin/sh", QStringList{ "-c", command, CORPIMETRO_SCRIPT } + args);
+    return finish(p);
 }
 
 // A cube of side 2 under it_IT, printed, then "Esci".
@@ -79,6 +109,13 @@ private slots:
     void malformed();
     void unknownWhileRunning_data();
     void unknownWhileRunning();
+    void hostileNamesAreEscaped_data();
+    void hostileNamesAreEscaped();
+    void decimalAdvice_data();
+    void decimalAdvice();
+    void fileNameNotInTheLocaleEncoding();
+    void lostTranscript_data();
+    void lostTranscript();
     void emptyScriptStartsOnTheMainMenu();
     void usage();
 };
@@ -200,6 +237,24 @@ void TestScript::unknownWhileRunning_data()
     QTest::newRow("control of an unknown screen")
         << QByteArray(R"({"steps": [{"tick": "Form99.Check1"}]})") << "step 0: unknown screen"
         << "Form1";
+    // Only the controls a screen declares are controls: not an empty name,
+    // which Qt's child lookup matches to any child, nor Qt's own children.
+    QTest::newRow("empty control name on a menu")
+        << QByteArray(R"({"steps": [{"click": "Form1."}]})") << "step 0: unknown control \"Form1.\""
+        << "Form1";
+    QTest::newRow("empty control name on a solver screen")
+        << QByteArray(R"({"steps": [{"show": "Form3"}, {"tick": "Form3."}]})")
+        << "step 1: unknown control \"Form3.\""
+        << "Form3";
+    QTest::newRow("Qt's viewport of a solver screen")
+        << QByteArray(
+               R"({"steps": [{"show": "Form3"}, {"click": "Form3.qt_scrollarea_viewport"}]})")
+        << "step 1: unknown control \"Form3.qt_scrollarea_viewport\""
+        << "Form3";
+    QTest::newRow("Qt's viewport of a menu")
+        << QByteArray(R"({"steps": [{"click": "Form1.qt_scrollarea_viewport"}]})")
+        << "step 0: unknown control \"Form1.qt_scrollarea_viewport\""
+        << "Form1";
     QTest::newRow("a 100 KB name is cut") << (QByteArray(R"({"steps": [{"click": "Form1.)")
                                               + QByteArray(100000, 'x') + QByteArray(R"("}]})"))
                                           << "step 0: unknown control \"Form1.xxxx"
@@ -218,6 +273,155 @@ void TestScript::unknownWhileRunning()
     QVERIFY2(err.size() < 400, "the message echoes the whole name");
     const QJsonObject screens = run.transcript()["screens"].toObject();
     QVERIFY2(screens[shownBefore].toObject()["visible"].toBool(), run.out.constData());
+}
+
+// Names echoed on standard error carry no control character: an escape
+// sequence would reach the terminal, a NUL would cut the message.
+void TestScript::hostileNamesAreEscaped_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("says");
+
+    QTest::newRow("screen") << QByteArray(
+        R"({"steps":[{"show":"X\u001b[31mRED\u001b[0m\u0000cut"}]})")
+                            << 2 << R"(unknown screen "X\x1B[31mRED\x1B[0m\x00cut")";
+    QTest::newRow("control") << QByteArray(R"({"steps":[{"click":"Form1.\u0007\u009b2J"}]})") << 2
+                             << R"(unknown control "Form1.\x07\x9B2J")";
+    QTest::newRow("control of an unknown screen")
+        << QByteArray(R"({"steps":[{"tick":"\u001b]0;title\u0007.Check1"}]})") << 2
+        << R"(unknown screen "\x1B]0;title\x07")";
+    QTest::newRow("step kind") << QByteArray(R"({"steps":[{"\u001b[2J":"Form1"}]})") << 2
+                               << R"(unknown step "\x1B[2J")";
+    QTest::newRow("top-level key")
+        << QByteArray(R"({"steps":[],"\r\u001b[K":1})") << 2 << R"(unknown key "\x0D\x1B[K")";
+    QTest::newRow("locale") << QByteArray(R"({"locale":"\u001bc","steps":[]})") << 2
+                            << R"(unknown locale "\x1Bc")";
+}
+
+void TestScript::hostileNamesAreEscaped()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(int, exitCode);
+    QFETCH(QString, says);
+    const Run run = runScript(script);
+    QCOMPARE(run.exitCode, exitCode);
+    const QString err = QString::fromUtf8(run.err);
+    QVERIFY2(err.contains(says), qPrintable(err));
+    for (const QChar c : err)
+        QVERIFY2(c == '\n' || c.category() != QChar::Other_Control,
+                 qPrintable(QString("control character U+%1 on standard error")
+                                .arg(c.unicode(), 4, 16, QChar('0'))));
+}
+
+// A number typed with the wrong mark is refused with advice that names the
+// mark the locale reads, whatever that mark is.
+void TestScript::decimalAdvice_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("advice"); // empty: the number is read
+    QTest::newRow("it_IT, point") << "it_IT"
+                                  << "2.5"
+                                  << "usando la virgola come separatore decimale (per esempio 2,5)";
+    QTest::newRow("en_US, comma") << "en_US"
+                                  << "2,5"
+                                  << "usando il punto come separatore decimale (per esempio 2.5)";
+    QTest::newRow("ar_EG, point") << "ar_EG"
+                                  << "2.5"
+                                  << QString::fromUtf8(
+                                         "usando \"٫\" come separatore decimale "
+                                         "(per esempio 2٫5), senza punti, senza virgole");
+    QTest::newRow("ar_EG, comma") << "ar_EG"
+                                  << "2,5"
+                                  << QString::fromUtf8("usando \"٫\" come separatore decimale");
+    QTest::newRow("ar_EG, its own mark") << "ar_EG" << QString::fromUtf8("2٫5") << QString();
+}
+
+void TestScript::decimalAdvice()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(QString, advice);
+    const QJsonObject script{ { "locale", locale },
+                              { "steps",
+                                QJsonArray{ QJsonObject{ { "click", "Form1.Command3" } },
+                                            QJsonObject{ { "tick", "Form3.Check1" } },
+                                            QJsonObject{ { "answers", QJsonArray{ typed } } },
+                                            QJsonObject{ { "click", "Form3.Command3" } } } } };
+    const Run run = runScript(QJsonDocument(script).toJson());
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject t = run.transcript();
+    QJsonArray errors;
+    for (const auto &d : t["dialogs"].toArray())
+        if (d.toObject()["kind"].toString() == "error")
+            errors.append(d);
+    const QString volume =
+        t["screens"].toObject()["Form3"].toObject()["labels"].toObject()["Label13"].toString();
+    if (advice.isEmpty()) {
+        QVERIFY2(errors.isEmpty(), run.out.constData());
+        QCOMPARE(volume, QString::fromUtf8("15٫625")); // 2,5^3
+        return;
+    }
+    QCOMPARE(errors.size(), 1);
+    const QString text = errors[0].toObject()["text"].toString();
+    QVERIFY2(text.contains(advice), qPrintable(text));
+    QCOMPARE(volume, QString());
+}
+
+// A script whose file name is not valid in the locale's encoding still opens.
+void TestScript::fileNameNotInTheLocaleEncoding()
+{
+    QTemporaryDir dir;
+    const QByteArray name = QFile::encodeName(dir.path()) + "/\xff\xfe-cubo.json";
+    // QTemporaryDir cannot remove a name it cannot decode.
+    struct RemoveAfter {
+        QByteArray path;
+        ~RemoveAfter() { std::remove(path.constData()); }
+    } removeAfter{ name };
+    std::FILE *f = std::fopen(name.constData(), "wb");
+    QVERIFY(f);
+    const QByteArray script = R"({"steps": [{"click": "Form1.Command3"}]})";
+    QCOMPARE(std::fwrite(script.constData(), 1, script.size(), f), std::size_t(script.size()));
+    QCOMPARE(std::fclose(f), 0);
+    // The shell spells the bytes out: QProcess would pass the name re-encoded.
+    const Run run =
+        runThroughShell(R"(exec "$0" "$1/$(printf '\377\376')-cubo.json")", { dir.path() });
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QVERIFY(run.transcript()["screens"].toObject()["Form3"].toObject()["visible"].toBool());
+}
+
+// A transcript that cannot be written is an error said on standard error,
+// with exit 3, whatever the script did.
+void TestScript::lostTranscript_data()
+{
+    QTest::addColumn<QString>("redirect");
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<int>("error"); // the reason given, in the C library's words
+    const QByteArray ran = R"({"steps": [{"click": "Form1.Command3"}]})";
+    const QByteArray unknown = R"({"steps": [{"click": "Form1.Command99"}]})";
+    QTest::newRow("full device") << ">/dev/full" << ran << ENOSPC;
+    QTest::newRow("closed") << ">&-" << ran << EBADF;
+    QTest::newRow("closed after an unknown control") << ">&-" << unknown << EBADF;
+}
+
+void TestScript::lostTranscript()
+{
+    QFETCH(QString, redirect);
+    QFETCH(QByteArray, script);
+    QFETCH(int, error);
+    QTemporaryDir dir;
+    const QString path = scriptFile(dir, script);
+    QVERIFY(!path.isEmpty());
+    const Run run = runThroughShell(R"(exec "$0" "$1" )" + redirect, { path });
+    QCOMPARE(run.exitCode, 3);
+    const QString err = QString::fromLocal8Bit(run.err);
+    QVERIFY2(err.contains("cannot write the transcript"), qPrintable(err));
+    QVERIFY2(err.contains(QString::fromLocal8Bit(std::strerror(error))), qPrintable(err));
+    // The file the script was read from is untouched.
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), script);
 }
 
 // A script with no steps shows the program as it starts: the main menu.

@@ -205,9 +205,8 @@ void Runner::validate(const QJsonObject &script)
 {
     for (auto it = script.begin(); it != script.end(); ++it)
         if (it.key() != QStringLiteral("locale") && it.key() != QStringLiteral("steps"))
-            throw ScriptError{
-                QStringLiteral("malformed script: unknown key ") + quoted(it.key())
-            };
+            throw ScriptError{ QStringLiteral("malformed script: unknown key ")
+                               + quoted(it.key()) };
     if (script.contains(QStringLiteral("locale"))) {
         const QJsonValue locale = script.value(QStringLiteral("locale"));
         if (!locale.isString())

@@ -20,14 +20,48 @@ const std::string &Calc::declared(const std::string &name) const
 
 const std::string &Calc::tickBox(const std::string &name) const
 {
+    for (const auto &c : m_screen.checks)
+        if (c.quantity == name)
+            return c.name;
     const auto it = m_screen.tickOf.find(name);
     return declared(it == m_screen.tickOf.end() ? name : it->second);
 }
 
 const std::string &Calc::label(const std::string &name) const
 {
+    for (const auto &r : m_screen.rows)
+        if (r.quantity == name)
+            return r.result;
     const auto it = m_screen.labelOf.find(name);
     return declared(it == m_screen.labelOf.end() ? name : it->second);
+}
+
+Quantity::Quantity(Calc &calc, std::string symbol) : m_calc(calc), m_symbol(std::move(symbol)) {}
+
+Quantity &Quantity::operator=(const Answer &answer)
+{
+    m_value = answer.value;
+    if (!m_calc.insufficientShown())
+        m_calc.solution().given(m_symbol, m_value.text());
+    return *this;
+}
+
+Quantity &Quantity::operator=(const Expr &expr)
+{
+    const Expr::Node *failed = nullptr;
+    const NumberFormat &format = m_calc.format();
+    try {
+        m_value = expr.evaluate(&failed);
+    } catch (const CalcError &error) {
+        if (!m_calc.insufficientShown())
+            m_calc.solution().failed(m_symbol, expr.symbols(format), expr.numbers(format),
+                                     expr.reason(failed, error, format));
+        throw;
+    }
+    if (!m_calc.insufficientShown())
+        m_calc.solution().computed(m_symbol, expr.symbols(format), expr.numbers(format),
+                                   m_value.isEmpty() ? "0" : m_value.display(format));
+    return *this;
 }
 
 bool Calc::given(std::initializer_list<std::string> boxes)
@@ -39,8 +73,10 @@ bool Calc::given(const std::vector<std::string> &boxes)
 {
     bool all = true;
     std::string id;
+    m_cases.emplace_back();
     for (const auto &b : boxes) {
         const std::string &box = tickBox(b);
+        m_cases.back().push_back(box);
         id += (id.empty() ? "" : "+") + box;
         all = m_host.ticked(box) && all;
     }
@@ -59,13 +95,36 @@ bool Calc::ticked(const std::string &box) const
     return m_host.ticked(tickBox(box));
 }
 
-Value Calc::ask(const std::string &prompt)
+Answer Calc::ask(const std::string &prompt)
 {
-    return Value::typed(m_host.prompt(prompt), m_format);
+    return { Value::typed(m_host.prompt(prompt), m_format) };
 }
 
 void Calc::insufficient()
 {
+    // The cases the chain tested are the combinations it accepts, by the
+    // names of their tick boxes.
+    std::vector<std::string> accepted;
+    for (const auto &boxes : m_cases) {
+        std::string names;
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            std::string name = boxes[i];
+            for (const auto &c : m_screen.checks)
+                if (c.name == boxes[i])
+                    name = c.text;
+            const auto b = name.find_first_not_of(' ');
+            const auto e = name.find_last_not_of(' ');
+            if (b != std::string::npos)
+                name = name.substr(b, e - b + 1);
+            names += (i == 0 ? "" : i + 1 == boxes.size() ? " e " : ", ") + name;
+        }
+        bool seen = false;
+        for (const auto &a : accepted)
+            seen = seen || a == names;
+        if (!seen && !names.empty())
+            accepted.push_back(names);
+    }
+    m_solution.insufficient(accepted);
     m_insufficient = true;
     m_host.message(kInsufficient);
 }
@@ -85,6 +144,11 @@ void Calc::show(const std::string &name, const Value &value)
     m_host.setText(label(name), value.display(m_format));
 }
 
+void Calc::show(const std::string &name, const Quantity &quantity)
+{
+    show(name, quantity.value());
+}
+
 void runCalcola(Host &host, const SolverScreen &screen, const SolveButton &button, CaseTrace *trace)
 {
     Calc calc(host, screen, trace);
@@ -96,6 +160,7 @@ void runCalcola(Host &host, const SolverScreen &screen, const SolveButton &butto
         if (!calc.insufficientShown())
             host.failure(error);
     }
+    host.solved(calc.solution());
 }
 
 } // namespace solver

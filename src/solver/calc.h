@@ -1,28 +1,32 @@
 // One press of a solving button: the context a screen's calculation runs in.
 //
-// A screen writes its calculation as a plain function of a Calc, named `calc`
-// (in the formulas `c` is a side or a circumference):
+// A screen writes its calculation as a plain function of a Calc, by quantity:
 //
 //     void calcola(Calc &calc) {
-//         Value l, d;
-//         if (calc.given({"Check1"})) {
+//         Quantity l(calc, "l"), d(calc, "d");
+//         if (calc.given({"l"})) {
 //             l = calc.ask("INTRODUCI IL LATO (L) =");
 //             calc.formula("Label15", "...");
 //         } else {
 //             calc.insufficient();
 //         }
 //         d = l * pow(3, 0.5);
-//         calc.show("Label5", l);
-//         calc.show("Label7", d);
+//         calc.show("l", l);
+//         calc.show("d", d);
 //     }
+//
+// Every assignment to a quantity is a step of the worked solution, written
+// from the very expression that computed it (see expr.h).
 //
 // Failing arithmetic throws CalcError; runCalcola() catches it, empties the
 // result labels of the press and reports the failure once. A control name the
 // screen does not declare throws UndeclaredControl: a programming error.
 #pragma once
 
+#include "expr.h"
 #include "failure.h"
 #include "numberformat.h"
+#include "solution.h"
 #include "value.h"
 
 #include <functional>
@@ -49,6 +53,8 @@ public:
     // Reports a step that could not be computed.
     virtual void failure(const CalcError &error) = 0;
     virtual NumberFormat numberFormat() const = 0;
+    // The worked solution of the press just ended.
+    virtual void solved(const Solution &) {}
 };
 
 // The cases a press tested, for checking that every case of a chain can be
@@ -56,6 +62,35 @@ public:
 // second test of the same boxes in one press) and whether it was taken.
 struct CaseTrace {
     std::vector<std::pair<std::string, bool>> tested;
+};
+
+class Calc;
+
+// An answer typed into a prompt, as the quantity it is assigned to receives it.
+struct Answer {
+    Value value;
+    operator const Value &() const { return value; }
+};
+
+// A quantity of the solid in one press: a named value. Assigning an answer
+// records it among the data; assigning an expression computes it and records
+// the step.
+class Quantity {
+public:
+    Quantity(Calc &calc, std::string symbol);
+    Quantity(const Quantity &) = delete;
+
+    Quantity &operator=(const Answer &answer);
+    Quantity &operator=(const Expr &expr);
+    Quantity &operator=(const Quantity &other) { return *this = Expr(other); }
+
+    const Value &value() const { return m_value; }
+    const std::string &symbol() const { return m_symbol; }
+
+private:
+    Calc &m_calc;
+    std::string m_symbol;
+    Value m_value;
 };
 
 class Calc {
@@ -72,7 +107,7 @@ public:
     // Whether one box is ticked (outside a case test).
     bool ticked(const std::string &box) const;
     // Shows a prompt and returns the answer as typed text.
-    Value ask(const std::string &prompt);
+    Answer ask(const std::string &prompt);
     // The insufficient-data message.
     void insufficient();
     // Writes a formula text (a fixed literal of the case) to a formula label.
@@ -82,9 +117,12 @@ public:
     // Writes a value to a result label (or a quantity of the screen's labelOf)
     // by the display rule.
     void show(const std::string &label, const Value &value);
+    void show(const std::string &label, const Quantity &quantity);
 
     bool insufficientShown() const { return m_insufficient; }
     const NumberFormat &format() const { return m_format; }
+    const Solution &solution() const { return m_solution; }
+    Solution &solution() { return m_solution; }
 
 private:
     const std::string &tickBox(const std::string &name) const;
@@ -97,6 +135,8 @@ private:
     NumberFormat m_format;
     std::unordered_set<std::string> m_declared;
     bool m_insufficient = false;
+    Solution m_solution;
+    std::vector<std::vector<std::string>> m_cases; // tick boxes of each case tested
 };
 
 using Steps = std::function<void(Calc &)>;

@@ -24,7 +24,8 @@ const char *const kFormulaDiameterHeight =
 
 void calcola(Calc &calc)
 {
-    Value r, d, C, h, a, AL, AT, V, AB;
+    Quantity r(calc, "r"), d(calc, "d"), C(calc, "C"), h(calc, "h"), a(calc, "a"),
+        AL(calc, "AL"), AT(calc, "AT"), V(calc, "V"), AB(calc, "AB");
 
     // The steps several cases share.
     const auto apothem = [&] { a = pow(pow(r, 2) + pow(h, 2), 0.5); };
@@ -35,7 +36,7 @@ void calcola(Calc &calc)
     const auto totalAreaNumeric = [&] { AT = AL * 1 + AB * 1; };
     const auto volume = [&] { V = AB * h / 3; };
 
-    if (calc.given({ "Check1", "Check4" })) {
+    if (calc.given({ "r", "h" })) {
         r = calc.ask(kRadius);
         h = calc.ask(kHeight);
         d = 2 * r;
@@ -46,7 +47,7 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula("Label6", kFormulaRadiusHeight);
-    } else if (calc.given({ "Check2", "Check4" })) {
+    } else if (calc.given({ "d", "h" })) {
         d = calc.ask(kDiameter);
         h = calc.ask(kHeight);
         r = d / 2;
@@ -57,7 +58,7 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula("Label6", kFormulaDiameterHeight);
-    } else if (calc.given({ "Check3", "Check4" })) {
+    } else if (calc.given({ "C", "h" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (c) =");
         h = calc.ask(kHeight);
         r = C / 6.28;
@@ -68,7 +69,7 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula("Label6", kFormulaDiameterHeight);
-    } else if (calc.given({ "Check5", "Check4" })) {
+    } else if (calc.given({ "a", "h" })) {
         a = calc.ask(kApothem);
         h = calc.ask(kHeight);
         r = pow(pow(a, 2) - pow(h, 2), 0.5);
@@ -81,7 +82,7 @@ void calcola(Calc &calc)
         calc.formula(
             "Label6",
             "(r=SQR(a^2-h^2))  :d=r*2:  (C=d*3,14): (AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
-    } else if (calc.given({ "Check9", "Check4" })) {
+    } else if (calc.given({ "AB", "h" })) {
         AB = calc.ask(kBaseArea);
         h = calc.ask(kHeight);
         r = pow(AB / 3.14, 0.5);
@@ -94,7 +95,7 @@ void calcola(Calc &calc)
         calc.formula(
             "Label6",
             "(r=SQR(AB/3,14))  :d=r*2: (a=SQR(h^2+r^2)): (C=d*3,14): (AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
-    } else if (calc.given({ "Check5", "Check9" })) {
+    } else if (calc.given({ "a", "AB" })) {
         a = calc.ask(kApothem);
         AB = calc.ask(kBaseArea);
         r = pow(AB / 3.14, 0.5);
@@ -107,7 +108,7 @@ void calcola(Calc &calc)
         calc.formula(
             "Label6",
             "(r=SQR(AB/3,14))  :d=r*2: (h=SQR(a^2+r^2)): (C=d*3,14): (AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
-    } else if (calc.given({ "Check5", "Check3" })) {
+    } else if (calc.given({ "a", "C" })) {
         a = calc.ask(kApothem);
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
         r = C / 6.28;
@@ -120,7 +121,7 @@ void calcola(Calc &calc)
         calc.formula(
             "Label6",
             "(r=C/6,28))  :d=r*2: (h=SQR(a^2+r^2)): (AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
-    } else if (calc.given({ "Check5", "Check6" })) {
+    } else if (calc.given({ "a", "AL" })) {
         a = calc.ask(kApothem);
         AL = calc.ask(kLateralArea);
         C = 2 * AL / a;
@@ -133,7 +134,7 @@ void calcola(Calc &calc)
         calc.formula(
             "Label6",
             "(C=2*AL/a)) :(r=C/6,28) :d=r*2: (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AT=AL+AB): ( V=AB*h/3)");
-    } else if (calc.given({ "Check6", "Check3" })) {
+    } else if (calc.given({ "AL", "C" })) {
         AL = calc.ask(kLateralArea);
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (c) =");
         a = 2 * AL / C;
@@ -146,7 +147,7 @@ void calcola(Calc &calc)
         calc.formula(
             "Label6",
             "(a=2*AL/C) : (r=C/6,28) :d=r*2: (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AT=AL+AB): ( V=AB*h/3)");
-    } else if (calc.given({ "Check6", "Check1" })) {
+    } else if (calc.given({ "AL", "r" })) {
         AL = calc.ask(kLateralArea);
         r = calc.ask(kRadius);
         C = r * 6.28;
@@ -159,7 +160,7 @@ void calcola(Calc &calc)
         calc.formula(
             "Label6",
             "(C=r*6,28) : (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AT=AL+AB): ( V=AB*h/3)");
-    } else if (calc.given({ "Check6", "Check2" })) {
+    } else if (calc.given({ "AL", "d" })) {
         AL = calc.ask(kLateralArea);
         d = calc.ask("INTRODUCI IL DIAMETRO (D) =");
         r = d / 2;
@@ -172,7 +173,7 @@ void calcola(Calc &calc)
         calc.formula(
             "Label6",
             "(r=D/2) : (C=d*3,14): (a=2*AL/C) : (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AT=AL+AB): ( V=AB*h/3)");
-    } else if (calc.given({ "Check6", "Check9" })) {
+    } else if (calc.given({ "AL", "AB" })) {
         AL = calc.ask(kLateralArea);
         AB = calc.ask(kBaseArea);
         r = pow(AB / 3.14, 0.5);
@@ -185,7 +186,7 @@ void calcola(Calc &calc)
         calc.formula(
             "Label6",
             "(r=SQR(AB/3,14)) :( C=r*6,28): (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): (AT=AL+AB): ( V=AB*h/3)");
-    } else if (calc.given({ "Check6", "Check7" })) {
+    } else if (calc.given({ "AL", "AT" })) {
         AL = calc.ask(kLateralArea);
         AT = calc.ask(kTotalArea);
         AB = AT - AL;
@@ -198,7 +199,7 @@ void calcola(Calc &calc)
         calc.formula(
             "Label6",
             "(AB=AT-AL) : r=SQR(AB/3,14): (C=r*6,28): (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): ( V=AB*h/3)");
-    } else if (calc.given({ "Check9", "Check7" })) {
+    } else if (calc.given({ "AB", "AT" })) {
         AB = calc.ask(kBaseArea);
         AT = calc.ask(kTotalArea);
         AL = AT - AB;
@@ -211,7 +212,7 @@ void calcola(Calc &calc)
         calc.formula(
             "Label6",
             "(AL=AT-AB) : r=SQR(AB/3,14): (C=r*6,28): (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): ( V=AB*h/3)");
-    } else if (calc.given({ "Check1", "Check7" })) {
+    } else if (calc.given({ "r", "AT" })) {
         r = calc.ask(kRadius);
         AT = calc.ask(kTotalArea);
         baseArea();
@@ -224,7 +225,7 @@ void calcola(Calc &calc)
         calc.formula(
             "Label6",
             "(AB=r*r*3,14) :(AL=AT-AB): (C=r*6,28): (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): ( V=AB*h/3)");
-    } else if (calc.given({ "Check2", "Check7" })) {
+    } else if (calc.given({ "d", "AT" })) {
         d = calc.ask(kDiameter);
         AT = calc.ask(kTotalArea);
         r = d / 2;
@@ -237,7 +238,7 @@ void calcola(Calc &calc)
         calc.formula(
             "Label6",
             "(r=d/2): (AB=r*r*3,14) :(AL=AT-AB): (C=r*6,28): (a=2*AL/C) : (h=SQR(a^2-r^2)): ( V=AB*h/3)");
-    } else if (calc.given({ "Check3", "Check7" })) {
+    } else if (calc.given({ "C", "AT" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
         AT = calc.ask(kTotalArea);
         r = C / 6.28;
@@ -250,7 +251,7 @@ void calcola(Calc &calc)
         calc.formula(
             "Label6",
             "(r=C/6,28): (d=2*r): (AB=r*r*3,14) :(AL=AT-AB): (a=2*AL/C) : (h=SQR(a^2-r^2)): ( V=AB*h/3)");
-    } else if (calc.given({ "Check1", "Check8" })) {
+    } else if (calc.given({ "r", "V" })) {
         r = calc.ask(kRadius);
         V = calc.ask(kVolume);
         AB = r * r * 3.14;
@@ -263,7 +264,7 @@ void calcola(Calc &calc)
         calc.formula(
             "Label6",
             "(AB=r*r*3,14) :(C=r*6,28): (d=2*r):(h=3*V/AB):(a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
-    } else if (calc.given({ "Check2", "Check8" })) {
+    } else if (calc.given({ "d", "V" })) {
         d = calc.ask(kDiameter);
         V = calc.ask(kVolume);
         r = d / 2;
@@ -277,7 +278,7 @@ void calcola(Calc &calc)
         calc.formula(
             "Label6",
             "(r=d/2): (AB=r*r*3,14) : (C=r*6,28): (h=3*V/AB): (a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
-    } else if (calc.given({ "Check3", "Check8" })) {
+    } else if (calc.given({ "C", "V" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
         V = calc.ask(kVolume);
         r = C / 6.28;
@@ -290,7 +291,7 @@ void calcola(Calc &calc)
         calc.formula(
             "Label6",
             "(r=C/6,28): (AB=r*r*3,14) :(d=2*r): (C=r*6,28): (h=3*V/AB): (a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
-    } else if (calc.given({ "Check4", "Check8" })) {
+    } else if (calc.given({ "h", "V" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h) =");
         V = calc.ask(kVolume);
         AB = 3 * V / h;
@@ -303,7 +304,7 @@ void calcola(Calc &calc)
         calc.formula(
             "Label6",
             "(AB=3*V/h): (r=SQR(AB/3,14)) :(d=2*r): (C=r*6,28): (a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
-    } else if (calc.given({ "Check9", "Check8" })) {
+    } else if (calc.given({ "AB", "V" })) {
         AB = calc.ask(kBaseArea);
         V = calc.ask(kVolume);
         r = pow(AB / 3.14, 0.5);
@@ -316,7 +317,7 @@ void calcola(Calc &calc)
         calc.formula(
             "Label6",
             " (r=SQR(AB/3,14)) :(d=2*r): (C=r*6,28): (h=3*V/AB): (a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
-    } else if (calc.given({ "Check1", "Check5" })) {
+    } else if (calc.given({ "r", "a" })) {
         r = calc.ask(kRadius);
         a = calc.ask(kApothem);
         d = 2 * r;
@@ -329,7 +330,7 @@ void calcola(Calc &calc)
         calc.formula(
             "Label6",
             "(d=2*r):  (C=d*3,14): (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
-    } else if (calc.given({ "Check2", "Check5" })) {
+    } else if (calc.given({ "d", "a" })) {
         d = calc.ask(kDiameter);
         a = calc.ask(kApothem);
         r = d / 2;
@@ -346,15 +347,15 @@ void calcola(Calc &calc)
         calc.insufficient();
     }
 
-    calc.show("Label3(13)", r);
-    calc.show("Label3(8)", d);
-    calc.show("Label3(9)", C);
-    calc.show("Label3(10)", h);
-    calc.show("Label3(11)", a);
-    calc.show("Label3(12)", AL);
-    calc.show("Label3(14)", AT);
-    calc.show("Label3(15)", V);
-    calc.show("Label3(17)", AB);
+    calc.show("r", r);
+    calc.show("d", d);
+    calc.show("C", C);
+    calc.show("h", h);
+    calc.show("a", a);
+    calc.show("AL", AL);
+    calc.show("AT", AT);
+    calc.show("V", V);
+    calc.show("AB", AB);
 }
 
 } // namespace
@@ -368,27 +369,27 @@ SolverScreen cone()
         .title = {"Label1(0)", " CONO"},
         .knownHeading = {"Label2", "Cosa conosci ?"},
         .checks = {
-            {"Check1", "Raggio (r)"},
-            {"Check2", "Diametro (d)"},
-            {"Check3", "Circonferenza (C)"},
-            {"Check4", "Altezza (h)"},
-            {"Check5", "Apotema (a)"},
-            {"Check6", "Area Laterale (AL)"},
-            {"Check7", "Area Totale (AT)"},
-            {"Check8", "Volume (V)"},
-            {"Check9", "Area di base (AB)"},
+            {"Check1", "Raggio (r)", "r"},
+            {"Check2", "Diametro (d)", "d"},
+            {"Check3", "Circonferenza (C)", "C"},
+            {"Check4", "Altezza (h)", "h"},
+            {"Check5", "Apotema (a)", "a"},
+            {"Check6", "Area Laterale (AL)", "AL"},
+            {"Check7", "Area Totale (AT)", "AT"},
+            {"Check8", "Volume (V)", "V"},
+            {"Check9", "Area di base (AB)", "AB"},
         },
         .resultsHeading = {"Label1(1)", "Risultati"},
         .rows = {
-            {"Label3(0)", "Raggio (r)              =", "Label3(13)"},
-            {"Label3(1)", "Diametro (d)          =", "Label3(8)"},
-            {"Label3(2)", "Circonferenza (C)   =", "Label3(9)"},
-            {"Label3(3)", "Altezza (h)             =", "Label3(10)"},
-            {"Label3(4)", "Apotema (a)           =", "Label3(11)"},
-            {"Label3(5)", "Area Laterale (AL) =", "Label3(12)"},
-            {"Label3(6)", "Area Totale (AT)          =", "Label3(14)"},
-            {"Label3(7)", "Volume (V)           =", "Label3(15)"},
-            {"Label3(16)", "Area di Base (AB)      =", "Label3(17)"},
+            {"Label3(0)", "Raggio (r)              =", "Label3(13)", "r"},
+            {"Label3(1)", "Diametro (d)          =", "Label3(8)", "d"},
+            {"Label3(2)", "Circonferenza (C)   =", "Label3(9)", "C"},
+            {"Label3(3)", "Altezza (h)             =", "Label3(10)", "h"},
+            {"Label3(4)", "Apotema (a)           =", "Label3(11)", "a"},
+            {"Label3(5)", "Area Laterale (AL) =", "Label3(12)", "AL"},
+            {"Label3(6)", "Area Totale (AT)          =", "Label3(14)", "AT"},
+            {"Label3(7)", "Volume (V)           =", "Label3(15)", "V"},
+            {"Label3(16)", "Area di Base (AB)      =", "Label3(17)", "AB"},
         },
         .formulaHeading = {"Label5", "Formule applicate"},
         .formulaLabels = {"Label6"},

@@ -1,0 +1,363 @@
+#include "expr.h"
+
+#include "calc.h"
+
+#include <cmath>
+
+namespace solver {
+
+struct Expr::Node {
+    enum class Op { Literal, Constant, Quantity, Add, Sub, Mul, Div, Neg, Pow, Sqrt, Single };
+    Op op = Op::Literal;
+    Value value;        // leaves: the value computed with
+    std::string symbol; // constants and quantities
+    std::shared_ptr<const Node> a, b;
+};
+
+namespace {
+
+using Node = Expr::Node;
+using Op = Node::Op;
+
+std::shared_ptr<const Node> leaf(Op op, Value value, std::string symbol = {})
+{
+    auto n = std::make_shared<Node>();
+    n->op = op;
+    n->value = std::move(value);
+    n->symbol = std::move(symbol);
+    return n;
+}
+
+Expr make(Op op, const Expr &a, const Expr &b = Expr(std::shared_ptr<const Node>()))
+{
+    auto n = std::make_shared<Node>();
+    n->op = op;
+    n->a = a.node();
+    n->b = b.node();
+    return Expr(std::move(n));
+}
+
+// The operands are worked out right to left, as the compiled arithmetic on
+// Values always did: when both sides of an operation would fail, the failure
+// reported is the same one.
+Value eval(const Node &n, const Node **failed)
+{
+    try {
+        switch (n.op) {
+        case Op::Literal:
+        case Op::Constant:
+        case Op::Quantity:
+            return n.value;
+        case Op::Add: {
+            const Value y = eval(*n.b, failed);
+            return eval(*n.a, failed) + y;
+        }
+        case Op::Sub: {
+            const Value y = eval(*n.b, failed);
+            return eval(*n.a, failed) - y;
+        }
+        case Op::Mul: {
+            const Value y = eval(*n.b, failed);
+            return eval(*n.a, failed) * y;
+        }
+        case Op::Div: {
+            const Value y = eval(*n.b, failed);
+            return eval(*n.a, failed) / y;
+        }
+        case Op::Pow: {
+            const Value y = eval(*n.b, failed);
+            return pow(eval(*n.a, failed), y);
+        }
+        case Op::Neg:
+            return -eval(*n.a, failed);
+        case Op::Sqrt:
+            return sqrt(eval(*n.a, failed));
+        case Op::Single:
+            return toSingle(eval(*n.a, failed));
+        }
+    } catch (const CalcError &) {
+        if (failed && !*failed)
+            *failed = &n;
+        throw;
+    }
+    return {};
+}
+
+// Binding strength, for brackets: sums, products, signs, powers, atoms.
+int strength(const Node &n, bool withNumbers, const NumberFormat &format)
+{
+    switch (n.op) {
+    case Op::Add:
+    case Op::Sub:
+        return 1;
+    case Op::Mul:
+    case Op::Div:
+        return 2;
+    case Op::Neg:
+        return 3;
+    case Op::Pow:
+        return 4;
+    case Op::Literal:
+    case Op::Constant:
+    case Op::Quantity:
+        if (withNumbers || n.op == Op::Literal) {
+            const std::string shown = n.value.display(format);
+            if (!shown.empty() && shown[0] == '-')
+                return 3;
+        }
+        return 5;
+    case Op::Sqrt:
+    case Op::Single:
+        return 5;
+    }
+    return 5;
+}
+
+bool isLiteral(const Node &n, double v)
+{
+    return n.op == Op::Literal && n.value.kind() != Value::Kind::Text && n.value.number() == v;
+}
+
+bool isIntegerLiteral(const Node &n)
+{
+    return n.op == Op::Literal && n.value.kind() == Value::Kind::Integer;
+}
+
+// 1/3 written as Expr(1) / 3, or its decimal value.
+bool isOneThird(const Node &n)
+{
+    if (n.op == Op::Div && isLiteral(*n.a, 1) && isLiteral(*n.b, 3))
+        return true;
+    return n.op == Op::Literal && n.value.kind() == Value::Kind::Double
+           && n.value.number() == 1.0 / 3.0;
+}
+
+const char *superscript(const Node &e)
+{
+    if (isLiteral(e, 2))
+        return "²";
+    if (isLiteral(e, 3))
+        return "³";
+    return nullptr;
+}
+
+class Writer {
+public:
+    Writer(const NumberFormat &format, bool withNumbers)
+        : m_format(format), m_numbers(withNumbers)
+    {
+    }
+
+    std::string write(const Node &n) const
+    {
+        switch (n.op) {
+        case Op::Literal:
+            return n.value.display(m_format);
+        case Op::Constant:
+            return m_numbers ? n.value.display(m_format) : n.symbol;
+        case Op::Quantity:
+            return m_numbers ? shown(n.value) : n.symbol;
+        case Op::Add:
+            return binary(n, " + ", 1, false);
+        case Op::Sub:
+            return binary(n, " − ", 1, true);
+        case Op::Mul:
+            return binary(n, " · ", 2, false);
+        case Op::Div:
+            // A fraction of two whole numbers reads as one: 1/3.
+            if (isIntegerLiteral(*n.a) && isIntegerLiteral(*n.b))
+                return write(*n.a) + "/" + write(*n.b);
+            return binary(n, " / ", 2, true);
+        case Op::Neg:
+            return "−" + operand(*n.a, 4);
+        case Op::Pow:
+            if (const char *sup = superscript(*n.b))
+                return operand(*n.a, 5) + sup;
+            if (isLiteral(*n.b, 0.5))
+                return root("√", *n.a);
+            if (isOneThird(*n.b))
+                return root("∛", *n.a);
+            return operand(*n.a, 5) + "^" + operand(*n.b, 5);
+        case Op::Sqrt:
+            return root("√", *n.a);
+        case Op::Single:
+            return write(*n.a);
+        }
+        return {};
+    }
+
+private:
+    // A quantity's value as the solution shows it: an empty one counts as 0.
+    std::string shown(const Value &v) const
+    {
+        if (v.isEmpty())
+            return "0";
+        std::string s = v.display(m_format);
+        if (v.kind() == Value::Kind::Text) {
+            const auto b = s.find_first_not_of(" \t");
+            const auto e = s.find_last_not_of(" \t");
+            s = b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
+        }
+        return s;
+    }
+
+    std::string operand(const Node &n, int needed) const
+    {
+        const std::string s = write(n);
+        return strength(n, m_numbers, m_format) < needed ? "(" + s + ")" : s;
+    }
+
+    std::string binary(const Node &n, const char *sign, int level, bool rightTight) const
+    {
+        return operand(*n.a, level) + sign + operand(*n.b, rightTight ? level + 1 : level);
+    }
+
+    std::string root(const char *sign, const Node &x) const
+    {
+        const std::string s = write(x);
+        const bool atom = strength(x, m_numbers, m_format) == 5 && x.op != Op::Sqrt;
+        return sign + (atom ? s : "(" + s + ")");
+    }
+
+    const NumberFormat &m_format;
+    bool m_numbers;
+};
+
+} // namespace
+
+Expr::Expr(int i) : m_node(leaf(Op::Literal, Value(i))) {}
+
+Expr::Expr(double d) : m_node(leaf(Op::Literal, Value(d))) {}
+
+Expr::Expr(const Quantity &q) : m_node(leaf(Op::Quantity, q.value(), q.symbol())) {}
+
+Expr operand(const Quantity &q)
+{
+    return Expr(q);
+}
+
+Expr Expr::constant(std::string symbol, double value)
+{
+    return Expr(leaf(Op::Constant, Value(value), std::move(symbol)));
+}
+
+Expr Expr::number(const Value &value)
+{
+    return Expr(leaf(Op::Literal, value));
+}
+
+Value Expr::evaluate(const Node **failed) const
+{
+    return eval(*m_node, failed);
+}
+
+std::string Expr::symbols(const NumberFormat &format) const
+{
+    return Writer(format, false).write(*m_node);
+}
+
+std::string Expr::numbers(const NumberFormat &format) const
+{
+    return Writer(format, true).write(*m_node);
+}
+
+std::string Expr::reason(const Node *failed, const CalcError &error,
+                         const NumberFormat &format) const
+{
+    if (!failed)
+        return error.what();
+    const Writer symbols(format, false);
+    const auto valueOf = [&](const Node &n) { return eval(n, nullptr).display(format); };
+    // The text of a CalcError begins "Impossibile calcolare: "; the solution
+    // says that itself.
+    std::string plain = error.what();
+    if (const auto colon = plain.find(": "); colon != std::string::npos)
+        plain = plain.substr(colon + 2);
+
+    if (error.kind() == Failure::TypeMismatch)
+        return plain;
+    switch (failed->op) {
+    case Op::Div:
+        if (error.kind() == Failure::DivisionByZero || error.kind() == Failure::Overflow) {
+            const Node &d = *failed->b;
+            if (valueOf(d) == "0") {
+                if (valueOf(*failed->a) == "0")
+                    return symbols.write(*failed->a) + " e " + symbols.write(d)
+                           + " valgono entrambi 0: zero diviso zero non ha un risultato.";
+                return symbols.write(d) + " vale 0, e non si può dividere per zero.";
+            }
+        }
+        break;
+    case Op::Pow:
+    case Op::Sqrt: {
+        const Node &x = *failed->a;
+        if (error.kind() == Failure::InvalidArgument) {
+            std::string why = symbols.write(x) + " è negativo (" + valueOf(x) + ")";
+            if (x.op == Op::Sub) {
+                // The root of a difference needs its first term to be the larger:
+                // of squares, the larger base.
+                const Node *l = x.a.get(), *r = x.b.get();
+                if (l->op == Op::Pow && r->op == Op::Pow && superscript(*l->b)
+                    && superscript(*r->b)) {
+                    l = l->a.get();
+                    r = r->a.get();
+                }
+                why += ": " + symbols.write(*l) + " deve essere maggiore di "
+                       + symbols.write(*r);
+            }
+            return why + ", e un numero negativo non ha radice.";
+        }
+        if (error.kind() == Failure::DivisionByZero)
+            return symbols.write(x) + " vale 0 e non si può elevare a un esponente negativo.";
+        break;
+    }
+    default:
+        break;
+    }
+    if (error.kind() == Failure::Overflow)
+        return "il risultato di " + symbols.write(*failed)
+               + " è troppo grande per essere rappresentato.";
+    return plain;
+}
+
+Expr add(const Expr &a, const Expr &b)
+{
+    return make(Op::Add, a, b);
+}
+
+Expr subtract(const Expr &a, const Expr &b)
+{
+    return make(Op::Sub, a, b);
+}
+
+Expr multiply(const Expr &a, const Expr &b)
+{
+    return make(Op::Mul, a, b);
+}
+
+Expr divide(const Expr &a, const Expr &b)
+{
+    return make(Op::Div, a, b);
+}
+
+Expr negate(const Expr &a)
+{
+    return make(Op::Neg, a);
+}
+
+Expr power(const Expr &base, const Expr &exponent)
+{
+    return make(Op::Pow, base, exponent);
+}
+
+Expr squareRoot(const Expr &x)
+{
+    return make(Op::Sqrt, x);
+}
+
+Expr single(const Expr &x)
+{
+    return make(Op::Single, x);
+}
+
+} // namespace solver

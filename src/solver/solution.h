@@ -1,0 +1,48 @@
+// The worked solution of one press ("Svolgimento"): the data as typed, then
+// every computed quantity in the order it was computed, written with symbols,
+// with the numbers put in, and with its result; or the step that could not be
+// computed and why; or, when the data do not suffice, the combinations of
+// known quantities the screen accepts.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace solver {
+
+struct SolutionStep {
+    enum class Kind { Given, Computed, Failed, Accepted };
+    Kind kind = Kind::Computed;
+    std::string symbol;  // the quantity ("h"); for Accepted, empty
+    std::string formula; // with symbols: "√(a² − r²)"; Given: empty
+    std::string numbers; // with the numbers: "√(5² − 3²)"; Given: empty
+    std::string result;  // as a result label shows it; Given: as typed
+    std::string reason;  // Failed: why, in plain Italian; Accepted: the combination
+};
+
+class Solution {
+public:
+    void given(const std::string &symbol, const std::string &typed);
+    void computed(const std::string &symbol, std::string formula, std::string numbers,
+                  std::string result);
+    void failed(const std::string &symbol, std::string formula, std::string numbers,
+                std::string reason);
+    // The data did not suffice: `combinations` are the accepted ones, by name.
+    void insufficient(const std::vector<std::string> &combinations);
+    void clear() { m_steps.clear(); }
+
+    const std::vector<SolutionStep> &steps() const { return m_steps; }
+    bool empty() const { return m_steps.empty(); }
+
+    // The solution as lines of text: "Dati", the data, "Calcoli", the steps.
+    std::vector<std::string> lines() const;
+
+private:
+    std::vector<SolutionStep> m_steps;
+};
+
+// One computed step as a line: "a = √(h² + r²) = √(4² + 3²) = 5", without the
+// parts that would only repeat the one before ("d = r = 6").
+std::string stepLine(const SolutionStep &step);
+
+} // namespace solver

@@ -7,7 +7,11 @@
 //   - the 8 bytes of a double: its display under 15 and 7 significant digits
 //     must read back as a number within the display's rounding, and showing
 //     that again must give the same text.
+// Every reading and display must also equal the standard library's
+// from_chars/to_chars reference, bit for bit and character for character.
 #include "solver/numberformat.h"
+
+#include "numbers_reference.h"
 
 #include <cmath>
 #include <cstdint>
@@ -33,10 +37,22 @@ bool looksBroken(const std::string &s)
            || s.find("INF") != std::string::npos || s.find("NAN") != std::string::npos;
 }
 
+void sameAsReference(const std::string &text, const NumberFormat &format)
+{
+    const Reading got = solver::readNumber(text, format);
+    const Reading want = reference::readNumber(text, format);
+    if (got.status != want.status
+        || std::memcmp(&got.value, &want.value, sizeof got.value) != 0)
+        fail("reading differs from from_chars", text, want.value);
+}
+
 // Shows `x`, reads it back and shows it again.
 void roundTrip(double x, int digits, const NumberFormat &format)
 {
     const std::string shown = solver::formatNumber(x, digits, format);
+    if (shown != reference::formatNumber(x, digits, format))
+        fail("display differs from to_chars", shown, x);
+    sameAsReference(shown, format);
     if (looksBroken(shown))
         fail("broken display", shown, x);
     const Reading back = solver::readNumber(shown, format);
@@ -78,11 +94,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             return 0; // a calculation never shows these: it fails first
         roundTrip(x, 15, format);
         roundTrip(x, 7, format);
+        const int digits = 1 + (data[-1] >> 2) % 17;
+        if (solver::formatNumber(x, digits, format) != reference::formatNumber(x, digits, format))
+            fail("display differs from to_chars", solver::formatNumber(x, digits, format), x);
         return 0;
     }
 
     const std::string text(reinterpret_cast<const char *>(data), size);
-    (void)solver::readNumber(text, other);
+    sameAsReference(text, other);
+    sameAsReference(text, format);
     const Reading r = solver::readNumber(text, format);
     if (r.isNumber()) {
         if (!std::isfinite(r.value))

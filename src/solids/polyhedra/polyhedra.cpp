@@ -11,79 +11,60 @@ namespace {
 
 const char *const kFormula = "Label6";
 
-// The square root of a small integer, worked out at each use.
-Value Sqr(int n)
-{
-    return sqrt(Value(n));
-}
-
-// The edge l, height h, lateral area Sl (three faces), total area St, volume V.
-struct Solid {
-    Value l, h, Sl, St, V;
-};
-
-void tetrahedronHeight(Solid &s)
-{
-    s.h = Sqr(6) / 3 * s.l;
-}
-void tetrahedronLateral(Solid &s)
-{
-    s.Sl = Sqr(3) * 3 / 4 * pow(s.l, 2);
-}
-void tetrahedronTotal(Solid &s)
-{
-    s.St = pow(s.l, 2) * Sqr(3);
-}
-void tetrahedronVolume(Solid &s)
-{
-    s.V = Sqr(2) / 12 * pow(s.l, 3);
-}
-
+// The tetrahedron: edge l, height h, lateral area Sl (three faces), total
+// area St, volume V.
 void tetrahedron(Calc &calc)
 {
-    Solid s;
-    if (calc.given({ "Check1(0)" })) {
-        s.l = calc.ask("INTRODUCI LO SPIGOLO (L)  =");
-        tetrahedronHeight(s);
-        tetrahedronLateral(s);
-        tetrahedronTotal(s);
-        tetrahedronVolume(s);
+    Quantity l(calc, "l"), h(calc, "h"), Sl(calc, "Sl"), St(calc, "St"), V(calc, "V");
+
+    // The steps several cases share.
+    const auto height = [&] { h = sqrt(Expr(6)) / 3 * l; };
+    const auto lateral = [&] { Sl = sqrt(Expr(3)) * 3 / 4 * pow(l, 2); };
+    const auto total = [&] { St = pow(l, 2) * sqrt(Expr(3)); };
+    const auto volume = [&] { V = sqrt(Expr(2)) / 12 * pow(l, 3); };
+
+    if (calc.given({ "l" })) {
+        l = calc.ask("INTRODUCI LO SPIGOLO (L)  =");
+        height();
+        lateral();
+        total();
+        volume();
         calc.formula(
             kFormula,
             "(h = Sqr(6) / 3 * l): Sl = 3 * Sqr(3) / 4 * l ^ 2: St = l ^ 2 * Sqr(3): V = Sqr(2) / 12 * l ^ 3");
-    } else if (calc.given({ "Check1(1)" })) {
-        s.h = calc.ask("INTRODUCI L'ALTEZZA (h)  =");
-        s.l = Sqr(6) / 2 * s.h;
-        tetrahedronLateral(s);
-        tetrahedronTotal(s);
-        tetrahedronVolume(s);
+    } else if (calc.given({ "h" })) {
+        h = calc.ask("INTRODUCI L'ALTEZZA (h)  =");
+        l = sqrt(Expr(6)) / 2 * h;
+        lateral();
+        total();
+        volume();
         calc.formula(
             kFormula,
             "(l = Sqr(6) / 2 * h): Sl = 3 * Sqr(3) / 4 * l ^ 2: St = l ^ 2 * Sqr(3): V = Sqr(2) / 12 * l ^ 3");
-    } else if (calc.given({ "Check1(2)" })) {
-        s.Sl = calc.ask("INTRODUCI L'AREA LATERALE (Sl)  =");
-        s.l = Value(2) / 3 * sqrt(Sqr(3) * s.Sl);
-        tetrahedronHeight(s);
-        tetrahedronTotal(s);
-        tetrahedronVolume(s);
+    } else if (calc.given({ "Sl" })) {
+        Sl = calc.ask("INTRODUCI L'AREA LATERALE (Sl)  =");
+        l = Expr(2) / 3 * sqrt(sqrt(Expr(3)) * Sl);
+        height();
+        total();
+        volume();
         calc.formula(
             kFormula,
             "(l = 2 / 3 ^ Sqr(Sqr(3) * Sl): h = Sqr(6) / 3 * l: St = l ^ 2 * Sqr(3): V = Sqr(2) / 12 * l ^ 3");
-    } else if (calc.given({ "Check1(3)" })) {
-        s.St = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (St)  =");
-        s.l = sqrt(s.St / Sqr(3));
-        tetrahedronHeight(s);
-        tetrahedronLateral(s);
-        tetrahedronVolume(s);
+    } else if (calc.given({ "St" })) {
+        St = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (St)  =");
+        l = sqrt(St / sqrt(Expr(3)));
+        height();
+        lateral();
+        volume();
         calc.formula(
             kFormula,
             "(l = 2 / 3 ^ Sqr(Sqr(3) * Sl): h = Sqr(6) / 3 * l: Sl = 3 * Sqr(3) / 4 * l ^ 2: V = Sqr(2) / 12 * l ^ 3");
-    } else if (calc.given({ "Check1(4)" })) {
-        s.V = calc.ask("INTRODUCI IL VOLUME (V)  =");
-        s.l = pow(Sqr(2) * 6 * s.V, Value(1) / 3);
-        tetrahedronHeight(s);
-        tetrahedronLateral(s);
-        tetrahedronTotal(s);
+    } else if (calc.given({ "V" })) {
+        V = calc.ask("INTRODUCI IL VOLUME (V)  =");
+        l = pow(sqrt(Expr(2)) * 6 * V, Expr(1) / 3);
+        height();
+        lateral();
+        total();
         calc.formula(
             kFormula,
             "(l = (6 * Sqr(2) * V) ^ (1 / 3)): h = Sqr(6) / 3 * l: Sl = 3 * Sqr(3) / 4 * l ^ 2: St = l ^ 2 * Sqr(3) ");
@@ -91,134 +72,129 @@ void tetrahedron(Calc &calc)
         calc.insufficient();
     }
 
-    calc.show("Label5(0)", s.l);
-    calc.show("Label5(1)", s.h);
-    calc.show("Label5(2)", s.Sl);
-    calc.show("Label5(3)", s.St);
-    calc.show("Label5(4)", s.V);
+    calc.show("l", l);
+    calc.show("h", h);
+    calc.show("Sl", Sl);
+    calc.show("St", St);
+    calc.show("V", V);
 }
 
-// The other three solids have no height or lateral area: both labels are
-// emptied, so that an earlier tetrahedron's values never stand beside theirs.
-void showEdgeAreaVolume(Calc &calc, const Solid &s)
-{
-    calc.show("Label5(0)", s.l);
-    calc.show("Label5(1)", Value());
-    calc.show("Label5(2)", Value());
-    calc.show("Label5(3)", s.St);
-    calc.show("Label5(4)", s.V);
-}
-
-void octahedronTotal(Solid &s)
-{
-    s.St = (Sqr(3) + Sqr(3)) * pow(s.l, 2);
-}
-void octahedronVolume(Solid &s)
-{
-    s.V = Sqr(2) / 3 * pow(s.l, 3);
-}
+// The other three solids have edge, total area and volume only. Their height
+// and lateral area labels are emptied, so that an earlier tetrahedron's values
+// never stand beside theirs.
 
 void octahedron(Calc &calc)
 {
-    Solid s;
-    if (calc.given({ "Check1(0)" })) {
-        s.l = calc.ask("INTRODUCI LO SPIGOLO (L)  =");
-        octahedronTotal(s);
-        octahedronVolume(s);
+    Quantity l(calc, "l"), St(calc, "St"), V(calc, "V");
+
+    // The steps several cases share.
+    const auto total = [&] { St = (sqrt(Expr(3)) + sqrt(Expr(3))) * pow(l, 2); };
+    const auto volume = [&] { V = sqrt(Expr(2)) / 3 * pow(l, 3); };
+
+    if (calc.given({ "l" })) {
+        l = calc.ask("INTRODUCI LO SPIGOLO (L)  =");
+        total();
+        volume();
         calc.formula(kFormula, "St = 2 * Sqr(3) * l ^ 2: V = Sqr(2) / 3 * l ^ 3");
-    } else if (calc.given({ "Check1(3)" })) {
-        s.St = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (St)  =");
-        s.l = sqrt(s.St / (Sqr(3) + Sqr(3)));
-        octahedronVolume(s);
+    } else if (calc.given({ "St" })) {
+        St = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (St)  =");
+        l = sqrt(St / (sqrt(Expr(3)) + sqrt(Expr(3))));
+        volume();
         calc.formula(kFormula, "l = Sqr(St / (2 * Sqr(3))):  -----      V = Sqr(2) / 3 * l ^ 3");
-    } else if (calc.given({ "Check1(4)" })) {
-        s.V = calc.ask("INTRODUCI IL VOLUME  (V)  =");
-        s.l = pow(Sqr(2) * 3 * s.V / 2, Value(1) / 3);
-        octahedronTotal(s);
+    } else if (calc.given({ "V" })) {
+        V = calc.ask("INTRODUCI IL VOLUME  (V)  =");
+        l = pow(sqrt(Expr(2)) * 3 * V / 2, Expr(1) / 3);
+        total();
         calc.formula(kFormula, "l = (3 * Sqr(2) * V / 2) ^ 1 / 3: St = 2 * Sqr(3) * l ^ 2");
     } else {
         calc.insufficient();
     }
-    showEdgeAreaVolume(calc, s);
-}
 
-void icosahedronVolume(Solid &s)
-{
-    s.V = (Sqr(5) + 3) * 5 / 12 * pow(s.l, 3);
-}
-void icosahedronTotal(Solid &s)
-{
-    s.St = Sqr(3) * 5 * pow(s.l, 2);
+    calc.show("l", l);
+    calc.show("h", Value());
+    calc.show("Sl", Value());
+    calc.show("St", St);
+    calc.show("V", V);
 }
 
 void icosahedron(Calc &calc)
 {
-    Solid s;
-    if (calc.given({ "Check1(0)" })) {
-        s.l = calc.ask("INTRODUCI IL LATO  (l)  =");
-        icosahedronVolume(s);
-        icosahedronTotal(s);
+    Quantity l(calc, "l"), St(calc, "St"), V(calc, "V");
+
+    // The steps several cases share.
+    const auto volume = [&] { V = (sqrt(Expr(5)) + 3) * 5 / 12 * pow(l, 3); };
+    const auto total = [&] { St = sqrt(Expr(3)) * 5 * pow(l, 2); };
+
+    if (calc.given({ "l" })) {
+        l = calc.ask("INTRODUCI IL LATO  (l)  =");
+        volume();
+        total();
         calc.formula(kFormula, "V = (5 * (3 + Sqr(5)) / 12) * l ^ 3: St = 5 * Sqr(3) * l ^ 2");
-    } else if (calc.given({ "Check1(3)" })) {
-        s.St = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (St)  =");
-        s.l = sqrt(Sqr(3) / 15 * s.St);
-        icosahedronVolume(s);
+    } else if (calc.given({ "St" })) {
+        St = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (St)  =");
+        l = sqrt(sqrt(Expr(3)) / 15 * St);
+        volume();
         calc.formula(
             kFormula,
             "l = Sqr((Sqr(3) / 15) * St):  -----      V = (5 * (3 + Sqr(5)) / 12) * l ^ 3");
-    } else if (calc.given({ "Check1(4)" })) {
-        s.V = calc.ask("INTRODUCI IL VOLUME  (V)  =");
-        s.l = pow((3 - Sqr(5)) * 3 / 5 * s.V, Value(1) / 3);
-        icosahedronTotal(s);
+    } else if (calc.given({ "V" })) {
+        V = calc.ask("INTRODUCI IL VOLUME  (V)  =");
+        l = pow((3 - sqrt(Expr(5))) * 3 / 5 * V, Expr(1) / 3);
+        total();
         calc.formula(kFormula,
                      "l = ((3 * (3 - Sqr(5) / 5) * V) ^ (1 / 3): St = 5 * Sqr(3) * l ^ 2");
     } else {
         calc.insufficient();
     }
-    showEdgeAreaVolume(calc, s);
-}
 
-// 3 Sqr(25 + 10 Sqr(5)), the total area of a dodecahedron of edge 1.
-Value dodecahedronArea()
-{
-    return sqrt(Sqr(5) * 10 + 25) * 3;
-}
-void dodecahedronVolume(Solid &s)
-{
-    s.V = (Sqr(5) * 7 + 15) / 4 * pow(s.l, 3);
-}
-void dodecahedronTotal(Solid &s)
-{
-    s.St = dodecahedronArea() * pow(s.l, 2);
+    calc.show("l", l);
+    calc.show("h", Value());
+    calc.show("Sl", Value());
+    calc.show("St", St);
+    calc.show("V", V);
 }
 
 void dodecahedron(Calc &calc)
 {
-    Solid s;
-    if (calc.given({ "Check1(0)" })) {
-        s.l = calc.ask("INTRODUCI IL LATO  (l)  =");
-        dodecahedronVolume(s);
-        dodecahedronTotal(s);
+    Quantity l(calc, "l"), St(calc, "St"), V(calc, "V");
+
+    // 3 Sqr(25 + 10 Sqr(5)), the total area of a dodecahedron of edge 1,
+    // worked out at each use.
+    const Expr area = sqrt(sqrt(Expr(5)) * 10 + 25) * 3;
+
+    // The steps several cases share.
+    const auto volume = [&] { V = (sqrt(Expr(5)) * 7 + 15) / 4 * pow(l, 3); };
+    const auto total = [&] { St = area * pow(l, 2); };
+
+    if (calc.given({ "l" })) {
+        l = calc.ask("INTRODUCI IL LATO  (l)  =");
+        volume();
+        total();
         calc.formula(kFormula,
                      "V = ((15 + 7 * Sqr(5)) / 4) * l ^ 3: St = 3 * Sqr(25 + 10 * Sqr(5)) * l ^ 2");
-    } else if (calc.given({ "Check1(3)" })) {
-        s.St = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (St)  =");
-        s.l = sqrt(s.St / dodecahedronArea());
-        dodecahedronVolume(s);
+    } else if (calc.given({ "St" })) {
+        St = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (St)  =");
+        l = sqrt(St / area);
+        volume();
         calc.formula(
             kFormula,
             "l = Sqr(St / (3 * Sqr(25 + 10 * Sqr(5)))):  ----- V = (5 * (3 + Sqr(5)) / 12) * l ^ 3");
-    } else if (calc.given({ "Check1(4)" })) {
-        s.V = calc.ask("INTRODUCI IL VOLUME  (V)  =");
-        s.l = pow(4 * s.V / (Sqr(5) * 7 + 15), Value(1) / 3);
-        dodecahedronTotal(s);
+    } else if (calc.given({ "V" })) {
+        V = calc.ask("INTRODUCI IL VOLUME  (V)  =");
+        l = pow(4 * V / (sqrt(Expr(5)) * 7 + 15), Expr(1) / 3);
+        total();
         calc.formula(
             kFormula,
             "l = (4 * V / (15 + 7 * Sqr(5))) ^ (1 / 3):-- St = 3 * Sqr(25 + 10 * Sqr(5)) * l ^ 2");
     } else {
         calc.insufficient();
     }
-    showEdgeAreaVolume(calc, s);
+
+    calc.show("l", l);
+    calc.show("h", Value());
+    calc.show("Sl", Value());
+    calc.show("St", St);
+    calc.show("V", V);
 }
 
 const std::vector<std::string> kAllResults = { "Label5(0)", "Label5(1)", "Label5(2)", "Label5(3)",
@@ -235,23 +211,23 @@ SolverScreen regularPolyhedra()
         .title = {"Label1", "POLIEDRI REGOLARI"},
         .knownHeading = {"Label3(0)", "Cosa conosci ?"},
         .checks = {
-            {"Check1(0)", "Lato (l)"},
-            {"Check1(1)", "Altezza (h)"},
-            {"Check1(2)", "Superficie Laterale (Sl)"},
-            {"Check1(3)", "Superficie Totale (St)"},
-            {"Check1(4)", "Volume (V)"},
+            {"Check1(0)", "Lato (l)", "l"},
+            {"Check1(1)", "Altezza (h)", "h"},
+            {"Check1(2)", "Superficie Laterale (Sl)", "Sl"},
+            {"Check1(3)", "Superficie Totale (St)", "St"},
+            {"Check1(4)", "Volume (V)", "V"},
         },
         .resultsHeading = {"Label3(1)", "Risultati :"},
         .rows = {
-            {"Label4(0)", "Lato (l)                               =", "Label5(0)"},
+            {"Label4(0)", "Lato (l)                               =", "Label5(0)", "l"},
             {"Label4(1)", "Altezza (h)                         =                       =",
-             "Label5(1)"},
+             "Label5(1)", "h"},
             {"Label4(2)", "Superficie Laterale (Sl)     =                         =",
-             "Label5(2)"},
+             "Label5(2)", "Sl"},
             {"Label4(3)", "Superficie Totale    (St)     =                         =",
-             "Label5(3)"},
+             "Label5(3)", "St"},
             {"Label4(4)", "Volume (V)                       =                         =",
-             "Label5(4)"},
+             "Label5(4)", "V"},
         },
         .formulaHeading = {"Label3(2)", "Formule applicate  :"},
         .formulaLabels = {kFormula},

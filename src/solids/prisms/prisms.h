@@ -33,8 +33,8 @@ struct PrismRecord {
     int n;                   // sides of the base
     std::string caption;     // window caption
     solver::Control title;   // absent on one screen
-    std::string areaText;    // the constants as the screen shows and writes
-    std::string apothemText; // them: "4,828", "1,207"
+    std::string areaText;    // the constants as the screen shows them:
+    std::string apothemText; // "4,828", "1,207"
     double A;                // base area = A * L ^ 2 (unused on the square)
     double k;                // apothem = k * L (unused on the square)
     PrismBase base;
@@ -45,14 +45,15 @@ struct PrismRecord {
     std::string prismDiagonalCheck = "Diagonale del prisma (D)";
     std::string heightCaption = "Altezza del Prisma (h)";
     std::vector<solver::Extra> extras = {};
-    // The screen's own formula texts; a screen of the short set writes the
-    // octagonal screen's texts with its own n, k and A, except those it lists.
+    // The screen's formula texts, one for every case of its chain, each as
+    // the screen writes it.
     FormulaTable formulas;
 };
 
 const std::vector<PrismRecord> &prismRecords();
 solver::SolverScreen prismScreen(const PrismRecord &record);
-// The text a record writes for the case of these known quantities.
+// The text a record writes for the case of these known quantities (throws
+// std::logic_error for a case the record has no text for).
 std::string prismFormula(const PrismRecord &record, const std::string &known);
 
 solver::SolverScreen triangularPrism();

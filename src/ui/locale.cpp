@@ -29,7 +29,7 @@ solver::NumberFormat numberFormat(const QLocale &locale)
     solver::NumberFormat f;
     f.decimal = locale.decimalPoint().toStdString();
     if (f.decimal.empty())
-        f.decimal = ".";
+        f.decimal = '.'; // a char: GCC 12 misreads the literal's copy (-Wrestrict)
     return f;
 }
 

@@ -14,173 +14,186 @@ const char *const kF1 = "Label26(1)";
 
 void calcola(Calc &calc)
 {
-    Value R, H, AB, AL, C, d, AT, V, D1, q;
+    Quantity R(calc, "R"), H(calc, "H"), AB(calc, "AB"), AL(calc, "AL"), C(calc, "C"),
+        d(calc, "d"), AT(calc, "AT"), V(calc, "V"), D1(calc, "D1");
 
-    if (calc.given({ "Check1", "Check3" })) {
+    // The steps several cases share.
+    const auto radiusFromDiameter = [&] { R = d / 2; };
+    const auto radiusFromBase = [&] { R = pow(AB / 3.14, 0.5); };
+    const auto radiusFromCircumference = [&] { R = C / 6.28; };
+    const auto baseArea = [&] { AB = pow(R, 2) * 3.14; };
+    const auto circumference = [&] { C = R * 6.28; };
+    const auto diameter = [&] { d = 2 * R; };
+    const auto lateralFromTotal = [&] { AL = AT - 2 * AB; };
+    const auto heightFromLateral = [&] { H = AL / C; };
+    const auto heightFromVolume = [&] { H = V / AB; };
+
+    if (calc.given({ "R", "H" })) {
         R = calc.ask("INTRODUCI IL RAGGIO (R) =");
         H = calc.ask("INTRODUCI L'ALTEZZA (H) =");
         calc.formula(kF0, "(C=2*R*3,14):(AB=R*R*3,14):(AL=C*H)");
         calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H):(d=2*R):(D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({ "Check2", "Check3" })) {
+    } else if (calc.given({ "d", "H" })) {
         d = calc.ask("INTRODUCI IL DIAMETRO D=");
-        R = d / 2;
+        radiusFromDiameter();
         H = calc.ask("INTRODUCI L'ALTEZZA  H =");
         calc.formula(kF0, "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(AL=C*H)");
         calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H):(D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({ "Check4", "Check3" })) {
+    } else if (calc.given({ "AB", "H" })) {
         H = calc.ask("INTRODUCI L'ALTEZZA H =");
         AB = calc.ask("INTRODUCI L'AREA DI BASE AB =");
         calc.formula(kF0, "R=SQR(AB/3,14):(C=2*R*3,14):(AL=C*H)");
         calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H):(d=2*R):(D1=SQR(d^2+H^2)) ");
-        R = pow(AB / 3.14, 0.5);
-    } else if (calc.given({ "Check9", "Check3" })) {
+        radiusFromBase();
+    } else if (calc.given({ "D1", "H" })) {
         H = calc.ask("INTRODUCI L'ALTEZZA H =");
         D1 = calc.ask("INTRODUCI LA DIAGONALE D1 =");
         calc.formula(kF0, "(d=SQR(D1^2-H^2):R=d/2:(C=2*R*3,14):(AB=R*R*3,14)");
         calc.formula(kF1, "(AL=C*H):(AT=AL+2*AB):(V=AB*H)) ");
-        q = pow(toSingle(D1), 2);
-        R = pow(q - pow(H, 2), 0.5) / 2;
-    } else if (calc.given({ "Check9", "Check2" })) {
+        // The diagonal is taken in single precision.
+        D1 = toSingle(D1);
+        R = pow(pow(D1, 2) - pow(H, 2), 0.5) / 2;
+    } else if (calc.given({ "D1", "d" })) {
         d = calc.ask("INTRODUCI IL DIAMETRO d =");
-        R = d / 2;
+        radiusFromDiameter();
         D1 = calc.ask("INTRODUCI LA DIAGONALE D1 =");
         calc.formula(kF0, "(H=SQR(D1^2-d^2):(R=d/2):(C=2*R*3,14):(AB=R*R*3,14)");
         calc.formula(kF1, "(AL=C*H):(AT=AL+2*AB):(V=AB*H)) ");
-        q = pow(toSingle(D1), 2);
-        H = pow(q - pow(d, 2), 0.5);
-    } else if (calc.given({ "Check4", "Check5" })) {
+        // The diagonal is taken in single precision.
+        D1 = toSingle(D1);
+        H = pow(pow(D1, 2) - pow(d, 2), 0.5);
+    } else if (calc.given({ "AB", "AL" })) {
         AB = calc.ask("INTRODUCI AREA DI BASE =");
-        R = pow(AB / 3.14, 0.5);
+        radiusFromBase();
         AL = calc.ask("INTRODUCI AREA LATERALE =");
         calc.formula(kF0, "(R=SQR(AB/3,14): (C=2*R*3,14): (H=AL/C)");
         calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H): D1=SQR(d^2+H^2)) ");
         C = 2 * R * 3.14;
-        H = AL / C;
-    } else if (calc.given({ "Check4", "Check9" })) {
+        heightFromLateral();
+    } else if (calc.given({ "AB", "D1" })) {
         AB = calc.ask("INTRODUCI AREA DI BASE =");
-        R = pow(AB / 3.14, 0.5);
+        radiusFromBase();
         D1 = calc.ask("INTRODUCI LA DIAGONALE =");
         // The diagonal is rounded to single precision before the formulas
         // are written; the diameter (not the radius) is then subtracted.
         D1 = toSingle(D1);
         calc.formula(kF0, "(R=SQR(AB/3,14):(H=SQR(D1^2-R^2)):(C=2*R*3,14)");
         calc.formula(kF1, "(AL=C*H):(AT=AL+2*AB):(V=AB*H)) ");
-        d = 2 * R;
-        q = pow(D1, 2);
-        H = pow(q - pow(d, 2), 0.5);
-    } else if (calc.given({ "Check4", "Check6" })) {
+        diameter();
+        H = pow(pow(D1, 2) - pow(d, 2), 0.5);
+    } else if (calc.given({ "AB", "V" })) {
         AB = calc.ask("INTRODUCI AREA DI BASE =");
-        R = pow(AB / 3.14, 0.5);
+        radiusFromBase();
         V = calc.ask("INTRODUCI IL VOLUME  V =");
-        d = 2 * R;
-        H = V / AB;
+        diameter();
+        heightFromVolume();
         calc.formula(kF0, "(R=SQR(AB/3,14)):(d=2*R):(C=d*3,14):(H=V/AB)");
         calc.formula(kF1, "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({ "Check1", "Check6" })) {
+    } else if (calc.given({ "R", "V" })) {
         R = calc.ask("INTRODUCI IL RAGGIO =");
-        AB = pow(R, 2) * 3.14;
+        baseArea();
         V = calc.ask("INTRODUCI IL VOLUME  V =");
-        d = 2 * R;
-        H = V / AB;
+        diameter();
+        heightFromVolume();
         calc.formula(kF0, "(AB=R^2*3,14):(C=2*R*3,14):(d=2*R)");
         calc.formula(kF1, "(H=V/AB):(D1=SQR(d^2+H^2)):(AL=C*H):(AT=AL+2*AB)) ");
-    } else if (calc.given({ "Check2", "Check6" })) {
+    } else if (calc.given({ "d", "V" })) {
         d = calc.ask("INTRODUCI IL DIAMETRO D =");
-        R = d / 2;
-        AB = pow(R, 2) * 3.14;
+        radiusFromDiameter();
+        baseArea();
         V = calc.ask("INTRODUCI IL VOLUME  V =");
-        H = V / AB;
+        heightFromVolume();
         calc.formula(kF0, "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(H=V/AB)");
         calc.formula(kF1, "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({ "Check3", "Check6" })) {
+    } else if (calc.given({ "H", "V" })) {
         H = calc.ask("INTRODUCI L'ALTEZZA H =");
         V = calc.ask("INTRODUCI IL VOLUME  V =");
         AB = V / H;
-        R = pow(AB / 3.14, 0.5);
+        radiusFromBase();
         calc.formula(kF0, "(AB=V/H):(R=SQR(AB/3,14)):(d=2*R):(C=2*R*3,14)");
         calc.formula(kF1, "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({ "Check8", "Check6" })) {
+    } else if (calc.given({ "C", "V" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA C =");
-        R = C / 6.28;
-        AB = pow(R, 2) * 3.14;
+        radiusFromCircumference();
+        baseArea();
         V = calc.ask("INTRODUCI IL VOLUME V =");
-        H = V / AB;
+        heightFromVolume();
         calc.formula(kF0, "(R=C/6,28):(d=2*R):(AB=R*R*3,14): (H=V/AB)");
         calc.formula(kF1, "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({ "Check7", "Check5" })) {
+    } else if (calc.given({ "AT", "AL" })) {
         AT = calc.ask("INTRODUCI L'AREA TOTALE AT =");
         AL = calc.ask("INTRODUCI L'AREA LATERALE AL =");
         AB = (AT - AL) / 2;
-        R = pow(AB / 3.14, 0.5);
-        C = R * 6.28;
-        H = AL / C;
+        radiusFromBase();
+        circumference();
+        heightFromLateral();
         calc.formula(kF0, "(AB=((AT-AL)/2):(R=SQR(AB/3,14)):(C=2*R*3,14):(d=2*R)");
         calc.formula(kF1, "(H=AL/C):(V=AB*H)):(D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({ "Check3", "Check5" })) {
+    } else if (calc.given({ "H", "AL" })) {
         H = calc.ask("INTRODUCI L'ALTEZZA H =");
         AL = calc.ask("INTRODUCI L'AREA LATERALE AL =");
         C = AL / H;
-        R = C / 6.28;
+        radiusFromCircumference();
         calc.formula(kF0, "(C=AL/H):(R=C/6,28):(d=2*R):(AB=R*R*3,14)");
         calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H):(D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({ "Check1", "Check5" })) {
+    } else if (calc.given({ "R", "AL" })) {
         R = calc.ask("INTRODUCI IL RAGGIO R =");
         AL = calc.ask("INTRODUCI L'AREA LATERALE AL =");
-        C = R * 6.28;
-        H = AL / C;
+        circumference();
+        heightFromLateral();
         calc.formula(kF0, "(d=2*R):(C=2*R*3,14):(AB=R*R*3,14):(H=AL/C)");
         calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H): (D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({ "Check2", "Check5" })) {
+    } else if (calc.given({ "d", "AL" })) {
         d = calc.ask("INTRODUCI IL DIAMETRO D =");
         AL = calc.ask("INTRODUCI L'AREA LATERALE AL =");
-        R = d / 2;
+        radiusFromDiameter();
         C = d * 3.14;
-        H = AL / C;
+        heightFromLateral();
         calc.formula(kF0, "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(H=AL/C)");
         calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H): (D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({ "Check8", "Check5" })) {
+    } else if (calc.given({ "C", "AL" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA C =");
         AL = calc.ask("INTRODUCI L'AREA LATERALE AL =");
-        R = C / 6.28;
-        H = AL / C;
+        radiusFromCircumference();
+        heightFromLateral();
         calc.formula(kF0, "(R=C/6,28):(d=2*R):(AB=R*R*3,14):(H=AL/C)");
         calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H): (D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({ "Check1", "Check7" })) {
+    } else if (calc.given({ "R", "AT" })) {
         R = calc.ask("INTRODUCI IL RAGGIO R =");
-        AB = pow(R, 2) * 3.14;
+        baseArea();
         AT = calc.ask("INTRODUCI L'AREA TOTALE AT =");
-        AL = AT - 2 * AB;
-        C = R * 6.28;
-        H = AL / C;
+        lateralFromTotal();
+        circumference();
+        heightFromLateral();
         calc.formula(kF0, "(d=2*R):(C=2*R*3,14):(AB=R*R*3,14):(AL=AT-2*AB)");
         calc.formula(kF1, "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({ "Check2", "Check7" })) {
+    } else if (calc.given({ "d", "AT" })) {
         d = calc.ask("INTRODUCI IL DIAMETRO D =");
-        R = d / 2;
-        AB = pow(R, 2) * 3.14;
+        radiusFromDiameter();
+        baseArea();
         AT = calc.ask("INTRODUCI L'AREA TOTALE AT =");
-        AL = AT - 2 * AB;
-        C = R * 6.28;
-        H = AL / C;
+        lateralFromTotal();
+        circumference();
+        heightFromLateral();
         calc.formula(kF0, "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(AL=AT-2*AB)");
         calc.formula(kF1, "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({ "Check8", "Check7" })) {
+    } else if (calc.given({ "C", "AT" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA C =");
-        R = C / 6.28;
-        AB = pow(R, 2) * 3.14;
+        radiusFromCircumference();
+        baseArea();
         AT = calc.ask("INTRODUCI L'AREA TOTALE AT =");
-        AL = AT - 2 * AB;
-        C = R * 6.28;
-        H = AL / C;
+        lateralFromTotal();
+        circumference();
+        heightFromLateral();
         calc.formula(kF0, "(R=C/6,28):(d=2*R):(AB=R*R*3,14):(AL=AT-2*AB)");
         calc.formula(kF1, "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) ");
-    } else if (calc.given({ "Check4", "Check7" })) {
+    } else if (calc.given({ "AB", "AT" })) {
         AB = calc.ask("INTRODUCI L'AREA DI BASE AB =");
-        R = pow(AB / 3.14, 0.5);
+        radiusFromBase();
         AT = calc.ask("INTRODUCI L'AREA TOTALE AT =");
-        AL = AT - 2 * AB;
-        C = R * 6.28;
-        H = AL / C;
+        lateralFromTotal();
+        circumference();
+        heightFromLateral();
         calc.formula(kF0, "(R=SQR(AB/3,14):(d=2*R):(C=2*R*3,14):(AL=AT-2*AB)");
         calc.formula(kF1, "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) ");
     } else {
@@ -192,28 +205,28 @@ void calcola(Calc &calc)
     C = 2 * R * 3.14;
     AL = C * H;
     AT = AL + 2 * AB;
-    d = 2 * R;
+    diameter();
     V = AB * H;
     D1 = toSingle(pow(pow(d, 2) + pow(H, 2), 0.5));
 
     calc.caption("Label3", "AREA DI BASE AB =");
-    calc.show("Label4", AB);
+    calc.show("AB", AB);
     calc.caption("Label5", "AREA LATERALE AL =");
-    calc.show("Label6", AL);
+    calc.show("AL", AL);
     calc.caption("Label7", "CIRCONFERENZA C=");
-    calc.show("Label8", C);
+    calc.show("C", C);
     calc.caption("Label9", "DIAMETRO D=");
-    calc.show("Label10", d);
+    calc.show("d", d);
     calc.caption("Label11", "AREA TOTALE AT=");
-    calc.show("Label12", AT);
+    calc.show("AT", AT);
     calc.caption("Label13", "VOLUME V= ");
-    calc.show("Label14", V);
+    calc.show("V", V);
     calc.caption("Label15", "DIAGONALE D1=");
-    calc.show("Label16", D1);
+    calc.show("D1", D1);
     calc.caption("Label17", " ALTEZZA H=");
-    calc.show("Label18", H);
+    calc.show("H", H);
     calc.caption("Label19", " RAGGIO R=");
-    calc.show("Label20", R);
+    calc.show("R", R);
 }
 
 } // namespace
@@ -228,28 +241,28 @@ SolverScreen cylinder()
         .titleIsTextBox = true,
         .knownHeading = {"Label22", "Cosa conosci  ?"},
         .checks = {
-            {"Check1", "raggio (R)"},
-            {"Check3", "altezza(H)"},
-            {"Check4", "area di base (AB)"},
-            {"Check5", "area laterale(AL)"},
-            {"Check8", "Circonferenza (C)"},
-            {"Check2", "diametro(d)"},
-            {"Check7", "area totale(AT)"},
-            {"Check6", "Volume(V)"},
-            {"Check9", "diagonale (D1)"},
+            {"Check1", "raggio (R)", "R"},
+            {"Check3", "altezza(H)", "H"},
+            {"Check4", "area di base (AB)", "AB"},
+            {"Check5", "area laterale(AL)", "AL"},
+            {"Check8", "Circonferenza (C)", "C"},
+            {"Check2", "diametro(d)", "d"},
+            {"Check7", "area totale(AT)", "AT"},
+            {"Check6", "Volume(V)", "V"},
+            {"Check9", "diagonale (D1)", "D1"},
         },
         .resultsHeading = {"Label1", "Risultati"},
         // The captions stay empty until the first "Calcola" writes them.
         .rows = {
-            {"Label19", "", "Label20"},
-            {"Label17", "", "Label18"},
-            {"Label3", "", "Label4"},
-            {"Label5", "", "Label6"},
-            {"Label7", "", "Label8"},
-            {"Label9", "", "Label10"},
-            {"Label11", "", "Label12"},
-            {"Label13", "", "Label14"},
-            {"Label15", "", "Label16"},
+            {"Label19", "", "Label20", "R"},
+            {"Label17", "", "Label18", "H"},
+            {"Label3", "", "Label4", "AB"},
+            {"Label5", "", "Label6", "AL"},
+            {"Label7", "", "Label8", "C"},
+            {"Label9", "", "Label10", "d"},
+            {"Label11", "", "Label12", "AT"},
+            {"Label13", "", "Label14", "V"},
+            {"Label15", "", "Label16", "D1"},
         },
         .formulaHeading = {"Label27(0)", "Formule applicate:"},
         .formulaLabels = {"Label26(0)", "Label26(1)"},

@@ -10,134 +10,118 @@ namespace {
 
 const char *const kFormula = "Label26(0)";
 
-Value diameterOf(const Value &r)
-{
-    return r * 2;
-}
-Value circumferenceOf(const Value &r)
-{
-    return r * 6.283185307;
-}
-Value baseAreaOf(const Value &r)
-{
-    return pow(r, 2) * 3.1415926535;
-}
-Value lateralAreaOf(const Value &r)
-{
-    return pow(r, 2) * 12.566370614;
-}
-Value totalAreaOf(const Value &r)
-{
-    return pow(r, 2) * 18.849555921;
-}
-Value volumeOf(const Value &r)
-{
-    return pow(r, 3) * 6.283185307;
-}
-Value diagonalOf(const Value &d)
-{
-    return sqrt(pow(d, 2) + pow(d, 2));
-}
+const Expr kPi = Expr::constant("π", 3.1415926535);
 
 void calcola(Calc &calc)
 {
-    Value r, d, AB, C, AL, AT, V, D;
+    Quantity r(calc, "r"), d(calc, "d"), AB(calc, "AB"), C(calc, "C"), AL(calc, "AL"),
+        AT(calc, "AT"), V(calc, "V"), D(calc, "D");
 
-    if (calc.given({ "Check1" })) {
+    // The steps several cases share: everything from the radius, the
+    // diagonal from the diameter.
+    const auto diameter = [&] { d = r * 2; };
+    const auto circumference = [&] { C = r * 6.283185307; };
+    const auto baseArea = [&] { AB = pow(r, 2) * kPi; };
+    const auto lateralArea = [&] { AL = pow(r, 2) * 12.566370614; };
+    const auto totalArea = [&] { AT = pow(r, 2) * 18.849555921; };
+    const auto volume = [&] { V = pow(r, 3) * 6.283185307; };
+    const auto diagonal = [&] { D = sqrt(pow(d, 2) + pow(d, 2)); };
+
+    if (calc.given({ "r" })) {
         r = calc.ask("INTRODuci IL RAGGIO O L'ALTEZZA (r=h) =");
-        d = diameterOf(r);
-        C = circumferenceOf(r);
-        AB = baseAreaOf(r);
-        AL = lateralAreaOf(r);
-        AT = totalAreaOf(r);
-        V = volumeOf(r);
-        D = diagonalOf(d);
+        diameter();
+        circumference();
+        baseArea();
+        lateralArea();
+        totalArea();
+        volume();
+        diagonal();
         calc.formula(
             kFormula,
             "d = 2 * r: c = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
-    } else if (calc.given({ "Check2(0)" })) {
+    } else if (calc.given({ "d" })) {
         d = calc.ask("INTRODuci IL DIAMETRO (d) =");
         r = d / 2;
-        C = circumferenceOf(r);
-        AB = baseAreaOf(r);
-        AL = lateralAreaOf(r);
-        AT = totalAreaOf(r);
-        V = volumeOf(r);
-        D = diagonalOf(d);
+        circumference();
+        baseArea();
+        lateralArea();
+        totalArea();
+        volume();
+        diagonal();
         calc.formula(
             kFormula,
             "r = d/2: c = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
-    } else if (calc.given({ "Check4" })) {
+    } else if (calc.given({ "AB" })) {
         AB = calc.ask("INTRODuci L'AREA DI BASE (Ab) =");
-        r = sqrt(AB / 3.1415926535);
-        d = diameterOf(r);
-        C = circumferenceOf(r);
-        AL = lateralAreaOf(r);
-        AT = totalAreaOf(r);
-        V = volumeOf(r);
-        D = diagonalOf(d);
+        r = sqrt(AB / kPi);
+        diameter();
+        circumference();
+        lateralArea();
+        totalArea();
+        volume();
+        diagonal();
         calc.formula(
             kFormula,
             "r = Sqr(AB / 3.1415926535): d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
-    } else if (calc.given({ "Check5" })) {
+    } else if (calc.given({ "AL" })) {
         AL = calc.ask("INTRODuci L'AREA LATERALE (AL) =");
         r = sqrt(AL / 12.566370614);
-        AB = baseAreaOf(r);
-        d = diameterOf(r);
-        C = circumferenceOf(r);
-        AT = totalAreaOf(r);
-        V = volumeOf(r);
-        D = diagonalOf(d);
+        baseArea();
+        diameter();
+        circumference();
+        totalArea();
+        volume();
+        diagonal();
         calc.formula(
             kFormula,
             "r = Sqr(AL / 4 * 3.1415926535): AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
-    } else if (calc.given({ "Check7" })) {
+    } else if (calc.given({ "AT" })) {
         AT = calc.ask("INTRODuci L'AREA TOTALE (AT) =");
         r = sqrt(AT / 18.849555921);
-        AB = baseAreaOf(r);
-        AL = lateralAreaOf(r);
-        d = diameterOf(r);
-        C = circumferenceOf(r);
-        V = volumeOf(r);
-        D = diagonalOf(d);
+        baseArea();
+        lateralArea();
+        diameter();
+        circumference();
+        volume();
+        diagonal();
         calc.formula(
             kFormula,
             "r = Sqr(AT / 6 * 3.1415926535): AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
-    } else if (calc.given({ "Check9" })) {
+    } else if (calc.given({ "D" })) {
         D = calc.ask("INTRODUCI LA DIAGONALE DEL CILINDRO (D) =");
         r = sqrt(pow(D, 2) / 2) / 2;
-        AB = baseAreaOf(r);
-        AL = lateralAreaOf(r);
-        d = diameterOf(r);
-        C = circumferenceOf(r);
-        AT = totalAreaOf(r);
-        V = volumeOf(r);
+        baseArea();
+        lateralArea();
+        diameter();
+        circumference();
+        totalArea();
+        volume();
         calc.formula(
             kFormula,
             "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3 ");
-    } else if (calc.given({ "Check8" })) {
+    } else if (calc.given({ "C" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
         r = C / 6.283185307;
-        AB = baseAreaOf(r);
-        AL = lateralAreaOf(r);
-        d = diameterOf(r);
-        C = circumferenceOf(r);
-        AT = totalAreaOf(r);
-        V = volumeOf(r);
-        D = diagonalOf(d);
+        baseArea();
+        lateralArea();
+        diameter();
+        circumference();
+        totalArea();
+        volume();
+        diagonal();
         // The text begins with the diagonal's formula, as the screen always had it.
         calc.formula(
             kFormula,
             "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2)   ");
-    } else if (calc.given({ "Check6" })) {
+    } else if (calc.given({ "V" })) {
         V = calc.ask("INTRODUCI IL VOLUME  (V) =");
-        r = pow(V / 6.283185307, Value(1) / 3);
-        AB = baseAreaOf(r);
-        C = circumferenceOf(r);
-        AL = lateralAreaOf(r);
-        d = diameterOf(r);
-        AT = totalAreaOf(r);
-        D = diagonalOf(d);
+        r = pow(V / 6.283185307, Expr(1) / 3);
+        baseArea();
+        circumference();
+        lateralArea();
+        diameter();
+        totalArea();
+        diagonal();
         calc.formula(
             kFormula,
             "r = (V / (2 * 3.1415926535)) ^ 1 / 3: C = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: d = 2 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2: D = Sqr(d ^ 2 + d ^ 2)   ");
@@ -145,14 +129,14 @@ void calcola(Calc &calc)
         calc.insufficient();
     }
 
-    calc.show("Label2(8)", r);
-    calc.show("Label2(9)", d);
-    calc.show("Label2(10)", AB);
-    calc.show("Label2(11)", C);
-    calc.show("Label2(12)", AL);
-    calc.show("Label2(13)", AT);
-    calc.show("Label2(14)", V);
-    calc.show("Label2(15)", D);
+    calc.show("r", r);
+    calc.show("d", d);
+    calc.show("AB", AB);
+    calc.show("C", C);
+    calc.show("AL", AL);
+    calc.show("AT", AT);
+    calc.show("V", V);
+    calc.show("D", D);
 }
 
 } // namespace
@@ -166,25 +150,25 @@ SolverScreen equilateralCylinder()
         .title = {"Label1(20)", "CILINDRO EQUILATERO"},
         .knownHeading = {"Label22", "Cosa conosci  ?"},
         .checks = {
-            {"Check1", "raggio (r=h/2)"},
-            {"Check2(0)", "diametro(d=h)"},
-            {"Check4", "area di base (AB)"},
-            {"Check8", "Circonferenza (C)"},
-            {"Check5", "area laterale(AL)"},
-            {"Check7", "area totale(AT)"},
-            {"Check6", "Volume(V)"},
-            {"Check9", "diagonale (D)"},
+            {"Check1", "raggio (r=h/2)", "r"},
+            {"Check2(0)", "diametro(d=h)", "d"},
+            {"Check4", "area di base (AB)", "AB"},
+            {"Check8", "Circonferenza (C)", "C"},
+            {"Check5", "area laterale(AL)", "AL"},
+            {"Check7", "area totale(AT)", "AT"},
+            {"Check6", "Volume(V)", "V"},
+            {"Check9", "diagonale (D)", "D"},
         },
         .resultsHeading = {"Label1(0)", "Risultati"},
         .rows = {
-            {"Label2(0)", "Raggio (r=h/2)     =", "Label2(8)"},
-            {"Label2(1)", "Diametro (d=h)     =", "Label2(9)"},
-            {"Label2(2)", "Area di base (Ab)      =", "Label2(10)"},
-            {"Label2(3)", "Circonferenza  (C)     =", "Label2(11)"},
-            {"Label2(4)", "Area Laterale (Al)     =", "Label2(12)"},
-            {"Label2(5)", "Area Totale (At)     =", "Label2(13)"},
-            {"Label2(6)", "Volume (V)     =", "Label2(14)"},
-            {"Label2(7)", "Diagonale (D)     =", "Label2(15)"},
+            {"Label2(0)", "Raggio (r=h/2)     =", "Label2(8)", "r"},
+            {"Label2(1)", "Diametro (d=h)     =", "Label2(9)", "d"},
+            {"Label2(2)", "Area di base (Ab)      =", "Label2(10)", "AB"},
+            {"Label2(3)", "Circonferenza  (C)     =", "Label2(11)", "C"},
+            {"Label2(4)", "Area Laterale (Al)     =", "Label2(12)", "AL"},
+            {"Label2(5)", "Area Totale (At)     =", "Label2(13)", "AT"},
+            {"Label2(6)", "Volume (V)     =", "Label2(14)", "V"},
+            {"Label2(7)", "Diagonale (D)     =", "Label2(15)", "D"},
         },
         .formulaHeading = {"Label27(0)", "Formule applicate:"},
         .formulaLabels = {"Label26(0)"},

@@ -11,8 +11,6 @@ using namespace solver;
 
 namespace {
 
-const char *const kFormula = "Label6";
-
 struct PolygonPyramid {
     const char *name;
     const char *caption;
@@ -21,189 +19,180 @@ struct PolygonPyramid {
     std::array<const char *, 13> formulas; // one per case, in chain order
     Control stampa, ritorna;
     Control picture;
-    std::vector<ResultRow> rows; // s, r, h, a, l, AB, P, AL, AT, V
+    std::vector<ResultRow> rows;
     std::vector<Control> checks;
-    std::string perimeterBox;
-};
-
-// The ten quantities of one press of "Calcola", all empty at the start.
-struct Polygon {
-    Value s, r, h, a, l, AB, P, AL, AT, V;
-
-    void baseArea() { AB = P * r / 2; }
-    void lateral() { AL = P * a / 2; }
-    void total() { AT = AL + AB; }
-    void volume() { V = AB * h / 3; }
-    void lateralEdge() { l = pow(pow(a, 2) + pow(s / 2, 2), 0.5); }
-    void heightFromApothem() { h = pow(pow(a, 2) - pow(r, 2), 0.5); }
-    void apothemFromHeight() { a = pow(pow(r, 2) + pow(h, 2), 0.5); }
 };
 
 void calcola(Calc &calc, const PolygonPyramid &rec)
 {
-    const Value n = rec.n;
-    const Value k = rec.k;
-    Polygon p;
-    auto &[s, r, h, a, l, AB, P, AL, AT, V] = p;
-    const auto formula = [&](int number) { calc.formula(kFormula, rec.formulas[number - 1]); };
+    Quantity s(calc, "s"), r(calc, "r"), h(calc, "h"), a(calc, "a"), l(calc, "l"), AB(calc, "AB"),
+        P(calc, "P"), AL(calc, "AL"), AT(calc, "AT"), V(calc, "V");
+
+    const auto baseArea = [&] { AB = P * r / 2; };
+    const auto lateral = [&] { AL = P * a / 2; };
+    const auto total = [&] { AT = AL + AB; };
+    const auto volume = [&] { V = AB * h / 3; };
+    const auto lateralEdge = [&] { l = pow(pow(a, 2) + pow(s / 2, 2), 0.5); };
+    const auto heightFromApothem = [&] { h = pow(pow(a, 2) - pow(r, 2), 0.5); };
+    const auto apothemFromHeight = [&] { a = pow(pow(r, 2) + pow(h, 2), 0.5); };
 
     if (calc.given({ "h", "s" })) {
         s = calc.ask("INTRODUCI LO SPIGOLO DI BASE (s)=");
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h)=");
-        P = s * n;
-        r = k * s;
-        p.baseArea();
-        p.apothemFromHeight();
-        p.lateral();
-        p.total();
-        p.volume();
-        p.lateralEdge();
-        formula(1);
+        P = s * rec.n;
+        r = rec.k * s;
+        baseArea();
+        apothemFromHeight();
+        lateral();
+        total();
+        volume();
+        lateralEdge();
+        calc.formula("Label6", rec.formulas[0]);
     } else if (calc.given({ "h", "P" })) {
         P = calc.ask("INTRODUCI IL PERIMETRO DI BASE (P)=");
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h)=");
-        s = P / n;
-        r = k * s;
-        p.baseArea();
-        p.apothemFromHeight();
-        p.lateral();
-        p.total();
-        p.volume();
-        p.lateralEdge();
-        formula(2);
+        s = P / rec.n;
+        r = rec.k * s;
+        baseArea();
+        apothemFromHeight();
+        lateral();
+        total();
+        volume();
+        lateralEdge();
+        calc.formula("Label6", rec.formulas[1]);
     } else if (calc.given({ "r", "h" })) {
         r = calc.ask("INTRODUCI IL RAGGIO DI BASE (r)=");
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h)=");
-        s = r / k;
-        P = s * n;
-        p.baseArea();
-        p.apothemFromHeight();
-        p.lateral();
-        p.total();
-        p.volume();
-        p.lateralEdge();
-        formula(3);
+        s = r / rec.k;
+        P = s * rec.n;
+        baseArea();
+        apothemFromHeight();
+        lateral();
+        total();
+        volume();
+        lateralEdge();
+        calc.formula("Label6", rec.formulas[2]);
     } else if (calc.given({ "h", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h)=");
         r = pow(pow(a, 2) - pow(h, 2), 0.5);
-        s = r / k;
-        P = s * n;
-        p.baseArea();
-        p.apothemFromHeight();
-        p.lateral();
-        p.total();
-        p.volume();
-        p.lateralEdge();
-        formula(4);
+        s = r / rec.k;
+        P = s * rec.n;
+        baseArea();
+        apothemFromHeight();
+        lateral();
+        total();
+        volume();
+        lateralEdge();
+        calc.formula("Label6", rec.formulas[3]);
     } else if (calc.given({ "l", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         l = calc.ask("INTRODUCI LO SPIGOLO LATERALE DELLA PIRAMIDE (l)=");
         s = 2 * pow(pow(l, 2) - pow(a, 2), 0.5);
-        r = s * k;
-        P = s * n;
-        p.heightFromApothem();
-        p.baseArea();
-        p.lateral();
-        p.total();
-        p.volume();
-        formula(5);
+        r = s * rec.k;
+        P = s * rec.n;
+        heightFromApothem();
+        baseArea();
+        lateral();
+        total();
+        volume();
+        calc.formula("Label6", rec.formulas[4]);
     } else if (calc.given({ "r", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         r = calc.ask("INTRODUCI IL RAGGIO DELLA PIRAMIDE (r)=");
-        s = r / k;
-        P = s * n;
-        p.heightFromApothem();
-        p.baseArea();
-        p.lateral();
-        p.total();
-        p.volume();
-        p.lateralEdge();
-        formula(6);
+        s = r / rec.k;
+        P = s * rec.n;
+        heightFromApothem();
+        baseArea();
+        lateral();
+        total();
+        volume();
+        lateralEdge();
+        calc.formula("Label6", rec.formulas[5]);
     } else if (calc.given({ "P", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         P = calc.ask("INTRODUCI IL PERIMETRO DELLA PIRAMIDE (P)=");
-        s = P / n;
-        r = s * k;
-        p.heightFromApothem();
-        p.baseArea();
-        p.lateral();
-        p.total();
-        p.volume();
-        p.lateralEdge();
-        formula(7);
+        s = P / rec.n;
+        r = s * rec.k;
+        heightFromApothem();
+        baseArea();
+        lateral();
+        total();
+        volume();
+        lateralEdge();
+        calc.formula("Label6", rec.formulas[6]);
     } else if (calc.given({ "s", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         s = calc.ask("INTRODUCI LO SPIGOLO DI BASE DELLA PIRAMIDE (s)=");
-        r = s * k;
-        P = s * n;
-        p.heightFromApothem();
-        p.baseArea();
-        p.lateral();
-        p.total();
-        p.volume();
-        p.lateralEdge();
-        formula(8);
+        r = s * rec.k;
+        P = s * rec.n;
+        heightFromApothem();
+        baseArea();
+        lateral();
+        total();
+        volume();
+        lateralEdge();
+        calc.formula("Label6", rec.formulas[7]);
     } else if (calc.given({ "AL", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         AL = calc.ask("INTRODUCI 'AREA LATERALE (AL)=");
         P = 2 * AL / a;
-        s = P / n;
-        r = s * k;
-        p.heightFromApothem();
-        p.baseArea();
-        p.total();
-        p.volume();
-        p.lateralEdge();
-        formula(9);
+        s = P / rec.n;
+        r = s * rec.k;
+        heightFromApothem();
+        baseArea();
+        total();
+        volume();
+        lateralEdge();
+        calc.formula("Label6", rec.formulas[8]);
     } else if (calc.given({ "P", "AL" })) {
         P = calc.ask("INTRODUCI IL PERIMETRO DI BASE (P)=");
         AL = calc.ask("INTRODUCI 'AREA LATERALE (AL)=");
-        s = P / n;
-        r = s * k;
+        s = P / rec.n;
+        r = s * rec.k;
         a = 2 * AL / P;
-        p.heightFromApothem();
-        p.baseArea();
-        p.total();
-        p.volume();
-        p.lateralEdge();
-        formula(10);
+        heightFromApothem();
+        baseArea();
+        total();
+        volume();
+        lateralEdge();
+        calc.formula("Label6", rec.formulas[9]);
     } else if (calc.given({ "s", "AL" })) {
         s = calc.ask("INTRODUCI LO SPIGOLO DI BASE  (s)=");
         AL = calc.ask("INTRODUCI 'AREA LATERALE (AL)=");
-        P = s * n;
-        r = s * k;
+        P = s * rec.n;
+        r = s * rec.k;
         a = 2 * AL / P;
-        p.heightFromApothem();
-        p.baseArea();
-        p.total();
-        p.volume();
-        p.lateralEdge();
-        formula(11);
+        heightFromApothem();
+        baseArea();
+        total();
+        volume();
+        lateralEdge();
+        calc.formula("Label6", rec.formulas[10]);
     } else if (calc.given({ "s", "V" })) {
         s = calc.ask("INTRODUCI LO SPIGOLO DI BASE  (s)=");
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
-        P = s * n;
-        r = s * k;
-        p.baseArea();
+        P = s * rec.n;
+        r = s * rec.k;
+        baseArea();
         h = 3 * V / AB;
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
-        p.lateral();
-        p.total();
-        p.lateralEdge();
-        formula(12);
+        lateral();
+        total();
+        lateralEdge();
+        calc.formula("Label6", rec.formulas[11]);
     } else if (calc.given({ "P", "V" })) {
         P = calc.ask("INTRODUCI IL PERIMETRO DI BASE  (P)=");
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
-        s = P / n;
-        r = s * k;
-        p.baseArea();
+        s = P / rec.n;
+        r = s * rec.k;
+        baseArea();
         h = 3 * V / AB;
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
-        p.lateral();
-        p.total();
-        p.lateralEdge();
-        formula(13);
+        lateral();
+        total();
+        lateralEdge();
+        calc.formula("Label6", rec.formulas[12]);
     } else {
         calc.insufficient();
     }
@@ -244,30 +233,29 @@ const PolygonPyramid kPentagon{
     .ritorna = {"Command4", "Ritorna"},
     .picture = {"Picture4(0)", "piramide-pentagonale.svg"},
     .rows = {
-        {"Label3(0)", "Spigolo di base (s)              =", "Label3(13)"},
-        {"Label3(6)", "Raggio di base (apotema)(r)   =                    =", "Label3(9)"},
-        {"Label3(26)", "Altezza della piramide (h)   =", "Label3(10)"},
-        {"Label3(3)", "Apotema  (a)                       =", "Label3(11)"},
-        {"Label3(5)", "Spigolo laterale (l)                   =                        =", "Label3(12)"},
-        {"Label3(7)", "Area di base (AB)                =", "Label3(14)"},
-        {"Label3(1)", "Perimetro (P)                       =", "Label3(15)"},
-        {"Label3(2)", "Area Laterale (AL)              =", "Label3(16)"},
-        {"Label3(4)", "Area Totale (AT)                 =", "Label3(17)"},
-        {"Label3(8)", "Volume(V)                           =", "Label3(18)"},
+        {"Label3(0)", "Spigolo di base (s)              =", "Label3(13)", "s"},
+        {"Label3(6)", "Raggio di base (apotema)(r)   =                    =", "Label3(9)", "r"},
+        {"Label3(26)", "Altezza della piramide (h)   =", "Label3(10)", "h"},
+        {"Label3(3)", "Apotema  (a)                       =", "Label3(11)", "a"},
+        {"Label3(5)", "Spigolo laterale (l)                   =                        =", "Label3(12)", "l"},
+        {"Label3(7)", "Area di base (AB)                =", "Label3(14)", "AB"},
+        {"Label3(1)", "Perimetro (P)                       =", "Label3(15)", "P"},
+        {"Label3(2)", "Area Laterale (AL)              =", "Label3(16)", "AL"},
+        {"Label3(4)", "Area Totale (AT)                 =", "Label3(17)", "AT"},
+        {"Label3(8)", "Volume(V)                           =", "Label3(18)", "V"},
     },
     .checks = {
-        {"Check7", "Spigolo di base(s)"},
-        {"Check2", "Raggio o apotema di base (r)"},
-        {"Check3", "Altezza della piramide (h)"},
-        {"Check8", "Apotema della piramide (a)"},
-        {"Check1", "Spigolo laterale (l)"},
-        {"Check11", "Area di base (AB)"},
-        {"Check5", "Perimetro (P) "},
-        {"Check9", "Area Laterale (AL)"},
-        {"Check4", "Area Totale (AT)"},
-        {"Check6", "Volume (V)"},
+        {"Check7", "Spigolo di base(s)", "s"},
+        {"Check2", "Raggio o apotema di base (r)", "r"},
+        {"Check3", "Altezza della piramide (h)", "h"},
+        {"Check8", "Apotema della piramide (a)", "a"},
+        {"Check1", "Spigolo laterale (l)", "l"},
+        {"Check11", "Area di base (AB)", "AB"},
+        {"Check5", "Perimetro (P) ", "P"},
+        {"Check9", "Area Laterale (AL)", "AL"},
+        {"Check4", "Area Totale (AT)", "AT"},
+        {"Check6", "Volume (V)", "V"},
     },
-    .perimeterBox = "Check5",
 };
 
 const PolygonPyramid kHexagon{
@@ -294,41 +282,35 @@ const PolygonPyramid kHexagon{
     .ritorna = {"Command2", "Ritorna"},
     .picture = {"Picture3", "piramide-esagonale.svg"},
     .rows = {
-        {"Label3(0)", "Spigolo di base (s)               =", "Label3(13)"},
-        {"Label3(6)", "Raggio di base (apotema)(r)  =                    =", "Label3(14)"},
-        {"Label3(26)", "Altezza della piramide (h)   =", "Label3(9)"},
-        {"Label3(3)", "Apotema  (a)                       =", "Label3(15)"},
-        {"Label3(5)", "Spigolo laterale (l)                  =                        =", "Label3(10)"},
-        {"Label3(7)", "Area di base (AB)                =", "Label3(16)"},
-        {"Label3(1)", "Perimetro (P)                       =", "Label3(11)"},
-        {"Label3(2)", "Area Laterale (AL)              =", "Label3(17)"},
-        {"Label3(4)", "Area Totale (AT)                 =", "Label3(12)"},
-        {"Label3(8)", "Volume(V)                           =", "Label3(18)"},
+        {"Label3(0)", "Spigolo di base (s)               =", "Label3(13)", "s"},
+        {"Label3(6)", "Raggio di base (apotema)(r)  =                    =", "Label3(14)", "r"},
+        {"Label3(26)", "Altezza della piramide (h)   =", "Label3(9)", "h"},
+        {"Label3(3)", "Apotema  (a)                       =", "Label3(15)", "a"},
+        {"Label3(5)", "Spigolo laterale (l)                  =                        =", "Label3(10)", "l"},
+        {"Label3(7)", "Area di base (AB)                =", "Label3(16)", "AB"},
+        {"Label3(1)", "Perimetro (P)                       =", "Label3(11)", "P"},
+        {"Label3(2)", "Area Laterale (AL)              =", "Label3(17)", "AL"},
+        {"Label3(4)", "Area Totale (AT)                 =", "Label3(12)", "AT"},
+        {"Label3(8)", "Volume(V)                           =", "Label3(18)", "V"},
     },
     .checks = {
         // Never looked at: the perimeter is known through Check10.
         {"Check5(0)", "Perimetro (P) "},
-        {"Check7", "Spigolo di base(s)"},
-        {"Check2", "Raggio o apotema di base (r)"},
-        {"Check3", "Altezza della piramide (h)"},
-        {"Check8", "Apotema della piramide (a)"},
-        {"Check1", "Spigolo laterale (l)"},
-        {"Check11", "Area di base (AB)"},
-        {"Check10", "Perimetro (P)"},
-        {"Check9", "Area Laterale (AL)"},
-        {"Check4", "Area Totale (AT)"},
-        {"Check6", "Volume (V)"},
+        {"Check7", "Spigolo di base(s)", "s"},
+        {"Check2", "Raggio o apotema di base (r)", "r"},
+        {"Check3", "Altezza della piramide (h)", "h"},
+        {"Check8", "Apotema della piramide (a)", "a"},
+        {"Check1", "Spigolo laterale (l)", "l"},
+        {"Check11", "Area di base (AB)", "AB"},
+        {"Check10", "Perimetro (P)", "P"},
+        {"Check9", "Area Laterale (AL)", "AL"},
+        {"Check4", "Area Totale (AT)", "AT"},
+        {"Check6", "Volume (V)", "V"},
     },
-    .perimeterBox = "Check10",
 };
 
 SolverScreen polygonScreen(const PolygonPyramid &rec)
 {
-    static const char *const kSymbols[] = { "s", "r", "h", "a", "l", "AB", "P", "AL", "AT", "V" };
-    std::map<std::string, std::string> labelOf;
-    for (std::size_t i = 0; i < rec.rows.size(); ++i)
-        labelOf[kSymbols[i]] = rec.rows[i].result;
-
     return {
         .name = rec.name,
         .caption = rec.caption,
@@ -339,21 +321,12 @@ SolverScreen polygonScreen(const PolygonPyramid &rec)
         .resultsHeading = { "Label1(1)", "Risultati" },
         .rows = rec.rows,
         .formulaHeading = { "Label5", "Formule applicate" },
-        .formulaLabels = { kFormula },
+        .formulaLabels = { "Label6" },
         .picture = rec.picture,
         .solvers = { { .name = "Command3", .steps = [&rec](Calc &calc) { calcola(calc, rec); } } },
         .stampaButton = rec.stampa,
         .ritornaButton = rec.ritorna,
         .esciButton = { "Command1", "Esci" },
-        .tickOf = { { "s", "Check7" },
-                    { "r", "Check2" },
-                    { "h", "Check3" },
-                    { "a", "Check8" },
-                    { "l", "Check1" },
-                    { "P", rec.perimeterBox },
-                    { "AL", "Check9" },
-                    { "V", "Check6" } },
-        .labelOf = labelOf,
     };
 }
 

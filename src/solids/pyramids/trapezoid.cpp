@@ -8,11 +8,14 @@ using namespace solver;
 
 namespace {
 
-const char *const kFormula = "Label6";
-
 void calcola(Calc &calc)
 {
-    Value a, c, b, h1, a1, h, P, r, AB, AL, AT, V, lB, lA, S, m;
+    Quantity a(calc, "a"), c(calc, "c"), b(calc, "b"), h1(calc, "h1"), a1(calc, "a1"), h(calc, "h"),
+        P(calc, "P"), r(calc, "r"), AB(calc, "AB"), AL(calc, "AL"), AT(calc, "AT"), V(calc, "V"),
+        VC(calc, "VC"), VD(calc, "VD");
+    // The sum of the parallel sides and the half difference, worked out
+    // where the cases need them.
+    Quantity S(calc, "S"), m(calc, "m");
 
     // The height of the trapezoid from its oblique side and the half
     // difference of the parallel sides.
@@ -27,12 +30,12 @@ void calcola(Calc &calc)
         AL = P * a1 / 2;
         AT = AL + AB;
         V = AB * h / 3;
-        // VB and VC stand over the ends of the parallel side b.
-        lB = pow(pow(a1, 2) + pow(b / 2, 2), 0.5);
-        lA = pow(pow(a1, 2) + pow(c / 2, 2), 0.5);
+        // VB = VC stand over the ends of the parallel side b, VA = VD over c.
+        VC = pow(pow(a1, 2) + pow(b / 2, 2), 0.5);
+        VD = pow(pow(a1, 2) + pow(c / 2, 2), 0.5);
     };
 
-    if (calc.given({ "Check7", "Check12", "Check1", "Check8" })) {
+    if (calc.given({ "a", "b", "c", "a1" })) {
         a = calc.ask("INTRODUCI LO SPIGOLO DI BASE (AB o CD)=");
         b = calc.ask("INTRODUCI LO SPIGOLO DI BASE (BC)=");
         c = calc.ask("INTRODUCI LO SPIGOLO DI BASE (AD) =");
@@ -41,14 +44,13 @@ void calcola(Calc &calc)
         trapezoidHeight();
         AB = S * h1 / 2;
         calc.formula(
-            kFormula,
+            "Label6",
             " h1 = (a ^ 2 - (c - b) / 2) ^ 0.5:(AB = (c + b) * h1)/2  :(P=2*a+b+c): ((AL=P*a1/2):  (AT=AL+AB): (r=2*AB/P) : (h=SQR(a1^2-r^2)*0.5): (VC=SQR(a1^2+(AB/2)^2)^0.5): (VD=SQR(a1^2+(AD/2)^2)^0.5): (V=AB*h/3)");
-        AB = S * h1 / 2;
         P = 2 * a + 1 * S;
         r = 2 * AB / P;
         h = pow(pow(a1, 2) - pow(r, 2), 0.5);
         ending();
-    } else if (calc.given({ "Check1", "Check3", "Check7", "Check12" })) {
+    } else if (calc.given({ "c", "h", "a", "b" })) {
         a = calc.ask("INTRODUCI LO SPIGOLO DI BASE (AB o CD)=");
         b = calc.ask("INTRODUCI LO SPIGOLO DI BASE (BC)=");
         c = calc.ask("INTRODUCI LO SPIGOLO DI BASE (AD) =");
@@ -56,11 +58,11 @@ void calcola(Calc &calc)
         trapezoidHeight();
         AB = (b * 1 + c * 1) * h1 / 2;
         calc.formula(
-            kFormula,
+            "Label6",
             " h1 = (a ^ 2 - (c - b) / 2) ^ 0.5:(AB = (c + b) * h1)/2  :(P=2*a+b+c): ((AL=P*a1/2):  (AT=AL+AB): (r=2*AB/P) : (a1=SQR(h^2+r^2)*0.5): (VC=SQR(a1^2+(AB/2)^2)^0.5): (VD=SQR(a1^2+(AD/2)^2)^0.5): (V=AB*h/3)");
         apothemFromHeight();
         ending();
-    } else if (calc.given({ "Check1", "Check3", "Check11", "Check12" })) {
+    } else if (calc.given({ "c", "h", "AB", "b" })) {
         c = calc.ask("INTRODUCI LO SPIGOLO DI BASE (AD)=");
         b = calc.ask("INTRODUCI LO SPIGOLO DI BASE (BC)=");
         AB = calc.ask("INTRODUCI L'AREA  DI BASE (AB) =");
@@ -69,11 +71,11 @@ void calcola(Calc &calc)
         h1 = 2 * AB / S;
         a = pow(pow(h1, 2) + pow((c * 1 - b * 1) / 2, 2), 0.5);
         calc.formula(
-            kFormula,
+            "Label6",
             " h1 = (2*AB/(b+c): ( a=SQR(h1^2+((c-b)/2)^2)  :(P=2*a+b+c): ((AL=P*a1/2):  (AT=AL+AB): (r=2*AB/P) : (a1=SQR(h^2+r^2)*0.5): (VC=SQR(a1^2+(AB/2)^2)^0.5): (VD=SQR(a1^2+(AD/2)^2)^0.5): (V=AB*h/3)");
         apothemFromHeight();
         ending();
-    } else if (calc.given({ "Check1", "Check3", "Check5", "Check12" })) {
+    } else if (calc.given({ "c", "h", "P", "b" })) {
         c = calc.ask("INTRODUCI LO SPIGOLO DI BASE (AD)=");
         b = calc.ask("INTRODUCI LO SPIGOLO DI BASE (BC)=");
         P = calc.ask("INTRODUCI IL PERIMETRO DI BASE (P) =");
@@ -84,7 +86,7 @@ void calcola(Calc &calc)
         h1 = pow(pow(a, 2) - pow(m, 2), 0.5);
         AB = S * h1 / 2;
         calc.formula(
-            kFormula,
+            "Label6",
             " a =P-(c+b)/2:a1=SQR(h2+((c-b)/2)^2):  h1=SQR(a^2+(b/2)^2): AB=(b+c)*h1/2: ((AL=P*a1/2):  (AT=AL+AB): (r=2*AB/P) : (VC=SQR(a1^2+(AB/2)^2)^0.5): (VD=SQR(a1^2+(AD/2)^2)^0.5): (V=AB*h/3)");
         r = 2 * AB / P;
         a1 = pow(pow(h, 2) + pow(r, 2), 0.5);
@@ -93,20 +95,20 @@ void calcola(Calc &calc)
         calc.insufficient();
     }
 
-    calc.show("Label3(13)", a);
-    calc.show("Label3(11)", c);
-    calc.show("Label3(12)", b);
-    calc.show("Label3(14)", a1);
-    calc.show("Label3(15)", h);
-    calc.show("Label3(16)", P);
-    calc.show("Label3(17)", r);
-    calc.show("Label3(18)", AB);
-    calc.show("Label3(19)", AL);
-    calc.show("Label3(20)", AT);
-    calc.show("Label3(21)", V);
-    calc.show("Label3(24)", lB);
-    calc.show("Label3(25)", lA);
-    calc.show("Label3(27)", h1);
+    calc.show("a", a);
+    calc.show("c", c);
+    calc.show("b", b);
+    calc.show("a1", a1);
+    calc.show("h", h);
+    calc.show("P", P);
+    calc.show("r", r);
+    calc.show("AB", AB);
+    calc.show("AL", AL);
+    calc.show("AT", AT);
+    calc.show("V", V);
+    calc.show("VC", VC);
+    calc.show("VD", VD);
+    calc.show("h1", h1);
 }
 
 } // namespace
@@ -119,38 +121,38 @@ SolverScreen trapezoidPyramid()
         .parent = "form5",
         .knownHeading = {"Label2", "Cosa conosci ?"},
         .checks = {
-            {"Check7", "Lato obliquo di base (AB=CD=a)"},
-            {"Check1", "Spigolo di base (AD=c)"},
-            {"Check12", "Spigolo di base  (BC=b)"},
-            {"Check2", "Altezza del trapezio (h1)"},
-            {"Check8", "apotema (a1)"},
-            {"Check3", "altezza della piramide (h)"},
-            {"Check5", "Perimetro (P) "},
-            {"Check10", "Raggio di base (r)"},
-            {"Check11", "Area di base (AB)"},
-            {"Check9", "Area Laterale (AL)"},
-            {"Check4", "Area Totale (AT)"},
-            {"Check6", "Volume (V)"},
+            {"Check7", "Lato obliquo di base (AB=CD=a)", "a"},
+            {"Check1", "Spigolo di base (AD=c)", "c"},
+            {"Check12", "Spigolo di base  (BC=b)", "b"},
+            {"Check2", "Altezza del trapezio (h1)", "h1"},
+            {"Check8", "apotema (a1)", "a1"},
+            {"Check3", "altezza della piramide (h)", "h"},
+            {"Check5", "Perimetro (P) ", "P"},
+            {"Check10", "Raggio di base (r)", "r"},
+            {"Check11", "Area di base (AB)", "AB"},
+            {"Check9", "Area Laterale (AL)", "AL"},
+            {"Check4", "Area Totale (AT)", "AT"},
+            {"Check6", "Volume (V)", "V"},
         },
         .resultsHeading = {"Label1", "Risultati"},
         .rows = {
-            {"Label3(0)", "Spigolo di base (AB=CD) =", "Label3(13)"},
-            {"Label3(1)", "Spigolo di base (AD) =", "Label3(11)"},
-            {"Label3(2)", "Spigolo di base  (BC)=", "Label3(12)"},
-            {"Label3(26)", "Altezza trapezio (h1)=", "Label3(27)"},
-            {"Label3(3)", "Apotema  (a)            =", "Label3(14)"},
-            {"Label3(4)", "Altezza (h)              =", "Label3(15)"},
-            {"Label3(5)", "Perimetro (P)          =", "Label3(16)"},
-            {"Label3(6)", "Raggio di base (r)       =", "Label3(17)"},
-            {"Label3(7)", "Area di base (AB)  =", "Label3(18)"},
-            {"Label3(8)", "Area Laterale (AL) =", "Label3(19)"},
-            {"Label3(9)", "Area Totale (AT)    =", "Label3(20)"},
-            {"Label3(10)", "Volume (V)            =", "Label3(21)"},
-            {"Label3(22)", "Spigolo laterale (VC=VB) =", "Label3(24)"},
-            {"Label3(23)", "Spigolo laterale (VD=VA)=", "Label3(25)"},
+            {"Label3(0)", "Spigolo di base (AB=CD) =", "Label3(13)", "a"},
+            {"Label3(1)", "Spigolo di base (AD) =", "Label3(11)", "c"},
+            {"Label3(2)", "Spigolo di base  (BC)=", "Label3(12)", "b"},
+            {"Label3(26)", "Altezza trapezio (h1)=", "Label3(27)", "h1"},
+            {"Label3(3)", "Apotema  (a)            =", "Label3(14)", "a1"},
+            {"Label3(4)", "Altezza (h)              =", "Label3(15)", "h"},
+            {"Label3(5)", "Perimetro (P)          =", "Label3(16)", "P"},
+            {"Label3(6)", "Raggio di base (r)       =", "Label3(17)", "r"},
+            {"Label3(7)", "Area di base (AB)  =", "Label3(18)", "AB"},
+            {"Label3(8)", "Area Laterale (AL) =", "Label3(19)", "AL"},
+            {"Label3(9)", "Area Totale (AT)    =", "Label3(20)", "AT"},
+            {"Label3(10)", "Volume (V)            =", "Label3(21)", "V"},
+            {"Label3(22)", "Spigolo laterale (VC=VB) =", "Label3(24)", "VC"},
+            {"Label3(23)", "Spigolo laterale (VD=VA)=", "Label3(25)", "VD"},
         },
         .formulaHeading = {"Label5", "Formule applicate"},
-        .formulaLabels = {kFormula},
+        .formulaLabels = {"Label6"},
         .picture = {"Picture1", "piramide-trapezio.svg"},
         .solvers = {{.name = "Command3", .steps = calcola}},
         .stampaButton = {"Command4", "Stampa"},

@@ -1,6 +1,7 @@
 #include "scriptrunner.h"
 
 #include "ui/locale.h"
+#include "ui/solverwindow.h"
 #include "ui/widgets.h"
 
 #include <QCheckBox>
@@ -341,12 +342,16 @@ QJsonObject Runner::transcript() const
             else if (auto *o = qobject_cast<QRadioButton *>(c))
                 options.insert(name, o->isChecked());
         }
-        screens.insert(w->screenName(),
-                       QJsonObject{ { QStringLiteral("visible"), w->isVisible() },
-                                    { QStringLiteral("caption"), w->windowTitle() },
-                                    { QStringLiteral("labels"), labels },
-                                    { QStringLiteral("checks"), checks },
-                                    { QStringLiteral("options"), options } });
+        QJsonObject screen{ { QStringLiteral("visible"), w->isVisible() },
+                            { QStringLiteral("caption"), w->windowTitle() },
+                            { QStringLiteral("labels"), labels },
+                            { QStringLiteral("checks"), checks },
+                            { QStringLiteral("options"), options } };
+        // A solver screen also shows the worked solution of its last press.
+        if (auto *solver = qobject_cast<ui::SolverWindow *>(w))
+            screen.insert(QStringLiteral("solution"),
+                          QJsonArray::fromStringList(solver->solution()));
+        screens.insert(w->screenName(), screen);
     }
     return QJsonObject{ { QStringLiteral("dialogs"), dialogs },
                         { QStringLiteral("printed"), QJsonArray::fromStringList(m_printed) },

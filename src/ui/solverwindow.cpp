@@ -1,5 +1,7 @@
 #include "solverwindow.h"
 
+#include "solutionwindow.h"
+
 #include "locale.h"
 #include "platform.h"
 #include "widgets.h"
@@ -327,6 +329,11 @@ void SolverWindow::addCommonButtons(QBoxLayout *outer)
     buttons->addStretch();
     if (s.stampaButton.present())
         m_commonButtons.append(stampa(q(s.stampaButton.name)));
+    // Beside "Stampa": the worked solution of the last press.
+    auto *svolgimento = button(QStringLiteral("Svolgimento"), QStringLiteral("Svolgimento"));
+    svolgimento->setToolTip(QStringLiteral("Mostra i passaggi dell'ultimo calcolo, con i tuoi numeri"));
+    connect(svolgimento, &QPushButton::clicked, this, [this] { showSolution(); });
+    m_commonButtons.append(svolgimento);
     if (s.ritornaButton.present())
         m_commonButtons.append(ritorna(q(s.ritornaButton.name), q(s.parent)));
     if (s.esciButton.present())
@@ -350,6 +357,8 @@ void SolverWindow::setKeyboardOrder()
 
 void SolverWindow::solve(const solver::SolveButton &button)
 {
+    m_solvedPicture = q(button.solidPicture.present() ? button.solidPicture.text
+                                                      : m_screen.picture.text);
     try {
         solver::runCalcola(*this, m_screen, button);
     } catch (const std::exception &e) {
@@ -391,6 +400,43 @@ void SolverWindow::setText(const std::string &name, const std::string &text)
 void SolverWindow::failure(const solver::CalcError &error)
 {
     platform().failure(this, QString::fromStdString(error.what()), error.kind());
+}
+
+void SolverWindow::solved(const solver::Solution &solution)
+{
+    m_solution.clear();
+    for (const auto &line : solution.lines())
+        m_solution.append(q(line));
+    if (m_solutionWindow)
+        m_solutionWindow->setLines(m_solution);
+}
+
+SolutionWindow *SolverWindow::showSolution()
+{
+    if (!m_solutionWindow) {
+        m_solutionWindow = new SolutionWindow(windowTitle(), [this] { printWorksheet(); }, this);
+        m_solutionWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_solutionWindow->setLines(m_solution);
+    m_solutionWindow->show();
+    m_solutionWindow->raise();
+    m_solutionWindow->activateWindow();
+    return m_solutionWindow;
+}
+
+void SolverWindow::printWorksheet()
+{
+    QList<QPair<QString, QString>> results;
+    for (const auto &row : m_screen.rows) {
+        const QString value = control<QLabel>(q(row.result))->text();
+        if (!value.trimmed().isEmpty())
+            results.append({ control<QLabel>(q(row.caption))->text(), value });
+    }
+    std::unique_ptr<QWidget> page(
+        makeWorksheet(windowTitle(), m_solvedPicture.isEmpty() ? q(m_screen.picture.text)
+                                                                : m_solvedPicture,
+                      m_solution, results));
+    platform().print(page.get(), q(m_screen.name) + QStringLiteral(" svolgimento"));
 }
 
 solver::NumberFormat SolverWindow::numberFormat() const

@@ -6,10 +6,15 @@
 #include "solver/calc.h"
 #include "solver/screen.h"
 
+#include <QPointer>
+#include <QStringList>
+
 class QBoxLayout;
 class QPushButton;
 
 namespace ui {
+
+class SolutionWindow;
 
 class SolverWindow : public ScreenWindow, public solver::Host {
     Q_OBJECT
@@ -26,6 +31,14 @@ public:
     void setText(const std::string &control, const std::string &text) override;
     void failure(const solver::CalcError &error) override;
     solver::NumberFormat numberFormat() const override;
+    void solved(const solver::Solution &solution) override;
+
+    // The worked solution of the last press, as lines ("Svolgimento").
+    QStringList solution() const { return m_solution; }
+    // Opens (or raises) the window that shows it and follows each press.
+    SolutionWindow *showSolution();
+    // Prints the one-page worksheet of the last press.
+    void printWorksheet();
 
 protected:
     void closeRequested() override;
@@ -51,6 +64,9 @@ private:
     QString solidName() const;
 
     const solver::SolverScreen &m_screen;
+    QStringList m_solution;
+    QString m_solvedPicture; // the figure of the solid the last press solved
+    QPointer<SolutionWindow> m_solutionWindow;
     // Controls in keyboard order, collected while building.
     QList<QWidget *> m_solveButtons, m_values, m_extraButtons, m_commonButtons;
 };

@@ -1,0 +1,122 @@
+#include "solutionwindow.h"
+
+#include "widgets.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace ui {
+
+SolutionWindow::SolutionWindow(const QString &caption, std::function<void()> print,
+                               QWidget *parent)
+    : QWidget(parent, Qt::Window), m_printWorksheet(std::move(print))
+{
+    setWindowTitle(title(caption));
+    setObjectName(QStringLiteral("Svolgimento"));
+    auto *layout = new QVBoxLayout(this);
+    m_text = new QPlainTextEdit(this);
+    m_text->setReadOnly(true);
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_text->setAccessibleName(title(caption));
+    m_text->setPlainText(nothingYet());
+    layout->addWidget(m_text);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    m_copy = new QPushButton(QStringLiteral("&Copia"), this);
+    m_print = new QPushButton(QStringLiteral("&Stampa"), this);
+    auto *close = new QPushButton(QStringLiteral("C&hiudi"), this);
+    connect(m_copy, &QPushButton::clicked, this, &SolutionWindow::copy);
+    connect(m_print, &QPushButton::clicked, this, [this] {
+        if (m_printWorksheet)
+            m_printWorksheet();
+    });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    buttons->addWidget(m_copy);
+    buttons->addWidget(m_print);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+
+    const QFontMetrics fm(m_text->font());
+    resize(fm.horizontalAdvance(QLatin1Char('x')) * 80, fm.lineSpacing() * 24);
+}
+
+QString SolutionWindow::title(const QString &caption)
+{
+    return QStringLiteral("Svolgimento – %1").arg(caption);
+}
+
+QString SolutionWindow::nothingYet()
+{
+    return QStringLiteral("Spunta i dati che conosci e premi il pulsante di calcolo: qui "
+                          "compariranno i passaggi, con i tuoi numeri.");
+}
+
+void SolutionWindow::setLines(const QStringList &lines)
+{
+    m_text->setPlainText(lines.isEmpty() ? nothingYet() : lines.join(QLatin1Char('\n')));
+}
+
+QString SolutionWindow::text() const
+{
+    return m_text->toPlainText();
+}
+
+void SolutionWindow::copy() const
+{
+    QApplication::clipboard()->setText(text());
+}
+
+QWidget *makeWorksheet(const QString &caption, const QString &pictureAsset,
+                       const QStringList &lines, const QList<QPair<QString, QString>> &results)
+{
+    auto *page = new QWidget;
+    page->setWindowTitle(caption + QStringLiteral(" – svolgimento"));
+    page->setAttribute(Qt::WA_DontShowOnScreen);
+    auto *layout = new QVBoxLayout(page);
+    auto *top = new QHBoxLayout;
+    if (!pictureAsset.isEmpty()) {
+        auto *figure = new PictureBox(pictureAsset, QSize(220, 190), page);
+        figure->setFixedSize(220, 190);
+        top->addWidget(figure, 0, Qt::AlignTop);
+    }
+    auto *steps = new QLabel(lines.join(QLatin1Char('\n')).toHtmlEscaped().replace(
+                                 QLatin1Char('\n'), QStringLiteral("<br>")),
+                             page);
+    steps->setTextFormat(Qt::RichText);
+    steps->setWordWrap(true);
+    steps->setMinimumWidth(420);
+    top->addWidget(steps, 1, Qt::AlignTop);
+    layout->addLayout(top);
+    if (!results.isEmpty()) {
+        auto *heading = new QLabel(QStringLiteral("Risultati"), page);
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+        layout->addWidget(heading);
+        auto *grid = new QGridLayout;
+        int row = 0;
+        for (const auto &[name, value] : results) {
+            grid->addWidget(new QLabel(name.trimmed(), page), row, 0);
+            grid->addWidget(new QLabel(value, page), row, 1);
+            ++row;
+        }
+        grid->setColumnStretch(2, 1);
+        layout->addLayout(grid);
+    }
+    layout->addStretch();
+    page->adjustSize();
+    return page;
+}
+
+} // namespace ui

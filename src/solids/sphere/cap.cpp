@@ -9,48 +9,47 @@ namespace {
 
 const char *const kFormula = "Label1(9)";
 
-struct Cap {
-    Value R, h, A, V, d;
-
-    void diameter() { d = 2 * R; }
-    void surface() { A = 6.283185307 * R * h; }
-    void volume() { V = 3.1415926535 * pow(h, 2) * (R - h / 3); }
-};
+const Expr kPi = Expr::constant("π", 3.1415926535);
+const Expr kTwoPi = Expr::constant("2π", 6.283185307);
 
 void calcola(Calc &calc)
 {
-    Cap cap;
-    auto &[R, h, A, V, d] = cap;
+    Quantity R(calc, "R"), h(calc, "h"), A(calc, "A"), V(calc, "V"), d(calc, "d");
 
-    if (calc.given({ "Check1", "Check2" })) {
+    // The steps several cases share.
+    const auto diameter = [&] { d = 2 * R; };
+    const auto surface = [&] { A = kTwoPi * R * h; };
+    const auto volume = [&] { V = kPi * pow(h, 2) * (R - h / 3); };
+
+    if (calc.given({ "R", "h" })) {
         R = calc.ask("INTRODUCI IL RAGGIO DELLA SFERA (R)  =");
         h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
-        cap.diameter();
-        cap.surface();
-        cap.volume();
+        diameter();
+        surface();
+        volume();
         calc.formula(kFormula, "d=2*R: A=2*3.14*R*h: V = 3.14 * h ^ 2 * (R - (h / 3))");
-    } else if (calc.given({ "Check1", "Check3" })) {
+    } else if (calc.given({ "R", "A" })) {
         R = calc.ask("INTRODUCI IL RAGGIO (R)  =");
         A = calc.ask("INTRODUCI LA SUPERFICIE (A)=");
-        h = A / (6.283185307 * R);
-        cap.volume();
-        cap.diameter();
+        h = A / (kTwoPi * R);
+        volume();
+        diameter();
         calc.formula(kFormula,
                      "d=2*R: h = a / (2 * 3.1415926535 * r): V = 3.14 * h ^ 2 * (R - (h / 3))");
-    } else if (calc.given({ "Check2", "Check3" })) {
+    } else if (calc.given({ "h", "A" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)  =");
         A = calc.ask("INTRODUCI LA SUPERFICIE (A)=");
-        R = A / (6.283185307 * h);
-        cap.volume();
-        cap.diameter();
+        R = A / (kTwoPi * h);
+        volume();
+        diameter();
         calc.formula(kFormula,
                      " R = a / (2 * 3.1415926535 * h): V = 3.14 * h ^ 2 * (R - (h / 3)): d=2*R");
-    } else if (calc.given({ "Check2", "Check4" })) {
+    } else if (calc.given({ "h", "V" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)  =");
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
-        R = V / (3.1415926535 * pow(h, 2)) - (-h) / 3;
-        cap.diameter();
-        cap.surface();
+        R = V / (kPi * pow(h, 2)) - (-h) / 3;
+        diameter();
+        surface();
         calc.formula(
             kFormula,
             "  R = V / (3.1415926535 * h ^ 2) - (-h / 3): V = 3.14 * h ^ 2 * (R - (h / 3)): d=2*R: A = 2 * 3.1415926535 * R * h");
@@ -58,11 +57,11 @@ void calcola(Calc &calc)
         calc.insufficient();
     }
 
-    calc.show("Label1(4)", R);
-    calc.show("Label1(5)", d);
-    calc.show("Label1(6)", A);
-    calc.show("Label1(11)", h);
-    calc.show("Label1(7)", V);
+    calc.show("R", R);
+    calc.show("d", d);
+    calc.show("A", A);
+    calc.show("h", h);
+    calc.show("V", V);
 }
 
 } // namespace
@@ -76,18 +75,18 @@ SolverScreen sphericalCap()
         .title = {"Label2(0)", "CALOTTA SFERICA"},
         .knownHeading = {"Label2(1)", "Cosa conosci ?"},
         .checks = {
-            {"Check1", "Raggio (R)"},
-            {"Check2", "Altezza (h)"},
-            {"Check3", "Superficie (A)"},
-            {"Check4", "Volume (V)"},
+            {"Check1", "Raggio (R)", "R"},
+            {"Check2", "Altezza (h)", "h"},
+            {"Check3", "Superficie (A)", "A"},
+            {"Check4", "Volume (V)", "V"},
         },
         .resultsHeading = {"Label2(2)", "Cosa conosci ?"},
         .rows = {
-            {"Label1(0)", "Raggio (R)                 =", "Label1(4)"},
-            {"Label1(10)", "Altezza (h)                 =", "Label1(11)"},
-            {"Label1(2)", "Superficie  (A)            =", "Label1(6)"},
-            {"Label1(3)", "Volume Calotta   (V)   =", "Label1(7)"},
-            {"Label1(1)", "Diametro (d=2R)        =", "Label1(5)"},
+            {"Label1(0)", "Raggio (R)                 =", "Label1(4)", "R"},
+            {"Label1(10)", "Altezza (h)                 =", "Label1(11)", "h"},
+            {"Label1(2)", "Superficie  (A)            =", "Label1(6)", "A"},
+            {"Label1(3)", "Volume Calotta   (V)   =", "Label1(7)", "V"},
+            {"Label1(1)", "Diametro (d=2R)        =", "Label1(5)", "d"},
         },
         .formulaHeading = {"Label1(8)", "Formule applicate"},
         .formulaLabels = {kFormula},

@@ -10,65 +10,66 @@ namespace {
 
 const char *const kFormula = "Label1(11)";
 
-// 4/3 pi, worked out afresh at each use.
-Value fourThirdsPi()
-{
-    return Value(4) / 3 * 3.1415926535;
-}
+const Expr kPi = Expr::constant("π", 3.1415926535);
+const Expr kFourPi = Expr::constant("4π", 12.566370614);
 
 void calcola(Calc &calc)
 {
-    Value r, d, C, AT, V;
+    Quantity r(calc, "r"), d(calc, "d"), C(calc, "C"), AT(calc, "AT"), V(calc, "V");
 
-    if (calc.given({ "Check1(0)" })) {
+    // The steps several cases share; 4/3 π is worked out afresh at each use.
+    const auto surface = [&] { AT = pow(r, 2) * kFourPi; };
+    const auto volume = [&] { V = pow(r, 3) * (Expr(4) / 3 * kPi); };
+
+    if (calc.given({ "r" })) {
         r = calc.ask("INTRODUCI IL RAGGIO (r) =");
         d = r * 2;
-        C = d * 3.1415926535;
-        AT = pow(r, 2) * 12.566370614;
-        V = pow(r, 3) * fourThirdsPi();
+        C = d * kPi;
+        surface();
+        volume();
         calc.formula(kFormula,
                      "(d=2*r):  (C=d*3,14): AT = 4 * 3.14 * r ^ 2: V = 4 / 3 * 3.14 * r ^ 3 ");
-    } else if (calc.given({ "Check1(1)" })) {
+    } else if (calc.given({ "d" })) {
         d = calc.ask("INTRODUCI IL DIAMETRO (d) =");
         r = d / 2;
         C = d * 3.14;
-        AT = pow(r, 2) * 12.566370614;
-        V = pow(r, 3) * fourThirdsPi();
+        surface();
+        volume();
         calc.formula(kFormula,
                      "(r=d/2):  (C=d*3,14): AT = 4 * 3.14 * r ^ 2: V = 4 / 3 * 3.14 * r ^ 3 ");
-    } else if (calc.given({ "Check1(2)" })) {
+    } else if (calc.given({ "C" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA  (C) =");
-        r = C / 2 / 3.1415926535;
-        AT = pow(r, 2) * 12.566370614;
-        V = pow(r, 3) * fourThirdsPi();
+        r = C / 2 / kPi;
+        surface();
+        volume();
         d = r * 2;
         calc.formula(kFormula,
                      "(r=C/6.28): d=2*r:  AT = 4 * 3.14 * r ^ 2: V = 4 / 3 * 3.14 * r ^ 3 ");
-    } else if (calc.given({ "Check1(3)" })) {
+    } else if (calc.given({ "AT" })) {
         AT = calc.ask("INTRODUCI LA SUPERFICIE TOTALE  (AT) =");
-        r = sqrt(AT / 12.566370614);
-        C = r * 2 * 3.1415926535;
-        V = pow(r, 3) * fourThirdsPi();
+        r = sqrt(AT / kFourPi);
+        C = r * 2 * kPi;
+        volume();
         d = r * 2;
         calc.formula(kFormula,
                      "r = Sqr(AT / (4 * 3.14)): d=2*r: C=r*6.28: V = 4 / 3 * 3.14 * r ^ 3 ");
-    } else if (calc.given({ "Check1(4)" })) {
+    } else if (calc.given({ "V" })) {
         V = calc.ask("INTRODUCI IL VOLUME  (V) =");
-        r = pow(V * 3 / 12.566370614, Value(1) / 3);
-        C = r * 2 * 3.1415926535;
+        r = pow(V * 3 / kFourPi, Expr(1) / 3);
+        C = r * 2 * kPi;
         d = r * 2;
-        AT = pow(r, 2) * 12.566370614;
+        surface();
         calc.formula(kFormula,
                      "r=(V * 3 / (4 * 3.14)) ^ (1 / 3): d=2*r: C=r*6.28: AT = 4 * 3.14 * r ^ 2");
     } else {
         calc.insufficient();
     }
 
-    calc.show("Label1(5)", r);
-    calc.show("Label1(6)", d);
-    calc.show("Label1(7)", C);
-    calc.show("Label1(8)", AT);
-    calc.show("Label1(9)", V);
+    calc.show("r", r);
+    calc.show("d", d);
+    calc.show("C", C);
+    calc.show("AT", AT);
+    calc.show("V", V);
 }
 
 } // namespace
@@ -82,19 +83,19 @@ SolverScreen sphere()
         .title = {"Label2(0)", "SFERA "},
         .knownHeading = {"Label2(1)", "Cosa conosci ?"},
         .checks = {
-            {"Check1(0)", "Raggio (r)"},
-            {"Check1(1)", "diametro (d)"},
-            {"Check1(2)", "Circonferenza (c)"},
-            {"Check1(3)", "Area Totale (AT)"},
-            {"Check1(4)", "Volume (V)"},
+            {"Check1(0)", "Raggio (r)", "r"},
+            {"Check1(1)", "diametro (d)", "d"},
+            {"Check1(2)", "Circonferenza (c)", "C"},
+            {"Check1(3)", "Area Totale (AT)", "AT"},
+            {"Check1(4)", "Volume (V)", "V"},
         },
         .resultsHeading = {"Label2(2)", "Risultati"},
         .rows = {
-            {"Label1(0)", "Raggio (r) =", "Label1(5)"},
-            {"Label1(1)", "Diametro (d) =", "Label1(6)"},
-            {"Label1(2)", "Circonferenza (C) =", "Label1(7)"},
-            {"Label1(3)", "Area Totale (AT) =", "Label1(8)"},
-            {"Label1(4)", "Volume (V) =", "Label1(9)"},
+            {"Label1(0)", "Raggio (r) =", "Label1(5)", "r"},
+            {"Label1(1)", "Diametro (d) =", "Label1(6)", "d"},
+            {"Label1(2)", "Circonferenza (C) =", "Label1(7)", "C"},
+            {"Label1(3)", "Area Totale (AT) =", "Label1(8)", "AT"},
+            {"Label1(4)", "Volume (V) =", "Label1(9)", "V"},
         },
         .formulaHeading = {"Label1(10)", "Formule applicate :"},
         .formulaLabels = {kFormula},

@@ -10,60 +10,58 @@ namespace {
 
 const char *const kFormula = "Label1(9)";
 
-struct Wedge {
-    Value R, alfa, A, V, d;
-
-    void surface() { A = (alfa * 3.1415926535 * pow(R, 2)) / 90; }
-    void volume() { V = (3.1415926535 * alfa * pow(R, 3)) / 270; }
-    void diameter() { d = 2 * R; }
-};
+const Expr kPi = Expr::constant("π", 3.1415926535);
 
 void calcola(Calc &calc)
 {
-    Wedge w;
-    auto &[R, alfa, A, V, d] = w;
+    Quantity r(calc, "r"), alfa(calc, "alfa"), A(calc, "A"), V(calc, "V"), d(calc, "d");
 
-    if (calc.given({ "Check1(1)", "Check1(0)" })) {
-        R = calc.ask("INTRODUCI IL RAGGIO (R)  =");
+    // The steps several cases share.
+    const auto surface = [&] { A = (alfa * kPi * pow(r, 2)) / 90; };
+    const auto volume = [&] { V = (kPi * alfa * pow(r, 3)) / 270; };
+    const auto diameter = [&] { d = 2 * r; };
+
+    if (calc.given({ "alfa", "r" })) {
+        r = calc.ask("INTRODUCI IL RAGGIO (R)  =");
         alfa = calc.ask("INTRODUCI L'ANGOLO ($)=");
-        w.surface();
-        w.volume();
-        w.diameter();
+        surface();
+        volume();
+        diameter();
         calc.formula(kFormula,
                      "d=2*R: A = $ * 3.1415926535 * R ^ 2/90: V = 3.1415926535 * $ * R ^ 3 / 270 ");
-    } else if (calc.given({ "Check1(1)", "Check3" })) {
+    } else if (calc.given({ "alfa", "A" })) {
         A = calc.ask("INTRODUCI L'AREA TOTALE DEL FUSO (A)  =");
         alfa = calc.ask("INTRODUCI L'ANGOLO ($)=");
-        R = sqrt((A * 90) / (alfa * 3.1415926535));
-        w.volume();
-        w.diameter();
+        r = sqrt((A * 90) / (alfa * kPi));
+        volume();
+        diameter();
         calc.formula(
             kFormula,
             "d=2*R: r = Sqr(A * 90 / $ * 3.1415926535): V = 3.1415926535 * $ * R ^ 3 / 270 ");
-    } else if (calc.given({ "Check1(0)", "Check3" })) {
-        R = calc.ask("INTRODUCI IL RAGGIO (R)  =");
+    } else if (calc.given({ "r", "A" })) {
+        r = calc.ask("INTRODUCI IL RAGGIO (R)  =");
         A = calc.ask("INTRODUCI L'AREA TOTALE DEL FUSO (A)=");
-        alfa = (A * 90) / (pow(R, 2) * 3.1415926535);
-        w.volume();
-        w.diameter();
+        alfa = (A * 90) / (pow(r, 2) * kPi);
+        volume();
+        diameter();
         calc.formula(
             kFormula,
             "d=2*R: $ = A * 90 / (R ^ 2 * 3.1415926535): V = 3.1415926535 * $ * r ^ 3 / 270 ");
-    } else if (calc.given({ "Check1(0)", "Check4" })) {
-        R = calc.ask("INTRODUCI IL RAGGIO (R)  =");
+    } else if (calc.given({ "r", "V" })) {
+        r = calc.ask("INTRODUCI IL RAGGIO (R)  =");
         V = calc.ask("INTRODUCI IL VOLUME DEL FUSO (V)=");
-        alfa = (V * 270) / (pow(R, 3) * 3.1415926535);
-        w.surface();
-        w.diameter();
+        alfa = (V * 270) / (pow(r, 3) * kPi);
+        surface();
+        diameter();
         calc.formula(
             kFormula,
             "d=2*R: $ = A * 90 / (R ^ 2 * 3.1415926535): A = $ * 3.1415926535 * R ^ 2 / 90");
-    } else if (calc.given({ "Check1(1)", "Check4" })) {
+    } else if (calc.given({ "alfa", "V" })) {
         alfa = calc.ask("INTRODUCI L'ANGOLO DEL FUSO ($)  =");
         V = calc.ask("INTRODUCI IL VOLUME DEL FUSO (V)=");
-        R = pow((V * 270) / (3.1415926535 * alfa), Value(1) / 3);
-        w.surface();
-        w.diameter();
+        r = pow((V * 270) / (kPi * alfa), Expr(1) / 3);
+        surface();
+        diameter();
         calc.formula(
             kFormula,
             "d=2*R: R = (V * 270 / (3.1415926535 * $)) ^ (1 / 3): A = $ * 3.1415926535 * R ^ 2 / 90");
@@ -71,11 +69,11 @@ void calcola(Calc &calc)
         calc.insufficient();
     }
 
-    calc.show("Label1(4)", R);
-    calc.show("Label1(5)", d);
-    calc.show("Label1(6)", A);
-    calc.show("Label1(7)", V);
-    calc.show("Label1(11)", alfa);
+    calc.show("r", r);
+    calc.show("d", d);
+    calc.show("A", A);
+    calc.show("V", V);
+    calc.show("alfa", alfa);
 }
 
 } // namespace
@@ -89,18 +87,18 @@ SolverScreen sphericalWedge()
         .title = {"Label2(0)", "FUSO SFERICO"},
         .knownHeading = {"Label2(1)", "Cosa conosci ?"},
         .checks = {
-            {"Check1(1)", "Angolo (alfa)"},
-            {"Check1(0)", "Raggio della sfera (r)"},
-            {"Check3", "Superficie (A)"},
-            {"Check4", "Volume (V)"},
+            {"Check1(1)", "Angolo (alfa)", "alfa"},
+            {"Check1(0)", "Raggio della sfera (r)", "r"},
+            {"Check3", "Superficie (A)", "A"},
+            {"Check4", "Volume (V)", "V"},
         },
         .resultsHeading = {"Label2(2)", "Risultati :"},
         .rows = {
-            {"Label1(10)", "Angolo ($)                 =", "Label1(11)"},
-            {"Label1(0)", "Raggio (r)                 =", "Label1(4)"},
-            {"Label1(1)", "Diametro (d=2r)        =", "Label1(5)"},
-            {"Label1(2)", "Superficie  (A)            =", "Label1(6)"},
-            {"Label1(3)", "Volume fuso sferica (V) =", "Label1(7)"},
+            {"Label1(10)", "Angolo ($)                 =", "Label1(11)", "alfa"},
+            {"Label1(0)", "Raggio (r)                 =", "Label1(4)", "r"},
+            {"Label1(1)", "Diametro (d=2r)        =", "Label1(5)", "d"},
+            {"Label1(2)", "Superficie  (A)            =", "Label1(6)", "A"},
+            {"Label1(3)", "Volume fuso sferica (V) =", "Label1(7)", "V"},
         },
         .formulaHeading = {"Label1(8)", "Formule applicate"},
         .formulaLabels = {kFormula},

@@ -66,8 +66,8 @@ test('Tab follows the desktop order; Enter answers, Escape cancels, Escape goes 
         ...d.solvers.map((b) => 'Form12.' + b.name),
         ...d.rows.map((r) => 'Form12.' + r.result),
         ...d.formulaLabels.map((f) => 'Form12.' + f),
-        'Form12.btn svolgimento',
-        'Form12.' + d.stampaButton.name, 'Form12.' + d.ritornaButton.name, 'Form12.' + d.esciButton.name,
+        'Form12.' + d.stampaButton.name, 'Form12.Svolgimento',
+        'Form12.' + d.ritornaButton.name, 'Form12.' + d.esciButton.name,
         'Form12.close',
     ];
     const order = [];
@@ -174,6 +174,61 @@ test('Stampa prints the screen on one page, without buttons', async () => {
     await click(page, 'Form1.Command10');
     await click(page, 'Form13.Command5');
     assert.deepEqual(await page.evaluate('corpimetroProgram.printed'), ['Form12']);
+});
+
+test('Svolgimento shows the worked solution of the last press and prints it alone', async () => {
+    const page = await browser.newPage();
+    await page.send('Emulation.setLocaleOverride', { locale: 'it-IT' });
+    await page.send('Network.setUserAgentOverride', { userAgent: 'CORPIMETRO test', acceptLanguage: 'it-IT' });
+    await page.open(server.url + 'index.html');
+    await click(page, 'Form1.Command6');
+    const shown = () => page.evaluate(`(() => {
+        const d = document.getElementById('solution-dialog');
+        return { open: d.open, title: document.getElementById('solution-title').textContent,
+                 lines: [...document.querySelectorAll('#solution-lines p')].map((p) => p.textContent) };
+    })()`);
+    const close = () => page.evaluate('document.getElementById("solution-dialog").close()');
+
+    await click(page, 'Form12.Svolgimento');
+    const before = await shown();
+    assert.equal(before.open, true);
+    assert.match(before.lines.join('\n'), /premi il pulsante di calcolo/);
+    await close();
+
+    const expected = await page.evaluate(`(async () => {
+        const p = corpimetroProgram, s = p.screens.get('Form12');
+        p.options.ask = async (text) => text.includes('RAGGIO') ? '3' : '4';
+        for (const c of ['Check1', 'Check4']) s.control(c).el.checked = true;
+        await p.solve(s, p.solvers.get('Form12').solvers[0]);
+        window.print = () => {};
+        return { caption: s.desc.caption,
+                 solution: p.core.press({ screen: 'Form12', button: 'Command1', ticks: ['Check1', 'Check4'],
+                                          answers: ['3', '4'], decimal: ',' }).solution };
+    })()`);
+    assert.ok(expected.solution.length > 2, 'the core writes the cone\'s solution');
+    await click(page, 'Form12.Svolgimento');
+    const after = await shown();
+    assert.equal(after.title, 'Svolgimento \u2013 ' + expected.caption);
+    assert.deepEqual(after.lines, expected.solution);
+    assert.ok(after.lines.some((l) => /= 5$/.test(l)), 'the apothem 5 of r 3, h 4');
+
+    await page.evaluate('document.getElementById("solution-print").click()');
+    await close();
+    const { data } = await page.send('Page.printToPDF', { printBackground: false });
+    const dir = mkdtempSync(join(tmpdir(), 'corpimetro-print-'));
+    try {
+        const pdf = join(dir, 'svolgimento.pdf');
+        writeFileSync(pdf, Buffer.from(data, 'base64'));
+        assert.match(execFileSync('pdfinfo', [pdf], { encoding: 'utf8' }), /^Pages:\s+1$/m);
+        const text = execFileSync('pdftotext', [pdf, '-'], { encoding: 'utf8' });
+        assert.match(text, /svolgimento/);
+        for (const line of expected.solution.filter((l) => l.trim()))
+            assert.ok(text.replace(/\s+/g, ' ').includes(line.trim().replace(/\s+/g, ' ')), `"${line}" printed`);
+        for (const word of ['Copia', 'Chiudi', 'Calcola', 'Ritorna'])
+            assert.doesNotMatch(text, new RegExp(word), `"${word}" is printed`);
+    } finally {
+        rmSync(dir, { recursive: true, force: true });
+    }
 });
 
 test('once loaded, the calculator works offline', async () => {

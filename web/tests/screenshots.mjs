@@ -1,5 +1,6 @@
-// Screenshots of the cone after a calculation, at 360 and 1366 px wide, for
-// looking at the layout (not a test).
+// Screenshots of the cone after a calculation, at 360 and 1366 px wide, and
+// of its worked solution after r 3, h 4, for looking at the layout (not a
+// test).
 //
 //   node web/tests/screenshots.mjs OUTPUT_DIR
 
@@ -31,6 +32,17 @@ try {
         const file = join(out, `cono-${width}.png`);
         await page.screenshot(file, writeFileSync);
         console.log(file);
+
+        await page.evaluate(`(async () => {
+            const p = corpimetroProgram, s = p.screens.get('Form12');
+            p.options.ask = async (text) => text.includes('RAGGIO') ? '3' : '4';
+            await p.solve(s, p.solvers.get('Form12').solvers[0]);
+            s.control('Svolgimento').el.click();
+            await new Promise((ok) => requestAnimationFrame(() => setTimeout(ok, 100)));
+        })()`);
+        const solution = join(out, `cono-svolgimento-${width}.png`);
+        await page.screenshot(solution, writeFileSync);
+        console.log(solution);
     }
 } finally {
     await browser.close();

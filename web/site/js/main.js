@@ -43,7 +43,8 @@ function solutionDialog(s) {
     list.replaceChildren();
     if (!s.solution.length) {
         const p = document.createElement('p');
-        p.textContent = 'Premi "' + (s.desc.solvers[0]?.text || 'Calcola') + '": qui comparirà lo svolgimento del calcolo.';
+        p.textContent = 'Spunta i dati che conosci e premi il pulsante di calcolo: qui '
+            + 'compariranno i passaggi, con i tuoi numeri.';
         list.append(p);
     }
     for (const line of s.solution) {
@@ -52,8 +53,36 @@ function solutionDialog(s) {
         p.textContent = line;
         list.append(p);
     }
+    $('solution-copy').onclick = () => navigator.clipboard?.writeText(s.solution.join('\n')).catch(() => {});
+    $('solution-print').onclick = () => printWorksheet(s);
     dialog.showModal();
-    dialog.querySelector('button').focus();
+    dialog.querySelector('button[value="ok"]').focus();
+}
+
+// The worked solution as a page of its own: the caption, the figure, the
+// lines and the results.
+function printWorksheet(s) {
+    const sheet = $('worksheet');
+    const title = document.createElement('h2');
+    title.textContent = (s.desc.caption || s.name).trim() + ' \u2013 svolgimento';
+    const figure = s.el.querySelector('img.picture')?.cloneNode();
+    const lines = document.createElement('pre');
+    lines.textContent = s.solution.join('\n');
+    const results = document.createElement('dl');
+    for (const r of s.desc.rows) {
+        const value = s.text(r.result);
+        if (!value.trim())
+            continue;
+        const dt = document.createElement('dt');
+        dt.textContent = s.text(r.caption);
+        const dd = document.createElement('dd');
+        dd.textContent = value;
+        results.append(dt, dd);
+    }
+    sheet.replaceChildren(...[title, figure, lines, results].filter(Boolean));
+    document.body.classList.add('printing-worksheet');
+    window.addEventListener('afterprint', () => document.body.classList.remove('printing-worksheet'), { once: true });
+    window.print();
 }
 
 function printScreen(s) {

@@ -89,6 +89,9 @@ class Screen {
                 options[name] = c.el.checked;
         }
         const out = { visible: this.visible, caption: this.desc.caption, labels, checks, options };
+        // A solver screen also lists the worked solution of its last press.
+        if (this.kind === 'solver')
+            out.solution = this.solution;
         return out;
     }
 }
@@ -414,12 +417,14 @@ export class Program {
         return s.add(c.name, 'button', b, onClick);
     }
 
-    commonButtons(s, d, extra = []) {
+    // `extra` goes first in the row, `afterStampa` right after "Stampa".
+    commonButtons(s, d, extra = [], afterStampa = []) {
         const row = el('div', { class: 'buttons' }, ...extra);
         if (d.stampaButton) {
             const prints = d.stampaPrints !== false;
             row.append(this.button(s, d.stampaButton, () => { if (prints) this.print(s.name); }, 'stampa'));
         }
+        row.append(...afterStampa);
         if (d.ritornaButton)
             row.append(this.button(s, d.ritornaButton, () => this.goTo(s.name, d.parent), 'ritorna'));
         if (d.esciButton)
@@ -607,9 +612,12 @@ export class Program {
             s.body.append(out);
         }
 
-        const svolgimento = el('button', { type: 'button', class: 'btn svolgimento', text: 'Svolgimento' });
-        svolgimento.addEventListener('click', () => this.options.explain?.(s));
-        s.body.append(this.commonButtons(s, d, [svolgimento]));
+        // The worked solution of the last press, beside "Stampa" as on the
+        // desktop, where it is a control of the screen that scripts can press.
+        const svolgimento = this.button(s, { name: 'Svolgimento', text: 'Svolgimento' },
+                                        () => this.options.explain?.(s), 'svolgimento');
+        svolgimento.title = "Mostra i passaggi dell'ultimo calcolo, con i tuoi numeri";
+        s.body.append(this.commonButtons(s, d, [], [svolgimento]));
         return s;
     }
 }

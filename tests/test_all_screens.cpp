@@ -1,12 +1,19 @@
 // What every solver screen shares, tested once over every registered screen
 // from its description: "Ritorna" and the close control, "Stampa", "Esci", the
-// insufficient-data message, and a failing step reported once with the
-// pressed button's result labels emptied.
+// insufficient-data message, a failing step reported once with the pressed
+// button's result labels emptied, and the "Svolgimento" window.
 #include "harness.h"
 
 #include "solids/solids.h"
 
+#include "ui/solutionwindow.h"
+#include "ui/solverwindow.h"
+#include "ui/widgets.h"
+
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
+#include <QPushButton>
 
 using namespace harness;
 using script::Runner;
@@ -55,6 +62,8 @@ private slots:
     void insufficientData_data() { screens_data(); }
     void failureReportedOnce();
     void failureReportedOnce_data() { screens_data(); }
+    void svolgimento();
+    void svolgimento_data() { screens_data(); }
 };
 
 void TestAllScreens::screens_data()
@@ -140,6 +149,49 @@ void TestAllScreens::failureReportedOnce()
             QCOMPARE(r.text(screen + "." + q(label)), QString());
         QVERIFY(r.visible(screen));
     }
+}
+
+// "Svolgimento" beside "Stampa", with a keyboard letter of its own: its window
+// follows each press (the insufficient-data list, then a failing step), copies
+// its text and prints the worksheet through the printer path.
+void TestAllScreens::svolgimento()
+{
+    QFETCH(QString, screen);
+    const auto &s = screenOf(screen);
+    Runner r;
+    r.show(screen);
+    auto *w = qobject_cast<ui::SolverWindow *>(r.shell().window(screen));
+    QVERIFY(w);
+    auto *button = w->findChild<ui::Button *>(QStringLiteral("Svolgimento"));
+    QVERIFY(button);
+    QVERIFY(button->isVisible());
+    const auto *stampa = w->findChild<ui::Button *>(q(s.stampaButton.name));
+    QVERIFY(!button->mnemonic().isNull());
+    QVERIFY(button->mnemonic() != stampa->mnemonic());
+    button->click();
+    auto *window = w->findChild<ui::SolutionWindow *>();
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(), "Svolgimento – " + q(s.caption));
+    QCOMPARE(window->text(), ui::SolutionWindow::nothingYet());
+
+    const auto &press = s.solvers.front();
+    if (!s.checks.empty()) {
+        r.click(screen + "." + q(press.name));
+        QCOMPARE(window->text(), w->solution().join('\n'));
+        QVERIFY2(window->text().contains("•"), qPrintable(window->text()));
+    }
+    for (const auto &c : s.checks)
+        r.tick(screen + "." + q(c.name));
+    r.answers(typed(QStringList(12, "abc")));
+    r.click(screen + "." + q(press.name));
+    QCOMPARE(window->text(), w->solution().join('\n'));
+    QVERIFY2(window->text().contains("Non si può calcolare"), qPrintable(window->text()));
+
+    window->copy();
+    QCOMPARE(QApplication::clipboard()->text(), window->text());
+    w->printWorksheet();
+    QCOMPARE(r.printed(), QStringList{ screen + " svolgimento" });
 }
 
 QTEST_MAIN(TestAllScreens)

@@ -340,30 +340,54 @@ void TestPrisms::formulaTexts_data()
         QTest::newRow(qPrintable(screen + " " + known))
             << screenIndex(screen) << known.split(' ') << text;
     };
-    row("Form19", "P h", "(L=P/7): a=L*1,038:  (AB=P*a/2): (AL=P*h): (AT=AL+2*AB): (V=AB*h): (d=SQR(L^2+4*a^2)): D=SQR(h^2+d^2)");
-    row("Form19", "L V", "((AB=L^2*3,634) :(P=L*7): (h=V/AB): AL=P*h: (a=L*1.038): (AT=AL+2*AB): (d=SQR(L^2+4*a^2): D=SQR(h^2+d^2)");
-    row("Form19", "a AT", "(L=a/1.038): (P=L*7): (AB=P*a/2): (AL=AT-2*AB): (h=AL/P): (V=AB*h):(d=SQR(L^2+4*a^2): D=SQR(h^2+d^2)");
-    row("Form19", "P V", "(L=P/6): (a=L*0,866): (AB=P*a/2) : (h=V/AB): ( AL=P*h): (AT=AL+2*AB): d=L*2: D=SQR(h^2+d^2)");
-    row("Form19", "AB D", "(L=SQR(AB/3.634): (a=L*1,038): (d=SQR(L^2+4*a^2) :(h=(SQR(D^2-d^2)): (P=L*7): ( AL=P*h): (AT=AL+2*AB): (V=AB*h)");
-    row("Form20", "P h", "(L=P/8): a=L*1,207:  (AB=P*a/2): (AL=P*h): (AT=AL+2*AB): (V=AB*h): (d=SQR(L^2+4*a^2)): D=SQR(h^2+d^2)");
-    row("Form20", "L V", "((AB=L^2*4,828) :(P=L*8): (h=V/AB): AL=P*h: (a=L*1.207): (AT=AL+2*AB): (d=SQR(L^2+4*a^2): D=SQR(h^2+d^2)");
-    row("Form20", "V h", "(AB=V/h): (L=SQR(AB/4.828): (P=L*8): a=L*1,207:  (AL=P*h): (AT=AL+2*AB): (V=AB*h): (d=SQR(L^2+4*a^2)): D=SQR(h^2+d^2)");
-    row("Form21", "P h", "(L=P/9): a=L*1,374:  (AB=P*a/2): (AL=P*h): (AT=AL+2*AB): (V=AB*h): (d=SQR(L^2+4*a^2)): D=SQR(h^2+d^2)");
-    row("Form21", "L V", "((AB=L^2*6,182) :(P=L*9): (h=V/AB): AL=P*h: (a=L*1.374): (AT=AL+2*AB): (d=SQR(L^2+4*a^2): D=SQR(h^2+d^2)");
-    row("Form21", "AB h", "(L=SQR(AB/6,182): (P=L*8): (AL=P*h): (AT=AL+2*AB): (V=AB*h): (a=l*1,374): (d=SQR(L^2+4*a^2)): D=SQR(h^2+d^2)");
-    row("Form21", "AB V", "(L=SQR(AB/6.182)) : (P=L*9): (h=V/AB): ( AL=P*h): (a=L*1.374): (AT=AL+2*AB): d=L*2: D=SQR(h^2+d^2)");
-    row("Form22", "L h", "(P=L*10): a=L*1,539): (AB=P*a/2): (AL=P*h): (AT=AL+2*AB): (V=AB*h):(d=SQR(L^2+4*a^2)): D=SQR(h^2+d^2)");
-    row("Form22", "a AT", "(L=a/1.539): (P=L*10): (AB=P*a/2): (AL=AT-2*AB): (h=AL/P): (V=AB*h):(d=SQR(L^2+4*a^2): D=SQR(h^2+d^2)");
-    row("Form22", "V h", "(AB=V/h): (L=SQR(AB/7.694): (P=L*10): a=L*1,539:  (AL=P*h): (AT=AL+2*AB): (V=AB*h): (d=SQR(L^2+4*a^2)): D=SQR(h^2+d^2)");
-    row("Form22", "h D", "(d=(SQR(D^2-h^2)) : L=(SQR(d^2-4*a^2): (P=L*10): (a=L*1,539): (AB=P*h/2): ( AL=P*h): (AT=AL+2*AB): (V=AB*h)");
-    row("Form23", "P h", "(L=P/11): a=L*1,703:  (AB=P*a/2): (AL=P*h): (AT=AL+2*AB): (V=AB*h): (d=SQR(L^2+4*a^2)): D=SQR(h^2+d^2)");
-    row("Form23", "L V", "((AB=L^2*9,366) :(P=L*11): (h=V/AB): AL=P*h: (a=L*1.703): (AT=AL+2*AB): (d=SQR(L^2+4*a^2): D=SQR(h^2+d^2)");
-    row("Form23", "AL AB", "(L=SQR(AB/9.366): (P=L*11): a=L*1,703: (h=AL/P): (AT=AL+2*AB): (V=AB*h) : (d=SQR(L^2+4*a^2)): D=SQR(h^2+d^2)");
-    row("Form23", "h D", "(d=(SQR(D^2-h^2)) : L=(SQR(d^2-4*a^2): (P=L*11): (a=L*1,703): (AB=P*h/2): ( AL=P*h): (AT=AL+2*AB): (V=AB*h)");
-    row("Form25", "P h", "(L=P/12): a=L*1,866:  (AB=P*a/2): (AL=P*h): (AT=AL+2*AB): (V=AB*h): (d=SQR(L^2+4*a^2)): D=SQR(h^2+d^2)");
-    row("Form25", "L V", "((AB=L^2*11,196) :(P=L*12): (h=V/AB): AL=P*h: (a=L*1.866): (AT=AL+2*AB): (d=SQR(L^2+4*a^2): D=SQR(h^2+d^2)");
-    row("Form25", "a AT", "(L=a/1.866): (P=L*12): (AB=P*a/2): (AL=AT-2*AB): (h=AL/P): (V=AB*h):(d=SQR(L^2+4*a^2): D=SQR(h^2+d^2)");
-    row("Form25", "h D", "(d=(SQR(D^2-h^2)) : L=d/SQR(1+4*1,866^2): (P=L*12): a=L*1,866: (AB=P*a/2): ( AL=P*h): (AT=AL+2*AB): (V=AB*h)");
+    row("Form19", "P h",
+        "(L=P/7): a=L*1,038:  (AB=P*a/2): (AL=P*h): (AT=AL+2*AB): (V=AB*h): (d=SQR(L^2+4*a^2)): D=SQR(h^2+d^2)");
+    row("Form19", "L V",
+        "((AB=L^2*3,634) :(P=L*7): (h=V/AB): AL=P*h: (a=L*1.038): (AT=AL+2*AB): (d=SQR(L^2+4*a^2): D=SQR(h^2+d^2)");
+    row("Form19", "a AT",
+        "(L=a/1.038): (P=L*7): (AB=P*a/2): (AL=AT-2*AB): (h=AL/P): (V=AB*h):(d=SQR(L^2+4*a^2): D=SQR(h^2+d^2)");
+    row("Form19", "P V",
+        "(L=P/6): (a=L*0,866): (AB=P*a/2) : (h=V/AB): ( AL=P*h): (AT=AL+2*AB): d=L*2: D=SQR(h^2+d^2)");
+    row("Form19", "AB D",
+        "(L=SQR(AB/3.634): (a=L*1,038): (d=SQR(L^2+4*a^2) :(h=(SQR(D^2-d^2)): (P=L*7): ( AL=P*h): (AT=AL+2*AB): (V=AB*h)");
+    row("Form20", "P h",
+        "(L=P/8): a=L*1,207:  (AB=P*a/2): (AL=P*h): (AT=AL+2*AB): (V=AB*h): (d=SQR(L^2+4*a^2)): D=SQR(h^2+d^2)");
+    row("Form20", "L V",
+        "((AB=L^2*4,828) :(P=L*8): (h=V/AB): AL=P*h: (a=L*1.207): (AT=AL+2*AB): (d=SQR(L^2+4*a^2): D=SQR(h^2+d^2)");
+    row("Form20", "V h",
+        "(AB=V/h): (L=SQR(AB/4.828): (P=L*8): a=L*1,207:  (AL=P*h): (AT=AL+2*AB): (V=AB*h): (d=SQR(L^2+4*a^2)): D=SQR(h^2+d^2)");
+    row("Form21", "P h",
+        "(L=P/9): a=L*1,374:  (AB=P*a/2): (AL=P*h): (AT=AL+2*AB): (V=AB*h): (d=SQR(L^2+4*a^2)): D=SQR(h^2+d^2)");
+    row("Form21", "L V",
+        "((AB=L^2*6,182) :(P=L*9): (h=V/AB): AL=P*h: (a=L*1.374): (AT=AL+2*AB): (d=SQR(L^2+4*a^2): D=SQR(h^2+d^2)");
+    row("Form21", "AB h",
+        "(L=SQR(AB/6,182): (P=L*8): (AL=P*h): (AT=AL+2*AB): (V=AB*h): (a=l*1,374): (d=SQR(L^2+4*a^2)): D=SQR(h^2+d^2)");
+    row("Form21", "AB V",
+        "(L=SQR(AB/6.182)) : (P=L*9): (h=V/AB): ( AL=P*h): (a=L*1.374): (AT=AL+2*AB): d=L*2: D=SQR(h^2+d^2)");
+    row("Form22", "L h",
+        "(P=L*10): a=L*1,539): (AB=P*a/2): (AL=P*h): (AT=AL+2*AB): (V=AB*h):(d=SQR(L^2+4*a^2)): D=SQR(h^2+d^2)");
+    row("Form22", "a AT",
+        "(L=a/1.539): (P=L*10): (AB=P*a/2): (AL=AT-2*AB): (h=AL/P): (V=AB*h):(d=SQR(L^2+4*a^2): D=SQR(h^2+d^2)");
+    row("Form22", "V h",
+        "(AB=V/h): (L=SQR(AB/7.694): (P=L*10): a=L*1,539:  (AL=P*h): (AT=AL+2*AB): (V=AB*h): (d=SQR(L^2+4*a^2)): D=SQR(h^2+d^2)");
+    row("Form22", "h D",
+        "(d=(SQR(D^2-h^2)) : L=(SQR(d^2-4*a^2): (P=L*10): (a=L*1,539): (AB=P*h/2): ( AL=P*h): (AT=AL+2*AB): (V=AB*h)");
+    row("Form23", "P h",
+        "(L=P/11): a=L*1,703:  (AB=P*a/2): (AL=P*h): (AT=AL+2*AB): (V=AB*h): (d=SQR(L^2+4*a^2)): D=SQR(h^2+d^2)");
+    row("Form23", "L V",
+        "((AB=L^2*9,366) :(P=L*11): (h=V/AB): AL=P*h: (a=L*1.703): (AT=AL+2*AB): (d=SQR(L^2+4*a^2): D=SQR(h^2+d^2)");
+    row("Form23", "AL AB",
+        "(L=SQR(AB/9.366): (P=L*11): a=L*1,703: (h=AL/P): (AT=AL+2*AB): (V=AB*h) : (d=SQR(L^2+4*a^2)): D=SQR(h^2+d^2)");
+    row("Form23", "h D",
+        "(d=(SQR(D^2-h^2)) : L=(SQR(d^2-4*a^2): (P=L*11): (a=L*1,703): (AB=P*h/2): ( AL=P*h): (AT=AL+2*AB): (V=AB*h)");
+    row("Form25", "P h",
+        "(L=P/12): a=L*1,866:  (AB=P*a/2): (AL=P*h): (AT=AL+2*AB): (V=AB*h): (d=SQR(L^2+4*a^2)): D=SQR(h^2+d^2)");
+    row("Form25", "L V",
+        "((AB=L^2*11,196) :(P=L*12): (h=V/AB): AL=P*h: (a=L*1.866): (AT=AL+2*AB): (d=SQR(L^2+4*a^2): D=SQR(h^2+d^2)");
+    row("Form25", "a AT",
+        "(L=a/1.866): (P=L*12): (AB=P*a/2): (AL=AT-2*AB): (h=AL/P): (V=AB*h):(d=SQR(L^2+4*a^2): D=SQR(h^2+d^2)");
+    row("Form25", "h D",
+        "(d=(SQR(D^2-h^2)) : L=d/SQR(1+4*1,866^2): (P=L*12): a=L*1,866: (AB=P*a/2): ( AL=P*h): (AT=AL+2*AB): (V=AB*h)");
 }
 
 void TestPrisms::formulaTexts()

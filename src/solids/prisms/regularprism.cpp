@@ -71,7 +71,9 @@ void calcola(const PrismRecord &rec, Calc &calc)
     const auto heightFromDiagonals = [&] { h = pow(pow(D, 2) - pow(d, 2), 0.5); };
     const auto baseDiagonalFromPrism = [&] { d = pow(pow(D, 2) - pow(h, 2), 0.5); };
     // The record's own text for the case of these known quantities.
-    const auto written = [&](const char *known) { calc.formula(kFormula, prismFormula(rec, known)); };
+    const auto written = [&](const char *known) {
+        calc.formula(kFormula, prismFormula(rec, known));
+    };
 
     if (calc.given({ "L", "h" })) {
         L = calc.ask("INTRODUCI LO SPIGOLO (L)  =");
@@ -166,7 +168,7 @@ void calcola(const PrismRecord &rec, Calc &calc)
     } else if (calc.given({ "AL", "a" })) {
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)  =");
         a = calc.ask(square ? "INTRODUCI LO SPIGOLO DI BASE (a)="
-                              : "INTRODUCI L'APOTEMA DI BASE (a)=");
+                            : "INTRODUCI L'APOTEMA DI BASE (a)=");
         sideFromApothem();
         perimeter();
         base();
@@ -322,7 +324,7 @@ void calcola(const PrismRecord &rec, Calc &calc)
         written("d V");
     } else if (rec.cases != PrismCases::Short && calc.given({ "AT", "d" })) {
         d = calc.ask(square ? "INTRODUCI L'AREA DI BASE (d)  ="
-                              : "INTRODUCI LA DIAGONALE DI BASE (d)  =");
+                            : "INTRODUCI LA DIAGONALE DI BASE (d)  =");
         AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
         sideFromDiagonal();
         perimeter();

@@ -1,9 +1,13 @@
 // The pyramid screens: each case of every chain fed the measures of one solid
-// gives that solid back; the worked examples; what the labels show after the
-// insufficient-data message.
+// gives that solid back, and its worked solution names the data and the results
+// by the screen's symbols; the worked examples and solutions; what the labels
+// show after the insufficient-data message.
 #include "harness.h"
 
 #include "solids/solids.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
 
 #include <cmath>
 #include <map>
@@ -72,8 +76,8 @@ std::map<QString, double> trapezoidPyramid(double a, double b, double c, double 
              { "AL", AL },
              { "AT", AL + AB },
              { "V", AB * h / 3 },
-             { "lB", std::hypot(a1, b / 2) },
-             { "lA", std::hypot(a1, c / 2) } };
+             { "VC", std::hypot(a1, b / 2) },
+             { "VD", std::hypot(a1, c / 2) } };
 }
 
 std::map<QString, double> triangularPyramid(double s, double h)
@@ -192,7 +196,7 @@ QList<Solid> pyramids()
             { { "Check1", "Check3", "Check10" }, { "l", "a", "h" } },
             { { "Check2", "Check8", "Check10" }, { "l", "a1", "a2" } } } },
         { "Form8",
-          labels({ "a", "c", "b", "a1", "h", "P", "r", "AB", "AL", "AT", "V", "lB", "lA", "h1" },
+          labels({ "a", "c", "b", "a1", "h", "P", "r", "AB", "AL", "AT", "V", "VC", "VD", "h1" },
                  { "Label3(13)", "Label3(11)", "Label3(12)", "Label3(14)", "Label3(15)",
                    "Label3(16)", "Label3(17)", "Label3(18)", "Label3(19)", "Label3(20)",
                    "Label3(21)", "Label3(24)", "Label3(25)", "Label3(27)" }),
@@ -254,6 +258,16 @@ Screen screen(const QString &name)
     return { name, "Command3", all };
 }
 
+// The worked solution of the screen's last press, line by line.
+QStringList solution(const Runner &r, const QString &screen)
+{
+    QStringList out;
+    const QJsonObject screens = r.transcript().value("screens").toObject();
+    for (const auto &line : screens.value(screen).toObject().value("solution").toArray())
+        out << line.toString();
+    return out;
+}
+
 } // namespace
 
 class TestPyramids : public QObject {
@@ -263,6 +277,8 @@ private slots:
     void everyCaseGivesTheSameSolid();
     void examples_data();
     void examples();
+    void workedSolutions_data();
+    void workedSolutions();
     void afterTheMessage_data();
     void afterTheMessage();
 };
@@ -271,14 +287,17 @@ void TestPyramids::everyCaseGivesTheSameSolid_data()
 {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QStringList>("ticks");
+    QTest::addColumn<QStringList>("asked");
     QTest::addColumn<QList<double>>("known");
+    QTest::addColumn<QStringList>("symbols");
     QTest::addColumn<QStringList>("results");
     QTest::addColumn<QList<double>>("expected");
 
     for (const auto &solid : pyramids()) {
-        QStringList results;
+        QStringList symbols, results;
         QList<double> expected;
         for (const auto &[symbol, label] : solid.labelOf) {
+            symbols << symbol;
             results << label;
             expected << solid.value.at(symbol);
         }
@@ -288,7 +307,7 @@ void TestPyramids::everyCaseGivesTheSameSolid_data()
             for (const auto &q : asked)
                 known << solid.value.at(q);
             QTest::addRow("%s case %d", qPrintable(solid.screen), ++number)
-                << solid.screen << ticks << known << results << expected;
+                << solid.screen << ticks << asked << known << symbols << results << expected;
         }
     }
 }
@@ -297,7 +316,9 @@ void TestPyramids::everyCaseGivesTheSameSolid()
 {
     QFETCH(QString, screen);
     QFETCH(QStringList, ticks);
+    QFETCH(QStringList, asked);
     QFETCH(QList<double>, known);
+    QFETCH(QStringList, symbols);
     QFETCH(QStringList, results);
     QFETCH(QList<double>, expected);
 
@@ -309,6 +330,24 @@ void TestPyramids::everyCaseGivesTheSameSolid()
         const QString shown = r.text(screen + "." + results[i]);
         QVERIFY2(near(shown, expected[i]), qPrintable(results[i] + " shows " + shown + ", expected "
                                                       + QString::number(expected[i], 'g', 15)));
+    }
+
+    // The solution lists the answers under the symbols they were asked for,
+    // and the last line of each shown quantity ends on that quantity's value.
+    const QStringList lines = solution(r, screen);
+    QVERIFY2(lines.size() > asked.size() + 1, qPrintable(lines.join('\n')));
+    QCOMPARE(lines.first(), QString("Dati:"));
+    QStringList data;
+    for (const auto &line : lines.mid(1, asked.size()))
+        data << line.section(" = ", 0, 0);
+    QCOMPARE(data, asked);
+    for (int i = 0; i < symbols.size(); ++i) {
+        QString last;
+        for (const auto &line : lines)
+            if (line.startsWith(symbols[i] + " = "))
+                last = line;
+        QVERIFY2(near(last.section(" = ", -1), expected[i]),
+                 qPrintable(symbols[i] + ": \"" + last + "\" in\n" + lines.join('\n')));
     }
 }
 
@@ -469,6 +508,87 @@ void TestPyramids::examples()
     calculate(r, ::screen(screen), ticks, typed(answers));
     QCOMPARE(prompts(r).size(), answers.size());
     QCOMPARE(texts(r, screen, results), shown);
+}
+
+void TestPyramids::workedSolutions_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QStringList>("ticks");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QStringList>("expected"); // lines of the solution, in this order
+
+    QTest::newRow("square, apothem shorter than half the edge")
+        << "form6" << QStringList{ "Check1", "Check2" } << QStringList{ "10", "3" }
+        << QStringList{ "Dati:",
+                        "l = 10",
+                        "a = 3",
+                        "Calcoli:",
+                        "h = √(a² − (l / 2)²) = √(3² − (10 / 2)²)",
+                        "Non si può calcolare h: a² − (l / 2)² è negativo (-16): a deve essere "
+                        "maggiore di l / 2, e un numero negativo non ha radice." };
+    QTest::newRow("rectangle, two edges and height")
+        << "Form7" << QStringList{ "Check1", "Check7", "Check3" } << QStringList{ "6", "8", "4" }
+        << QStringList{
+               "a1 = √(h² + (b / 2)²) = √(4² + (8 / 2)²) = 5,65685424949238",
+               "l = √((a / 2)² + a1²) = √((6 / 2)² + 5,65685424949238²) = 6,40312423743285",
+               "a2 = √((a / 2)² + h²) = √((6 / 2)² + 4²) = 5",
+               "AL = a · a1 + b · a2 = 6 · 5,65685424949238 + 8 · 5 = 73,9411254969543"
+           };
+    QTest::newRow("trapezoid, perimeter")
+        << "Form8" << QStringList{ "Check1", "Check3", "Check5", "Check12" }
+        << QStringList{ "10", "4", "24", "8" }
+        << QStringList{
+               "c = 10",
+               "b = 4",
+               "P = 24",
+               "h = 8",
+               "S = b · 1 + c · 1 = 4 · 1 + 10 · 1 = 14",
+               "m = (c − b) / 2 = (10 − 4) / 2 = 3",
+               "a = (P − S) / 2 = (24 − 14) / 2 = 5",
+               "h1 = √(a² − m²) = √(5² − 3²) = 4",
+               "AB = S · h1 / 2 = 14 · 4 / 2 = 28",
+               "VC = √(a1² + (b / 2)²) = √(8,33333333333333² + (4 / 2)²) = 8,56997342145496"
+           };
+    QTest::newRow("triangle, edge and height")
+        << "Form9" << QStringList{ "Check3", "Check7" } << QStringList{ "6", "4" }
+        << QStringList{ "P = s · 3 = 6 · 3 = 18",
+                        "AB = s² · √3 / 4 = 6² · √3 / 4 = 15,5884572681199",
+                        "r = 2 · AB / P = 2 · 15,5884572681199 / 18 = 1,73205080756888",
+                        "h1 = s · √3 / 2 = 6 · √3 / 2 = 5,19615242270663" };
+    QTest::newRow("pentagon, edge and height")
+        << "Form10" << QStringList{ "Check3", "Check7" } << QStringList{ "6", "4" }
+        << QStringList{ "P = s · 5 = 6 · 5 = 30", "r = 0,688 · s = 0,688 · 6 = 4,128",
+                        "AB = P · r / 2 = 30 · 4,128 / 2 = 61,92" };
+    QTest::newRow("hexagon, perimeter and lateral area")
+        << "Form11" << QStringList{ "Check10", "Check9" } << QStringList{ "36", "300" }
+        << QStringList{ "P = 36", "AL = 300", "s = P / 6 = 36 / 6 = 6",
+                        "r = s · 0,866 = 6 · 0,866 = 5,196",
+                        "a = 2 · AL / P = 2 · 300 / 36 = 16,6666666666667" };
+    QTest::newRow("frustum, two sides")
+        << "Form24" << QStringList{ "Check1", "Check2", "Check3", "Check8" }
+        << QStringList{ "10", "6", "5", "3" }
+        << QStringList{ "AL = (P1 · 1 + P2 · 1) · a / 2 = (40 · 1 + 24 · 1) · 5 / 2 = 160",
+                        "V = 1/3 · h · (AB1 · 1 + AB2 · 1 + √(AB1 · AB2)) = 1/3 · 3 · (100 · 1 + "
+                        "36 · 1 + √(100 · 36)) = 196" };
+}
+
+// The solutions read in the screen's symbols, step after step.
+void TestPyramids::workedSolutions()
+{
+    QFETCH(QString, screen);
+    QFETCH(QStringList, ticks);
+    QFETCH(QStringList, answers);
+    QFETCH(QStringList, expected);
+
+    Runner r("it_IT");
+    calculate(r, ::screen(screen), ticks, typed(answers));
+    const QStringList lines = solution(r, screen);
+    int at = 0;
+    for (const auto &line : expected) {
+        const int found = lines.indexOf(line, at);
+        QVERIFY2(found >= 0, qPrintable(line + "\nnot found in order among:\n" + lines.join('\n')));
+        at = found + 1;
+    }
 }
 
 void TestPyramids::afterTheMessage_data()

@@ -70,7 +70,9 @@ public:
         add(head + ",\"text\":", e.what());
     }
     solver::NumberFormat numberFormat() const override { return { decimal }; }
+    void solved(const solver::Solution &s) override { solution = s.lines(); }
     std::size_t prompts() const { return m_next; }
+    std::vector<std::string> solution;
 
 private:
     void add(const std::string &head, const std::string &text)
@@ -345,6 +347,10 @@ void TestCoreBridge::pressesAsTheDirectRun()
                 got += (got.empty() ? "" : ",") + one + "}";
             }
             QVERIFY2(got == direct.events, where);
+            std::vector<std::string> lines;
+            for (const auto &l : r.find("solution")->array)
+                lines.push_back(l.string);
+            QVERIFY2(lines == direct.solution, where);
         }
     }
 }
@@ -382,6 +388,15 @@ void TestCoreBridge::cFunctions()
     const Json r = parsed(pressed);
     QCOMPARE(r.find("pending")->boolean, false);
     QCOMPARE(r.find("solution")->type, Json::Type::Array);
+    // The cone writes its worked solution; a press stopped at a prompt has none.
+    const Json cone = parsed(corpimetro_press(
+        R"({"screen":"Form12","button":"Command1","ticks":["Check1","Check4"],"answers":["3","4"]})"));
+    QCOMPARE(cone.find("pending")->boolean, false);
+    QVERIFY(!cone.find("solution")->array.empty());
+    const Json stopped = parsed(corpimetro_press(
+        R"({"screen":"Form12","button":"Command1","ticks":["Check1","Check4"],"answers":["3"]})"));
+    QCOMPARE(stopped.find("pending")->boolean, true);
+    QVERIFY(stopped.find("solution")->array.empty());
     QVERIFY(parsed(corpimetro_press(nullptr)).find("error"));
     QCOMPARE(bridge::handle(R"({"op":"describe"})"), described);
 }

@@ -530,12 +530,17 @@ public:
 
     solver::NumberFormat numberFormat() const override { return { m_decimal }; }
 
+    // Only a press that ran to its end has a worked solution.
+    void solved(const solver::Solution &solution) override { m_solution = solution.lines(); }
+
     std::string response()
     {
         m_events.close(']');
         std::string out = "{\"events\":" + m_events.out + ",\"pending\":";
         out += m_pending ? "true" : "false";
-        return out + ",\"solution\":[]}";
+        Writer lines;
+        lines.strings("solution", m_solution);
+        return out + "," + lines.out + "}";
     }
 
 private:
@@ -545,6 +550,7 @@ private:
     std::size_t m_next = 0;
     bool m_pending = false;
     Writer m_events;
+    std::vector<std::string> m_solution;
 };
 
 std::string error(const std::string &what)

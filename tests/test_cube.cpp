@@ -1,5 +1,6 @@
 // The cube: every case, the closing steps, the message and the failures.
 #include "harness.h"
+#include "worked.h"
 
 #include <cmath>
 
@@ -24,6 +25,8 @@ private slots:
     void nothingTickedAfterACalculation();
     void failures_data();
     void failures();
+    void solution_data();
+    void solution();
 };
 
 void TestCube::cases_data()
@@ -252,6 +255,62 @@ void TestCube::failures()
     r.untick("Form3." + tick);
     calculate(r, kCube, { "Check1" }, { "2" });
     QCOMPARE(r.text("Form3.Label13"), QString("8"));
+}
+
+// The worked solution: the side from the known quantity, written with the
+// screen's symbols, then everything from the side, in the order computed.
+void TestCube::solution_data()
+{
+    QTest::addColumn<QString>("tick");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("decimal");
+    QTest::addColumn<QStringList>("expected"); // in this order
+
+    QTest::newRow("space diagonal")
+        << "Check2"
+        << "3"
+        << ","
+        << QStringList{ "Dati:",
+                        "d = 3",
+                        "Calcoli:",
+                        "s = d / √3 = 3 / √3 = 1,73205080756888",
+                        "AL = s² · 4 = 1,73205080756888² · 4 = 12",
+                        "AT = s² · 6 = 1,73205080756888² · 6 = 18",
+                        "V = s³ = 1,73205080756888³ = 5,19615242270663",
+                        "d = s · √3 = 1,73205080756888 · √3 = 3",
+                        "d1 = s · √2 = 1,73205080756888 · √2 = 2,44948974278318" };
+    QTest::newRow("side typed")
+        << "Check1"
+        << "2,5"
+        << ","
+        << QStringList{ "s = 2,5", "Calcoli:", "AL = s² · 4 = 2,5² · 4 = 25",
+                        "d1 = s · √2 = 2,5 · √2 = 3,53553390593274" };
+    QTest::newRow("face diagonal")
+        << "Check6"
+        << "2"
+        << "."
+        << QStringList{ "d1 = 2", "s = d1 / √2 = 2 / √2 = 1.41421356237309",
+                        "d1 = s · √2 = 1.41421356237309 · √2 = 2" };
+    QTest::newRow("lateral area") << "Check3"
+                                  << "24"
+                                  << "," << QStringList{ "s = √(AL / 4) = √(24 / 4) = 2,44948974278318" };
+    QTest::newRow("total area") << "Check4"
+                                << "24"
+                                << "," << QStringList{ "s = √(AT / 6) = √(24 / 6) = 2", "V = s³ = 2³ = 8" };
+    QTest::newRow("volume") << "Check5"
+                            << "27"
+                            << "," << QStringList{ "V = 27", "s = ∛V = ∛27 = 3", "V = s³ = 3³ = 27" };
+}
+
+void TestCube::solution()
+{
+    QFETCH(QString, tick);
+    QFETCH(QString, answer);
+    QFETCH(QString, decimal);
+    QFETCH(QStringList, expected);
+    const QString missing =
+        worked::missingInOrder(worked::solution("Form3", { tick }, { answer }, decimal), expected);
+    QVERIFY2(missing.isEmpty(), qPrintable(missing));
 }
 
 QTEST_MAIN(TestCube)

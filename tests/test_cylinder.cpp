@@ -1,6 +1,7 @@
 // The cylinder: the case chain, the closing steps from R and H, the single
 // precision diagonal, the message, the failures and the "Vai" button.
 #include "harness.h"
+#include "worked.h"
 
 #include <QLineEdit>
 
@@ -70,6 +71,8 @@ private slots:
     void failures_data();
     void failures();
     void vaiOpensTheEquilateralCylinder();
+    void solution_data();
+    void solution();
 };
 
 void TestCylinder::layout()
@@ -557,6 +560,66 @@ void TestCylinder::vaiOpensTheEquilateralCylinder()
     r.click("Form2.Command3");
     QVERIFY(!r.visible("Form2"));
     QVERIFY(r.visible("Form1"));
+}
+
+// The worked solution: each case's way to R and H, with the screen's symbols,
+// then everything from R and H; the diagonal is taken in single precision.
+void TestCylinder::solution_data()
+{
+    QTest::addColumn<QStringList>("ticks");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("decimal");
+    QTest::addColumn<QStringList>("expected"); // in this order
+
+    QTest::newRow("radius and height")
+        << QStringList{ "Check1", "Check3" } << QStringList{ "3", "4" } << ","
+        << QStringList{ "Dati:",
+                        "R = 3",
+                        "H = 4",
+                        "Calcoli:",
+                        "AB = R · R · 3,14 = 3 · 3 · 3,14 = 28,26",
+                        "C = 2 · R · 3,14 = 2 · 3 · 3,14 = 18,84",
+                        "AL = C · H = 18,84 · 4 = 75,36",
+                        "AT = AL + 2 · AB = 75,36 + 2 · 28,26 = 131,88",
+                        "d = 2 · R = 2 · 3 = 6",
+                        "V = AB · H = 28,26 · 4 = 113,04",
+                        "D1 = √(d² + H²) = √(6² + 4²) = 7,211102" };
+    QTest::newRow("diagonal shorter than the height")
+        << QStringList{ "Check9", "Check3" } << QStringList{ "10", "6" } << ","
+        << QStringList{ "H = 10", "D1 = 6", "Calcoli:", "D1 = 6",
+                        "R = √(D1² − H²) / 2 = √(6² − 10²) / 2",
+                        "Non si può calcolare R: D1² − H² è negativo (-64): D1 deve essere "
+                        "maggiore di H, e un numero negativo non ha radice." };
+    // 10,1 in single precision is 10,1000003814697, so H is not the double
+    // √(10,1² − 6²) = 8,12465383877984.
+    QTest::newRow("diagonal in single precision")
+        << QStringList{ "Check9", "Check2" } << QStringList{ "6", "10,1" } << ","
+        << QStringList{ "R = d / 2 = 6 / 2 = 3", "D1 = 10,1",
+                        "H = √(D1² − d²) = √(10,1² − 6²) = 8,12465431299625" };
+    QTest::newRow("base area and diagonal")
+        << QStringList{ "Check4", "Check9" } << QStringList{ "28,26", "10" } << ","
+        << QStringList{ "R = √(AB / 3,14) = √(28,26 / 3,14) = 3", "d = 2 · R = 2 · 3 = 6",
+                        "H = √(D1² − d²) = √(10² − 6²) = 8", "V = AB · H = 28,26 · 8 = 226,08" };
+    QTest::newRow("radius and volume")
+        << QStringList{ "Check1", "Check6" } << QStringList{ "3", "113.04" } << "."
+        << QStringList{ "AB = R² · 3.14 = 3² · 3.14 = 28.26", "H = V / AB = 113.04 / 28.26 = 4",
+                        "AB = R · R · 3.14 = 3 · 3 · 3.14 = 28.26" };
+    QTest::newRow("total and lateral area")
+        << QStringList{ "Check7", "Check5" } << QStringList{ "131,88", "75,36" } << ","
+        << QStringList{ "AB = (AT − AL) / 2 = (131,88 − 75,36) / 2 = 28,26",
+                        "R = √(AB / 3,14) = √(28,26 / 3,14) = 3", "C = R · 6,28 = 3 · 6,28 = 18,84",
+                        "H = AL / C = 75,36 / 18,84 = 4" };
+}
+
+void TestCylinder::solution()
+{
+    QFETCH(QStringList, ticks);
+    QFETCH(QStringList, answers);
+    QFETCH(QString, decimal);
+    QFETCH(QStringList, expected);
+    const QString missing =
+        worked::missingInOrder(worked::solution("Form2", ticks, answers, decimal), expected);
+    QVERIFY2(missing.isEmpty(), qPrintable(missing));
 }
 
 QTEST_MAIN(TestCylinder)

@@ -1,6 +1,7 @@
 // The rectangular parallelepiped: the 22 cases, the closing steps, the
 // message, the chain order and the failures.
 #include "harness.h"
+#include "worked.h"
 
 #include <QCheckBox>
 
@@ -51,6 +52,8 @@ private slots:
     void chainOrder();
     void failures_data();
     void failures();
+    void solution_data();
+    void solution();
 };
 
 void TestParallelepiped::layout()
@@ -519,6 +522,64 @@ void TestParallelepiped::failures()
     QCOMPARE(r.text("form4.Label6"), kCase1Formula);
     for (int i = 0; i < 10; ++i)
         QCOMPARE(r.text(results()[i]), kBox234[i]);
+}
+
+// The worked solution: each case's way to the edges a, b and c, with the
+// screen's symbols, then everything from the edges, in the order computed.
+void TestParallelepiped::solution_data()
+{
+    QTest::addColumn<QStringList>("ticks");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("decimal");
+    QTest::addColumn<QStringList>("expected"); // in this order
+
+    QTest::newRow("side and two diagonals")
+        << QStringList{ "Check1", "Check4", "Check5" } << QStringList{ "3", "5", "13" } << ","
+        << QStringList{ "Dati:",
+                        "a = 3",
+                        "d1 = 5",
+                        "d2 = 13",
+                        "Calcoli:",
+                        "b = √(d1² − a²) = √(5² − 3²) = 4",
+                        "c = √(d2² − d1²) = √(13² − 5²) = 12",
+                        "P = 2 · a + 2 · b = 2 · 3 + 2 · 4 = 14",
+                        "AL = P · c = 14 · 12 = 168",
+                        "V = a · b · c = 3 · 4 · 12 = 144",
+                        "AB = a · b = 3 · 4 = 12",
+                        "AT = AL + 2 · AB = 168 + 2 · 12 = 192",
+                        "d1 = √(a² + b²) = √(3² + 4²) = 5",
+                        "d2 = √(d1² + c²) = √(5² + 12²) = 13" };
+    QTest::newRow("side, height and lateral area")
+        << QStringList{ "Check1", "Check3", "Check7" } << QStringList{ "3", "5", "70" } << ","
+        << QStringList{ "P = AL / c = 70 / 5 = 14", "b = (P − 2 · a) / 2 = (14 − 2 · 3) / 2 = 4",
+                        "P = 2 · a + 2 · b = 2 · 3 + 2 · 4 = 14" };
+    QTest::newRow("side, base area and lateral area")
+        << QStringList{ "Check2", "Check10", "Check7" } << QStringList{ "4", "12", "70" } << ","
+        << QStringList{ "a = AB / b = 12 / 4 = 3", "P = 2 · b + 2 · a = 2 · 4 + 2 · 3 = 14",
+                        "c = AL / P = 70 / 14 = 5" };
+    QTest::newRow("side, lateral and total area")
+        << QStringList{ "Check1", "Check7", "Check8" } << QStringList{ "3", "70", "94" } << "."
+        << QStringList{ "AB = (AT − AL) / 2 = (94 − 70) / 2 = 12", "b = AB / a = 12 / 3 = 4",
+                        "c = AL / P = 70 / 14 = 5", "d2 = √(d1² + c²) = √(5² + 5²) = 7.07106781186548" };
+    QTest::newRow("side, perimeter and total area")
+        << QStringList{ "Check1", "Check6", "Check8" } << QStringList{ "3", "14", "94" } << ","
+        << QStringList{ "b = (P − 2 · a) / 2 = (14 − 2 · 3) / 2 = 4", "AB = a · b = 3 · 4 = 12",
+                        "AL = AT − 2 · AB = 94 − 2 · 12 = 70", "c = AL / P = 70 / 14 = 5" };
+    QTest::newRow("two sides and volume")
+        << QStringList{ "Check1", "Check2", "Check9" } << QStringList{ "3", "4", "60" } << ","
+        << QStringList{ "AB = a · b = 3 · 4 = 12", "c = V / AB = 60 / 12 = 5",
+                        "AT = AL + 2 · AB = 70 + 2 · 12 = 94" };
+}
+
+void TestParallelepiped::solution()
+{
+    QFETCH(QStringList, ticks);
+    QFETCH(QStringList, answers);
+    QFETCH(QString, decimal);
+    QFETCH(QStringList, expected);
+    const QString missing =
+        worked::missingInOrder(worked::solution("form4", ticks, answers, decimal), expected);
+    QVERIFY2(missing.isEmpty(), qPrintable(missing));
 }
 
 QTEST_MAIN(TestParallelepiped)

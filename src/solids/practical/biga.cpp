@@ -10,34 +10,37 @@ namespace {
 
 void calcola(Calc &calc)
 {
-    Value a = calc.ask("INTRODUCI LA DIMENSIONE  (a) =");
-    Value b = calc.ask("INTRODUCI LA DIMENSIONE (b) =");
-    Value c = calc.ask("INTRODUCI LA DIMENSIONE (c) =");
-    Value d = calc.ask("INTRODUCI L'ALTEZZA DEL CONO (d) =");
-    Value h = calc.ask("INTRODUCI L'ALTEZZA DEL CONO (h) =");
-    Value h1 = calc.ask("INTRODUCI L'ALTEZZA DEL CONO (h1) =");
+    Quantity a(calc, "a"), b(calc, "b"), c(calc, "c"), d(calc, "d"), h(calc, "h"),
+        h1(calc, "h1"), S1(calc, "S1"), S2(calc, "S2"), V1(calc, "V1"), V2(calc, "V2"),
+        V(calc, "V");
+    Quantity B(calc, "B"), k(calc, "k"); // the sum of the bases, the cavalla's factor
+
+    a = calc.ask("INTRODUCI LA DIMENSIONE  (a) =");
+    b = calc.ask("INTRODUCI LA DIMENSIONE (b) =");
+    c = calc.ask("INTRODUCI LA DIMENSIONE (c) =");
+    d = calc.ask("INTRODUCI L'ALTEZZA DEL CONO (d) =");
+    h = calc.ask("INTRODUCI L'ALTEZZA DEL CONO (h) =");
+    h1 = calc.ask("INTRODUCI L'ALTEZZA DEL CONO (h1) =");
 
     // Left to right, one operation at a time.
-    Value S1 = a * b;
-    Value S2 = c * d;
-    Value bases = S1 + S2;
-    bases = bases + sqrt(S1 * S2);
-    Value V1 = bases * h / 3;
-    Value ridge = b * h1 / 6;
-    Value sides = 2 * a + c;
-    Value V2 = ridge * sides;
-    Value V = V1 + V2;
+    S1 = a * b;
+    S2 = c * d;
+    B = S1 + S2;
+    V1 = (B + sqrt(S1 * S2)) * h / 3;
+    k = b * h1 / 6;
+    V2 = k * (2 * a + c);
+    V = V1 + V2;
 
     calc.formula(
         kPracticalFormula,
         "  S1 = a * b: S2 = c * d: V1 = (S1 + S2 + Sqr(S1 * S2)) * h / 3: V2 = (b * h1 / 6) * (2 * a + c): V = V1+V2  ");
-    calc.show("Label1(4)", a);
-    calc.show("Label1(5)", b);
-    calc.show("Label1(6)", c);
-    calc.show("Label1(7)", d);
-    calc.show("Label1(14)", V);
-    calc.show("Label1(18)", h1);
-    calc.show("Label1(17)", h);
+    calc.show("a", a);
+    calc.show("b", b);
+    calc.show("c", c);
+    calc.show("d", d);
+    calc.show("V", V);
+    calc.show("h1", h1);
+    calc.show("h", h);
 }
 
 } // namespace
@@ -50,21 +53,21 @@ SolverScreen biga()
         .title = {"Label1(20)", "VOLUME DELLA BIGA"},
         .description = "CALCOLO DEL VOLUME DELLA BIGA - (La paglia, il fieno, ed altro, si usa ammassarli in cumuli che hanno forme come la sottostante detta, Biga, costituita da una meda con la base maggiore in alto, con sopra un cono con base coincidente con una cavalla.- vedi figura).Dati noti: spigolo (a) , spigolo (b) della base maggiore, spigolo c e spigolo d della base minore, altezza della meda (h),altezza della cavalla (h').(vedi figura).",
         .knownList = {
-            {"Label1(8)", "dimensione  (a)      "},
-            {"Label1(9)", "dimensione (b)     "},
-            {"Label1(11)", "dimensione (c)    "},
-            {"Label1(1)", "dimensione  (d)   "},
-            {"Label1(0)", "Altezza  (h)   "},
-            {"Label1(19)", "Altezza (h1)   "},
+            {"Label1(8)", "dimensione  (a)      ", "a"},
+            {"Label1(9)", "dimensione (b)     ", "b"},
+            {"Label1(11)", "dimensione (c)    ", "c"},
+            {"Label1(1)", "dimensione  (d)   ", "d"},
+            {"Label1(0)", "Altezza  (h)   ", "h"},
+            {"Label1(19)", "Altezza (h1)   ", "h1"},
         },
         .rows = {
-            {"Label1(12)", "dimensione  (a)            =", "Label1(4)"},
-            {"Label1(10)", "Dimensione (b)       =", "Label1(5)"},
-            {"Label1(2)", "Dimensione (c)  =", "Label1(6)"},
-            {"Label1(3)", "Dimentione (d) =", "Label1(7)"},
-            {"Label1(13)", "Volume della Biga (V)=", "Label1(14)"},
-            {"Label1(16)", "Altezza (h1)=", "Label1(18)"},
-            {"Label1(15)", "Altezza(h)=", "Label1(17)"},
+            {"Label1(12)", "dimensione  (a)            =", "Label1(4)", "a"},
+            {"Label1(10)", "Dimensione (b)       =", "Label1(5)", "b"},
+            {"Label1(2)", "Dimensione (c)  =", "Label1(6)", "c"},
+            {"Label1(3)", "Dimentione (d) =", "Label1(7)", "d"},
+            {"Label1(13)", "Volume della Biga (V)=", "Label1(14)", "V"},
+            {"Label1(16)", "Altezza (h1)=", "Label1(18)", "h1"},
+            {"Label1(15)", "Altezza(h)=", "Label1(17)", "h"},
         },
         .picture = "biga.svg",
         .calcola = calcola,

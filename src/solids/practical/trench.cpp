@@ -9,20 +9,22 @@ namespace {
 
 void calcola(Calc &calc)
 {
-    Value A1 = calc.ask("INTRODUCI L'AREA DI BASE  (A1) =");
-    Value A2 = calc.ask("INTRODUCI L'AREA DI BASE  (A2) =");
-    Value h = calc.ask("INTRODUCI L'ALTEZZA (h) =");
+    Quantity A1(calc, "A1"), A2(calc, "A2"), h(calc, "h"), V(calc, "V");
+    Quantity k(calc, "k"); // the half height, worked out first
+
+    A1 = calc.ask("INTRODUCI L'AREA DI BASE  (A1) =");
+    A2 = calc.ask("INTRODUCI L'AREA DI BASE  (A2) =");
+    h = calc.ask("INTRODUCI L'ALTEZZA (h) =");
 
     // Typed areas would be joined as text by "+", hence the factors 1.
-    Value half = h / 2;
-    Value sum = A1 * 1 + A2 * 1;
-    Value V = half * sum;
+    k = h / 2;
+    V = k * (A1 * 1 + A2 * 1);
 
     calc.formula(kPracticalFormula, "  V = (h / 2) * (A1 + A2)    ");
-    calc.show("Label1(4)", A1);
-    calc.show("Label1(5)", A2);
-    calc.show("Label1(6)", h);
-    calc.show("Label1(7)", V);
+    calc.show("A1", A1);
+    calc.show("A2", A2);
+    calc.show("h", h);
+    calc.show("V", V);
 }
 
 } // namespace
@@ -35,15 +37,15 @@ SolverScreen trench()
         .title = {"Label1(0)", "VOLUME DELLA TRINCEA"},
         .description = "CALCOLO DEL VOLUME DELLA TRINCEA O DEL CUMULO DI TERRA - (Per valutare il volume del Cumulo di Terra o la trincea si ricorre a formule semplificate e di buona approssimazione, trattandosi di lavori economici, derivate dalla formula del prismoide, dove non si valuta la sezione media piuttosto laboriosa da determinare. - vedi figura).Dati noti: aree A1, A2, e h (vedi figura).",
         .knownList = {
-            {"Label1(8)", "Area di base (A1)      "},
-            {"Label1(9)", "Area di base (A2)     "},
-            {"Label1(11)", "Altezza della trincea (h)            ="},
+            {"Label1(8)", "Area di base (A1)      ", "A1"},
+            {"Label1(9)", "Area di base (A2)     ", "A2"},
+            {"Label1(11)", "Altezza della trincea (h)            =", "h"},
         },
         .rows = {
-            {"Label1(10)", "Area di base (A1)            =", "Label1(4)"},
-            {"Label1(1)", "Area di base (A2)            =", "Label1(5)"},
-            {"Label1(2)", "Altezza della trincea  (h)  =", "Label1(6)"},
-            {"Label1(3)", "Volume della trincea (V) =", "Label1(7)"},
+            {"Label1(10)", "Area di base (A1)            =", "Label1(4)", "A1"},
+            {"Label1(1)", "Area di base (A2)            =", "Label1(5)", "A2"},
+            {"Label1(2)", "Altezza della trincea  (h)  =", "Label1(6)", "h"},
+            {"Label1(3)", "Volume della trincea (V) =", "Label1(7)", "V"},
         },
         .picture = "trincea.svg",
         .calcola = calcola,

@@ -9,22 +9,24 @@ namespace {
 
 void calcola(Calc &calc)
 {
-    Value a = calc.ask("INTRODUCI LO SPIGOLO (a) =");
-    Value b = calc.ask("INTRODUCI LO SPIGOLO (b) =");
-    Value c = calc.ask("INTRODUCI LO SPIGOLO (c) =");
-    Value h = calc.ask("INTRODUCI L'ALTEZZA  (h) =");
+    Quantity a(calc, "a"), b(calc, "b"), c(calc, "c"), h(calc, "h"), V(calc, "V");
+    Quantity k(calc, "k"); // the section's factor, worked out first
+
+    a = calc.ask("INTRODUCI LO SPIGOLO (a) =");
+    b = calc.ask("INTRODUCI LO SPIGOLO (b) =");
+    c = calc.ask("INTRODUCI LO SPIGOLO (c) =");
+    h = calc.ask("INTRODUCI L'ALTEZZA  (h) =");
 
     // Left to right, one operation at a time.
-    Value section = b * h / 6;
-    Value lengths = 2 * a + c;
-    Value V = section * lengths;
+    k = b * h / 6;
+    V = k * (2 * a + c);
 
     calc.formula(kPracticalFormula, " V = (b * h / 6) * (2 * a + c ) ");
-    calc.show("Label1(4)", a);
-    calc.show("Label1(15)", b);
-    calc.show("Label1(16)", c);
-    calc.show("Label1(5)", h);
-    calc.show("Label1(14)", V);
+    calc.show("a", a);
+    calc.show("b", b);
+    calc.show("c", c);
+    calc.show("h", h);
+    calc.show("V", V);
 }
 
 } // namespace
@@ -37,17 +39,17 @@ SolverScreen cavalla()
         .title = {"Label1(20)", "VOLUME DEL MUCCHIO PRISMATICO O CAVALLA"},
         .description = "CALCOLO DEL VOLUME DEL MUCCHIO PRISMATICO O CAVALLA - (Ghiaia, sabbia, cereali, concimi ed altri materiali solidi incoerenti, quando sono accumulati sopra un piano assumono la forma di solidi le cui facce laterali sono piani inclinati all'orizzonte dell'angolo di attrito del materiale).Dati noti: spigolo a,b,c e altezza h.",
         .knownList = {
-            {"Label1(0)", "Spigolo  (a)      "},
-            {"Label1(8)", "Spigolo  (b)      "},
-            {"Label1(9)", "Spigolo (c)     "},
-            {"Label1(1)", "Altezza  (h)     "},
+            {"Label1(0)", "Spigolo  (a)      ", "a"},
+            {"Label1(8)", "Spigolo  (b)      ", "b"},
+            {"Label1(9)", "Spigolo (c)     ", "c"},
+            {"Label1(1)", "Altezza  (h)     ", "h"},
         },
         .rows = {
-            {"Label1(3)", "Spigolo  (a)     =", "Label1(4)"},
-            {"Label1(12)", "Spigolo  (b)     =", "Label1(15)"},
-            {"Label1(7)", "Spigolo  (c)     =", "Label1(16)"},
-            {"Label1(10)", "Altezza  (h)        =", "Label1(5)"},
-            {"Label1(13)", "Volume del mucchio prismatico (V) =", "Label1(14)"},
+            {"Label1(3)", "Spigolo  (a)     =", "Label1(4)", "a"},
+            {"Label1(12)", "Spigolo  (b)     =", "Label1(15)", "b"},
+            {"Label1(7)", "Spigolo  (c)     =", "Label1(16)", "c"},
+            {"Label1(10)", "Altezza  (h)        =", "Label1(5)", "h"},
+            {"Label1(13)", "Volume del mucchio prismatico (V) =", "Label1(14)", "V"},
         },
         .picture = "cavalla.svg",
         .calcola = calcola,

@@ -10,26 +10,29 @@ namespace {
 
 void calcola(Calc &calc)
 {
-    Value D = calc.ask("INTRODUCI IL DIAMETRO ESTERNO(D) =");
-    Value D1 = calc.ask("INTRODUCI IL DIAMETRO ESTERNO (D1) =");
-    Value d = calc.ask("INTRODUCI IL DIAMETRO ESTERNO (d) =");
-    Value d1 = calc.ask("INTRODUCI IL DIAMETRO ESTERNO (d1) =");
-    Value L = calc.ask("INTRODUCI LA DIMENSIONE (L) =");
+    Quantity D(calc, "D"), D1(calc, "D1"), d(calc, "d"), d1(calc, "d1"), L(calc, "L"),
+        W2(calc, "W2"), Y2(calc, "Y2"), W3(calc, "W3"), V(calc, "V");
+
+    D = calc.ask("INTRODUCI IL DIAMETRO ESTERNO(D) =");
+    D1 = calc.ask("INTRODUCI IL DIAMETRO ESTERNO (D1) =");
+    d = calc.ask("INTRODUCI IL DIAMETRO ESTERNO (d) =");
+    d1 = calc.ask("INTRODUCI IL DIAMETRO ESTERNO (d1) =");
+    L = calc.ask("INTRODUCI LA DIMENSIONE (L) =");
 
     // Sums of typed values subtract the negated second term, so that they
     // are added as numbers and never joined as text.
-    Value W2 = (d - -d1) / 2;
-    Value Y2 = D - -D1;
-    Value W3 = pow(Y2 + W2, 2);
-    Value V = 0.0873 * L * W3;
+    W2 = (d - -d1) / 2;
+    Y2 = D - -D1;
+    W3 = pow(Y2 + W2, 2);
+    V = 0.0873 * L * W3;
 
     calc.formula(kPracticalFormula, " W2=(d +d1)/2: Y2=D+D1: W3=(Y2+W2)^2: V=0.0873*L*W3 ");
-    calc.show("Label1(4)", D);
-    calc.show("Label1(15)", D1);
-    calc.show("Label1(16)", d);
-    calc.show("Label1(5)", d1);
-    calc.show("Label1(6)", L);
-    calc.show("Label1(14)", V);
+    calc.show("D", D);
+    calc.show("D1", D1);
+    calc.show("d", d);
+    calc.show("d1", d1);
+    calc.show("L", L);
+    calc.show("V", V);
 }
 
 } // namespace
@@ -42,19 +45,19 @@ SolverScreen ellipticBarrel()
         .title = {"Label1(20)", "VOLUME DELLA BOTTE DI FORMA ELLITTICA"},
         .description = "CALCOLO DEL VOLUME DELLA BOTTE DI FORMA ELLITTICA - (Le botti ellittiche sono recipienti limitati da due piani (fondi) di forma ellittica, e da una superficie laterale parabolica. - vedi figura).Dati noti: Diametri massimo interni (D, D') , diametri minimi interni (d, d'), lunghezza della botte tra i due fondi (L). (vedi figura).",
         .knownList = {
-            {"Label1(0)", "Diametro massimo interno (D)      "},
-            {"Label1(8)", "Diametro massimo interno (D1)      "},
-            {"Label1(9)", "Diametro minimo interno  (d)     "},
-            {"Label1(1)", "Diametro minimo interno  (d1)     "},
-            {"Label1(11)", "Lunghezza della Botte (L)    "},
+            {"Label1(0)", "Diametro massimo interno (D)      ", "D"},
+            {"Label1(8)", "Diametro massimo interno (D1)      ", "D1"},
+            {"Label1(9)", "Diametro minimo interno  (d)     ", "d"},
+            {"Label1(1)", "Diametro minimo interno  (d1)     ", "d1"},
+            {"Label1(11)", "Lunghezza della Botte (L)    ", "L"},
         },
         .rows = {
-            {"Label1(3)", "Diametro massimo esterno  (D)     =", "Label1(4)"},
-            {"Label1(12)", "Diametro massimo esterno  (D1)     =", "Label1(15)"},
-            {"Label1(7)", "Diametro minuimo interno (d)        =", "Label1(16)"},
-            {"Label1(10)", "Diametro minuimo interno (d1)        =", "Label1(5)"},
-            {"Label1(2)", "Lunghezza dell botte (L)                 =", "Label1(6)"},
-            {"Label1(13)", "Volume della Botte Ellittica(V)        =", "Label1(14)"},
+            {"Label1(3)", "Diametro massimo esterno  (D)     =", "Label1(4)", "D"},
+            {"Label1(12)", "Diametro massimo esterno  (D1)     =", "Label1(15)", "D1"},
+            {"Label1(7)", "Diametro minuimo interno (d)        =", "Label1(16)", "d"},
+            {"Label1(10)", "Diametro minuimo interno (d1)        =", "Label1(5)", "d1"},
+            {"Label1(2)", "Lunghezza dell botte (L)                 =", "Label1(6)", "L"},
+            {"Label1(13)", "Volume della Botte Ellittica(V)        =", "Label1(14)", "V"},
         },
         .picture = "botte-ellittica.svg",
         .calcola = calcola,

@@ -9,26 +9,28 @@ namespace {
 
 void calcola(Calc &calc)
 {
-    Value A1 = calc.ask("INTRODUCI L'AREA (A1) =");
-    Value A2 = calc.ask("INTRODUCI L'AREA (A2) =");
-    Value Am = calc.ask("INTRODUCI L'AREA MEDIA (Am) =");
-    Value h = calc.ask("INTRODUCI L'ALTEZZA  (h) =");
+    Quantity A1(calc, "A1"), A2(calc, "A2"), Am(calc, "Am"), h(calc, "h"), V(calc, "V");
+    Quantity k(calc, "k"), S(calc, "S"); // the height's factor and the first sum
+
+    A1 = calc.ask("INTRODUCI L'AREA (A1) =");
+    A2 = calc.ask("INTRODUCI L'AREA (A2) =");
+    Am = calc.ask("INTRODUCI L'AREA MEDIA (Am) =");
+    h = calc.ask("INTRODUCI L'ALTEZZA  (h) =");
 
     // A2 is held negated while the sum is worked out as differences, so that
     // typed areas are added as numbers; negated back it shows as a number.
     A2 = -A2;
-    Value sixth = h / 6;
-    Value areas = A1 - A2;
-    areas = areas - -4 * Am;
-    Value V = sixth * areas;
+    k = h / 6;
+    S = A1 - A2;
+    V = k * (S - -4 * Am);
     A2 = -A2;
 
     calc.formula(kPracticalFormula, " V = (h/6)*(A1+A2+4*Am) ");
-    calc.show("Label1(4)", A1);
-    calc.show("Label1(15)", A2);
-    calc.show("Label1(16)", Am);
-    calc.show("Label1(5)", h);
-    calc.show("Label1(14)", V);
+    calc.show("A1", A1);
+    calc.show("A2", A2);
+    calc.show("Am", Am);
+    calc.show("h", h);
+    calc.show("V", V);
 }
 
 } // namespace
@@ -41,17 +43,17 @@ SolverScreen prismoid()
         .title = {"Label1(20)", "VOLUME DEL PRISMOIDE"},
         .description = "CALCOLO DEL VOLUME DEL PRISMOIDE (Formula di Wittstein)- (Il Prismoide è un solido limitato da facce parallele di uguale numero di lati ma non simili e da facce le cui intersezioni o spigoli non sono parallele fra loro o almeno non tutte - vedi figura).Dati noti: aree A1, A2, Am, e altezza h (vedi figura).",
         .knownList = {
-            {"Label1(0)", "Area 1  (A1)      "},
-            {"Label1(8)", "Area 2  (A2)      "},
-            {"Label1(9)", "Area media  (Am)     "},
-            {"Label1(1)", "Altezza  (h)     "},
+            {"Label1(0)", "Area 1  (A1)      ", "A1"},
+            {"Label1(8)", "Area 2  (A2)      ", "A2"},
+            {"Label1(9)", "Area media  (Am)     ", "Am"},
+            {"Label1(1)", "Altezza  (h)     ", "h"},
         },
         .rows = {
-            {"Label1(3)", "Spigolo  (a)                        =", "Label1(4)"},
-            {"Label1(12)", "Spigolo  (b)                        =", "Label1(15)"},
-            {"Label1(7)", "Spigolo  (c)                        =", "Label1(16)"},
-            {"Label1(10)", "Altezza  (h)                         =", "Label1(5)"},
-            {"Label1(13)", "Volume del prismoide (V) =", "Label1(14)"},
+            {"Label1(3)", "Spigolo  (a)                        =", "Label1(4)", "A1"},
+            {"Label1(12)", "Spigolo  (b)                        =", "Label1(15)", "A2"},
+            {"Label1(7)", "Spigolo  (c)                        =", "Label1(16)", "Am"},
+            {"Label1(10)", "Altezza  (h)                         =", "Label1(5)", "h"},
+            {"Label1(13)", "Volume del prismoide (V) =", "Label1(14)", "V"},
         },
         .picture = "prismoide.svg",
         .calcola = calcola,

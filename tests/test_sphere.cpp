@@ -2,6 +2,8 @@
 // worked examples with the zone's volume, and combinations no case takes.
 #include "harness.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QMap>
 
 #include <cmath>
@@ -114,6 +116,16 @@ QList<double> pick(const Quantities &q, const QStringList &names)
     return out;
 }
 
+// The worked solution of the screen's last press, line by line.
+QStringList solution(const Runner &r, const QString &screen)
+{
+    QStringList out;
+    const QJsonObject screens = r.transcript().value("screens").toObject();
+    for (const auto &line : screens.value(screen).toObject().value("solution").toArray())
+        out << line.toString();
+    return out;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Quantities)
@@ -125,6 +137,8 @@ private slots:
     void everyCaseGivesTheSameSolid();
     void examples_data();
     void examples();
+    void workedSolutions_data();
+    void workedSolutions();
 };
 
 void TestSphere::everyCaseGivesTheSameSolid_data()
@@ -316,6 +330,65 @@ void TestSphere::examples()
                        return labels;
                    }()),
              shown);
+}
+
+// The worked solution: the data as typed, then every step in the order the
+// screen computes it, π and its multiples written as such.
+void TestSphere::workedSolutions_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QStringList>("ticks");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QStringList>("expected"); // in this order
+
+    QTest::newRow("sphere from the radius")
+        << "Form38" << QStringList{ "Check1(0)" } << QStringList{ "3" }
+        << QStringList{ "r = 3", "d = r · 2 = 3 · 2 = 6",
+                        "C = d · π = 6 · 3,1415926535 = 18,849555921",
+                        "AT = r² · 4π = 3² · 12,566370614 = 113,097335526",
+                        "V = r³ · 4/3 · π = 3³ · 4/3 · 3,1415926535 = 113,097335526" };
+    QTest::newRow("sphere from the volume")
+        << "Form38" << QStringList{ "Check1(4)" } << QStringList{ "113,04" }
+        << QStringList{ "V = 113,04",
+                        "r = ∛(V · 3 / 4π) = ∛(113,04 · 3 / 12,566370614) = 2,99949295695295",
+                        "C = r · 2 · π = 2,99949295695295 · 2 · 3,1415926535 = 18,8463700755767" };
+    QTest::newRow("cap")
+        << "Form39" << QStringList{ "Check1", "Check2" } << QStringList{ "5", "2" }
+        << QStringList{ "d = 2 · R = 2 · 5 = 10", "A = 2π · R · h = 6,283185307 · 5 · 2 = 62,83185307",
+                        "V = π · h² · (R − h / 3) = 3,1415926535 · 2² · (5 − 2 / 3) = 54,4542726606667" };
+    QTest::newRow("zone")
+        << "Form40" << QStringList{ "Check1", "Check2", "Check5(0)", "Check5(1)" }
+        << QStringList{ "5", "2", "3", "4" }
+        << QStringList{ "r1 = 3", "r2 = 4", "d = 2 · r = 2 · 5 = 10",
+                        "A = 2π · r · h = 6,283185307 · 5 · 2 = 62,83185307",
+                        "V = π · h · (h² / 3 − −r1² − −r2²) / 2 = 3,1415926535 · 2 · (2² / 3 − −3² − −4²) / 2 = 82,7286065421667" };
+    QTest::newRow("wedge")
+        << "Form41" << QStringList{ "Check1(1)", "Check1(0)" } << QStringList{ "3", "60" }
+        << QStringList{ "r = 3", "alfa = 60",
+                        "A = alfa · π · r² / 90 = 60 · 3,1415926535 · 3² / 90 = 18,849555921",
+                        "V = π · alfa · r³ / 270 = 3,1415926535 · 60 · 3³ / 270 = 18,849555921",
+                        "d = 2 · r = 2 · 3 = 6" };
+    QTest::newRow("wedge, angle not a number")
+        << "Form41" << QStringList{ "Check1(1)", "Check3" } << QStringList{ "10", "abc" }
+        << QStringList{ "alfa = abc", "r = √(A · 90 / (alfa · π)) = √(10 · 90 / (abc · 3,1415926535))" };
+}
+
+void TestSphere::workedSolutions()
+{
+    QFETCH(QString, screen);
+    QFETCH(QStringList, ticks);
+    QFETCH(QStringList, answers);
+    QFETCH(QStringList, expected);
+
+    Runner r("it_IT");
+    calculate(r, kScreens[screen], ticks, typed(answers));
+    const QStringList lines = solution(r, screen);
+    qsizetype at = 0;
+    for (const auto &e : expected) {
+        const qsizetype found = lines.indexOf(e, at);
+        QVERIFY2(found >= 0, qPrintable(e + "\nnot found in order among:\n" + lines.join('\n')));
+        at = found + 1;
+    }
 }
 
 QTEST_MAIN(TestSphere)

@@ -15,7 +15,7 @@ apt_install() {
     $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$@"
 }
 
-packages="g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev zlib1g-dev qt6-translations-l10n fonts-dejavu-core locales
+packages="g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev zlib1g-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra locales
     desktop-file-utils appstream dpkg-dev file clang libclang-rt-14-dev poppler-utils
     emscripten node-acorn nodejs chromium"
 missing=""

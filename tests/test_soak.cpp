@@ -158,7 +158,10 @@ private:
                 const bool clickable =
                     (qobject_cast<QAbstractButton *>(c) && !qobject_cast<QCheckBox *>(c))
                     || qobject_cast<ui::ClickLabel *>(c) || qobject_cast<ui::PictureBox *>(c);
-                if (clickable && !c->objectName().isEmpty() && c->isEnabled())
+                // "Svolgimento" only opens the worked-solution window, which is
+                // no step of a script; its window is tested on its own.
+                if (clickable && !c->objectName().isEmpty() && c->isEnabled()
+                    && c->objectName() != QLatin1String("Svolgimento"))
                     targets << w->screenName() + "." + c->objectName();
             }
         if (targets.isEmpty())
@@ -273,8 +276,8 @@ void TestSoak::soak_data()
     QTest::addColumn<unsigned>("seed");
     QTest::addColumn<QString>("locale");
     QTest::addColumn<int>("steps");
-    QTest::newRow("decimal comma") << 20261208u << "it_IT" << 2500;
-    QTest::newRow("decimal point") << 4242u << "en_US" << 2500;
+    QTest::newRow("decimal comma") << 20261208u << "it_IT" << 5000;
+    QTest::newRow("decimal point") << 4242u << "en_US" << 5000;
 }
 
 void TestSoak::soak()

@@ -4,6 +4,8 @@
 
 #include "scriptrunner.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QTest>
 
 #include <cmath>
@@ -53,6 +55,17 @@ inline QStringList texts(const script::Runner &r, const QString &screen, const Q
     QStringList out;
     for (const auto &l : labels)
         out << r.text(screen + "." + l);
+    return out;
+}
+
+// The worked solution of `screen`'s last press, line by line, as the
+// transcript carries it.
+inline QStringList solution(const script::Runner &r, const QString &screen)
+{
+    QStringList out;
+    const QJsonObject screens = r.transcript().value("screens").toObject();
+    for (const auto &line : screens.value(screen).toObject().value("solution").toArray())
+        out << line.toString();
     return out;
 }
 

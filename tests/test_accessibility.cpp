@@ -157,8 +157,8 @@ void TestAccessibility::spokenNames_data()
                                      << "Vai: cilindro equilatero";
     QTest::newRow("Vai on a menu") << "Form1.Command3"
                                    << "Vai: Cubo";
-    QTest::newRow("caption empty before Calcola") << "Form2.Label20"
-                                                  << "Risultato 1";
+    QTest::newRow("caption empty before Calcola: its quantity") << "Form2.Label20"
+                                                  << "R";
     QTest::newRow("title box") << "Form2.Text1"
                                << "CILINDRO";
 }

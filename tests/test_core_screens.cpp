@@ -79,10 +79,14 @@ void TestCoreScreens::declarations()
         for (const auto &b : s->solvers)
             for (const auto &r : s->resultsOf(b))
                 QVERIFY2(seen.count(r), (name + ": result " + r + " not declared").c_str());
-        for (const auto *map : { &s->tickOf, &s->labelOf })
-            for (const auto &[quantity, control] : *map)
-                QVERIFY2(seen.count(control),
-                         (name + ": " + quantity + " maps to undeclared " + control).c_str());
+        // A quantity names one tick box and one result row at most.
+        std::set<std::string> ticks, rows;
+        for (const auto &c : s->checks)
+            QVERIFY2(c.quantity.empty() || ticks.insert(c.quantity).second,
+                     (name + ": two tick boxes stand for " + c.quantity).c_str());
+        for (const auto &r : s->rows)
+            QVERIFY2(r.quantity.empty() || rows.insert(r.quantity).second,
+                     (name + ": two result rows stand for " + r.quantity).c_str());
     }
 }
 

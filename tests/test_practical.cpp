@@ -2,8 +2,6 @@
 // screen asks a fixed list of measurements and shows them with the volume.
 #include "harness.h"
 
-#include <QJsonArray>
-#include <QJsonObject>
 
 #include <cmath>
 
@@ -65,16 +63,6 @@ double prismoidal(double bottom, double top, double mean, double h)
 double medaVolume(double a, double b, double c, double d, double h)
 {
     return prismoidal(a * b, c * d, (a + c) / 2 * ((b + d) / 2), h);
-}
-
-// The worked solution of the screen's last press, line by line.
-QStringList solution(const Runner &r, const QString &screen)
-{
-    QStringList out;
-    const QJsonObject screens = r.transcript().value("screens").toObject();
-    for (const auto &line : screens.value(screen).toObject().value("solution").toArray())
-        out << line.toString();
-    return out;
 }
 
 } // namespace

@@ -6,8 +6,6 @@
 
 #include "solids/solids.h"
 
-#include <QJsonArray>
-#include <QJsonObject>
 
 #include <cmath>
 #include <map>
@@ -256,16 +254,6 @@ Screen screen(const QString &name)
     for (const auto &check : solids::find(name.toStdString())->checks)
         all << QString::fromStdString(check.name);
     return { name, "Command3", all };
-}
-
-// The worked solution of the screen's last press, line by line.
-QStringList solution(const Runner &r, const QString &screen)
-{
-    QStringList out;
-    const QJsonObject screens = r.transcript().value("screens").toObject();
-    for (const auto &line : screens.value(screen).toObject().value("solution").toArray())
-        out << line.toString();
-    return out;
 }
 
 } // namespace

@@ -2,8 +2,6 @@
 // worked examples with the zone's volume, and combinations no case takes.
 #include "harness.h"
 
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QMap>
 
 #include <cmath>
@@ -113,16 +111,6 @@ QList<double> pick(const Quantities &q, const QStringList &names)
     QList<double> out;
     for (const auto &n : names)
         out << q[n];
-    return out;
-}
-
-// The worked solution of the screen's last press, line by line.
-QStringList solution(const Runner &r, const QString &screen)
-{
-    QStringList out;
-    const QJsonObject screens = r.transcript().value("screens").toObject();
-    for (const auto &line : screens.value(screen).toObject().value("solution").toArray())
-        out << line.toString();
     return out;
 }
 

@@ -17,18 +17,6 @@ namespace script {
 
 namespace {
 
-// The controls a screen declared, by name: the window keeps them for the
-// screen's own code (a protected lookup), reached here through a derived
-// scope. Qt's own children (the scroll area's viewport, ...) are no controls.
-struct Declared : ui::ScreenWindow {
-    static QWidget *find(const ui::ScreenWindow &w, const QString &name)
-    {
-        bool (ui::ScreenWindow::*has)(const QString &) const = &Declared::hasControl;
-        QWidget *(ui::ScreenWindow::*get)(const QString &) const = &Declared::control;
-        return (w.*has)(name) ? (w.*get)(name) : nullptr;
-    }
-};
-
 // What a step's argument is.
 enum class Arg { Screen, Control, Answers };
 
@@ -112,7 +100,7 @@ QWidget *Runner::find(const QString &path) const
         return nullptr;
     for (auto *w : m_shell->created())
         if (w->screenName() == path.left(dot))
-            return Declared::find(*w, path.mid(dot + 1));
+            return w->declaredControl(path.mid(dot + 1));
     return nullptr;
 }
 
@@ -124,7 +112,7 @@ QWidget *Runner::control(const QString &path)
     auto *w = m_shell->window(path.left(dot));
     if (!w)
         throw ScriptError{ QStringLiteral("unknown screen ") + quoted(path.left(dot)) };
-    auto *c = Declared::find(*w, path.mid(dot + 1));
+    auto *c = w->declaredControl(path.mid(dot + 1));
     if (!c)
         throw ScriptError{ QStringLiteral("unknown control ") + quoted(path) };
     return c;

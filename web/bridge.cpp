@@ -384,14 +384,6 @@ void controls(Writer &w, const std::string &k, const std::vector<solver::Control
     w.close(']');
 }
 
-void quantityMap(Writer &w, const std::string &k, const std::map<std::string, std::string> &m)
-{
-    w.key(k).open('{');
-    for (const auto &[quantity, name] : m)
-        w.field(quantity, name);
-    w.close('}');
-}
-
 const char *extraKind(solver::Extra::Kind kind)
 {
     switch (kind) {
@@ -447,8 +439,6 @@ void screen(Writer &w, const solver::SolverScreen &s)
     control(w, "stampaButton", s.stampaButton);
     control(w, "ritornaButton", s.ritornaButton);
     control(w, "esciButton", s.esciButton);
-    quantityMap(w, "tickOf", s.tickOf);
-    quantityMap(w, "labelOf", s.labelOf);
     w.strings("declared", s.declared());
     w.close('}');
 }

@@ -23,8 +23,7 @@ const std::string &Calc::tickBox(const std::string &name) const
     for (const auto &c : m_screen.checks)
         if (c.quantity == name)
             return c.name;
-    const auto it = m_screen.tickOf.find(name);
-    return declared(it == m_screen.tickOf.end() ? name : it->second);
+    return declared(name);
 }
 
 const std::string &Calc::label(const std::string &name) const
@@ -32,8 +31,7 @@ const std::string &Calc::label(const std::string &name) const
     for (const auto &r : m_screen.rows)
         if (r.quantity == name)
             return r.result;
-    const auto it = m_screen.labelOf.find(name);
-    return declared(it == m_screen.labelOf.end() ? name : it->second);
+    return declared(name);
 }
 
 Quantity::Quantity(Calc &calc, std::string symbol) : m_calc(calc), m_symbol(std::move(symbol)) {}

@@ -101,7 +101,7 @@ public:
     Calc(Host &host, const SolverScreen &screen, CaseTrace *trace = nullptr);
 
     // One case of the chain: true when every one of its tick boxes is ticked.
-    // Names are control names or the quantities of the screen's tickOf.
+    // Boxes are named by the quantity the description gives them ("r").
     bool given(std::initializer_list<std::string> boxes);
     bool given(const std::vector<std::string> &boxes);
     // Whether one box is ticked (outside a case test).
@@ -114,8 +114,8 @@ public:
     void formula(const std::string &label, const std::string &text);
     // Writes a fixed caption text to a label.
     void caption(const std::string &label, const std::string &text);
-    // Writes a value to a result label (or a quantity of the screen's labelOf)
-    // by the display rule.
+    // Writes a value, by the display rule, to the result row of a quantity
+    // ("V"; a result label's own name where a row names none).
     void show(const std::string &label, const Value &value);
     void show(const std::string &label, const Quantity &quantity);
 

@@ -7,7 +7,6 @@
 
 #include "calc.h"
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -79,12 +78,6 @@ struct SolverScreen {
     Control stampaButton = {};  // name, "Stampa"
     Control ritornaButton = {}; // name, "Ritorna"
     Control esciButton = {};    // name, "Esci"
-
-    // Family screens whose control names differ from screen to screen map each
-    // quantity to its controls, so that one calculation serves them all:
-    // calc.given({"r", "h"}) and calc.show("r", r) go through these.
-    std::map<std::string, std::string> tickOf = {};  // quantity -> tick box
-    std::map<std::string, std::string> labelOf = {}; // quantity -> result label
 
     // Every control name the window has, in no particular order.
     std::vector<std::string> declared() const;

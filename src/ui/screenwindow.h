@@ -56,6 +56,10 @@ public:
     // The widget the screen's layout lives on; it scrolls inside the window
     // when the window is smaller than the content.
     QWidget *content() const { return m_content; }
+
+    // A control the screen declared, by name; null for any other name (Qt's
+    // own children, such as a scroll area's viewport, are no controls).
+    QWidget *declaredControl(const QString &name) const { return m_controls.value(name); }
     QSize sizeHint() const override;
     // The window size that shows the whole content, or as much of it as
     // `room` holds (with scroll bars where it does not).

@@ -269,11 +269,6 @@ void SolverWindow::addResults(QBoxLayout *middle)
         makeHeading(rh);
         results->addWidget(rh, 0, 0, 1, 2);
     }
-    // A result whose caption is empty until the first "Calcola" is named
-    // after its quantity meanwhile.
-    std::map<std::string, std::string> quantityOf;
-    for (const auto &[quantity, labelName] : s.labelOf)
-        quantityOf[labelName] = quantity;
     // Room for the longest number shown: sign, 15 digits, decimal mark and a
     // three-digit exponent.
     const QString longest =
@@ -282,10 +277,10 @@ void SolverWindow::addResults(QBoxLayout *middle)
     for (const auto &r : s.rows) {
         auto *cap = label(q(r.caption), q(r.captionText));
         results->addWidget(cap, row, 0);
-        const auto quantity = quantityOf.find(r.result);
-        const QString fallback = quantity != quantityOf.end()
-                                     ? q(quantity->second)
-                                     : QStringLiteral("Risultato %1").arg(row);
+        // A result whose caption is empty until the first "Calcola" is named
+        // after its quantity meanwhile.
+        const QString fallback = !r.quantity.empty() ? q(r.quantity)
+                                                     : QStringLiteral("Risultato %1").arg(row);
         auto *res = valueLabel(q(r.result), cap, fallback);
         res->reserveRoomFor(longest);
         results->addWidget(res, row, 1);

@@ -590,12 +590,11 @@ export class Program {
         if (d.resultsHeading)
             results.append(this.label(s, d.resultsHeading, 'p', 'heading'));
         const table = el('div', { class: 'rows' });
-        const quantityOf = new Map(Object.entries(d.labelOf || {}).map(([q, l]) => [l, q]));
         d.rows.forEach((r, i) => {
             const cap = this.label(s, { name: r.caption, text: r.captionText }, 'span', 'row-caption');
             const out = el('output', { class: 'value', tabindex: '0', role: 'status', 'aria-live': 'off',
                                        'aria-labelledby': cap.id,
-                                       'aria-description': r.captionText ? undefined : (quantityOf.get(r.result) || `Risultato ${i + 1}`) });
+                                       'aria-description': r.captionText ? undefined : (r.quantity || `Risultato ${i + 1}`) });
             s.add(r.result, 'label', out);
             table.append(el('div', { class: 'row' }, cap, out));
         });

@@ -3,7 +3,6 @@
 import { readFileSync, existsSync } from 'node:fs';
 import { createInterface } from 'node:readline';
 import { join } from 'node:path';
-import { pathToFileURL } from 'node:url';
 import { Browser, serve, siteDir } from './chromium.mjs';
 
 const USAGE = 'usage: run-script SCRIPT.json   (or - for standard input)\n'
@@ -39,8 +38,9 @@ async function single(path) {
         process.stderr.write(`corpimetro-script: cannot read ${path}\n`);
         return 2;
     }
-    // A malformed script is refused before any browser starts.
-    const { parse, ScriptError } = await import(pathToFileURL(join(siteDir(), 'js', 'script.js')));
+    // A malformed script is refused before any browser starts, by the page's
+    // own script reader (the built page holds it inlined).
+    const { parse, ScriptError } = await import(new URL('./site/js/script.js', import.meta.url));
     try {
         parse(text);
     } catch (e) {

@@ -3,11 +3,8 @@
 // request is answered from the cache first.
 
 const CACHE = 'corpimetro-v1';
-const SHELL = [
-    './', 'index.html', 'corpimetro.css', 'corpimetro.js', 'corpimetro.wasm',
-    'manifest.webmanifest', 'icon.svg',
-    'js/main.js', 'js/core.js', 'js/program.js', 'js/script.js', 'js/transcript.js',
-];
+// The page holds its style and scripts (tools/webpage.mjs writes them in).
+const SHELL = ['./', 'index.html', 'corpimetro.js', 'corpimetro.wasm', 'manifest.webmanifest', 'icon.svg'];
 
 self.addEventListener('install', (event) => {
     event.waitUntil(caches.open(CACHE).then((c) => c.addAll(SHELL)).then(() => self.skipWaiting()));

@@ -1,6 +1,7 @@
 // The page itself in headless chromium: keyboard use, the browser's Back
 // button, Esci and starting again, printing, offline use through the service
-// worker, the decimal mark of the browser's language, and the 360-px layout.
+// worker, the decimal mark of the browser's language, the menu drawn before
+// the core has loaded, and the 360-px layout.
 //
 //   node --test web/tests/browser.test.mjs     (the site: build-web/site or $CORPIMETRO_SITE)
 
@@ -281,6 +282,36 @@ test('numbers use the decimal mark of the browser language', async (t) => {
             assert.ok(texts.includes(expected), `the circumference ${expected}`);
         });
     }
+});
+
+test('the menu is drawn before the core has loaded; a press made meanwhile waits for it', async () => {
+    const page = await browser.newPage();
+    // Hold the core's script until the test lets it go.
+    await page.send('Fetch.enable', { patterns: [{ urlPattern: '*corpimetro.js*' }] });
+    const held = page.event('Fetch.requestPaused');
+    await page.send('Page.navigate', { url: server.url + 'index.html' });
+    const { requestId } = await held;
+    await until(page, 'window.corpimetroProgram?.top()?.name === "Form1"', 'the main menu drawn');
+    assert.equal(await page.evaluate('typeof Corpimetro'), 'undefined', 'the core is not there yet');
+    assert.equal(await page.evaluate('document.documentElement.dataset.ready ?? null'), null);
+    assert.deepEqual(await visible(page), ['Form1']);
+    assert.ok(await page.evaluate('[...document.querySelectorAll(\'[data-screen="Form1"] .entry\')].length') > 0,
+              'the menu entries are drawn');
+
+    await click(page, 'Form1.Command6');
+    await page.evaluate(`(() => {
+        const p = corpimetroProgram, s = p.screens.get('Form12');
+        p.options.ask = async (text) => text.includes('RAGGIO') ? '3' : '4';
+        for (const c of ['Check1', 'Check4']) s.control(c).el.checked = true;
+        window.pressed = p.solve(s, p.solvers.get('Form12').solvers[0]).then(() => 'done');
+    })()`);
+    assert.equal(await page.evaluate('corpimetroProgram.busy'), true, 'the press waits for the core');
+
+    await page.send('Fetch.continueRequest', { requestId });
+    assert.equal(await page.evaluate('window.pressed'), 'done');
+    const texts = await page.evaluate('[...corpimetroProgram.screens.get("Form12").controls.keys()].map((n) => corpimetroProgram.screens.get("Form12").text(n))');
+    assert.ok(texts.includes('5'), 'the apothem 5 of r 3, h 4');
+    await until(page, 'document.documentElement.dataset.ready === "true"', 'the page ready');
 });
 
 test('every screen fits a 360-px phone, picture above the data', async () => {

@@ -1,15 +1,46 @@
-// The calculation core, compiled to WebAssembly: the screen descriptions and
-// one press of a solving button, as JSON (see web/CONTRACT.md).
+// The calculation core, compiled to WebAssembly, and the screen and menu
+// descriptions it gives (see web/CONTRACT.md).
 
-export async function loadCore() {
-    // corpimetro.js is a classic script loaded before the modules; the page
-    // starts the core as soon as it is there (window.corpimetroCore).
-    const module = await (globalThis.corpimetroCore || globalThis.Corpimetro());
-    const describe = module.cwrap('corpimetro_describe', 'string', []);
+// The descriptions, written into the page when the site is built
+// (tools/webpage.mjs): the menus are drawn from them before the module has
+// loaded.
+export function pageDescriptions(doc = document) {
+    const el = doc.getElementById('descriptions');
+    if (!el)
+        throw new Error('la pagina non contiene le descrizioni delle schermate');
+    return JSON.parse(el.textContent);
+}
+
+// The module's factory, from corpimetro.js, which is loaded on demand.
+function factory(doc) {
+    if (globalThis.Corpimetro)
+        return Promise.resolve(globalThis.Corpimetro);
+    return new Promise((ok, fail) => {
+        const script = doc.createElement('script');
+        script.src = 'corpimetro.js';
+        script.addEventListener('load', () => ok(globalThis.Corpimetro), { once: true });
+        script.addEventListener('error', () => fail(new Error('corpimetro.js non si è potuto caricare')),
+                                { once: true });
+        doc.head.append(script);
+    });
+}
+
+// Loads the module: one press of a solving button, as JSON.
+export async function loadCore(doc = document) {
+    const module = await (await factory(doc))();
     const press = module.cwrap('corpimetro_press', 'string', ['string']);
     return {
-        description: JSON.parse(describe()),
         press: (request) => JSON.parse(press(JSON.stringify(request))),
+    };
+}
+
+// A core to use before the module has loaded: a press made meanwhile waits
+// for it (a promise of the response); once loaded, a press answers at once.
+export function laterCore(loading) {
+    let core = null;
+    loading.then((c) => { core = c; }, () => {});
+    return {
+        press: (request) => (core ? core.press(request) : loading.then((c) => c.press(request))),
     };
 }
 

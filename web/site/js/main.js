@@ -2,7 +2,7 @@
 // browser's history, printing and the offline cache. With "?runner" in its
 // address the page instead waits for scripts (web/run-script).
 
-import { loadCore, browserDecimal } from './core.js';
+import { loadCore, laterCore, pageDescriptions, browserDecimal } from './core.js';
 import { Program, TITLE } from './program.js';
 import { ScriptError, parse, decimalOf, run } from './script.js';
 import { indented } from './transcript.js';
@@ -97,7 +97,9 @@ function printScreen(s) {
 
 // --- The calculator for a person.
 
-async function startInteractive(core) {
+let decimal = null;
+
+function startInteractive(description, core) {
     const root = $('screens');
     const closed = $('closed');
     let program;
@@ -117,8 +119,12 @@ async function startInteractive(core) {
         entry = 0;
         shownAt = ['Form1'];
         history.replaceState({ entry, screen: 'Form1' }, '', '#Form1');
-        program = new Program(root, core.description, core, {
-            decimal: browserDecimal(),
+        program = new Program(root, description, core, {
+            // The language's decimal mark is asked of Intl at the first
+            // press: starting Intl costs tens of milliseconds.
+            get decimal() {
+                return (decimal ??= browserDecimal());
+            },
             ask: (text) => promptDialog(text),
             tell: (d) => messageDialog(d),
             print: printScreen,
@@ -177,14 +183,17 @@ async function startInteractive(core) {
     start();
     // For the benchmark: the first frame after the main menu is drawn.
     requestAnimationFrame(() => setTimeout(() => performance.mark('corpimetro-menu-painted'), 0));
+}
 
-    // Works offline once loaded: the service worker keeps what the page used.
+// Works offline once loaded: the service worker keeps what the page uses,
+// fetched after the page's own loading so as not to slow it.
+async function keepOffline(description) {
     if ('serviceWorker' in navigator) {
         try {
             const reg = await navigator.serviceWorker.register('sw.js');
             await navigator.serviceWorker.ready;
             const pictures = new Set();
-            for (const s of core.description.screens) {
+            for (const s of description.screens) {
                 for (const p of [s.picture, ...s.solvers.map((b) => b.solidPicture)])
                     if (p)
                         pictures.add('assets/' + p.text);
@@ -192,7 +201,7 @@ async function startInteractive(core) {
                     if (x.kind === 'Picture')
                         pictures.add('assets/' + x.text);
             }
-            for (const m of core.description.menus)
+            for (const m of description.menus)
                 for (const e of m.entries || [])
                     pictures.add('assets/' + e.asset);
             (reg.active || navigator.serviceWorker.controller)?.postMessage({ keep: [...pictures] });
@@ -204,7 +213,7 @@ async function startInteractive(core) {
 
 // --- Scripts, one after another, each on a fresh calculator.
 
-function startRunner(core) {
+function startRunner(description, core) {
     const host = $('screens');
     let program = null;
     window.corpimetroRun = async (text) => {
@@ -217,7 +226,7 @@ function startRunner(core) {
             throw e;
         }
         host.replaceChildren();
-        program = new Program(host, core.description, core, { decimal: decimalOf(script.locale ?? 'en_US') });
+        program = new Program(host, description, core, { decimal: decimalOf(script.locale ?? 'en_US') });
         window.corpimetroProgram = program;
         let status = 0, stderr = '';
         try {
@@ -240,12 +249,25 @@ function startRunner(core) {
 }
 
 async function main() {
-    const core = await loadCore();
+    const description = pageDescriptions();
+    if (new URLSearchParams(location.search).has('runner')) {
+        startRunner(description, await loadCore());
+    } else {
+        // The menus are drawn at once; a press made before the module has
+        // loaded waits for it. The page is ready when the module is.
+        let painted;
+        const loading = new Promise((ok) => { painted = ok; }).then(() => loadCore());
+        startInteractive(description, laterCore(loading));
+        // The core's loading and compiling would compete with the first
+        // drawing of the menu: it starts on the frame after (or after half a
+        // second, in a tab opened behind, which draws no frames).
+        requestAnimationFrame(() => setTimeout(painted, 0));
+        setTimeout(painted, 500);
+        await loading;
+        decimal ??= browserDecimal();
+        await keepOffline(description);
+    }
     performance.mark('corpimetro-core-ready');
-    if (new URLSearchParams(location.search).has('runner'))
-        startRunner(core);
-    else
-        await startInteractive(core);
     document.documentElement.dataset.ready = 'true';
 }
 

@@ -106,7 +106,6 @@ export class Program {
         this.root = root;
         this.core = core;
         this.options = options;
-        this.decimal = options.decimal || '.';
         this.assets = options.assets ?? 'assets/';
         this.solvers = new Map(description.screens.map((s) => [s.name, s]));
         this.menus = new Map(description.menus.map((m) => [m.name, m]));
@@ -119,6 +118,11 @@ export class Program {
         this.step = 0;
         this.busy = false;
         this.show('Form1');
+    }
+
+    // Read at each press: the page may learn its language's mark only then.
+    get decimal() {
+        return this.options.decimal || '.';
     }
 
     exists(name) {
@@ -319,7 +323,7 @@ export class Program {
             const request = { screen: s.name, button: button.name, ticks, answers: [], decimal: this.decimal };
             let r;
             for (;;) {
-                r = this.core.press(request);
+                r = await this.core.press(request);
                 if (r.error)
                     throw new Error(r.error);
                 if (!r.pending || request.answers.length >= MAX_PROMPTS)

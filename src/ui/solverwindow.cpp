@@ -362,8 +362,8 @@ void SolverWindow::solve(const solver::SolveButton &button)
     } catch (...) {
         platform().message(this, QStringLiteral("Errore imprevisto durante il calcolo."));
     }
-    // New captions, results and formulas: the whole of them in view at once.
-    fitContent();
+    // New captions, results and formulas ask the content for a new layout;
+    // the window grows to hold them all (fitContent) before it is drawn.
 }
 
 bool SolverWindow::ticked(const std::string &name) const

@@ -284,8 +284,12 @@ test('numbers use the decimal mark of the browser language', async (t) => {
     }
 });
 
-test('the menu is drawn before the core has loaded; a press made meanwhile waits for it', async () => {
-    const page = await browser.newPage();
+test('the menu is drawn before the core has loaded; a press made meanwhile waits for it', async (t) => {
+    // A browser of its own: no service worker from an earlier test answers
+    // for the network.
+    const fresh = await Browser.launch();
+    t.after(() => fresh.close());
+    const page = await fresh.newPage();
     // Hold the core's script until the test lets it go.
     await page.send('Fetch.enable', { patterns: [{ urlPattern: '*corpimetro.js*' }] });
     const held = page.event('Fetch.requestPaused');

@@ -66,6 +66,8 @@ function printWorksheet(s) {
     const title = document.createElement('h2');
     title.textContent = (s.desc.caption || s.name).trim() + ' \u2013 svolgimento';
     const figure = s.el.querySelector('img.picture')?.cloneNode();
+    if (figure)
+        figure.loading = 'eager'; // the sheet is shown only on paper
     const lines = document.createElement('pre');
     lines.textContent = s.solution.join('\n');
     const results = document.createElement('dl');

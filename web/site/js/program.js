@@ -390,10 +390,12 @@ export class Program {
         return s.add(c.name, 'label', e);
     }
 
-    // `size` [width, height] keeps the picture's room while it loads.
+    // `size` [width, height] keeps the picture's room while it loads. A
+    // picture loads once it is laid out in view: the screen's first frame
+    // does not wait for the pictures to be read.
     picture(s, name, asset, alt, onClick, size = [264, 220]) {
         const img = el('img', { src: this.assets + asset, alt, class: 'picture', draggable: 'false',
-                                width: size[0], height: size[1] });
+                                loading: 'lazy', width: size[0], height: size[1] });
         if (onClick) {
             img.tabIndex = 0;
             img.setAttribute('role', 'button');

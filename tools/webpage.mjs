@@ -97,7 +97,6 @@ const style = readFileSync(join(site, 'corpimetro.css'), 'utf8');
 if (/<\/style/i.test(style))
     fail('the style sheet holds "</style"');
 page = once(page, '<link rel="stylesheet" href="corpimetro.css">', `<style>\n${style}</style>`);
-page = page.replace(/^<link rel="modulepreload" href="[^"]*">\n/gm, '');
 page = once(page, '<script type="module" src="js/main.js"></script>',
             `<script type="module">\n${bundle(join(site, 'js', 'main.js'))}\n</script>`);
 writeFileSync(pagePath, page);

@@ -1,6 +1,7 @@
 // The practical volumes: heaps, haystacks, barrels and the prismoid. Each
 // screen asks a fixed list of measurements and shows them with the volume.
 #include "harness.h"
+#include "worked.h"
 
 
 #include <cmath>
@@ -348,12 +349,8 @@ void TestPractical::workedSolutions()
     Runner r("it_IT");
     calculate(r, kScreens[screen].screen, {}, typed(answers));
     const QStringList lines = solution(r, screen);
-    qsizetype at = 0;
-    for (const auto &e : expected) {
-        const qsizetype found = lines.indexOf(e, at);
-        QVERIFY2(found >= 0, qPrintable(e + "\nnot found in order among:\n" + lines.join('\n')));
-        at = found + 1;
-    }
+    const QString missing = worked::missingInOrder(lines, expected);
+    QVERIFY2(missing.isEmpty(), qPrintable(missing));
 }
 
 QTEST_MAIN(TestPractical)

@@ -3,6 +3,7 @@
 // by the screen's symbols; the worked examples and solutions; what the labels
 // show after the insufficient-data message.
 #include "harness.h"
+#include "worked.h"
 
 #include "solids/solids.h"
 
@@ -571,12 +572,8 @@ void TestPyramids::workedSolutions()
     Runner r("it_IT");
     calculate(r, ::screen(screen), ticks, typed(answers));
     const QStringList lines = solution(r, screen);
-    int at = 0;
-    for (const auto &line : expected) {
-        const int found = lines.indexOf(line, at);
-        QVERIFY2(found >= 0, qPrintable(line + "\nnot found in order among:\n" + lines.join('\n')));
-        at = found + 1;
-    }
+    const QString missing = worked::missingInOrder(lines, expected);
+    QVERIFY2(missing.isEmpty(), qPrintable(missing));
 }
 
 void TestPyramids::afterTheMessage_data()

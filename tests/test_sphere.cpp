@@ -1,6 +1,7 @@
 // The sphere, the spherical cap, zone and wedge: every case on one solid, the
 // worked examples with the zone's volume, and combinations no case takes.
 #include "harness.h"
+#include "worked.h"
 
 #include <QMap>
 
@@ -371,12 +372,8 @@ void TestSphere::workedSolutions()
     Runner r("it_IT");
     calculate(r, kScreens[screen], ticks, typed(answers));
     const QStringList lines = solution(r, screen);
-    qsizetype at = 0;
-    for (const auto &e : expected) {
-        const qsizetype found = lines.indexOf(e, at);
-        QVERIFY2(found >= 0, qPrintable(e + "\nnot found in order among:\n" + lines.join('\n')));
-        at = found + 1;
-    }
+    const QString missing = worked::missingInOrder(lines, expected);
+    QVERIFY2(missing.isEmpty(), qPrintable(missing));
 }
 
 QTEST_MAIN(TestSphere)

@@ -460,7 +460,7 @@ void TestCoreValue::calcolaSucceeds()
         Value l;
         if (c.ticked("Check1")) {
             l = c.ask("INTRODUCI IL LATO (L) =");
-            c.formula("F", "(AL=l^2*4)");
+            c.formula("(AL=l^2*4)");
         } else {
             c.insufficient();
         }
@@ -504,7 +504,7 @@ void TestCoreValue::calcolaFailingStep()
     int reached = 0;
     press(host, { "A", "B", "C" }, [&reached](solver::Calc &c) {
         const Value x = c.ask("INTRODUCI X =");
-        c.formula("F", "formula");
+        c.formula("formula");
         c.show("A", Value(7));
         reached = 1;
         // x = 0 divides 1 by zero; a negative x has no square root.

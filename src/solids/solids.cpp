@@ -23,6 +23,15 @@ Registry &registry()
 
 } // namespace
 
+const std::string &formulaText(const FormulaTable &table, const std::string &screen,
+                               const std::string &known)
+{
+    for (const auto &[case_, text] : table)
+        if (case_ == known)
+            return text;
+    throw std::logic_error(screen + " has no formula text for " + known);
+}
+
 void Registry::add(const std::string &name, Build build)
 {
     if (!m_entries.emplace(name, Entry{ std::move(build), nullptr }).second)

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace solids {
@@ -37,6 +38,16 @@ const solver::SolverScreen *find(const std::string &name);
 
 // The names of every solver screen built.
 std::vector<std::string> names();
+
+// The formula texts of a family record (one source, a record per screen): one
+// for every case of the chain, keyed by the known quantities of the case in
+// the order it asks for them ("AL L").
+using FormulaTable = std::vector<std::pair<std::string, std::string>>;
+
+// The text of the table for the case of these known quantities; a case the
+// table has no text for is a programming error (throws std::logic_error).
+const std::string &formulaText(const FormulaTable &table, const std::string &screen,
+                               const std::string &known);
 
 // Each family registers its screens (one source per family under
 // src/solids/<family>/).

@@ -26,12 +26,12 @@ const std::string &Calc::tickBox(const std::string &name) const
     return declared(name);
 }
 
-const std::string &Calc::label(const std::string &name) const
+const ResultRow *Calc::row(const std::string &quantity) const
 {
     for (const auto &r : m_screen.rows)
-        if (r.quantity == name)
-            return r.result;
-    return declared(name);
+        if (r.quantity == quantity)
+            return &r;
+    return nullptr;
 }
 
 Quantity::Quantity(Calc &calc, std::string symbol) : m_calc(calc), m_symbol(std::move(symbol)) {}
@@ -127,19 +127,33 @@ void Calc::insufficient()
     m_host.message(kInsufficient);
 }
 
-void Calc::formula(const std::string &name, const std::string &text)
+void Calc::formula(const std::string &text)
 {
-    m_host.setText(label(name), text);
+    formulas({ text });
 }
 
-void Calc::caption(const std::string &name, const std::string &text)
+void Calc::formulas(std::initializer_list<std::string> texts)
 {
-    m_host.setText(label(name), text);
+    const auto &labels = m_screen.formulaLabels;
+    if (texts.size() != labels.size())
+        throw UndeclaredControl(m_screen.name, "a formula label for each of " +
+                                                   formatInteger(static_cast<long long>(texts.size())) +
+                                                   " formula texts");
+    auto label = labels.begin();
+    for (const auto &text : texts)
+        m_host.setText(*label++, text);
 }
 
 void Calc::show(const std::string &name, const Value &value)
 {
-    m_host.setText(label(name), value.display(m_format));
+    const ResultRow *r = row(name);
+    if (!r) {
+        m_host.setText(declared(name), value.display(m_format));
+        return;
+    }
+    if (!r->pressCaption.empty())
+        m_host.setText(r->caption, r->pressCaption);
+    m_host.setText(r->result, value.display(m_format));
 }
 
 void Calc::show(const std::string &name, const Quantity &quantity)

@@ -6,7 +6,7 @@
 //         Quantity l(calc, "l"), d(calc, "d");
 //         if (calc.given({"l"})) {
 //             l = calc.ask("INTRODUCI IL LATO (L) =");
-//             calc.formula("Label15", "...");
+//             calc.formula("...");
 //         } else {
 //             calc.insufficient();
 //         }
@@ -19,8 +19,10 @@
 // from the very expression that computed it (see expr.h).
 //
 // Failing arithmetic throws CalcError; runCalcola() catches it, empties the
-// result labels of the press and reports the failure once. A control name the
-// screen does not declare throws UndeclaredControl: a programming error.
+// result labels of the press and reports the failure once. A calculation names
+// no control: it names quantities, and the screen's description ties each to
+// its controls. A name the description does not give throws UndeclaredControl:
+// a programming error.
 #pragma once
 
 #include "expr.h"
@@ -39,6 +41,7 @@ namespace solver {
 
 struct SolverScreen;
 struct SolveButton;
+struct ResultRow;
 
 // What the window offers a calculation: implemented by the user interface.
 class Host {
@@ -110,12 +113,15 @@ public:
     Answer ask(const std::string &prompt);
     // The insufficient-data message.
     void insufficient();
-    // Writes a formula text (a fixed literal of the case) to a formula label.
-    void formula(const std::string &label, const std::string &text);
-    // Writes a fixed caption text to a label.
-    void caption(const std::string &label, const std::string &text);
+    // Writes the formula text of the case (a fixed literal) to the screen's
+    // formula label; formulas() writes one text to each formula label, in the
+    // order the description lists them. The count of texts must match the
+    // count of labels.
+    void formula(const std::string &text);
+    void formulas(std::initializer_list<std::string> texts);
     // Writes a value, by the display rule, to the result row of a quantity
-    // ("V"; a result label's own name where a row names none).
+    // ("V"; a result label's own name where a row names none). A row that
+    // declares a pressCaption has it written to its caption label first.
     void show(const std::string &label, const Value &value);
     void show(const std::string &label, const Quantity &quantity);
 
@@ -126,7 +132,7 @@ public:
 
 private:
     const std::string &tickBox(const std::string &name) const;
-    const std::string &label(const std::string &name) const;
+    const ResultRow *row(const std::string &quantity) const;
     const std::string &declared(const std::string &name) const;
 
     Host &m_host;

@@ -28,6 +28,9 @@ struct ResultRow {
     std::string captionText; // its initial text (may be empty)
     std::string result;      // control name of the result label
     std::string quantity = {}; // the quantity it shows ("V"), by which calc.show names it
+    // A caption a press writes: when not empty, every calc.show of the row
+    // writes it to the caption label just before the value.
+    std::string pressCaption = {};
 };
 
 // A control beyond the standard roles, laid out in the picture column.

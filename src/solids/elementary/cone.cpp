@@ -46,7 +46,7 @@ void calcola(Calc &calc)
         baseArea();
         totalArea();
         volume();
-        calc.formula("Label6", kFormulaRadiusHeight);
+        calc.formula(kFormulaRadiusHeight);
     } else if (calc.given({ "d", "h" })) {
         d = calc.ask(kDiameter);
         h = calc.ask(kHeight);
@@ -57,7 +57,7 @@ void calcola(Calc &calc)
         baseArea();
         totalArea();
         volume();
-        calc.formula("Label6", kFormulaDiameterHeight);
+        calc.formula(kFormulaDiameterHeight);
     } else if (calc.given({ "C", "h" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (c) =");
         h = calc.ask(kHeight);
@@ -68,7 +68,7 @@ void calcola(Calc &calc)
         baseArea();
         totalArea();
         volume();
-        calc.formula("Label6", kFormulaDiameterHeight);
+        calc.formula(kFormulaDiameterHeight);
     } else if (calc.given({ "a", "h" })) {
         a = calc.ask(kApothem);
         h = calc.ask(kHeight);
@@ -80,7 +80,6 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula(
-            "Label6",
             "(r=SQR(a^2-h^2))  :d=r*2:  (C=d*3,14): (AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
     } else if (calc.given({ "AB", "h" })) {
         AB = calc.ask(kBaseArea);
@@ -93,7 +92,6 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula(
-            "Label6",
             "(r=SQR(AB/3,14))  :d=r*2: (a=SQR(h^2+r^2)): (C=d*3,14): (AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
     } else if (calc.given({ "a", "AB" })) {
         a = calc.ask(kApothem);
@@ -106,7 +104,6 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula(
-            "Label6",
             "(r=SQR(AB/3,14))  :d=r*2: (h=SQR(a^2+r^2)): (C=d*3,14): (AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
     } else if (calc.given({ "a", "C" })) {
         a = calc.ask(kApothem);
@@ -119,7 +116,6 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula(
-            "Label6",
             "(r=C/6,28))  :d=r*2: (h=SQR(a^2+r^2)): (AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
     } else if (calc.given({ "a", "AL" })) {
         a = calc.ask(kApothem);
@@ -132,7 +128,6 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula(
-            "Label6",
             "(C=2*AL/a)) :(r=C/6,28) :d=r*2: (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AT=AL+AB): ( V=AB*h/3)");
     } else if (calc.given({ "AL", "C" })) {
         AL = calc.ask(kLateralArea);
@@ -145,7 +140,6 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula(
-            "Label6",
             "(a=2*AL/C) : (r=C/6,28) :d=r*2: (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AT=AL+AB): ( V=AB*h/3)");
     } else if (calc.given({ "AL", "r" })) {
         AL = calc.ask(kLateralArea);
@@ -158,7 +152,6 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula(
-            "Label6",
             "(C=r*6,28) : (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AT=AL+AB): ( V=AB*h/3)");
     } else if (calc.given({ "AL", "d" })) {
         AL = calc.ask(kLateralArea);
@@ -171,7 +164,6 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula(
-            "Label6",
             "(r=D/2) : (C=d*3,14): (a=2*AL/C) : (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AT=AL+AB): ( V=AB*h/3)");
     } else if (calc.given({ "AL", "AB" })) {
         AL = calc.ask(kLateralArea);
@@ -184,7 +176,6 @@ void calcola(Calc &calc)
         totalAreaNumeric();
         volume();
         calc.formula(
-            "Label6",
             "(r=SQR(AB/3,14)) :( C=r*6,28): (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): (AT=AL+AB): ( V=AB*h/3)");
     } else if (calc.given({ "AL", "AT" })) {
         AL = calc.ask(kLateralArea);
@@ -197,7 +188,6 @@ void calcola(Calc &calc)
         height();
         volume();
         calc.formula(
-            "Label6",
             "(AB=AT-AL) : r=SQR(AB/3,14): (C=r*6,28): (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): ( V=AB*h/3)");
     } else if (calc.given({ "AB", "AT" })) {
         AB = calc.ask(kBaseArea);
@@ -210,7 +200,6 @@ void calcola(Calc &calc)
         height();
         volume();
         calc.formula(
-            "Label6",
             "(AL=AT-AB) : r=SQR(AB/3,14): (C=r*6,28): (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): ( V=AB*h/3)");
     } else if (calc.given({ "r", "AT" })) {
         r = calc.ask(kRadius);
@@ -223,7 +212,6 @@ void calcola(Calc &calc)
         height();
         volume();
         calc.formula(
-            "Label6",
             "(AB=r*r*3,14) :(AL=AT-AB): (C=r*6,28): (a=2*AL/C) :d=r*2: (h=SQR(a^2-r^2)): ( V=AB*h/3)");
     } else if (calc.given({ "d", "AT" })) {
         d = calc.ask(kDiameter);
@@ -236,7 +224,6 @@ void calcola(Calc &calc)
         height();
         volume();
         calc.formula(
-            "Label6",
             "(r=d/2): (AB=r*r*3,14) :(AL=AT-AB): (C=r*6,28): (a=2*AL/C) : (h=SQR(a^2-r^2)): ( V=AB*h/3)");
     } else if (calc.given({ "C", "AT" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
@@ -249,7 +236,6 @@ void calcola(Calc &calc)
         height();
         volume();
         calc.formula(
-            "Label6",
             "(r=C/6,28): (d=2*r): (AB=r*r*3,14) :(AL=AT-AB): (a=2*AL/C) : (h=SQR(a^2-r^2)): ( V=AB*h/3)");
     } else if (calc.given({ "r", "V" })) {
         r = calc.ask(kRadius);
@@ -262,7 +248,6 @@ void calcola(Calc &calc)
         lateralArea();
         totalAreaNumeric();
         calc.formula(
-            "Label6",
             "(AB=r*r*3,14) :(C=r*6,28): (d=2*r):(h=3*V/AB):(a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
     } else if (calc.given({ "d", "V" })) {
         d = calc.ask(kDiameter);
@@ -276,7 +261,6 @@ void calcola(Calc &calc)
         lateralArea();
         totalAreaNumeric();
         calc.formula(
-            "Label6",
             "(r=d/2): (AB=r*r*3,14) : (C=r*6,28): (h=3*V/AB): (a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
     } else if (calc.given({ "C", "V" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
@@ -289,7 +273,6 @@ void calcola(Calc &calc)
         lateralArea();
         totalAreaNumeric();
         calc.formula(
-            "Label6",
             "(r=C/6,28): (AB=r*r*3,14) :(d=2*r): (C=r*6,28): (h=3*V/AB): (a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
     } else if (calc.given({ "h", "V" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h) =");
@@ -302,7 +285,6 @@ void calcola(Calc &calc)
         lateralArea();
         totalAreaNumeric();
         calc.formula(
-            "Label6",
             "(AB=3*V/h): (r=SQR(AB/3,14)) :(d=2*r): (C=r*6,28): (a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
     } else if (calc.given({ "AB", "V" })) {
         AB = calc.ask(kBaseArea);
@@ -315,7 +297,6 @@ void calcola(Calc &calc)
         lateralArea();
         totalAreaNumeric();
         calc.formula(
-            "Label6",
             " (r=SQR(AB/3,14)) :(d=2*r): (C=r*6,28): (h=3*V/AB): (a=(SQR(h^2+r^2)): (AL=C*a/2) :(AT=AL+AB)");
     } else if (calc.given({ "r", "a" })) {
         r = calc.ask(kRadius);
@@ -328,7 +309,6 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula(
-            "Label6",
             "(d=2*r):  (C=d*3,14): (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
     } else if (calc.given({ "d", "a" })) {
         d = calc.ask(kDiameter);
@@ -341,7 +321,6 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula(
-            "Label6",
             "(r=d/2):  (C=d*3,14): (h=SQR(a^2-r^2)): (AB=r*r*3,14): (AL=C*a/2): (AT=AL+AB): ( V=AB*h/3)");
     } else {
         calc.insufficient();

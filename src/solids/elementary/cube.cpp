@@ -14,27 +14,26 @@ void calcola(Calc &calc)
 
     if (calc.given({ "s" })) {
         s = calc.ask("INTRODUCI IL LATO (L) =");
-        calc.formula("Label15", "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))");
+        calc.formula("(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))");
     } else if (calc.given({ "d" })) {
         d = calc.ask("INTRODUCI LA DIAGONALE (d) =");
-        calc.formula("Label15", "(l=d/SQR(3): d1=l*SQR(2):(AL=l^2*4) : (AT=l^2*6):(V=l^3)");
+        calc.formula("(l=d/SQR(3): d1=l*SQR(2):(AL=l^2*4) : (AT=l^2*6):(V=l^3)");
         s = d / pow(Expr(3), 0.5);
     } else if (calc.given({ "AL" })) {
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL) =");
-        calc.formula("Label15", "(l=SQR(AL/4): d1=l*SQR(2): (AT=l^2*6): (V=l^3): (d=l*(SQR(3))");
+        calc.formula("(l=SQR(AL/4): d1=l*SQR(2): (AT=l^2*6): (V=l^3): (d=l*(SQR(3))");
         s = pow(AL / 4, 0.5);
     } else if (calc.given({ "AT" })) {
         AT = calc.ask("INTRODUCI L'AREA TOTALE (AT) =");
-        calc.formula("Label15", "(l=SQR(AT/6) : d1=l*SQR(2):(AL=l^2*4): (V=l^3): (d=l*(SQR(3))");
+        calc.formula("(l=SQR(AT/6) : d1=l*SQR(2):(AL=l^2*4): (V=l^3): (d=l*(SQR(3))");
         s = pow(AT / 6, 0.5);
     } else if (calc.given({ "V" })) {
         V = calc.ask("INTRODUCI IL VOLUME (V) =");
-        calc.formula("Label15",
-                     "(l=radice cubica V :d1=l*SQR(2): (AL=l^2*4): (AT=l^2*6): (d=l*(SQR(3)):");
+        calc.formula("(l=radice cubica V :d1=l*SQR(2): (AL=l^2*4): (AT=l^2*6): (d=l*(SQR(3)):");
         s = pow(V, Expr(1) / 3);
     } else if (calc.given({ "d1" })) {
         d1 = calc.ask("INTRODUCI LA DIAGONALE (d1) =");
-        calc.formula("Label15", "(l=d1/SQR(2) : (AL=l^2*4): (AT=l^2*6): (d=l*(SQR(3)): V=l^3");
+        calc.formula("(l=d1/SQR(2) : (AL=l^2*4): (AT=l^2*6): (d=l*(SQR(3)): V=l^3");
         s = d1 / pow(Expr(2), 0.5);
     } else {
         calc.insufficient();

@@ -9,9 +9,6 @@ using namespace solver;
 
 namespace {
 
-const char *const kF0 = "Label26(0)";
-const char *const kF1 = "Label26(1)";
-
 void calcola(Calc &calc)
 {
     Quantity R(calc, "R"), H(calc, "H"), AB(calc, "AB"), AL(calc, "AL"), C(calc, "C"),
@@ -31,25 +28,25 @@ void calcola(Calc &calc)
     if (calc.given({ "R", "H" })) {
         R = calc.ask("INTRODUCI IL RAGGIO (R) =");
         H = calc.ask("INTRODUCI L'ALTEZZA (H) =");
-        calc.formula(kF0, "(C=2*R*3,14):(AB=R*R*3,14):(AL=C*H)");
-        calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H):(d=2*R):(D1=SQR(d^2+H^2)) ");
+        calc.formulas({ "(C=2*R*3,14):(AB=R*R*3,14):(AL=C*H)",
+                        "(AT=AL+2*AB):(V=AB*H):(d=2*R):(D1=SQR(d^2+H^2)) " });
     } else if (calc.given({ "d", "H" })) {
         d = calc.ask("INTRODUCI IL DIAMETRO D=");
         radiusFromDiameter();
         H = calc.ask("INTRODUCI L'ALTEZZA  H =");
-        calc.formula(kF0, "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(AL=C*H)");
-        calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H):(D1=SQR(d^2+H^2)) ");
+        calc.formulas({ "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(AL=C*H)",
+                        "(AT=AL+2*AB):(V=AB*H):(D1=SQR(d^2+H^2)) " });
     } else if (calc.given({ "AB", "H" })) {
         H = calc.ask("INTRODUCI L'ALTEZZA H =");
         AB = calc.ask("INTRODUCI L'AREA DI BASE AB =");
-        calc.formula(kF0, "R=SQR(AB/3,14):(C=2*R*3,14):(AL=C*H)");
-        calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H):(d=2*R):(D1=SQR(d^2+H^2)) ");
+        calc.formulas({ "R=SQR(AB/3,14):(C=2*R*3,14):(AL=C*H)",
+                        "(AT=AL+2*AB):(V=AB*H):(d=2*R):(D1=SQR(d^2+H^2)) " });
         radiusFromBase();
     } else if (calc.given({ "D1", "H" })) {
         H = calc.ask("INTRODUCI L'ALTEZZA H =");
         D1 = calc.ask("INTRODUCI LA DIAGONALE D1 =");
-        calc.formula(kF0, "(d=SQR(D1^2-H^2):R=d/2:(C=2*R*3,14):(AB=R*R*3,14)");
-        calc.formula(kF1, "(AL=C*H):(AT=AL+2*AB):(V=AB*H)) ");
+        calc.formulas({ "(d=SQR(D1^2-H^2):R=d/2:(C=2*R*3,14):(AB=R*R*3,14)",
+                        "(AL=C*H):(AT=AL+2*AB):(V=AB*H)) " });
         // The diagonal is taken in single precision.
         D1 = toSingle(D1);
         R = pow(pow(D1, 2) - pow(H, 2), 0.5) / 2;
@@ -57,8 +54,8 @@ void calcola(Calc &calc)
         d = calc.ask("INTRODUCI IL DIAMETRO d =");
         radiusFromDiameter();
         D1 = calc.ask("INTRODUCI LA DIAGONALE D1 =");
-        calc.formula(kF0, "(H=SQR(D1^2-d^2):(R=d/2):(C=2*R*3,14):(AB=R*R*3,14)");
-        calc.formula(kF1, "(AL=C*H):(AT=AL+2*AB):(V=AB*H)) ");
+        calc.formulas({ "(H=SQR(D1^2-d^2):(R=d/2):(C=2*R*3,14):(AB=R*R*3,14)",
+                        "(AL=C*H):(AT=AL+2*AB):(V=AB*H)) " });
         // The diagonal is taken in single precision.
         D1 = toSingle(D1);
         H = pow(pow(D1, 2) - pow(d, 2), 0.5);
@@ -66,8 +63,8 @@ void calcola(Calc &calc)
         AB = calc.ask("INTRODUCI AREA DI BASE =");
         radiusFromBase();
         AL = calc.ask("INTRODUCI AREA LATERALE =");
-        calc.formula(kF0, "(R=SQR(AB/3,14): (C=2*R*3,14): (H=AL/C)");
-        calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H): D1=SQR(d^2+H^2)) ");
+        calc.formulas({ "(R=SQR(AB/3,14): (C=2*R*3,14): (H=AL/C)",
+                        "(AT=AL+2*AB):(V=AB*H): D1=SQR(d^2+H^2)) " });
         C = 2 * R * 3.14;
         heightFromLateral();
     } else if (calc.given({ "AB", "D1" })) {
@@ -77,8 +74,8 @@ void calcola(Calc &calc)
         // The diagonal is rounded to single precision before the formulas
         // are written; the diameter (not the radius) is then subtracted.
         D1 = toSingle(D1);
-        calc.formula(kF0, "(R=SQR(AB/3,14):(H=SQR(D1^2-R^2)):(C=2*R*3,14)");
-        calc.formula(kF1, "(AL=C*H):(AT=AL+2*AB):(V=AB*H)) ");
+        calc.formulas({ "(R=SQR(AB/3,14):(H=SQR(D1^2-R^2)):(C=2*R*3,14)",
+                        "(AL=C*H):(AT=AL+2*AB):(V=AB*H)) " });
         diameter();
         H = pow(pow(D1, 2) - pow(d, 2), 0.5);
     } else if (calc.given({ "AB", "V" })) {
@@ -87,39 +84,39 @@ void calcola(Calc &calc)
         V = calc.ask("INTRODUCI IL VOLUME  V =");
         diameter();
         heightFromVolume();
-        calc.formula(kF0, "(R=SQR(AB/3,14)):(d=2*R):(C=d*3,14):(H=V/AB)");
-        calc.formula(kF1, "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) ");
+        calc.formulas({ "(R=SQR(AB/3,14)):(d=2*R):(C=d*3,14):(H=V/AB)",
+                        "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) " });
     } else if (calc.given({ "R", "V" })) {
         R = calc.ask("INTRODUCI IL RAGGIO =");
         baseArea();
         V = calc.ask("INTRODUCI IL VOLUME  V =");
         diameter();
         heightFromVolume();
-        calc.formula(kF0, "(AB=R^2*3,14):(C=2*R*3,14):(d=2*R)");
-        calc.formula(kF1, "(H=V/AB):(D1=SQR(d^2+H^2)):(AL=C*H):(AT=AL+2*AB)) ");
+        calc.formulas({ "(AB=R^2*3,14):(C=2*R*3,14):(d=2*R)",
+                        "(H=V/AB):(D1=SQR(d^2+H^2)):(AL=C*H):(AT=AL+2*AB)) " });
     } else if (calc.given({ "d", "V" })) {
         d = calc.ask("INTRODUCI IL DIAMETRO D =");
         radiusFromDiameter();
         baseArea();
         V = calc.ask("INTRODUCI IL VOLUME  V =");
         heightFromVolume();
-        calc.formula(kF0, "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(H=V/AB)");
-        calc.formula(kF1, "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) ");
+        calc.formulas({ "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(H=V/AB)",
+                        "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) " });
     } else if (calc.given({ "H", "V" })) {
         H = calc.ask("INTRODUCI L'ALTEZZA H =");
         V = calc.ask("INTRODUCI IL VOLUME  V =");
         AB = V / H;
         radiusFromBase();
-        calc.formula(kF0, "(AB=V/H):(R=SQR(AB/3,14)):(d=2*R):(C=2*R*3,14)");
-        calc.formula(kF1, "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) ");
+        calc.formulas({ "(AB=V/H):(R=SQR(AB/3,14)):(d=2*R):(C=2*R*3,14)",
+                        "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) " });
     } else if (calc.given({ "C", "V" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA C =");
         radiusFromCircumference();
         baseArea();
         V = calc.ask("INTRODUCI IL VOLUME V =");
         heightFromVolume();
-        calc.formula(kF0, "(R=C/6,28):(d=2*R):(AB=R*R*3,14): (H=V/AB)");
-        calc.formula(kF1, "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) ");
+        calc.formulas({ "(R=C/6,28):(d=2*R):(AB=R*R*3,14): (H=V/AB)",
+                        "(AL=C*H):(AT=AL+2*AB):(D1=SQR(d^2+H^2)) " });
     } else if (calc.given({ "AT", "AL" })) {
         AT = calc.ask("INTRODUCI L'AREA TOTALE AT =");
         AL = calc.ask("INTRODUCI L'AREA LATERALE AL =");
@@ -127,37 +124,37 @@ void calcola(Calc &calc)
         radiusFromBase();
         circumference();
         heightFromLateral();
-        calc.formula(kF0, "(AB=((AT-AL)/2):(R=SQR(AB/3,14)):(C=2*R*3,14):(d=2*R)");
-        calc.formula(kF1, "(H=AL/C):(V=AB*H)):(D1=SQR(d^2+H^2)) ");
+        calc.formulas({ "(AB=((AT-AL)/2):(R=SQR(AB/3,14)):(C=2*R*3,14):(d=2*R)",
+                        "(H=AL/C):(V=AB*H)):(D1=SQR(d^2+H^2)) " });
     } else if (calc.given({ "H", "AL" })) {
         H = calc.ask("INTRODUCI L'ALTEZZA H =");
         AL = calc.ask("INTRODUCI L'AREA LATERALE AL =");
         C = AL / H;
         radiusFromCircumference();
-        calc.formula(kF0, "(C=AL/H):(R=C/6,28):(d=2*R):(AB=R*R*3,14)");
-        calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H):(D1=SQR(d^2+H^2)) ");
+        calc.formulas({ "(C=AL/H):(R=C/6,28):(d=2*R):(AB=R*R*3,14)",
+                        "(AT=AL+2*AB):(V=AB*H):(D1=SQR(d^2+H^2)) " });
     } else if (calc.given({ "R", "AL" })) {
         R = calc.ask("INTRODUCI IL RAGGIO R =");
         AL = calc.ask("INTRODUCI L'AREA LATERALE AL =");
         circumference();
         heightFromLateral();
-        calc.formula(kF0, "(d=2*R):(C=2*R*3,14):(AB=R*R*3,14):(H=AL/C)");
-        calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H): (D1=SQR(d^2+H^2)) ");
+        calc.formulas({ "(d=2*R):(C=2*R*3,14):(AB=R*R*3,14):(H=AL/C)",
+                        "(AT=AL+2*AB):(V=AB*H): (D1=SQR(d^2+H^2)) " });
     } else if (calc.given({ "d", "AL" })) {
         d = calc.ask("INTRODUCI IL DIAMETRO D =");
         AL = calc.ask("INTRODUCI L'AREA LATERALE AL =");
         radiusFromDiameter();
         C = d * 3.14;
         heightFromLateral();
-        calc.formula(kF0, "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(H=AL/C)");
-        calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H): (D1=SQR(d^2+H^2)) ");
+        calc.formulas({ "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(H=AL/C)",
+                        "(AT=AL+2*AB):(V=AB*H): (D1=SQR(d^2+H^2)) " });
     } else if (calc.given({ "C", "AL" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA C =");
         AL = calc.ask("INTRODUCI L'AREA LATERALE AL =");
         radiusFromCircumference();
         heightFromLateral();
-        calc.formula(kF0, "(R=C/6,28):(d=2*R):(AB=R*R*3,14):(H=AL/C)");
-        calc.formula(kF1, "(AT=AL+2*AB):(V=AB*H): (D1=SQR(d^2+H^2)) ");
+        calc.formulas({ "(R=C/6,28):(d=2*R):(AB=R*R*3,14):(H=AL/C)",
+                        "(AT=AL+2*AB):(V=AB*H): (D1=SQR(d^2+H^2)) " });
     } else if (calc.given({ "R", "AT" })) {
         R = calc.ask("INTRODUCI IL RAGGIO R =");
         baseArea();
@@ -165,8 +162,8 @@ void calcola(Calc &calc)
         lateralFromTotal();
         circumference();
         heightFromLateral();
-        calc.formula(kF0, "(d=2*R):(C=2*R*3,14):(AB=R*R*3,14):(AL=AT-2*AB)");
-        calc.formula(kF1, "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) ");
+        calc.formulas({ "(d=2*R):(C=2*R*3,14):(AB=R*R*3,14):(AL=AT-2*AB)",
+                        "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) " });
     } else if (calc.given({ "d", "AT" })) {
         d = calc.ask("INTRODUCI IL DIAMETRO D =");
         radiusFromDiameter();
@@ -175,8 +172,8 @@ void calcola(Calc &calc)
         lateralFromTotal();
         circumference();
         heightFromLateral();
-        calc.formula(kF0, "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(AL=AT-2*AB)");
-        calc.formula(kF1, "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) ");
+        calc.formulas({ "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(AL=AT-2*AB)",
+                        "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) " });
     } else if (calc.given({ "C", "AT" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA C =");
         radiusFromCircumference();
@@ -185,8 +182,8 @@ void calcola(Calc &calc)
         lateralFromTotal();
         circumference();
         heightFromLateral();
-        calc.formula(kF0, "(R=C/6,28):(d=2*R):(AB=R*R*3,14):(AL=AT-2*AB)");
-        calc.formula(kF1, "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) ");
+        calc.formulas({ "(R=C/6,28):(d=2*R):(AB=R*R*3,14):(AL=AT-2*AB)",
+                        "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) " });
     } else if (calc.given({ "AB", "AT" })) {
         AB = calc.ask("INTRODUCI L'AREA DI BASE AB =");
         radiusFromBase();
@@ -194,8 +191,8 @@ void calcola(Calc &calc)
         lateralFromTotal();
         circumference();
         heightFromLateral();
-        calc.formula(kF0, "(R=SQR(AB/3,14):(d=2*R):(C=2*R*3,14):(AL=AT-2*AB)");
-        calc.formula(kF1, "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) ");
+        calc.formulas({ "(R=SQR(AB/3,14):(d=2*R):(C=2*R*3,14):(AL=AT-2*AB)",
+                        "(H=AL/C):(V=AB*H): (D1=SQR(d^2+H^2)) " });
     } else {
         calc.insufficient();
     }
@@ -209,23 +206,14 @@ void calcola(Calc &calc)
     V = AB * H;
     D1 = toSingle(pow(pow(d, 2) + pow(H, 2), 0.5));
 
-    calc.caption("Label3", "AREA DI BASE AB =");
     calc.show("AB", AB);
-    calc.caption("Label5", "AREA LATERALE AL =");
     calc.show("AL", AL);
-    calc.caption("Label7", "CIRCONFERENZA C=");
     calc.show("C", C);
-    calc.caption("Label9", "DIAMETRO D=");
     calc.show("d", d);
-    calc.caption("Label11", "AREA TOTALE AT=");
     calc.show("AT", AT);
-    calc.caption("Label13", "VOLUME V= ");
     calc.show("V", V);
-    calc.caption("Label15", "DIAGONALE D1=");
     calc.show("D1", D1);
-    calc.caption("Label17", " ALTEZZA H=");
     calc.show("H", H);
-    calc.caption("Label19", " RAGGIO R=");
     calc.show("R", R);
 }
 
@@ -252,17 +240,18 @@ SolverScreen cylinder()
             {"Check9", "diagonale (D1)", "D1"},
         },
         .resultsHeading = {"Label1", "Risultati"},
-        // The captions stay empty until the first "Calcola" writes them.
+        // The captions stay empty until the first "Calcola": each press writes
+        // a row's caption just before its value.
         .rows = {
-            {"Label19", "", "Label20", "R"},
-            {"Label17", "", "Label18", "H"},
-            {"Label3", "", "Label4", "AB"},
-            {"Label5", "", "Label6", "AL"},
-            {"Label7", "", "Label8", "C"},
-            {"Label9", "", "Label10", "d"},
-            {"Label11", "", "Label12", "AT"},
-            {"Label13", "", "Label14", "V"},
-            {"Label15", "", "Label16", "D1"},
+            {"Label19", "", "Label20", "R", " RAGGIO R="},
+            {"Label17", "", "Label18", "H", " ALTEZZA H="},
+            {"Label3", "", "Label4", "AB", "AREA DI BASE AB ="},
+            {"Label5", "", "Label6", "AL", "AREA LATERALE AL ="},
+            {"Label7", "", "Label8", "C", "CIRCONFERENZA C="},
+            {"Label9", "", "Label10", "d", "DIAMETRO D="},
+            {"Label11", "", "Label12", "AT", "AREA TOTALE AT="},
+            {"Label13", "", "Label14", "V", "VOLUME V= "},
+            {"Label15", "", "Label16", "D1", "DIAGONALE D1="},
         },
         .formulaHeading = {"Label27(0)", "Formule applicate:"},
         .formulaLabels = {"Label26(0)", "Label26(1)"},

@@ -8,8 +8,6 @@ using namespace solver;
 
 namespace {
 
-const char *const kFormula = "Label26(0)";
-
 const Expr kPi = Expr::constant("π", 3.1415926535);
 
 void calcola(Calc &calc)
@@ -37,7 +35,6 @@ void calcola(Calc &calc)
         volume();
         diagonal();
         calc.formula(
-            kFormula,
             "d = 2 * r: c = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
     } else if (calc.given({ "d" })) {
         d = calc.ask("INTRODuci IL DIAMETRO (d) =");
@@ -49,7 +46,6 @@ void calcola(Calc &calc)
         volume();
         diagonal();
         calc.formula(
-            kFormula,
             "r = d/2: c = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
     } else if (calc.given({ "AB" })) {
         AB = calc.ask("INTRODuci L'AREA DI BASE (Ab) =");
@@ -61,7 +57,6 @@ void calcola(Calc &calc)
         volume();
         diagonal();
         calc.formula(
-            kFormula,
             "r = Sqr(AB / 3.1415926535): d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
     } else if (calc.given({ "AL" })) {
         AL = calc.ask("INTRODuci L'AREA LATERALE (AL) =");
@@ -73,7 +68,6 @@ void calcola(Calc &calc)
         volume();
         diagonal();
         calc.formula(
-            kFormula,
             "r = Sqr(AL / 4 * 3.1415926535): AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
     } else if (calc.given({ "AT" })) {
         AT = calc.ask("INTRODuci L'AREA TOTALE (AT) =");
@@ -85,7 +79,6 @@ void calcola(Calc &calc)
         volume();
         diagonal();
         calc.formula(
-            kFormula,
             "r = Sqr(AT / 6 * 3.1415926535): AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
     } else if (calc.given({ "D" })) {
         D = calc.ask("INTRODUCI LA DIAGONALE DEL CILINDRO (D) =");
@@ -97,7 +90,6 @@ void calcola(Calc &calc)
         totalArea();
         volume();
         calc.formula(
-            kFormula,
             "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3 ");
     } else if (calc.given({ "C" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
@@ -111,7 +103,6 @@ void calcola(Calc &calc)
         diagonal();
         // The text begins with the diagonal's formula, as the screen always had it.
         calc.formula(
-            kFormula,
             "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2)   ");
     } else if (calc.given({ "V" })) {
         V = calc.ask("INTRODUCI IL VOLUME  (V) =");
@@ -123,7 +114,6 @@ void calcola(Calc &calc)
         totalArea();
         diagonal();
         calc.formula(
-            kFormula,
             "r = (V / (2 * 3.1415926535)) ^ 1 / 3: C = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: d = 2 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2: D = Sqr(d ^ 2 + d ^ 2)   ");
     } else {
         calc.insufficient();

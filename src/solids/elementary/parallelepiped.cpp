@@ -8,8 +8,6 @@ using namespace solver;
 
 namespace {
 
-const char *const kFormula = "Label6";
-
 void calcola(Calc &calc)
 {
     Quantity a(calc, "a"), b(calc, "b"), c(calc, "c"), P(calc, "P"), AL(calc, "AL"),
@@ -27,7 +25,6 @@ void calcola(Calc &calc)
         b = calc.ask("INTRODUCI IL LATO (b)=");
         c = calc.ask("INTRODUCI L'ALTEZZA (c)=");
         calc.formula(
-            kFormula,
             "(P=2*a+2*b):(AL=P*c): (AB=a*b): (AT=AL+2*AB): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
     } else if (calc.given({ "a", "b", "AL" })) {
         a = calc.ask("INTRODUCI IL LATO (a)  =");
@@ -36,7 +33,6 @@ void calcola(Calc &calc)
         perimeter();
         heightFromLateral();
         calc.formula(
-            kFormula,
             "(P=2*a+2*b):(c=AL/P): (AB=a*b): (AT=AL+2*AB): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
     } else if (calc.given({ "a", "c", "AL" })) {
         a = calc.ask("INTRODUCI IL LATO (a)  =");
@@ -45,7 +41,6 @@ void calcola(Calc &calc)
         P = AL / c;
         b = (P - 2 * a) / 2;
         calc.formula(
-            kFormula,
             "(P=AL/c):(b=(P-2*a)/2): (AB=a*b): (AT=AL+2*AB): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
     } else if (calc.given({ "b", "c", "AL" })) {
         b = calc.ask("INTRODUCI IL LATO (b)  =");
@@ -54,7 +49,6 @@ void calcola(Calc &calc)
         P = AL / c;
         a = (P - 2 * b) / 2;
         calc.formula(
-            kFormula,
             "(P=AL/c):(a=(P-2*b)/2): (AB=a*b): (AT=AL+2*AB): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
     } else if (calc.given({ "a", "c", "d1" })) {
         a = calc.ask("INTRODUCI IL LATO (a)  =");
@@ -62,7 +56,6 @@ void calcola(Calc &calc)
         d1 = calc.ask("INTRODUCI LA DIAGONALE (d1)=");
         b = pow(pow(d1, 2) - pow(a, 2), 0.5);
         calc.formula(
-            kFormula,
             "(b=SQR(d1^2-a^2)):(P=2*a+2*b) (AB=a*b): (AL=p*c): (AT=AL+2*AB): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
     } else if (calc.given({ "b", "c", "d1" })) {
         b = calc.ask("INTRODUCI IL LATO (b)  =");
@@ -70,7 +63,6 @@ void calcola(Calc &calc)
         d1 = calc.ask("INTRODUCI LA DIAGONALE (d1)=");
         a = pow(pow(d1, 2) - pow(b, 2), 0.5);
         calc.formula(
-            kFormula,
             "(a=SQR(d1^2-b^2)):(P=2*a+2*b) (AB=a*b): (AL=p*c): (AT=AL+2*AB): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
     } else if (calc.given({ "a", "d1", "d2" })) {
         a = calc.ask("INTRODUCI IL LATO (a)  =");
@@ -79,7 +71,6 @@ void calcola(Calc &calc)
         b = pow(pow(d1, 2) - pow(a, 2), 0.5);
         c = pow(pow(d2, 2) - pow(d1, 2), 0.5);
         calc.formula(
-            kFormula,
             "(b=SQR(d1^2-a^2)):(c=SQR(d2^2-d1^2)): (P=2*a+2*b): (AB=a*b): (AL=p*c): (AT=AL+2*AB):(V=a+b*c)");
     } else if (calc.given({ "b", "d1", "d2" })) {
         b = calc.ask("INTRODUCI IL LATO (b)  =");
@@ -88,7 +79,6 @@ void calcola(Calc &calc)
         a = pow(pow(d1, 2) - pow(b, 2), 0.5);
         c = pow(pow(d2, 2) - pow(d1, 2), 0.5);
         calc.formula(
-            kFormula,
             "(a=SQR(d1^2-b^2)):(c=SQR(d2^2-d1^2)): (P=2*a+2*b): (AB=a*b): (AL=p*c): (AT=AL+2*AB):(V=a+b*c)");
     } else if (calc.given({ "b", "P", "AL" })) {
         b = calc.ask("INTRODUCI IL LATO (b)  =");
@@ -97,7 +87,6 @@ void calcola(Calc &calc)
         heightFromLateral();
         a = (P - 2 * b) / 2;
         calc.formula(
-            kFormula,
             "(a=(P-2*b)/2):(c=AL/P): (AB=a*b):(d1=SQR(a^2+b^2): (d2=SQR(d1^2+c^2)): (AT=AL+2*AB):(V=a+b*c)");
     } else if (calc.given({ "a", "P", "AL" })) {
         a = calc.ask("INTRODUCI IL LATO (a)  =");
@@ -106,7 +95,6 @@ void calcola(Calc &calc)
         heightFromLateral();
         b = (P - 2 * a) / 2;
         calc.formula(
-            kFormula,
             "(b=(P-2*a)/2):(c=AL/P): (AB=a*b):(d1=SQR(a^2+b^2): (d2=SQR(d1^2+c^2)): (AT=AL+2*AB):(V=a+b*c)");
     } else if (calc.given({ "b", "AB", "AL" })) {
         b = calc.ask("INTRODUCI IL LATO DI BASE (b)  =");
@@ -116,7 +104,6 @@ void calcola(Calc &calc)
         P = 2 * b + 2 * a;
         heightFromLateral();
         calc.formula(
-            kFormula,
             "(a=AB/b): (P=2*a+2*b): (c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)): (AT=AL+2*AB):(V=a+b*c)");
     } else if (calc.given({ "a", "AB", "AL" })) {
         a = calc.ask("INTRODUCI IL LATO DI BASE (a)  =");
@@ -126,7 +113,6 @@ void calcola(Calc &calc)
         P = 2 * b + 2 * a;
         heightFromLateral();
         calc.formula(
-            kFormula,
             "(b=AB/a): (P=2*a+2*b): (c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)): (AT=AL+2*AB):(V=a+b*c)");
     } else if (calc.given({ "a", "AB", "AT" })) {
         a = calc.ask("INTRODUCI IL LATO DI BASE (a)  =");
@@ -137,7 +123,6 @@ void calcola(Calc &calc)
         AL = AT - 2 * AB;
         heightFromLateral();
         calc.formula(
-            kFormula,
             "(b=AB/a): (P=2*a+2*b):(AL=AT-2*AB): (c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)): (V=a+b*c)");
     } else if (calc.given({ "b", "AB", "AT" })) {
         b = calc.ask("INTRODUCI IL LATO DI BASE (b)  =");
@@ -148,7 +133,6 @@ void calcola(Calc &calc)
         AL = AT - 2 * AB;
         heightFromLateral();
         calc.formula(
-            kFormula,
             "(a=AB/b): (P=2*a+2*b):  (AL=AT-2*AB):(c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
     } else if (calc.given({ "a", "AL", "AT" })) {
         a = calc.ask("INTRODUCI IL LATO DI BASE (a)  =");
@@ -159,7 +143,6 @@ void calcola(Calc &calc)
         P = 2 * b + 2 * a;
         heightFromLateral();
         calc.formula(
-            kFormula,
             "(AB=(AT-AL)/2): (b=AB/a): (P=2*a+2*b):(c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
     } else if (calc.given({ "b", "AL", "AT" })) {
         b = calc.ask("INTRODUCI IL LATO DI BASE (b)  =");
@@ -170,7 +153,6 @@ void calcola(Calc &calc)
         P = 2 * b + 2 * a;
         heightFromLateral();
         calc.formula(
-            kFormula,
             "(AB=(AT-AL)/2): (a=AB/b): (P=2*a+2*b):(c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
     } else if (calc.given({ "a", "P", "AT" })) {
         a = calc.ask("INTRODUCI IL LATO DI BASE (a)  =");
@@ -181,7 +163,6 @@ void calcola(Calc &calc)
         AL = AT - 2 * AB;
         heightFromLateral();
         calc.formula(
-            kFormula,
             "(b=(P-2*a)/2): (AB=a*b): (AL=AT-2*AB):(c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
     } else if (calc.given({ "b", "P", "AT" })) {
         b = calc.ask("INTRODUCI IL LATO DI BASE (b)  =");
@@ -192,7 +173,6 @@ void calcola(Calc &calc)
         AL = AT - 2 * AB;
         heightFromLateral();
         calc.formula(
-            kFormula,
             "( (a=(P-2*b)/2): (AB=a*b):(AL=AT-2*AB): (c=AL/P): (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2)):(V=a+b*c)");
     } else if (calc.given({ "a", "b", "V" })) {
         a = calc.ask("INTRODUCI IL LATO DI BASE (a)  =");
@@ -204,7 +184,6 @@ void calcola(Calc &calc)
         lateralArea();
         totalArea();
         calc.formula(
-            kFormula,
             "(AB=a*b): P=(2*a+2*b):(c=V/AB):(AL=P*c): (AT=AL+2*AB) (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2))");
     } else if (calc.given({ "a", "AB", "V" })) {
         a = calc.ask("INTRODUCI IL LATO DI BASE (a)  =");
@@ -216,7 +195,6 @@ void calcola(Calc &calc)
         lateralArea();
         totalArea();
         calc.formula(
-            kFormula,
             "(b=AB/a): P=(2*a+2*b):(c=V/AB):(AL=P*c): (AT=AL+2*AB) (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2))");
     } else if (calc.given({ "b", "AB", "V" })) {
         b = calc.ask("INTRODUCI IL LATO DI BASE (b)  =");
@@ -228,7 +206,6 @@ void calcola(Calc &calc)
         lateralArea();
         totalArea();
         calc.formula(
-            kFormula,
             "(a=AB/b): P=(2*a+2*b):(c=V/AB):(AL=P*c): (AT=AL+2*AB) (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2))");
     } else if (calc.given({ "b", "c", "AB" })) {
         b = calc.ask("INTRODUCI IL LATO DI BASE (b)  =");
@@ -240,7 +217,6 @@ void calcola(Calc &calc)
         totalArea();
         // This case shows the same text as the previous one.
         calc.formula(
-            kFormula,
             "(a=AB/b): P=(2*a+2*b):(c=V/AB):(AL=P*c): (AT=AL+2*AB) (d1=SQR(a^2+b^2)): (d2=SQR(d1^2+c^2))");
     } else {
         calc.insufficient();

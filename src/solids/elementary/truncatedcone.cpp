@@ -7,8 +7,6 @@ using namespace solver;
 
 namespace {
 
-const char *const kFormula = "Label2";
-
 void calcola(Calc &calc)
 {
     Quantity r1(calc, "r1"), r2(calc, "r2"), h(calc, "h"), a(calc, "a"), A1(calc, "A1"),
@@ -49,7 +47,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             "a = Sqr(h ^ 2 + (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: A2 = r2 ^ 2 * 3.14: C1 = 6.28 * r1: C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
     } else if (calc.given({ "r1", "r2", "a" })) {
         r1 = calc.ask("INTRODUCI IL RAGGIO (r1) =");
@@ -64,7 +61,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             " h = Sqr(a ^ 2 - (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: A2 = r2 ^ 2 * 3.14: C1 = 6.28 * r1: C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
     } else if (calc.given({ "r2", "h", "C1" })) {
         C1 = calc.ask("INTRODUCI LA CIRCONFERENZA C1 (C1) =");
@@ -80,7 +76,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             " a = Sqr(h ^ 2 + (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: A2 = r2 ^ 2 * 3.14: r1 = C1/6.28 : C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
     } else if (calc.given({ "r2", "C1", "a" })) {
         C1 = calc.ask("INTRODUCI LA CIRCONFERENZA C1 (C1) =");
@@ -96,7 +91,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             " h = Sqr(a ^ 2 - (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: A2 = r2 ^ 2 * 3.14: r1 = C1/6.28 : C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
     } else if (calc.given({ "C2", "r1", "a" })) {
         C2 = calc.ask("INTRODUCI LA CIRCONFERENZA C2 (C2) =");
@@ -112,7 +106,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             " h = Sqr(a ^ 2 - (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: A2 = r2 ^ 2 * 3.14: r2 = C2/6.28 : C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
     } else if (calc.given({ "C2", "r1", "h" })) {
         C2 = calc.ask("INTRODUCI LA CIRCONFERENZA C2 (C2) =");
@@ -128,7 +121,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             " a = Sqr(h ^ 2 + (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: A2 = r2 ^ 2 * 3.14: r2 = C2/6.28 : C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
     } else if (calc.given({ "A1", "r2", "h" })) {
         A1 = calc.ask("INTRODUCI L'AREA DI BASE 1 (A1) =");
@@ -143,7 +135,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             " r1 = Sqr(A1 / 3.14): a = Sqr(h ^ 2 + (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: A2 = r2 ^ 2 * 3.14: r2 = C2/6.28 : C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
     } else if (calc.given({ "A1", "r2", "a" })) {
         A1 = calc.ask("INTRODUCI L'AREA DI BASE 1 (A1) =");
@@ -158,7 +149,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             " r1 = Sqr(A1 / 3.14): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): A2 = r2 ^ 2 * 3.14: C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
     } else if (calc.given({ "A2", "r1", "h" })) {
         A2 = calc.ask("INTRODUCI L'AREA DI BASE 2 (A2) =");
@@ -173,7 +163,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             " r2 = Sqr(a2 / 3.14):a = Sqr(h ^ 2 + (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
     } else if (calc.given({ "AL", "r1", "r2" })) {
         AL = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE LATERALE  (AL) =");
@@ -188,7 +177,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             " A1 = r1 ^ 2 * 3.14:  A2 = r2 ^ 2 * 3.14:h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C2 = 6.28 * r2: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
     } else if (calc.given({ "A2", "r1", "a" })) {
         A2 = calc.ask("INTRODUCI L'AREA DI BASE 2 (A2) =");
@@ -203,7 +191,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             " r2 = Sqr(a2 / 3.14):h = Sqr(a ^ 2 - (r1 - r2) ^ 2): A1 = r1 ^ 2 * 3.14: C2 = 6.28 * r2: AL = 3.14 * (r1 + r2) * a: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
     } else if (calc.given({ "AL", "C1", "r2" })) {
         AL = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE LATERALE (Al) =");
@@ -218,7 +205,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             " r1 = C1/6.28:a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C2 = 6.28 * r2: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
     } else if (calc.given({ "AL", "C2", "r1" })) {
         AL = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE LATERALE (Al) =");
@@ -233,7 +219,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             " r2 = C2/6.28:a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C1 = 6.28 * r1: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
     } else if (calc.given({ "AL", "A1", "r2" })) {
         AL = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE LATERALE (Al) =");
@@ -248,7 +233,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             " r1 = Sqr(a1 / 3.14):a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C1 = 6.28 * r1: C2 = 6.28 * r2: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
     } else if (calc.given({ "AL", "A2", "r1" })) {
         AL = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE LATERALE (Al) =");
@@ -263,7 +247,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             " a1 = r1 ^ 2 * 3.14: r2 = Sqr(A2 / 3.14):a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C1 = 6.28 * r1: C2 = 6.28 * r2: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
     } else if (calc.given({ "AL", "A2", "A1" })) {
         AL = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE LATERALE (Al) =");
@@ -278,7 +261,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             "  r1 = Sqr(a1 / 3.14): r2 = Sqr(A2 / 3.14):a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C1 = 6.28 * r1: C2 = 6.28 * r2: AT = AL + a1 + a2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
     } else if (calc.given({ "AT", "A2", "A1" })) {
         AT = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (AT) =");
@@ -293,7 +275,6 @@ void calcola(Calc &calc)
         circumference2();
         volume();
         calc.formula(
-            kFormula,
             "  r1 = Sqr(a1 / 3.14): r2 = Sqr(A2 / 3.14): AL = AT - A1 - A2: a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C1 = 6.28 * r1: C2 = 6.28 * r2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
     } else if (calc.given({ "AT", "AL", "A1" })) {
         AT = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (AT) =");
@@ -308,7 +289,6 @@ void calcola(Calc &calc)
         circumference2();
         volume();
         calc.formula(
-            kFormula,
             " A2 = AT - AL - A1: r1 = Sqr(a1 / 3.14): r2 = Sqr(A2 / 3.14): a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C1 = 6.28 * r1: C2 = 6.28 * r2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
     } else if (calc.given({ "AT", "AL", "A2" })) {
         AT = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (AT) =");
@@ -323,7 +303,6 @@ void calcola(Calc &calc)
         circumference2();
         volume();
         calc.formula(
-            kFormula,
             " A1 = AT - AL - A2: r1 = Sqr(a1 / 3.14): r2 = Sqr(A2 / 3.14): a = AL / (3.14 * (1 * r1 + 1 * r2)): h = Sqr(a ^ 2 - (r1 - r2) ^ 2): C1 = 6.28 * r1: C2 = 6.28 * r2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
     } else if (calc.given({ "A1", "A2", "h" })) {
         A1 = calc.ask("INTRODUCI L'AREA DI BASE (A1) =");
@@ -338,7 +317,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             " r1 = Sqr(a1 / 3.14): r2 = Sqr(A2 / 3.14): a = Sqr(h ^ 2 + (r1 - r2) ^ 2): AL = 3.14 * (1 * r1 + 1 * r2) * a:  C1 = 6.28 * r1: C2 = 6.28 * r2: V = 1 / 3 * 3.14 * (r1 ^ 2 + r1 * r2 + r2 ^ 2) * h");
     } else if (calc.given({ "V", "A1", "A2" })) {
         V = calc.ask("INTRODUCI IL VOLUME (V) =");
@@ -354,7 +332,6 @@ void calcola(Calc &calc)
         circumference2();
         total();
         calc.formula(
-            kFormula,
             " r1 = Sqr(A1 / 3.14): r2 = Sqr(A2 / 3.14):h = 3 * V / (A1 + A2 + Sqr(a1 * a2)): a = Sqr(h ^ 2 + (r1 - r2) ^ 2): AL = 3.14 * (1 * r1 + 1 * r2) * a:  C1 = 6.28 * r1: C2 = 6.28 * r2");
     } else {
         calc.insufficient();
@@ -411,7 +388,7 @@ SolverScreen truncatedCone()
             {"Label1(13)", "Volume  (V)               =", "Label1(24)", "V"},
         },
         .formulaHeading = {"Label1(25)", "Formule applicate"},
-        .formulaLabels = {kFormula},
+        .formulaLabels = {"Label2"},
         .picture = {"Picture1", "tronco-cono.svg"},
         .solvers = {{.name = "Command4", .steps = calcola}},
         .stampaButton = {"Command3", "Stampa"},

@@ -9,8 +9,6 @@ using namespace solver;
 
 namespace {
 
-const char *const kFormula = "Label6";
-
 // The tetrahedron: edge l, height h, lateral area Sl (three faces), total
 // area St, volume V.
 void tetrahedron(Calc &calc)
@@ -30,7 +28,6 @@ void tetrahedron(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             "(h = Sqr(6) / 3 * l): Sl = 3 * Sqr(3) / 4 * l ^ 2: St = l ^ 2 * Sqr(3): V = Sqr(2) / 12 * l ^ 3");
     } else if (calc.given({ "h" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)  =");
@@ -39,7 +36,6 @@ void tetrahedron(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             "(l = Sqr(6) / 2 * h): Sl = 3 * Sqr(3) / 4 * l ^ 2: St = l ^ 2 * Sqr(3): V = Sqr(2) / 12 * l ^ 3");
     } else if (calc.given({ "Sl" })) {
         Sl = calc.ask("INTRODUCI L'AREA LATERALE (Sl)  =");
@@ -48,7 +44,6 @@ void tetrahedron(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             "(l = 2 / 3 ^ Sqr(Sqr(3) * Sl): h = Sqr(6) / 3 * l: St = l ^ 2 * Sqr(3): V = Sqr(2) / 12 * l ^ 3");
     } else if (calc.given({ "St" })) {
         St = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (St)  =");
@@ -57,7 +52,6 @@ void tetrahedron(Calc &calc)
         lateral();
         volume();
         calc.formula(
-            kFormula,
             "(l = 2 / 3 ^ Sqr(Sqr(3) * Sl): h = Sqr(6) / 3 * l: Sl = 3 * Sqr(3) / 4 * l ^ 2: V = Sqr(2) / 12 * l ^ 3");
     } else if (calc.given({ "V" })) {
         V = calc.ask("INTRODUCI IL VOLUME (V)  =");
@@ -66,7 +60,6 @@ void tetrahedron(Calc &calc)
         lateral();
         total();
         calc.formula(
-            kFormula,
             "(l = (6 * Sqr(2) * V) ^ (1 / 3)): h = Sqr(6) / 3 * l: Sl = 3 * Sqr(3) / 4 * l ^ 2: St = l ^ 2 * Sqr(3) ");
     } else {
         calc.insufficient();
@@ -95,17 +88,17 @@ void octahedron(Calc &calc)
         l = calc.ask("INTRODUCI LO SPIGOLO (L)  =");
         total();
         volume();
-        calc.formula(kFormula, "St = 2 * Sqr(3) * l ^ 2: V = Sqr(2) / 3 * l ^ 3");
+        calc.formula("St = 2 * Sqr(3) * l ^ 2: V = Sqr(2) / 3 * l ^ 3");
     } else if (calc.given({ "St" })) {
         St = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (St)  =");
         l = sqrt(St / (sqrt(Expr(3)) + sqrt(Expr(3))));
         volume();
-        calc.formula(kFormula, "l = Sqr(St / (2 * Sqr(3))):  -----      V = Sqr(2) / 3 * l ^ 3");
+        calc.formula("l = Sqr(St / (2 * Sqr(3))):  -----      V = Sqr(2) / 3 * l ^ 3");
     } else if (calc.given({ "V" })) {
         V = calc.ask("INTRODUCI IL VOLUME  (V)  =");
         l = pow(sqrt(Expr(2)) * 3 * V / 2, Expr(1) / 3);
         total();
-        calc.formula(kFormula, "l = (3 * Sqr(2) * V / 2) ^ 1 / 3: St = 2 * Sqr(3) * l ^ 2");
+        calc.formula("l = (3 * Sqr(2) * V / 2) ^ 1 / 3: St = 2 * Sqr(3) * l ^ 2");
     } else {
         calc.insufficient();
     }
@@ -129,20 +122,18 @@ void icosahedron(Calc &calc)
         l = calc.ask("INTRODUCI IL LATO  (l)  =");
         volume();
         total();
-        calc.formula(kFormula, "V = (5 * (3 + Sqr(5)) / 12) * l ^ 3: St = 5 * Sqr(3) * l ^ 2");
+        calc.formula("V = (5 * (3 + Sqr(5)) / 12) * l ^ 3: St = 5 * Sqr(3) * l ^ 2");
     } else if (calc.given({ "St" })) {
         St = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (St)  =");
         l = sqrt(sqrt(Expr(3)) / 15 * St);
         volume();
         calc.formula(
-            kFormula,
             "l = Sqr((Sqr(3) / 15) * St):  -----      V = (5 * (3 + Sqr(5)) / 12) * l ^ 3");
     } else if (calc.given({ "V" })) {
         V = calc.ask("INTRODUCI IL VOLUME  (V)  =");
         l = pow((3 - sqrt(Expr(5))) * 3 / 5 * V, Expr(1) / 3);
         total();
-        calc.formula(kFormula,
-                     "l = ((3 * (3 - Sqr(5) / 5) * V) ^ (1 / 3): St = 5 * Sqr(3) * l ^ 2");
+        calc.formula("l = ((3 * (3 - Sqr(5) / 5) * V) ^ (1 / 3): St = 5 * Sqr(3) * l ^ 2");
     } else {
         calc.insufficient();
     }
@@ -170,21 +161,18 @@ void dodecahedron(Calc &calc)
         l = calc.ask("INTRODUCI IL LATO  (l)  =");
         volume();
         total();
-        calc.formula(kFormula,
-                     "V = ((15 + 7 * Sqr(5)) / 4) * l ^ 3: St = 3 * Sqr(25 + 10 * Sqr(5)) * l ^ 2");
+        calc.formula("V = ((15 + 7 * Sqr(5)) / 4) * l ^ 3: St = 3 * Sqr(25 + 10 * Sqr(5)) * l ^ 2");
     } else if (calc.given({ "St" })) {
         St = calc.ask("INTRODUCI L'AREA DELLA SUPERFICIE TOTALE (St)  =");
         l = sqrt(St / area);
         volume();
         calc.formula(
-            kFormula,
             "l = Sqr(St / (3 * Sqr(25 + 10 * Sqr(5)))):  ----- V = (5 * (3 + Sqr(5)) / 12) * l ^ 3");
     } else if (calc.given({ "V" })) {
         V = calc.ask("INTRODUCI IL VOLUME  (V)  =");
         l = pow(4 * V / (sqrt(Expr(5)) * 7 + 15), Expr(1) / 3);
         total();
         calc.formula(
-            kFormula,
             "l = (4 * V / (15 + 7 * Sqr(5))) ^ (1 / 3):-- St = 3 * Sqr(25 + 10 * Sqr(5)) * l ^ 2");
     } else {
         calc.insufficient();
@@ -230,7 +218,7 @@ SolverScreen regularPolyhedra()
              "Label5(4)", "V"},
         },
         .formulaHeading = {"Label3(2)", "Formule applicate  :"},
-        .formulaLabels = {kFormula},
+        .formulaLabels = {"Label6"},
         .solvers = {
             {.name = "Command4", .text = "Vai", .steps = tetrahedron, .results = kAllResults,
              .solidName = {"Label2(0)", "Tedraedro regolare "},

@@ -25,8 +25,7 @@ void calcola(Calc &calc)
     B = B - -D * d;
     V = k * (B - Expr(-3) / 4 * d * d);
 
-    calc.formula(kPracticalFormula,
-                 " V = (1 / 15) * PIGreco * L * (2 * D ^ 2 + (D * d) + (3/4 * d ^ 2)) ");
+    calc.formula(" V = (1 / 15) * PIGreco * L * (2 * D ^ 2 + (D * d) + (3/4 * d ^ 2)) ");
     calc.show("D", D);
     calc.show("d", d);
     calc.show("L", L);

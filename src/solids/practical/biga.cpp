@@ -32,7 +32,6 @@ void calcola(Calc &calc)
     V = V1 + V2;
 
     calc.formula(
-        kPracticalFormula,
         "  S1 = a * b: S2 = c * d: V1 = (S1 + S2 + Sqr(S1 * S2)) * h / 3: V2 = (b * h1 / 6) * (2 * a + c): V = V1+V2  ");
     calc.show("a", a);
     calc.show("b", b);

@@ -21,7 +21,7 @@ void calcola(Calc &calc)
     k = b * h / 6;
     V = k * (2 * a + c);
 
-    calc.formula(kPracticalFormula, " V = (b * h / 6) * (2 * a + c ) ");
+    calc.formula(" V = (b * h / 6) * (2 * a + c ) ");
     calc.show("a", a);
     calc.show("b", b);
     calc.show("c", c);

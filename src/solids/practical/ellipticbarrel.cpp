@@ -26,7 +26,7 @@ void calcola(Calc &calc)
     W3 = pow(Y2 + W2, 2);
     V = 0.0873 * L * W3;
 
-    calc.formula(kPracticalFormula, " W2=(d +d1)/2: Y2=D+D1: W3=(Y2+W2)^2: V=0.0873*L*W3 ");
+    calc.formula(" W2=(d +d1)/2: Y2=D+D1: W3=(Y2+W2)^2: V=0.0873*L*W3 ");
     calc.show("D", D);
     calc.show("D1", D1);
     calc.show("d", d);

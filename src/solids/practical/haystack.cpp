@@ -29,7 +29,6 @@ void calcola(Calc &calc)
     V = V1 - -V2;
 
     calc.formula(
-        kPracticalFormula,
         "  V1 = (1 / 3) * 3.14 * h * (R ^ 2 + (R * r) + (r ^ 2)): V2 = (1 / 3) * 3.14 * R ^ 2 * h1: V = V1 + V2   ");
     calc.show("r", r);
     calc.show("R", R);

@@ -18,7 +18,7 @@ SolverScreen practicalScreen(PracticalScreen p)
         .resultsHeading = { "Label2(1)", "Risultati :" },
         .rows = std::move(p.rows),
         .formulaHeading = { std::move(p.formulaHeading), "Formula applicata:" },
-        .formulaLabels = { kPracticalFormula },
+        .formulaLabels = { "Label2(3)" },
         .solvers = { { .name = "Command1", .steps = std::move(p.calcola) } },
         .stampaButton = { "Command2", "Stampa" },
         .ritornaButton = { std::move(p.ritorna), "Ritorna" },

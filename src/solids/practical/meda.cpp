@@ -28,7 +28,7 @@ void calcola(Calc &calc)
     T = T + 2 * c * d;
     V = k * (T - -a * d);
 
-    calc.formula(kPracticalFormula, "  V = (h / 2) * (2 * a * b + b * c - 2 * c * d + a * d) ");
+    calc.formula("  V = (h / 2) * (2 * a * b + b * c - 2 * c * d + a * d) ");
     calc.show("a", a);
     calc.show("b", b);
     calc.show("c", c);

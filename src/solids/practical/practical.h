@@ -27,9 +27,6 @@ struct PracticalScreen {
 
 solver::SolverScreen practicalScreen(PracticalScreen screen);
 
-// The formula label every practical screen writes.
-inline const char *const kPracticalFormula = "Label2(3)";
-
 solver::SolverScreen trench();
 solver::SolverScreen haystack();
 solver::SolverScreen biga();

@@ -25,7 +25,7 @@ void calcola(Calc &calc)
     V = k * (S - -4 * Am);
     A2 = -A2;
 
-    calc.formula(kPracticalFormula, " V = (h/6)*(A1+A2+4*Am) ");
+    calc.formula(" V = (h/6)*(A1+A2+4*Am) ");
     calc.show("A1", A1);
     calc.show("A2", A2);
     calc.show("Am", Am);

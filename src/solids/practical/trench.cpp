@@ -20,7 +20,7 @@ void calcola(Calc &calc)
     k = h / 2;
     V = k * (A1 * 1 + A2 * 1);
 
-    calc.formula(kPracticalFormula, "  V = (h / 2) * (A1 + A2)    ");
+    calc.formula("  V = (h / 2) * (A1 + A2)    ");
     calc.show("A1", A1);
     calc.show("A2", A2);
     calc.show("h", h);

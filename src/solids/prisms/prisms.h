@@ -5,7 +5,6 @@
 #include "solids/solids.h"
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace solids {
@@ -24,9 +23,6 @@ enum class PrismCases {
     Full,   // the base and the prism diagonal with every other quantity
     Short,  // the prism diagonal only
 };
-
-// A formula text by the known quantities of its case, in prompt order ("AL L").
-using FormulaTable = std::vector<std::pair<std::string, std::string>>;
 
 struct PrismRecord {
     std::string name;        // "Form20"
@@ -52,9 +48,6 @@ struct PrismRecord {
 
 const std::vector<PrismRecord> &prismRecords();
 solver::SolverScreen prismScreen(const PrismRecord &record);
-// The text a record writes for the case of these known quantities (throws
-// std::logic_error for a case the record has no text for).
-std::string prismFormula(const PrismRecord &record, const std::string &known);
 
 solver::SolverScreen triangularPrism();
 

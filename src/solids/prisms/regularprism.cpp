@@ -2,15 +2,11 @@
 // calculation and one window description, filled in by each screen's record.
 #include "prisms.h"
 
-#include <stdexcept>
-
 namespace solids {
 
 using namespace solver;
 
 namespace {
-
-const char *const kFormula = "Label6";
 
 void calcola(const PrismRecord &rec, Calc &calc)
 {
@@ -72,7 +68,7 @@ void calcola(const PrismRecord &rec, Calc &calc)
     const auto baseDiagonalFromPrism = [&] { d = pow(pow(D, 2) - pow(h, 2), 0.5); };
     // The record's own text for the case of these known quantities.
     const auto written = [&](const char *known) {
-        calc.formula(kFormula, prismFormula(rec, known));
+        calc.formula(formulaText(rec.formulas, rec.name, known));
     };
 
     if (calc.given({ "L", "h" })) {
@@ -449,14 +445,6 @@ void calcola(const PrismRecord &rec, Calc &calc)
 
 } // namespace
 
-std::string prismFormula(const PrismRecord &rec, const std::string &known)
-{
-    for (const auto &[case_, text] : rec.formulas)
-        if (case_ == known)
-            return text;
-    throw std::logic_error(rec.name + " has no formula text for " + known);
-}
-
 SolverScreen prismScreen(const PrismRecord &rec)
 {
     SolverScreen s{
@@ -492,7 +480,7 @@ SolverScreen prismScreen(const PrismRecord &rec)
             {"Label1(20)", "Volume  (V)", "Label3(8)", "V"},
         },
         .formulaHeading = {"Label5", "Formule applicate"},
-        .formulaLabels = {kFormula},
+        .formulaLabels = {"Label6"},
         .picture = {"Picture1", "prisma-" + std::to_string(rec.n) + ".svg"},
         .solvers = {{.name = rec.calcola,
                      .steps = [&rec](Calc &calc) { calcola(rec, calc); }}},

@@ -9,8 +9,6 @@ using namespace solver;
 
 namespace {
 
-const char *const kFormula = "Label6";
-
 void calcola(Calc &calc)
 {
     Quantity s(calc, "s"), h(calc, "h"), h1(calc, "h1"), P(calc, "P"), AB(calc, "AB"),
@@ -43,7 +41,6 @@ void calcola(Calc &calc)
         volume();
         apothem();
         calc.formula(
-            kFormula,
             "(AB=SQR(3)*s^2/4): (P=s*3): h1=s/2*3^0.5: (AL=P*h): (AT=AL+2*AB): (V=AB*h): (a=0,289*s)");
     } else if (calc.given({ "h", "h1" })) {
         h1 = calc.ask("INTRODUCI L'ALTEZZA DEL TRIANGOLO (h1)  =");
@@ -56,7 +53,6 @@ void calcola(Calc &calc)
         volume();
         apothem();
         calc.formula(
-            kFormula,
             "(s=2*h1/SQR(3): AB=SQR(3)*s^2/4): (P=s*3): (AL=P*h): (AT=AL+2*AB): (V=AB*h): (a=0,289*s)");
     } else if (calc.given({ "h", "AB" })) {
         AB = calc.ask("INTRODUCI L'AREA DI BASE (AB)  =");
@@ -69,7 +65,6 @@ void calcola(Calc &calc)
         volume();
         apothem();
         calc.formula(
-            kFormula,
             "(s=SQR(4*AB/1,732): (P=s*3): h1=s/2*3^0.5: (AL=P*h): (AT=AL+2*AB): (V=AB*h): (a=0,289*s)");
     } else if (calc.given({ "h", "P" })) {
         P = calc.ask("INTRODUCI IL PERIMETRO (P)  =");
@@ -82,7 +77,6 @@ void calcola(Calc &calc)
         volume();
         apothem();
         calc.formula(
-            kFormula,
             "s=P/3: (AB=SQR(3)*s^2/4): h1=s/2*3^0.5: (AL=P*h): (AT=AL+2*AB): (V=AB*h): (a=0,289*s)");
     } else if (calc.given({ "h", "AL" })) {
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)  =");
@@ -95,7 +89,6 @@ void calcola(Calc &calc)
         volume();
         apothem();
         calc.formula(
-            kFormula,
             "(P=AL/h): (s=P/3): (AB=SQR(3)*s^2/4): h1=s/2*3^0.5: (AT=AL+2*AB): (V=AB*h): (a=0,289*s)");
     } else if (calc.given({ "h", "V" })) {
         V = calc.ask("INTRODUCI IL VOLUME (V)  =");
@@ -109,7 +102,6 @@ void calcola(Calc &calc)
         volume();
         apothem();
         calc.formula(
-            kFormula,
             "(AB=V/h): (s=SQR(4*AB/1,732): (P=s*3): (AL=P*h): h1=s/2*3^0.5: (AT=AL+2*AB): (V=AB*h): (a=0,289*s)");
     } else if (calc.given({ "h", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DI BASE (a)  =");
@@ -122,7 +114,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             "(s=a/0,289): (P=s*3): (AB=SQR(3)*s^2/4): h1=s/2*3^0.5: (AL=P+h): (AT=AL+2*AB): (V=AB*h)");
     } else if (calc.given({ "s", "AL" })) {
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)  =");
@@ -135,7 +126,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             "(a=s*0,289): (P=s*3): (AB=SQR(3)*s^2/4): h1=s/2*3^0.5: (H=AL/P): (AT=AL+2*AB): (V=AB*h)");
     } else if (calc.given({ "AL", "a" })) {
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)  =");
@@ -148,7 +138,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             "(s=a/0,289): (P=s*3): (AB=SQR(3)*s^2/4): h1=s/2*3^0.5: (h=AL/P): (AT=AL+2*AB): (V=AB*h)");
     } else if (calc.given({ "h1", "AL" })) {
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)  =");
@@ -162,7 +151,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             "(s=2*h1/SQR(3)): a=s*0,289: (P=s*3): (AB=SQR(3)*s^2/4): h1=s/2*3^0.5: (h=AL/P): (AT=AL+2*AB): (V=AB*h)");
     } else if (calc.given({ "P", "AL" })) {
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)  =");
@@ -175,7 +163,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             "(s=P/3): (a=s*0,289): (AB=SQR(3)*s^2/4): h1=s/2*3^0.5: (h=AL/P): (AT=AL+2*AB): (V=AB*h)");
     } else if (calc.given({ "AB", "AL" })) {
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)  =");
@@ -188,7 +175,6 @@ void calcola(Calc &calc)
         total();
         volume();
         calc.formula(
-            kFormula,
             "(s=SQR(4*AB/1,732): (P=s*3): a=s*0,289: h1=s/2*3^0.5: (h=AL/P): (AT=AL+2*AB): (V=AB*h)");
     } else if (calc.given({ "AL", "AT" })) {
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)  =");
@@ -201,7 +187,6 @@ void calcola(Calc &calc)
         heightFromLateral();
         volume();
         calc.formula(
-            kFormula,
             "(AB=(AT-AL)/2):  s=SQR(4*AB/1,732): (P=s*3): h1=s/2*3^0.5: (h=AL/P): (V=AB*h)");
     } else if (calc.given({ "s", "AT" })) {
         s = calc.ask("INTRODUCI L'AREA LATERALE (s)  =");
@@ -214,7 +199,6 @@ void calcola(Calc &calc)
         heightFromLateral();
         volume();
         calc.formula(
-            kFormula,
             "(AB=SQR(3)*s^2/4): (AL=AT-2*AB): a=s*0,289: (P=s*3): h1=s/2*3^0.5: (h=AL/P): (V=AB*h)");
     } else if (calc.given({ "AT", "a" })) {
         a = calc.ask("INTRODUCI L'AREA LATERALE (a)  =");
@@ -227,7 +211,6 @@ void calcola(Calc &calc)
         heightFromLateral();
         volume();
         calc.formula(
-            kFormula,
             "(s=a/0,289): (AB=SQR(3)*s^2/4): (AL=AT-2*AB): (P=s*3): h1=s/2*3^0.5: (h=AL/P): (V=AB*h)");
     } else if (calc.given({ "h1", "AT" })) {
         h1 = calc.ask("INTRODUCI L'ALTEZZA DEL TRIANGOLO  (h1)  =");
@@ -240,7 +223,6 @@ void calcola(Calc &calc)
         heightFromLateral();
         volume();
         calc.formula(
-            kFormula,
             "(s=2*h1/SQR(3)):  (AB=SQR(3)*s^2/4): (AL=AT-2*AB): a=s*0,289: (P=s*3): (h=AL/P): (V=AB*h)");
     } else if (calc.given({ "P", "AT" })) {
         P = calc.ask("INTRODUCI IL PERIMETRO (P)  =");
@@ -253,7 +235,6 @@ void calcola(Calc &calc)
         heightFromLateral();
         volume();
         calc.formula(
-            kFormula,
             "(s= P/3):  AB=SQR(3)*s^2/4): (AL=AT-2*AB): (a=s*0,289): h1=s/2*3^0.5: (h=AL/P): (V=AB*h)");
     } else if (calc.given({ "AB", "AT" })) {
         AB = calc.ask("INTRODUCI L'AREA DI BASE (AB)  =");
@@ -266,7 +247,6 @@ void calcola(Calc &calc)
         heightFromLateral();
         volume();
         calc.formula(
-            kFormula,
             "((s=2*h1/SQR(3)) :P=s*3: (AL=AT-2*AB): (a=s*0,289): h1=s/2*3^0.5: (h=AL/P): (V=AB*h)");
     } else if (calc.given({ "s", "V" })) {
         s = calc.ask("INTRODUCI LO SPIGOLO DI BASE (s)  =");
@@ -279,7 +259,6 @@ void calcola(Calc &calc)
         heightOfTriangle();
         total();
         calc.formula(
-            kFormula,
             "((AB=SQR(3)*s^2/4)) :P=s*3: (h=V/AB): AL=P*h: (a=s*0,289): h1=s/2*3^0.5: (AT=AL+2*AB)");
     } else if (calc.given({ "V", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DI BASE (a)  =");
@@ -293,7 +272,6 @@ void calcola(Calc &calc)
         total();
         // The same text as the case (s, V).
         calc.formula(
-            kFormula,
             "((AB=SQR(3)*s^2/4)) :P=s*3: (h=V/AB): AL=P*h: (a=s*0,289): h1=s/2*3^0.5: (AT=AL+2*AB)");
     } else if (calc.given({ "h1", "V" })) {
         h1 = calc.ask("INTRODUCI L'ALTEZZA DEL TRIANGOLO (h1)  =");
@@ -306,7 +284,6 @@ void calcola(Calc &calc)
         lateral();
         total();
         calc.formula(
-            kFormula,
             "(s=2*h1/1,732): (AB=SQR(3)*s^2/4)) :P=s*3: (h=V/AB): AL=P*h: (a=s*0,289): (AT=AL+2*AB)");
     } else if (calc.given({ "P", "V" })) {
         P = calc.ask("INTRODUCI IL PERIMETRO (P)  =");
@@ -319,7 +296,6 @@ void calcola(Calc &calc)
         lateral();
         total();
         calc.formula(
-            kFormula,
             "(s=P/3): (AB=SQR(3)*s^2/4)) : (h=V/AB): ( AL=P*h): (h1=s/2*3^0.5): (a=s*0,289): (AT=AL+2*AB)");
     } else if (calc.given({ "AB", "V" })) {
         AB = calc.ask("INTRODUCI L'AREA DI BASE (AB)  =");
@@ -332,7 +308,6 @@ void calcola(Calc &calc)
         lateral();
         total();
         calc.formula(
-            kFormula,
             "(s=SQR(4*AB/1.732) : P=s*3: (h=V/AB): ( AL=P*h): (h1=s/2*3^0.5): (a=s*0,289): (AT=AL+2*AB)");
     } else {
         calc.insufficient();
@@ -400,7 +375,7 @@ SolverScreen triangularPrism()
             {"Label8(8)", "Apotema base (a)  =", "Label4(8)", "a"},
         },
         .formulaHeading = {"Label5", "Formule applicate"},
-        .formulaLabels = {kFormula},
+        .formulaLabels = {"Label6"},
         .picture = {"Picture1", "prisma-triangolare.svg"},
         // The triangle's height and apothem are drawn on the picture and
         // named by these two captions.

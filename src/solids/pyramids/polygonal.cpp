@@ -3,8 +3,6 @@
 // one record per screen.
 #include "pyramids.h"
 
-#include <array>
-
 namespace solids {
 
 using namespace solver;
@@ -16,14 +14,14 @@ struct PolygonPyramid {
     const char *caption;
     int n;                                 // sides of the base
     double k;                              // apothem of the base / side
-    std::array<const char *, 13> formulas; // one per case, in chain order
+    FormulaTable formulas;
     Control stampa, ritorna;
     Control picture;
     std::vector<ResultRow> rows;
     std::vector<Control> checks;
 };
 
-void calcola(Calc &calc, const PolygonPyramid &rec)
+void calcola(const PolygonPyramid &rec, Calc &calc)
 {
     Quantity s(calc, "s"), r(calc, "r"), h(calc, "h"), a(calc, "a"), l(calc, "l"), AB(calc, "AB"),
         P(calc, "P"), AL(calc, "AL"), AT(calc, "AT"), V(calc, "V");
@@ -35,6 +33,10 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
     const auto lateralEdge = [&] { l = pow(pow(a, 2) + pow(s / 2, 2), 0.5); };
     const auto heightFromApothem = [&] { h = pow(pow(a, 2) - pow(r, 2), 0.5); };
     const auto apothemFromHeight = [&] { a = pow(pow(r, 2) + pow(h, 2), 0.5); };
+    // The record's own text for the case of these known quantities.
+    const auto written = [&](const char *known) {
+        calc.formula(formulaText(rec.formulas, rec.name, known));
+    };
 
     if (calc.given({ "h", "s" })) {
         s = calc.ask("INTRODUCI LO SPIGOLO DI BASE (s)=");
@@ -47,7 +49,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         total();
         volume();
         lateralEdge();
-        calc.formula("Label6", rec.formulas[0]);
+        written("s h");
     } else if (calc.given({ "h", "P" })) {
         P = calc.ask("INTRODUCI IL PERIMETRO DI BASE (P)=");
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h)=");
@@ -59,7 +61,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         total();
         volume();
         lateralEdge();
-        calc.formula("Label6", rec.formulas[1]);
+        written("P h");
     } else if (calc.given({ "r", "h" })) {
         r = calc.ask("INTRODUCI IL RAGGIO DI BASE (r)=");
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h)=");
@@ -71,7 +73,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         total();
         volume();
         lateralEdge();
-        calc.formula("Label6", rec.formulas[2]);
+        written("r h");
     } else if (calc.given({ "h", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h)=");
@@ -84,7 +86,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         total();
         volume();
         lateralEdge();
-        calc.formula("Label6", rec.formulas[3]);
+        written("a h");
     } else if (calc.given({ "l", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         l = calc.ask("INTRODUCI LO SPIGOLO LATERALE DELLA PIRAMIDE (l)=");
@@ -96,7 +98,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         lateral();
         total();
         volume();
-        calc.formula("Label6", rec.formulas[4]);
+        written("a l");
     } else if (calc.given({ "r", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         r = calc.ask("INTRODUCI IL RAGGIO DELLA PIRAMIDE (r)=");
@@ -108,7 +110,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         total();
         volume();
         lateralEdge();
-        calc.formula("Label6", rec.formulas[5]);
+        written("a r");
     } else if (calc.given({ "P", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         P = calc.ask("INTRODUCI IL PERIMETRO DELLA PIRAMIDE (P)=");
@@ -120,7 +122,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         total();
         volume();
         lateralEdge();
-        calc.formula("Label6", rec.formulas[6]);
+        written("a P");
     } else if (calc.given({ "s", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         s = calc.ask("INTRODUCI LO SPIGOLO DI BASE DELLA PIRAMIDE (s)=");
@@ -132,7 +134,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         total();
         volume();
         lateralEdge();
-        calc.formula("Label6", rec.formulas[7]);
+        written("a s");
     } else if (calc.given({ "AL", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         AL = calc.ask("INTRODUCI 'AREA LATERALE (AL)=");
@@ -144,7 +146,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         total();
         volume();
         lateralEdge();
-        calc.formula("Label6", rec.formulas[8]);
+        written("a AL");
     } else if (calc.given({ "P", "AL" })) {
         P = calc.ask("INTRODUCI IL PERIMETRO DI BASE (P)=");
         AL = calc.ask("INTRODUCI 'AREA LATERALE (AL)=");
@@ -156,7 +158,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         total();
         volume();
         lateralEdge();
-        calc.formula("Label6", rec.formulas[9]);
+        written("P AL");
     } else if (calc.given({ "s", "AL" })) {
         s = calc.ask("INTRODUCI LO SPIGOLO DI BASE  (s)=");
         AL = calc.ask("INTRODUCI 'AREA LATERALE (AL)=");
@@ -168,7 +170,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         total();
         volume();
         lateralEdge();
-        calc.formula("Label6", rec.formulas[10]);
+        written("s AL");
     } else if (calc.given({ "s", "V" })) {
         s = calc.ask("INTRODUCI LO SPIGOLO DI BASE  (s)=");
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
@@ -180,7 +182,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         lateral();
         total();
         lateralEdge();
-        calc.formula("Label6", rec.formulas[11]);
+        written("s V");
     } else if (calc.given({ "P", "V" })) {
         P = calc.ask("INTRODUCI IL PERIMETRO DI BASE  (P)=");
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
@@ -192,7 +194,7 @@ void calcola(Calc &calc, const PolygonPyramid &rec)
         lateral();
         total();
         lateralEdge();
-        calc.formula("Label6", rec.formulas[12]);
+        written("P V");
     } else {
         calc.insufficient();
     }
@@ -215,19 +217,19 @@ const PolygonPyramid kPentagon{
     .n = 5,
     .k = 0.688,
     .formulas = {
-        " ( P=s*5) : (r=0,688*s): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)",
-        " ( s=P/5) : (r=0,688*s): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)",
-        " ( s=r/0.688) : (P=s*5): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)",
-        " ( r=SQR(a^2-h^2)) :s=r/0,688): (P=s*5): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)",
-        " ( s=2*SQR(l^2-a^2)) : (r=s*0.688): (P=s*5): h=SQR(a^2-r^2): (AB=P*r/2) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)",
-        " ( s=r/0.688)) : (P=s*5): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)",
-        " ( s=P/5)) : (r=s*0,688): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)",
-        " ( r=s*0.688)) : (P=s*5): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)",
-        " ( P=2*AL/a)) : (s=P/5): (r=s*0,688): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)",
-        " ( s=P/5)) : (r=s*0,688): (a= 2*AL/P): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)",
-        " ( P=s*5) :(r=s*0,688): (a=2*AL/P): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)",
-        " ( P=s*5) :(r=s*0,688): (AB=P*r/2): (h=3*V/AB): (a=SQR(h^2+r^2) : (l=SQR(a^2+(s/2)^2)):( AL=P*a/2): (AT=AL+AB): (V=AB*h/3)",
-        " ( s=P/5) :(r=s*0,688): (AB=P*r/2): (h=3*V/AB): (a=SQR(h^2+r^2) : (l=SQR(a^2+(s/2)^2)):( AL=P*a/2): (AT=AL+AB): (V=AB*h/3)",
+        {"s h", " ( P=s*5) : (r=0,688*s): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+        {"P h", " ( s=P/5) : (r=0,688*s): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+        {"r h", " ( s=r/0.688) : (P=s*5): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+        {"a h", " ( r=SQR(a^2-h^2)) :s=r/0,688): (P=s*5): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+        {"a l", " ( s=2*SQR(l^2-a^2)) : (r=s*0.688): (P=s*5): h=SQR(a^2-r^2): (AB=P*r/2) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+        {"a r", " ( s=r/0.688)) : (P=s*5): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+        {"a P", " ( s=P/5)) : (r=s*0,688): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+        {"a s", " ( r=s*0.688)) : (P=s*5): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+        {"a AL", " ( P=2*AL/a)) : (s=P/5): (r=s*0,688): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)"},
+        {"P AL", " ( s=P/5)) : (r=s*0,688): (a= 2*AL/P): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)"},
+        {"s AL", " ( P=s*5) :(r=s*0,688): (a=2*AL/P): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)"},
+        {"s V", " ( P=s*5) :(r=s*0,688): (AB=P*r/2): (h=3*V/AB): (a=SQR(h^2+r^2) : (l=SQR(a^2+(s/2)^2)):( AL=P*a/2): (AT=AL+AB): (V=AB*h/3)"},
+        {"P V", " ( s=P/5) :(r=s*0,688): (AB=P*r/2): (h=3*V/AB): (a=SQR(h^2+r^2) : (l=SQR(a^2+(s/2)^2)):( AL=P*a/2): (AT=AL+AB): (V=AB*h/3)"},
     },
     .stampa = {"Command2", "Stampa"},
     .ritorna = {"Command4", "Ritorna"},
@@ -264,19 +266,19 @@ const PolygonPyramid kHexagon{
     .n = 6,
     .k = 0.866,
     .formulas = {
-        " ( P=s*6) : (r=0,866*s): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)",
-        " ( s=P/6) : (r=0,866*s): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)",
-        " ( s=r/0.866) : (P=s*6): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)",
-        " ( r=SQR(a^2-h^2)) :s=r/0,866): (P=s*6): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)",
-        " ( s=2*SQR(l^2-a^2)) : (r=s*0.866): (P=s*6): h=SQR(a^2-r^2): (AB=P*r/2) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)",
-        " ( s=r/0.866)) : (P=s*6): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)",
-        " ( s=P/6)) : (r=s*0,866): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)",
-        " ( r=s*0.866)) : (P=s*6): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)",
-        " ( P=2*AL/a)) : (s=P/6): (r=s*0,866): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)",
-        " ( s=P/6)) : (r=s*0,866): (a= 2*AL/P): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)",
-        " ( P=s*6) :(r=s*0,866): (a=2*AL/P): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)",
-        " ( P=s*6) :(r=s*0,866): (AB=P*r/2): (h=3*V/AB): (a=SQR(h^2+r^2) : (l=SQR(a^2+(s/2)^2)):( AL=P*a/2): (AT=AL+AB): (V=AB*h/3)",
-        " ( s=P/6) :(r=s*0,866): (AB=P*r/2): (h=3*V/AB): (a=SQR(h^2+r^2) : (l=SQR(a^2+(s/2)^2)):( AL=P*a/2): (AT=AL+AB): (V=AB*h/3)",
+        {"s h", " ( P=s*6) : (r=0,866*s): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+        {"P h", " ( s=P/6) : (r=0,866*s): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+        {"r h", " ( s=r/0.866) : (P=s*6): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+        {"a h", " ( r=SQR(a^2-h^2)) :s=r/0,866): (P=s*6): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+        {"a l", " ( s=2*SQR(l^2-a^2)) : (r=s*0.866): (P=s*6): h=SQR(a^2-r^2): (AB=P*r/2) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+        {"a r", " ( s=r/0.866)) : (P=s*6): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+        {"a P", " ( s=P/6)) : (r=s*0,866): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+        {"a s", " ( r=s*0.866)) : (P=s*6): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+        {"a AL", " ( P=2*AL/a)) : (s=P/6): (r=s*0,866): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)"},
+        {"P AL", " ( s=P/6)) : (r=s*0,866): (a= 2*AL/P): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)"},
+        {"s AL", " ( P=s*6) :(r=s*0,866): (a=2*AL/P): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)"},
+        {"s V", " ( P=s*6) :(r=s*0,866): (AB=P*r/2): (h=3*V/AB): (a=SQR(h^2+r^2) : (l=SQR(a^2+(s/2)^2)):( AL=P*a/2): (AT=AL+AB): (V=AB*h/3)"},
+        {"P V", " ( s=P/6) :(r=s*0,866): (AB=P*r/2): (h=3*V/AB): (a=SQR(h^2+r^2) : (l=SQR(a^2+(s/2)^2)):( AL=P*a/2): (AT=AL+AB): (V=AB*h/3)"},
     },
     .stampa = {"Command4", "Stampa"},
     .ritorna = {"Command2", "Ritorna"},
@@ -323,7 +325,7 @@ SolverScreen polygonScreen(const PolygonPyramid &rec)
         .formulaHeading = { "Label5", "Formule applicate" },
         .formulaLabels = { "Label6" },
         .picture = rec.picture,
-        .solvers = { { .name = "Command3", .steps = [&rec](Calc &calc) { calcola(calc, rec); } } },
+        .solvers = { { .name = "Command3", .steps = [&rec](Calc &calc) { calcola(rec, calc); } } },
         .stampaButton = rec.stampa,
         .ritornaButton = rec.ritorna,
         .esciButton = { "Command1", "Esci" },

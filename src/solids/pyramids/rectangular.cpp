@@ -30,7 +30,6 @@ void calcola(Calc &calc)
         h = pow(pow(a1, 2) - pow(b / 2, 2), 0.5);
         lateralEdge();
         calc.formula(
-            "Label6",
             " ( AB=a*b): (P=2*a+2*b):((AL=a*a1+b*a2): (AT=AL+AB): (h=SQR(a1^2-(b/2)^2)): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
     } else if (calc.given({ "a", "b", "a2" })) {
         a = calc.ask("INTRODUCI LO SPIGOLO DI BASE (a)=");
@@ -41,7 +40,6 @@ void calcola(Calc &calc)
         a1 = pow(pow(h, 2) + pow(b / 2, 2), 0.5);
         lateralEdge();
         calc.formula(
-            "Label6",
             " ( AB=a*b): (P=2*a+2*b): a1=SQR(a2^2-(b/2^2)): (AL=a*a1+b*a2): (AT=AL+AB): a1=SQR(a2^2-(b/2^2)): (h=SQR(a2^2-(a/2)^2)): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
     } else if (calc.given({ "a", "b", "h" })) {
         a = calc.ask("INTRODUCI LO SPIGOLO DI BASE (a)=");
@@ -51,7 +49,6 @@ void calcola(Calc &calc)
         a1 = pow(pow(h, 2) + pow(b / 2, 2), 0.5);
         lateralEdge();
         calc.formula(
-            "Label6",
             " ( AB=a*b): (P=2*a+2*b): a1=SQR(h^2+(b/2^2)): (AL=a*a1+b*a2): (AT=AL+AB): a2=SQR(h^2+(a/2^2)): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
     } else if (calc.given({ "a", "a1", "a2" })) {
         a = calc.ask("INTRODUCI LO SPIGOLO DI BASE (a)=");
@@ -61,7 +58,6 @@ void calcola(Calc &calc)
         b = 2 * pow(pow(a1, 2) - pow(h, 2), 0.5);
         lateralEdge();
         calc.formula(
-            "Label6",
             " (h=SQR(a2^2-(a/2)^2)): (b=2*SQR(a1^2-h^2)): ( AB=a*b): (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
     } else if (calc.given({ "b", "a1", "a2" })) {
         b = calc.ask("INTRODUCI LO SPIGOLO DI BASE (b)=");
@@ -71,7 +67,6 @@ void calcola(Calc &calc)
         a = 2 * pow(pow(a2, 2) - pow(h, 2), 0.5);
         lateralEdge();
         calc.formula(
-            "Label6",
             " (h=SQR(a1^2-(b/2)^2)): (a=2*SQR(a2^2-h^2)): ( AB=a*b): (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
     } else if (calc.given({ "h", "a1", "a2" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
@@ -81,7 +76,6 @@ void calcola(Calc &calc)
         a = 2 * pow(pow(a2, 2) - pow(h, 2), 0.5);
         lateralEdge();
         calc.formula(
-            "Label6",
             " (b=2*SQR(a1^2-h^2)): (a=2*SQR(a2^2-h^2)): ( AB=a*b): (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
     } else if (calc.given({ "h", "a", "a1" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
@@ -90,7 +84,6 @@ void calcola(Calc &calc)
         b = 2 * pow(pow(a1, 2) - pow(h, 2), 0.5);
         lateralEdge();
         calc.formula(
-            "Label6",
             " (b=SQR(a1^2-h^2)): (a2=SQR((a/2)^2+h^2)) : ( AB=a*b): (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
     } else if (calc.given({ "h", "b", "a2" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
@@ -100,7 +93,6 @@ void calcola(Calc &calc)
         a1 = pow(pow(h, 2) + pow(b / 2, 2), 0.5);
         lateralEdge();
         calc.formula(
-            "Label6",
             " (a=SQR(a2^2-h^2)): (a1=SQR(h^2+(b/2)^2)): (AB=a*b): (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
     } else if (calc.given({ "a", "h", "P" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
@@ -111,7 +103,6 @@ void calcola(Calc &calc)
         a2 = pow(pow(h, 2) + pow(a / 2, 2), 0.5);
         lateralEdge();
         calc.formula(
-            "Label6",
             " (b=(P-2*a)/2): (a1=SQR(h^2+(b/2)^2)): (a2=SQR(h^2+(a/2)^2)):(AB=a*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
     } else if (calc.given({ "a1", "h", "P" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
@@ -122,7 +113,6 @@ void calcola(Calc &calc)
         a2 = pow(pow(h, 2) + pow(a / 2, 2), 0.5);
         lateralEdge();
         calc.formula(
-            "Label6",
             " (b=2*SQR(a1^2-h^2)): (a2=SQR(h^2+(a/2)^2)):(AB=a*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
     } else if (calc.given({ "a", "h", "AB" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
@@ -134,7 +124,6 @@ void calcola(Calc &calc)
         a2 = pow(pow(h, 2) + pow(a / 2, 2), 0.5);
         lateralEdge();
         calc.formula(
-            "Label6",
             " (b=AB/a):(a1=SQR(h^2+(b/2)^2)):  (a2=SQR(h^2+(a/2)^2)): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
     } else if (calc.given({ "a1", "h", "AB" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
@@ -146,7 +135,6 @@ void calcola(Calc &calc)
         a2 = pow(pow(h, 2) + pow(a / 2, 2), 0.5);
         lateralEdge();
         calc.formula(
-            "Label6",
             " (b=2*SQR(a1^2-h^2)):( a=AB/b):  (a2=SQR(h^2+(a/2)^2)):  (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2)): (V=AB*h/3)");
     } else if (calc.given({ "a", "V", "AB" })) {
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
@@ -158,7 +146,6 @@ void calcola(Calc &calc)
         a1 = pow(pow(b / 2, 2) + pow(h, 2), 0.5);
         lateralEdge();
         calc.formula(
-            "Label6",
             " (b=AB/a):( h=3*V/AB):(a1=(b/2)^2+h^2):  (a2=SQR(h^2+(a/2)^2)):  (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2))");
     } else if (calc.given({ "a", "h", "V" })) {
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
@@ -170,7 +157,6 @@ void calcola(Calc &calc)
         a1 = pow(pow(b / 2, 2) + pow(h, 2), 0.5);
         lateralEdge();
         calc.formula(
-            "Label6",
             " (AB=3*V/h):(b=AB/a):(a1=(b/2)^2+h^2):  (a2=SQR(h^2+(a/2)^2)):  (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (l=SQR((l/2)^2+a^2))");
     } else if (calc.given({ "a", "h", "l" })) {
         l = calc.ask("INTRODUCI LO SPIGOLO LATERALE (l)=");
@@ -180,7 +166,6 @@ void calcola(Calc &calc)
         b = 2 * pow(pow(a1, 2) - pow(h, 2), 0.5);
         P = 2 * a + 2 * b;
         calc.formula(
-            "Label6",
             "(a1=(b/2)^2+h^2): b=SQR(a1^2-h^2): (a2=SQR(h^2+(a/2)^2)):  (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (V=AB*h/3)");
     } else if (calc.given({ "a1", "a2", "l" })) {
         l = calc.ask("INTRODUCI LO SPIGOLO LATERALE (l)=");
@@ -190,7 +175,6 @@ void calcola(Calc &calc)
         a = 2 * pow(pow(l, 2) - pow(a1, 2), 0.5);
         h = pow(pow(a1, 2) - pow(b / 2, 2), 0.5);
         calc.formula(
-            "Label6",
             "(b=2*SQR(l^2-a2^2): a=2*SQR(l^2-a1^2): (h=SQR(a1^2-(b/2)^2):  (P=2*a+2*b): (AL=a*a1+b*a2): (AT=AL+AB): (V=AB*h/3)");
     } else {
         calc.insufficient();

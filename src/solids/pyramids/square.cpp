@@ -20,35 +20,30 @@ void calcola(Calc &calc)
         l = calc.ask("INTRODUCI LO SPIGOLO DI BASE (l)=");
         h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
         calc.formula(
-            "Label6",
             " (a=SQR((i/2)^2+h^2)): (P=l*4):((AL=P*a)/2): (AB=l^2): (AT=AL+AB): (l1=SQR((l/2)^2+a^2)): (r=2*AB/P):(V=AB*h/3)");
     } else if (calc.given({ "l", "a" })) {
         l = calc.ask("INTRODUCI LO SPIGOLO DI BASE (l)=");
         a = calc.ask("INTRODUCI L'APOTEMA (a)=");
         heightFromApothem();
         calc.formula(
-            "Label6",
             " (h=SQR(a^2-(l/2)^2)): (P=l*4):((AL=P*a)/2): (AB=l^2): (AT=AL+AB): (l1=SQR((l/2)^2+a^2)): (r=2*AB/P):(V=AB*h/3)");
     } else if (calc.given({ "a", "h" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
         a = calc.ask("INTRODUCI L'APOTEMA (a)=");
         l = pow(pow(a, 2) - pow(h, 2), 0.5) * 2;
         calc.formula(
-            "Label6",
             " (l=SQR(a^2-h^2)*2): (P=l*4):((AL=P*a)/2): (AB=l^2): (AT=AL+AB): (l1=SQR((l/2)^2+a^2)): (r=2*AB/P):(V=AB*h/3)");
     } else if (calc.given({ "a", "R" })) {
         R = calc.ask("INTRODUCI L'APOTEMA DI BASE (R)=");
         a = calc.ask("INTRODUCI L'APOTEMA (a)=");
         l = R * 2;
         h = pow(pow(a, 2) - pow(R, 2), 0.5);
-        calc.formula("Label6",
-                     " (l=SQR(a^2-R^2)): (P=l*4):((AL=P*a)/2): (AB=l^2): (AT=AL+AB):(V=AB*h/3)");
+        calc.formula(" (l=SQR(a^2-R^2)): (P=l*4):((AL=P*a)/2): (AB=l^2): (AT=AL+AB):(V=AB*h/3)");
     } else if (calc.given({ "R", "h" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
         R = calc.ask("INTRODUCI L'APOTEMA DI BASE (R)=");
         l = 2 * R;
         calc.formula(
-            "Label6",
             " (l=2*r: a=SQR(r^2+h^2): (P=l*4):((AL=P*a)/2): (AB=l^2): (AT=AL+AB): (l1=SQR((l/2)^2+a^2)) :(V=AB*h/3)");
     } else if (calc.given({ "AL", "l" })) {
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)=");
@@ -58,7 +53,6 @@ void calcola(Calc &calc)
         R = l / 2;
         h = pow(pow(a, 2) - pow(R, 2), 0.5);
         calc.formula(
-            "Label6",
             " (P=l*4): (AB=l^2):a=SQR(a^2-(l/2)^2):R=2*l: (AT=AL+AB): (l1=SQR((l/2)^2+a^2)):(V=AB*h/3)");
     } else if (calc.given({ "a", "AL" })) {
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)=");
@@ -67,7 +61,6 @@ void calcola(Calc &calc)
         l = P / 4;
         heightFromApothem();
         calc.formula(
-            "Label6",
             " (P=2*AL/a): (l=P/4):h=SQR(a^2-(l/2)^2): (AB=l^2): (AT=AL+AB): (l1=SQR((l/2)^2+a^2)): (R=l/2):(V=AB*h/3)");
     } else if (calc.given({ "R", "AL" })) {
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)=");
@@ -77,7 +70,6 @@ void calcola(Calc &calc)
         a = 2 * AL / P;
         heightFromApothem();
         calc.formula(
-            "Label6",
             " (l=2*R): (P=l*4): (a=2*AL/P): h=SQR(a^2-(l/2)^2): (AB=l^2): (AT=AL+AB): (l1=SQR((l/2)^2+a^2)):(V=AB*h/3)");
     } else if (calc.given({ "AT", "AL" })) {
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)=");
@@ -88,7 +80,6 @@ void calcola(Calc &calc)
         a = 2 * AL / P;
         heightFromApothem();
         calc.formula(
-            "Label6",
             " (AB=AT-AL): (l=SQR(AB)):(P=l*4): (a=2*AL/P): h=SQR(a^2-(l/2)^2): (l1=SQR((l/2)^2+a^2)): (R=l/2):(V=AB*h/3)");
     } else if (calc.given({ "l", "AT" })) {
         l = calc.ask("INTRODUCI LO SPIGOLO DI BASE  (l)=");
@@ -99,7 +90,6 @@ void calcola(Calc &calc)
         a = 2 * AL / P;
         heightFromApothem();
         calc.formula(
-            "Label6",
             " (AB=l^2): (AL=AT-AB):(P=l*4): (a=2*AL/P): h=SQR(a^2-(l/2)^2): (l1=SQR((l/2)^2+a^2)):(V=AB*h/3)");
     } else if (calc.given({ "l", "V" })) {
         l = calc.ask("INTRODUCI LO SPIGOLO DI BASE  (l)=");
@@ -107,7 +97,6 @@ void calcola(Calc &calc)
         AB = pow(l, 2);
         h = 3 * V / AB;
         calc.formula(
-            "Label6",
             " (R=l/2): (AB=l^2):(h=3*V/AB) :(P=l*4): (a=SQR(L/2^2+h^2): (AL=P*a/2): (l1=SQR((l/2)^2+a^2)): (R=l/2)");
     } else if (calc.given({ "R", "V" })) {
         R = calc.ask("INTRODUCI L'APOTEMA DI BASE  (R)=");
@@ -116,7 +105,6 @@ void calcola(Calc &calc)
         AB = pow(l, 2);
         h = 3 * V / AB;
         calc.formula(
-            "Label6",
             " (l=2*R): (AB=l^2):(h=3*V/AB) :(P=l*4): (a=SQR(L/2^2+h^2): (AL=P*a/2): (l1=SQR((l/2)^2+a^2)): (R=l/2)");
     } else if (calc.given({ "h", "V" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA  (h)=");
@@ -124,7 +112,6 @@ void calcola(Calc &calc)
         AB = 3 * V / h;
         l = pow(AB, 0.5);
         calc.formula(
-            "Label6",
             " (AB=3*V/h):(l=SQR(AB) :(P=l*4): (a=SQR(L/2^2+h^2): (AL=P*a/2): (l1=SQR((l/2)^2+a^2)): (R=l/2)");
     } else if (calc.given({ "AL", "AB" })) {
         AL = calc.ask("INTRODUCI L'AREA LATERALE  (AL)=");
@@ -134,7 +121,6 @@ void calcola(Calc &calc)
         a = 2 * AL / P;
         heightFromApothem();
         calc.formula(
-            "Label6",
             "(l=SQR(AB) :(P=l*4): (a=2*AL/P)):(h=SQR(a^2-(l/2)^2): (AT=AL+AB): (l1=SQR((l/2)^2+a^2)): (R=l/2): (V=AB*h/3)");
     } else if (calc.given({ "AL", "P" })) {
         AL = calc.ask("INTRODUCI L'AREA LATERALE  (AL)=");
@@ -143,7 +129,6 @@ void calcola(Calc &calc)
         a = 2 * AL / P;
         heightFromApothem();
         calc.formula(
-            "Label6",
             "(l=P/4) : (a=2*AL/P)):(h=SQR(a^2-(l/2)^2): (AT=AL+AB): (l1=SQR((l/2)^2+a^2)): (R=l/2): (V=AB*h/3)");
     } else if (calc.given({ "AT", "AB" })) {
         AT = calc.ask("INTRODUCI L'AREA TOTALE  (AT)=");
@@ -154,7 +139,6 @@ void calcola(Calc &calc)
         a = 2 * AL / P;
         heightFromApothem();
         calc.formula(
-            "Label6",
             "(l=SQR(AB)) : (P=l*4):( AL=AT-AB): (a=2*AL/P)):(h=SQR(a^2-(l/2)^2): (l1=SQR((l/2)^2+a^2)): (R=l/2): (V=AB*h/3)");
     } else if (calc.given({ "AT", "P" })) {
         AT = calc.ask("INTRODUCI L'AREA TOTALE  (AT)=");
@@ -165,7 +149,6 @@ void calcola(Calc &calc)
         a = 2 * AL / P;
         heightFromApothem();
         calc.formula(
-            "Label6",
             "(l=P/4) : (AB=l^2):( AL=AT-AB): (a=2*AL/P)):(h=SQR(a^2-(l/2)^2): (l1=SQR((l/2)^2+a^2)): (R=l/2): (V=AB*h/3)");
     } else if (calc.given({ "V", "AB" })) {
         V = calc.ask("INTRODUCI IL VOLUME  (V)=");
@@ -173,7 +156,6 @@ void calcola(Calc &calc)
         l = pow(AB, 0.5);
         h = V * 3 / AB;
         calc.formula(
-            "Label6",
             "(l=SQR(AB)) : (P=l*4):(h=V*3/AB):  (a=SQR(h^2+(l/2)^2):(AL=P*a/2): (AT=AL+AB):(l1=SQR((l/2)^2+a^2)): (R=l/2)");
     } else {
         calc.insufficient();

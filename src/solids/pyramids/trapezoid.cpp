@@ -44,7 +44,6 @@ void calcola(Calc &calc)
         trapezoidHeight();
         AB = S * h1 / 2;
         calc.formula(
-            "Label6",
             " h1 = (a ^ 2 - (c - b) / 2) ^ 0.5:(AB = (c + b) * h1)/2  :(P=2*a+b+c): ((AL=P*a1/2):  (AT=AL+AB): (r=2*AB/P) : (h=SQR(a1^2-r^2)*0.5): (VC=SQR(a1^2+(AB/2)^2)^0.5): (VD=SQR(a1^2+(AD/2)^2)^0.5): (V=AB*h/3)");
         P = 2 * a + 1 * S;
         r = 2 * AB / P;
@@ -58,7 +57,6 @@ void calcola(Calc &calc)
         trapezoidHeight();
         AB = (b * 1 + c * 1) * h1 / 2;
         calc.formula(
-            "Label6",
             " h1 = (a ^ 2 - (c - b) / 2) ^ 0.5:(AB = (c + b) * h1)/2  :(P=2*a+b+c): ((AL=P*a1/2):  (AT=AL+AB): (r=2*AB/P) : (a1=SQR(h^2+r^2)*0.5): (VC=SQR(a1^2+(AB/2)^2)^0.5): (VD=SQR(a1^2+(AD/2)^2)^0.5): (V=AB*h/3)");
         apothemFromHeight();
         ending();
@@ -71,7 +69,6 @@ void calcola(Calc &calc)
         h1 = 2 * AB / S;
         a = pow(pow(h1, 2) + pow((c * 1 - b * 1) / 2, 2), 0.5);
         calc.formula(
-            "Label6",
             " h1 = (2*AB/(b+c): ( a=SQR(h1^2+((c-b)/2)^2)  :(P=2*a+b+c): ((AL=P*a1/2):  (AT=AL+AB): (r=2*AB/P) : (a1=SQR(h^2+r^2)*0.5): (VC=SQR(a1^2+(AB/2)^2)^0.5): (VD=SQR(a1^2+(AD/2)^2)^0.5): (V=AB*h/3)");
         apothemFromHeight();
         ending();
@@ -86,7 +83,6 @@ void calcola(Calc &calc)
         h1 = pow(pow(a, 2) - pow(m, 2), 0.5);
         AB = S * h1 / 2;
         calc.formula(
-            "Label6",
             " a =P-(c+b)/2:a1=SQR(h2+((c-b)/2)^2):  h1=SQR(a^2+(b/2)^2): AB=(b+c)*h1/2: ((AL=P*a1/2):  (AT=AL+AB): (r=2*AB/P) : (VC=SQR(a1^2+(AB/2)^2)^0.5): (VD=SQR(a1^2+(AD/2)^2)^0.5): (V=AB*h/3)");
         r = 2 * AB / P;
         a1 = pow(pow(h, 2) + pow(r, 2), 0.5);

@@ -38,7 +38,6 @@ void calcola(Calc &calc)
         apothemFromHeight();
         tail();
         calc.formula(
-            "Label6",
             " ( P=s*3) : AB=l^2*SQR(3)/4: r=2*AB/P: h1=s*SRQ(3)/2:a=SQR(r^2+h^2): l=SQR(a^2+(s/2)^2):AL=P*a/2: (AT=AL+AB): (V=AB*h/3)");
     } else if (calc.given({ "h", "P" })) {
         P = calc.ask("INTRODUCI IL PERIMETRO (P)=");
@@ -50,7 +49,6 @@ void calcola(Calc &calc)
         apothemFromHeight();
         tail();
         calc.formula(
-            "Label6",
             " ( P=s*3) : AB=l^2*SQR(3)/4: r=2*AB/P: h1=s*SRQ(3)/2:a=SQR(r^2+h^2): l=SQR(a^2+(s/2)^2):AL=P*a/2: (AT=AL+AB): (V=AB*h/3)");
     } else if (calc.given({ "h", "AB" })) {
         AB = calc.ask("INTRODUCI L'AREA DI BASE (AB)=");
@@ -62,7 +60,6 @@ void calcola(Calc &calc)
         apothemFromHeight();
         tail();
         calc.formula(
-            "Label6",
             " ( (s=SQR(4*AB/1,73)) :P=s*3: r=2*AB/P: h1=s*SRQ(3)/2:a=SQR(r^2+h^2): l=SQR(a^2+(s/2)^2):AL=P*a/2: (AT=AL+AB): (V=AB*h/3)");
     } else if (calc.given({ "h", "h1" })) {
         h1 = calc.ask("INTRODUCI L'ALTEZZA DEL TRIANGOLO (h1)=");
@@ -74,7 +71,6 @@ void calcola(Calc &calc)
         apothemFromHeight();
         tail();
         calc.formula(
-            "Label6",
             " ( s=2*h1^2/SQR(3)) :P=s*3: (AB=h1^2/SQR(3)): r=2*AB/P: l=SQR(a^2+(s/2)^2): (a=SQR(r^2+h^2)): AL=P*a/2: (AT=AL+AB): (V=AB*h/3)");
     } else if (calc.given({ "h", "V" })) {
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
@@ -87,7 +83,6 @@ void calcola(Calc &calc)
         apothemFromHeight();
         tail();
         calc.formula(
-            "Label6",
             " (AB=V/h:  s=SQR(4*AB/SQR(3)): h1=s*SQR(3)/2: :P=s*3: r=2*AB/P: l=SQR(a^2+(s/2)^2): (a=SQR(r^2+h^2)): AL=P*a/2: (AT=AL+AB): (V=AB*h/3)");
     } else if (calc.given({ "P", "AL" })) {
         P = calc.ask("INTRODUCI IL PERIMETRO (P)=");
@@ -100,7 +95,6 @@ void calcola(Calc &calc)
         heightFromApothem();
         tail();
         calc.formula(
-            "Label6",
             " ( s=P/3) :( a=2*AL/P): (AB=s^2*SQR(3)/4): h1=s*SQR(3)/2: r=2*AB/P: (h=SQR(a^2-r^2)): l=SQR(a^2+(s/2)^2): AL=P*a/2: (AT=AL+AB): (V=AB*h/3)");
     } else if (calc.given({ "s", "AL" })) {
         s = calc.ask("INTRODUCI LO SPIGOLO DI BASE (s)=");
@@ -113,7 +107,6 @@ void calcola(Calc &calc)
         heightFromApothem();
         tail();
         calc.formula(
-            "Label6",
             " ( P=s*3) :( a=2*AL/P): (AB=s^2*SQR(3)/4): h1=s*SQR(3)/2: r=2*AB/P: (h=SQR(a^2-r^2)): l=SQR(a^2+(s/2)^2): AL=P*a/2: (AT=AL+AB): (V=AB*h/3)");
     } else if (calc.given({ "AT", "AL" })) {
         AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
@@ -128,7 +121,6 @@ void calcola(Calc &calc)
         V = AB * h / 3;
         lateralEdge();
         calc.formula(
-            "Label6",
             " ( AB=AT-AL) : s=(SQR4*AB/SQR(3)):(P=s*3): h1=s*SQR(3)/2: ( a=2*AL/P): r=2*AB/P: (h=SQR(a^2-r^2)): l=SQR(a^2+(s/2)^2): (V=AB*h/3)");
     } else if (calc.given({ "AT", "AB" })) {
         AT = calc.ask("INTRODUCI L'AREA TOTALE (AT)=");
@@ -143,7 +135,6 @@ void calcola(Calc &calc)
         V = AB * h / 3;
         lateralEdge();
         calc.formula(
-            "Label6",
             " ( AL=AT-AB) : s=(SQR4*AB/SQR(3)):(P=s*3): h1=s*SQR(3)/2: ( a=2*AL/P): r=2*AB/P: (h=SQR(a^2-r^2)): l=SQR(a^2+(s/2)^2): (V=AB*h/3)");
     } else if (calc.given({ "V", "AB" })) {
         AB = calc.ask("INTRODUCI L'AREA DI BASE (AB)=");
@@ -156,7 +147,6 @@ void calcola(Calc &calc)
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
         tail();
         calc.formula(
-            "Label6",
             " ( h=3*V/AB) : s=(SQR4*AB/SQR(3)):(P=s*3): h1=s*SQR(3)/2: r=2*AB/P: (a=SQR(r^2+h^2)).( AL=P*a/2):(AT=AL+AB): l=SQR(a^2+(s/2)^2): (V=AB*h/3)");
     } else if (calc.given({ "a", "AL" })) {
         AL = calc.ask("INTRODUCI L'AREA LATERALE (AL)=");
@@ -171,7 +161,6 @@ void calcola(Calc &calc)
         V = AB * h / 3;
         lateralEdge();
         calc.formula(
-            "Label6",
             " ( P=2*AL/a) : s=(P/3): h1=s*SQR(3)/2: (AB=s*h1/2) r=2*AB/P: (AT=AL+AB): (h=SQR(a^2-r^2): l=SQR(a^2+(s/2)^2): (V=AB*h/3)");
     } else {
         calc.insufficient();

@@ -48,7 +48,6 @@ void calcola(Calc &calc)
         area2();
         areasAndVolume();
         calc.formula(
-            "Label6",
             "(P1=L*4): (P2=l2*4): (AB1=l^2): (a1=l1/2): (a2=(l2/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
     } else if (calc.given({ "L2", "h", "P1", "a" })) {
         P1 = calc.ask("INTRODUCI IL PERIMETRO DI BASE (P1)  =");
@@ -63,7 +62,6 @@ void calcola(Calc &calc)
         area2();
         areasAndVolume();
         calc.formula(
-            "Label6",
             "(L1=P1/4): (P2=l2*4): (AB1=l^2): (a1=l1/2): (a2=l2/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
     } else if (calc.given({ "L1", "h", "P2", "a" })) {
         P2 = calc.ask("INTRODUCI IL PERIMETRO DI BASE (P2)  =");
@@ -78,7 +76,6 @@ void calcola(Calc &calc)
         area2();
         areasAndVolume();
         calc.formula(
-            "Label6",
             "(L2=P2/4): (P1=l1*4): (AB1=l^2): (a1=l1/2): (a2=l2/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
     } else if (calc.given({ "L2", "h", "a1", "a" })) {
         L2 = calc.ask("INTRODUCI IL LATO DI BASE (L2)  =");
@@ -93,7 +90,6 @@ void calcola(Calc &calc)
         area2();
         areasAndVolume();
         calc.formula(
-            "Label6",
             "(L1=a1*2): (P1=l1*4): (AB1=l1^2): (P2=l2*4): (a2=l2/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
     } else if (calc.given({ "L1", "h", "a2", "a" })) {
         L1 = calc.ask("INTRODUCI IL LATO DI BASE (L1)  =");
@@ -108,7 +104,6 @@ void calcola(Calc &calc)
         area2();
         areasAndVolume();
         calc.formula(
-            "Label6",
             "(L2=a2*2): (P1=l1*4): (AB1=l1^2): (P2=l2*4): (a1=l1/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
     } else if (calc.given({ "h", "a", "AB1", "AB2" })) {
         AB1 = calc.ask("INTRODUCI L'AREA  DI BASE (AB1)  =");
@@ -123,7 +118,6 @@ void calcola(Calc &calc)
         apothem1();
         areasAndVolume();
         calc.formula(
-            "Label6",
             "(L1=SQR(AB1)): (L2=SQR(AB2)): (P1=l1*4): (P2=l2*4): (A1=L1/2): (a2=l2/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
     } else if (calc.given({ "L1", "h", "a", "AB2" })) {
         L1 = calc.ask("INTRODUCI L'AREA  DI BASE (L1)  =");
@@ -138,7 +132,6 @@ void calcola(Calc &calc)
         apothem1();
         areasAndVolume();
         calc.formula(
-            "Label6",
             "(AB1=L1^2): (L2=SQR(AB2)): (P1=l1*4): (P2=l2*4): (A1=L1/2): (a2=l2/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
     } else if (calc.given({ "L2", "h", "a", "AB1" })) {
         L2 = calc.ask("INTRODUCI L'AREA  DI BASE (L2)  =");
@@ -153,7 +146,6 @@ void calcola(Calc &calc)
         apothem1();
         areasAndVolume();
         calc.formula(
-            "Label6",
             "(AB2=L2^2): (L1=SQR(AB1)): (P1=l1*4): (P2=l2*4): (A1=L1/2): (a2=l2/2): (AB2=l2^2): (AL=(P1+P2)*a/2):AT=1*AL+A1+A2: V=1/3°h*(A1+A2)+SQR(A1+A2)");
     } else {
         calc.insufficient();

@@ -7,8 +7,6 @@ using namespace solver;
 
 namespace {
 
-const char *const kFormula = "Label1(9)";
-
 const Expr kPi = Expr::constant("π", 3.1415926535);
 const Expr kTwoPi = Expr::constant("2π", 6.283185307);
 
@@ -27,23 +25,21 @@ void calcola(Calc &calc)
         diameter();
         surface();
         volume();
-        calc.formula(kFormula, "d=2*R: A=2*3.14*R*h: V = 3.14 * h ^ 2 * (R - (h / 3))");
+        calc.formula("d=2*R: A=2*3.14*R*h: V = 3.14 * h ^ 2 * (R - (h / 3))");
     } else if (calc.given({ "R", "A" })) {
         R = calc.ask("INTRODUCI IL RAGGIO (R)  =");
         A = calc.ask("INTRODUCI LA SUPERFICIE (A)=");
         h = A / (kTwoPi * R);
         volume();
         diameter();
-        calc.formula(kFormula,
-                     "d=2*R: h = a / (2 * 3.1415926535 * r): V = 3.14 * h ^ 2 * (R - (h / 3))");
+        calc.formula("d=2*R: h = a / (2 * 3.1415926535 * r): V = 3.14 * h ^ 2 * (R - (h / 3))");
     } else if (calc.given({ "h", "A" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)  =");
         A = calc.ask("INTRODUCI LA SUPERFICIE (A)=");
         R = A / (kTwoPi * h);
         volume();
         diameter();
-        calc.formula(kFormula,
-                     " R = a / (2 * 3.1415926535 * h): V = 3.14 * h ^ 2 * (R - (h / 3)): d=2*R");
+        calc.formula(" R = a / (2 * 3.1415926535 * h): V = 3.14 * h ^ 2 * (R - (h / 3)): d=2*R");
     } else if (calc.given({ "h", "V" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)  =");
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
@@ -51,7 +47,6 @@ void calcola(Calc &calc)
         diameter();
         surface();
         calc.formula(
-            kFormula,
             "  R = V / (3.1415926535 * h ^ 2) - (-h / 3): V = 3.14 * h ^ 2 * (R - (h / 3)): d=2*R: A = 2 * 3.1415926535 * R * h");
     } else {
         calc.insufficient();
@@ -89,7 +84,7 @@ SolverScreen sphericalCap()
             {"Label1(1)", "Diametro (d=2R)        =", "Label1(5)", "d"},
         },
         .formulaHeading = {"Label1(8)", "Formule applicate"},
-        .formulaLabels = {kFormula},
+        .formulaLabels = {"Label1(9)"},
         .picture = {"Picture1", "calotta.svg"},
         .solvers = {{.name = "Command4", .steps = calcola}},
         .stampaButton = {"Command1", "Stampa"},

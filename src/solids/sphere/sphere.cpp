@@ -8,8 +8,6 @@ using namespace solver;
 
 namespace {
 
-const char *const kFormula = "Label1(11)";
-
 const Expr kPi = Expr::constant("π", 3.1415926535);
 const Expr kFourPi = Expr::constant("4π", 12.566370614);
 
@@ -27,40 +25,35 @@ void calcola(Calc &calc)
         C = d * kPi;
         surface();
         volume();
-        calc.formula(kFormula,
-                     "(d=2*r):  (C=d*3,14): AT = 4 * 3.14 * r ^ 2: V = 4 / 3 * 3.14 * r ^ 3 ");
+        calc.formula("(d=2*r):  (C=d*3,14): AT = 4 * 3.14 * r ^ 2: V = 4 / 3 * 3.14 * r ^ 3 ");
     } else if (calc.given({ "d" })) {
         d = calc.ask("INTRODUCI IL DIAMETRO (d) =");
         r = d / 2;
         C = d * 3.14;
         surface();
         volume();
-        calc.formula(kFormula,
-                     "(r=d/2):  (C=d*3,14): AT = 4 * 3.14 * r ^ 2: V = 4 / 3 * 3.14 * r ^ 3 ");
+        calc.formula("(r=d/2):  (C=d*3,14): AT = 4 * 3.14 * r ^ 2: V = 4 / 3 * 3.14 * r ^ 3 ");
     } else if (calc.given({ "C" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA  (C) =");
         r = C / 2 / kPi;
         surface();
         volume();
         d = r * 2;
-        calc.formula(kFormula,
-                     "(r=C/6.28): d=2*r:  AT = 4 * 3.14 * r ^ 2: V = 4 / 3 * 3.14 * r ^ 3 ");
+        calc.formula("(r=C/6.28): d=2*r:  AT = 4 * 3.14 * r ^ 2: V = 4 / 3 * 3.14 * r ^ 3 ");
     } else if (calc.given({ "AT" })) {
         AT = calc.ask("INTRODUCI LA SUPERFICIE TOTALE  (AT) =");
         r = sqrt(AT / kFourPi);
         C = r * 2 * kPi;
         volume();
         d = r * 2;
-        calc.formula(kFormula,
-                     "r = Sqr(AT / (4 * 3.14)): d=2*r: C=r*6.28: V = 4 / 3 * 3.14 * r ^ 3 ");
+        calc.formula("r = Sqr(AT / (4 * 3.14)): d=2*r: C=r*6.28: V = 4 / 3 * 3.14 * r ^ 3 ");
     } else if (calc.given({ "V" })) {
         V = calc.ask("INTRODUCI IL VOLUME  (V) =");
         r = pow(V * 3 / kFourPi, Expr(1) / 3);
         C = r * 2 * kPi;
         d = r * 2;
         surface();
-        calc.formula(kFormula,
-                     "r=(V * 3 / (4 * 3.14)) ^ (1 / 3): d=2*r: C=r*6.28: AT = 4 * 3.14 * r ^ 2");
+        calc.formula("r=(V * 3 / (4 * 3.14)) ^ (1 / 3): d=2*r: C=r*6.28: AT = 4 * 3.14 * r ^ 2");
     } else {
         calc.insufficient();
     }
@@ -98,7 +91,7 @@ SolverScreen sphere()
             {"Label1(4)", "Volume (V) =", "Label1(9)", "V"},
         },
         .formulaHeading = {"Label1(10)", "Formule applicate :"},
-        .formulaLabels = {kFormula},
+        .formulaLabels = {"Label1(11)"},
         .picture = {"Picture1", "sfera.svg"},
         .solvers = {{.name = "Command1", .steps = calcola}},
         .stampaButton = {"Command2", "Stampa"},

@@ -8,8 +8,6 @@ using namespace solver;
 
 namespace {
 
-const char *const kFormula = "Label1(9)";
-
 const Expr kPi = Expr::constant("π", 3.1415926535);
 
 void calcola(Calc &calc)
@@ -27,8 +25,7 @@ void calcola(Calc &calc)
         surface();
         volume();
         diameter();
-        calc.formula(kFormula,
-                     "d=2*R: A = $ * 3.1415926535 * R ^ 2/90: V = 3.1415926535 * $ * R ^ 3 / 270 ");
+        calc.formula("d=2*R: A = $ * 3.1415926535 * R ^ 2/90: V = 3.1415926535 * $ * R ^ 3 / 270 ");
     } else if (calc.given({ "alfa", "A" })) {
         A = calc.ask("INTRODUCI L'AREA TOTALE DEL FUSO (A)  =");
         alfa = calc.ask("INTRODUCI L'ANGOLO ($)=");
@@ -36,7 +33,6 @@ void calcola(Calc &calc)
         volume();
         diameter();
         calc.formula(
-            kFormula,
             "d=2*R: r = Sqr(A * 90 / $ * 3.1415926535): V = 3.1415926535 * $ * R ^ 3 / 270 ");
     } else if (calc.given({ "r", "A" })) {
         r = calc.ask("INTRODUCI IL RAGGIO (R)  =");
@@ -45,7 +41,6 @@ void calcola(Calc &calc)
         volume();
         diameter();
         calc.formula(
-            kFormula,
             "d=2*R: $ = A * 90 / (R ^ 2 * 3.1415926535): V = 3.1415926535 * $ * r ^ 3 / 270 ");
     } else if (calc.given({ "r", "V" })) {
         r = calc.ask("INTRODUCI IL RAGGIO (R)  =");
@@ -54,7 +49,6 @@ void calcola(Calc &calc)
         surface();
         diameter();
         calc.formula(
-            kFormula,
             "d=2*R: $ = A * 90 / (R ^ 2 * 3.1415926535): A = $ * 3.1415926535 * R ^ 2 / 90");
     } else if (calc.given({ "alfa", "V" })) {
         alfa = calc.ask("INTRODUCI L'ANGOLO DEL FUSO ($)  =");
@@ -63,7 +57,6 @@ void calcola(Calc &calc)
         surface();
         diameter();
         calc.formula(
-            kFormula,
             "d=2*R: R = (V * 270 / (3.1415926535 * $)) ^ (1 / 3): A = $ * 3.1415926535 * R ^ 2 / 90");
     } else {
         calc.insufficient();
@@ -101,7 +94,7 @@ SolverScreen sphericalWedge()
             {"Label1(3)", "Volume fuso sferica (V) =", "Label1(7)", "V"},
         },
         .formulaHeading = {"Label1(8)", "Formule applicate"},
-        .formulaLabels = {kFormula},
+        .formulaLabels = {"Label1(9)"},
         .picture = {"Picture1", "fuso.svg"},
         .solvers = {{.name = "Command1", .steps = calcola}},
         .stampaButton = {"Command2", "Stampa"},

@@ -9,8 +9,6 @@ using namespace solver;
 
 namespace {
 
-const char *const kFormula = "Label1(9)";
-
 const Expr kPi = Expr::constant("π", 3.1415926535);
 const Expr kTwoPi = Expr::constant("2π", 6.283185307);
 
@@ -33,20 +31,19 @@ void calcola(Calc &calc)
         // zone's volume.
         V = kPi * h * (pow(h, 2) / 3 - (-pow(r1, 2)) - (-pow(r2, 2))) / 2;
         calc.formula(
-            kFormula,
             "d=2*R: A=2*3.14*R*h: V = 3.1415926535 * h * ((h ^ 2 / 3) - (-r1 ^ 2) - (-r2 ^ 2))");
     } else if (calc.given({ "r", "A" })) {
         r = calc.ask("INTRODUCI IL RAGGIO (R)  =");
         A = calc.ask("INTRODUCI LA SUPERFICIE (A)=");
         h = A / (kTwoPi * r);
         diameter();
-        calc.formula(kFormula, "d=2*R: h = a / (2 * 3.1415926535 * r)");
+        calc.formula("d=2*R: h = a / (2 * 3.1415926535 * r)");
     } else if (calc.given({ "h", "A" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)  =");
         A = calc.ask("INTRODUCI LA SUPERFICIE (A)=");
         r = A / (kTwoPi * h);
         diameter();
-        calc.formula(kFormula, " R = a / (2 * 3.1415926535 * h): d=2*R");
+        calc.formula(" R = a / (2 * 3.1415926535 * h): d=2*R");
     } else {
         calc.insufficient();
     }
@@ -89,7 +86,7 @@ SolverScreen sphericalZone()
             {"Label1(3)", "Volume zona sferica (V) =", "Label1(7)", "V"},
         },
         .formulaHeading = {"Label1(8)", "Formule applicate"},
-        .formulaLabels = {kFormula},
+        .formulaLabels = {"Label1(9)"},
         .picture = {"Picture1", "zona.svg"},
         .solvers = {{.name = "Command1", .steps = calcola}},
         .stampaButton = {"Command2", "Stampa"},

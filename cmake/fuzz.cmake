@@ -1,15 +1,36 @@
-# The number-reading fuzzer, built with clang's libFuzzer when the build is
-# configured with -DCORPIMETRO_FUZZ=ON and clang++ (the "fuzz" preset).
-# It links only the number reading and display source.
+# The libFuzzer targets, built with clang when the build is configured with
+# -DCORPIMETRO_FUZZ=ON and clang++ (the "fuzz" preset):
+#   fuzz_numbers  number reading and display, over that source alone;
+#   fuzz_bridge   any press of any screen through the web edition's bridge,
+#                 over the whole Qt-free core (src/solver, src/solids, web/bridge).
 option(CORPIMETRO_FUZZ "Build the libFuzzer targets (needs clang++)" OFF)
 if(CORPIMETRO_FUZZ)
     if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
         message(FATAL_ERROR "CORPIMETRO_FUZZ needs clang++ (CMAKE_CXX_COMPILER=clang++)")
     endif()
+    set(fuzz_flags -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined)
+
     add_executable(fuzz_numbers fuzz/fuzz_numbers.cpp src/solver/numberformat.cpp)
     target_include_directories(fuzz_numbers PRIVATE src)
-    set(fuzz_flags -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined)
-    target_compile_options(fuzz_numbers PRIVATE -g -O1 ${fuzz_flags})
-    target_link_options(fuzz_numbers PRIVATE ${fuzz_flags})
-    set_target_properties(fuzz_numbers PROPERTIES AUTOMOC OFF)
+
+    find_package(nlohmann_json 3 REQUIRED)
+    file(GLOB FUZZ_CORE_SOURCES CONFIGURE_DEPENDS src/solver/*.cpp src/solids/*.cpp
+         src/solids/*/*.cpp)
+    add_executable(fuzz_bridge fuzz/fuzz_bridge.cpp web/bridge.cpp ${FUZZ_CORE_SOURCES})
+    target_include_directories(fuzz_bridge PRIVATE src web)
+    target_link_libraries(fuzz_bridge PRIVATE nlohmann_json::nlohmann_json)
+    # Against LLVM's own standard library, as the WebAssembly build is: clang
+    # 14 with libstdc++ 12 rejects web/bridge.h's Json (a vector of pairs of
+    # the type being defined) in C++20. Debian's libFuzzer itself is built
+    # against libstdc++, which is linked too, by its file name (clang would
+    # read -lstdc++ as libc++); the two do not share names.
+    target_compile_options(fuzz_bridge PRIVATE -stdlib=libc++)
+    target_link_options(fuzz_bridge PRIVATE -stdlib=libc++)
+    target_link_libraries(fuzz_bridge PRIVATE -l:libstdc++.so.6)
+
+    foreach(target fuzz_numbers fuzz_bridge)
+        target_compile_options(${target} PRIVATE -g -O1 ${fuzz_flags})
+        target_link_options(${target} PRIVATE ${fuzz_flags})
+        set_target_properties(${target} PROPERTIES AUTOMOC OFF)
+    endforeach()
 endif()

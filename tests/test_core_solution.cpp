@@ -190,6 +190,8 @@ private slots:
     void everyCase();
     void workedExamples_data();
     void workedExamples();
+    void divisionByZero_data();
+    void divisionByZero();
 };
 
 void TestCoreSolution::everyCase_data()
@@ -329,6 +331,73 @@ void TestCoreSolution::workedExamples()
         lines << QString::fromStdString(l);
     for (const auto &e : expected)
         QVERIFY2(lines.contains(e), qPrintable(e + "\nnot among:\n" + lines.join('\n')));
+}
+
+// A zero divisor is explained by its value, however it was typed: with
+// leading zeros, decimals, blanks or a sign. The cylinder's base area from
+// its volume and height, AB = V / H, divides by the typed height.
+void TestCoreSolution::divisionByZero_data()
+{
+    QTest::addColumn<QString>("decimal");
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<QString>("volume");
+    QTest::addColumn<QString>("why"); // the line after the failing step
+
+    const QString byZero = "Non si può calcolare AB: H vale 0, e non si può dividere per zero.";
+    const QString zeroByZero =
+        "Non si può calcolare AB: V e H valgono entrambi 0: zero diviso zero non ha un risultato.";
+    for (const QString decimal : { ",", "." }) {
+        const QString tag = decimal == "," ? "comma" : "point";
+        const QString decimalZero = "0" + decimal + "0";
+        const QStringList zeros = { "0", "00", " 0", "0 ", "-0", "+0", "000" + decimal + "000" };
+        for (const QString &zero : zeros) {
+            QTest::newRow(qPrintable(tag + ", H = \"" + zero + "\""))
+                << decimal << zero << "5" << byZero;
+            QTest::newRow(qPrintable(tag + ", H = \"" + zero + "\", V = 0" + decimal + "0"))
+                << decimal << zero << decimalZero << zeroByZero;
+        }
+        QTest::newRow(qPrintable(tag + ", H = \"" + decimalZero + "\""))
+            << decimal << decimalZero << "5" << byZero;
+        QTest::newRow(qPrintable(tag + ", H = \"" + decimalZero + "\", V = -0"))
+            << decimal << decimalZero << "-0" << zeroByZero;
+        QTest::newRow(qPrintable(tag + ", H = 0E+5")) << decimal << "0E+5" << "5" << byZero;
+        QTest::newRow(qPrintable(tag + ", H = 1E-400, below the smallest number"))
+            << decimal << "1E-400" << "5" << byZero;
+    }
+    // The other locale's decimal mark is not a number there: that is what the
+    // solution says, not a division.
+    QTest::newRow("point, H = \"0,0\"")
+        << "." << "0,0" << "5"
+        << "Non si può calcolare AB: \"0,0\" non è un numero.\nScrivi i numeri usando il punto "
+           "come separatore decimale (per esempio 2.5), senza virgole e senza separatori delle "
+           "migliaia.";
+    QTest::newRow("comma, H = \"0.0\"")
+        << "," << "0.0" << "5"
+        << "Non si può calcolare AB: \"0.0\" non è un numero.\nScrivi i numeri usando la "
+           "virgola come separatore decimale (per esempio 2,5), senza punti e senza separatori "
+           "delle migliaia.";
+}
+
+void TestCoreSolution::divisionByZero()
+{
+    QFETCH(QString, decimal);
+    QFETCH(QString, height);
+    QFETCH(QString, volume);
+    QFETCH(QString, why);
+    const SolverScreen *s = solids::find("Form2");
+    QVERIFY(s);
+    const RecordingHost host = press(*s, s->solvers.front(), { "Check3", "Check6" },
+                                     { height.toStdString(), volume.toStdString() },
+                                     NumberFormat{ decimal.toStdString() });
+    QVERIFY2(!host.failed.empty(), "the division did not fail");
+    QStringList lines;
+    for (const auto &l : host.lines)
+        lines << QString::fromStdString(l);
+    const QString step = "AB = V / H = " + volume.trimmed() + " / " + height.trimmed();
+    const qsizetype at = lines.indexOf(step);
+    QVERIFY2(at >= 0, qPrintable(step + "\nnot among:\n" + lines.join('\n')));
+    QVERIFY2(at + 1 < lines.size(), qPrintable(lines.join('\n')));
+    QCOMPARE(lines[at + 1], why);
 }
 
 QTEST_APPLESS_MAIN(TestCoreSolution)

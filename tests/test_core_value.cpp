@@ -433,21 +433,68 @@ void TestCoreValue::failures()
     }
 }
 
+// Each failure the user can meet, its exact text, and the name the
+// transcripts and the web edition give it beside that text: a name swapped
+// between two kinds, or a text raised under the wrong kind, shows here.
 void TestCoreValue::failureNames_data()
 {
-    QTest::addColumn<Failure>("kind");
+    QTest::addColumn<Expr>("step");
     QTest::addColumn<QString>("name");
-    QTest::newRow("type mismatch") << Failure::TypeMismatch << "type mismatch";
-    QTest::newRow("division by zero") << Failure::DivisionByZero << "division by zero";
-    QTest::newRow("overflow") << Failure::Overflow << "overflow";
-    QTest::newRow("invalid argument") << Failure::InvalidArgument << "invalid argument";
+    QTest::addColumn<QString>("text");
+
+    const QString byZero = "Impossibile calcolare: divisione per zero (un valore che fa da "
+                           "divisore vale 0).";
+    const QString negative = "Controlla che i dati descrivano un solido possibile.";
+    QTest::newRow("not a number, point")
+        << Expr([] { return typedP("due") * 1; }) << "type mismatch"
+        << "Impossibile calcolare: \"due\" non è un numero.\nScrivi i numeri usando il punto "
+           "come separatore decimale (per esempio 2.5), senza virgole e senza separatori delle "
+           "migliaia.";
+    QTest::newRow("not a number, comma")
+        << Expr([] { return typedC("1.5") + Value(1); }) << "type mismatch"
+        << "Impossibile calcolare: \"1.5\" non è un numero.\nScrivi i numeri usando la virgola "
+           "come separatore decimale (per esempio 2,5), senza punti e senza separatori delle "
+           "migliaia.";
+    QTest::newRow("cancelled") << Expr([] { return solver::sqrt(typedC("  ")); })
+                               << "type mismatch"
+                               << "Impossibile calcolare: manca un valore (la risposta è vuota "
+                                  "oppure è stata annullata).";
+    QTest::newRow("1/0") << Expr([] { return typedC("1") / typedC("0,0"); })
+                         << "division by zero" << byZero;
+    QTest::newRow("0 ^ -1") << Expr([] { return solver::pow(Value(), -1); })
+                            << "division by zero" << byZero;
+    QTest::newRow("0/0") << Expr([] { return typedP("-0") / Value(); }) << "overflow"
+                         << "Impossibile calcolare: zero diviso zero non ha un risultato (un "
+                            "valore che fa da divisore vale 0).";
+    QTest::newRow("beyond the doubles")
+        << Expr([] { return Value(1e300) * typedP("1E300"); }) << "overflow"
+        << "Impossibile calcolare: il risultato è troppo grande per essere rappresentato.";
+    QTest::newRow("typed beyond the doubles")
+        << Expr([] { return typedC("1E309") - 1; }) << "overflow"
+        << "Impossibile calcolare: il risultato è troppo grande per essere rappresentato.";
+    QTest::newRow("square root of a negative")
+        << Expr([] { return solver::sqrt(typedP("-4")); }) << "invalid argument"
+        << "Impossibile calcolare: è stata chiesta la radice quadrata di un numero negativo. "
+               + negative;
+    QTest::newRow("negative to a fractional power")
+        << Expr([] { return solver::pow(-8, Value(1) / 3); }) << "invalid argument"
+        << "Impossibile calcolare: è stata chiesta la radice di un numero negativo (un numero "
+           "negativo elevato a una potenza frazionaria). "
+               + negative;
 }
 
 void TestCoreValue::failureNames()
 {
-    QFETCH(Failure, kind);
+    QFETCH(Expr, step);
     QFETCH(QString, name);
-    QCOMPARE(QString::fromLatin1(solver::failureName(kind)), name);
+    QFETCH(QString, text);
+    try {
+        const Value v = step();
+        QFAIL(qPrintable("no failure, the step gave " + shown(v, kPoint)));
+    } catch (const CalcError &e) {
+        QCOMPARE(QString::fromUtf8(e.what()), text);
+        QCOMPARE(QString::fromLatin1(solver::failureName(e.kind())), name);
+    }
 }
 
 void TestCoreValue::calcolaSucceeds()

@@ -268,6 +268,15 @@ std::string Expr::reason(const Node *failed, const CalcError &error,
         return error.what();
     const Writer symbols(format, false);
     const auto valueOf = [&](const Node &n) { return eval(n, nullptr).display(format); };
+    // Whether a node's value is zero, however it was written: a typed "0,0",
+    // "00", " 0" or "-0" is as much a zero as a computed 0.
+    const auto isZero = [](const Node &n) {
+        try {
+            return eval(n, nullptr).number() == 0.0;
+        } catch (const CalcError &) {
+            return false;
+        }
+    };
     // The text of a CalcError begins "Impossibile calcolare: "; the solution
     // says that itself.
     std::string plain = error.what();
@@ -280,8 +289,8 @@ std::string Expr::reason(const Node *failed, const CalcError &error,
     case Op::Div:
         if (error.kind() == Failure::DivisionByZero || error.kind() == Failure::Overflow) {
             const Node &d = *failed->b;
-            if (valueOf(d) == "0") {
-                if (valueOf(*failed->a) == "0")
+            if (isZero(d)) {
+                if (isZero(*failed->a))
                     return symbols.write(*failed->a) + " e " + symbols.write(d)
                            + " valgono entrambi 0: zero diviso zero non ha un risultato.";
                 return symbols.write(d) + " vale 0, e non si può dividere per zero.";

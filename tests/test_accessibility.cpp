@@ -3,6 +3,8 @@
 // be reached and copied, read-only boxes that stay out of the way.
 #include "screens.h"
 #include "scriptrunner.h"
+#include "solids/menus.h"
+#include "solver/texts.h"
 #include "ui/widgets.h"
 
 #include <QAccessible>
@@ -41,6 +43,18 @@ QStringList valueLabels(const QString &screen)
     return out;
 }
 
+// Whether a result or formula label of a solver screen has a caption that
+// says something when the screen is first shown.
+bool captioned(const std::string &screen, const std::string &label)
+{
+    const auto *d = solids::find(screen);
+    for (const auto &row : d->rows)
+        if (row.result == label)
+            return !solver::spokenName(row.captionText).empty();
+    return d->formulaLabels.size() == 1 && d->formulaHeading.present()
+        && !solver::spokenName(d->formulaHeading.text).empty();
+}
+
 QWidget *shown(Runner &r, const QString &screen)
 {
     r.show(screen);
@@ -63,6 +77,10 @@ private slots:
     void namesAndValues();
     void spokenNames_data();
     void spokenNames();
+    void spokenRule_data();
+    void spokenRule();
+    void namedByTheCore_data();
+    void namedByTheCore();
     void mnemonics_data();
     void mnemonics();
     void escapeGoesBack_data();
@@ -176,6 +194,74 @@ void TestAccessibility::spokenNames()
     QAccessibleInterface *i = QAccessible::queryAccessibleInterface(c);
     QVERIFY(i);
     QCOMPARE(i->text(QAccessible::Name), name);
+}
+
+void TestAccessibility::spokenRule_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<QString>("acting"); // "Vai" acting on the text
+    QTest::newRow("padded result caption") << "  Spigolo (s)     =" << "Spigolo (s)"
+                                           << "Vai: spigolo (s)";
+    QTest::newRow("two '='") << "diagonale (d1) = =" << "diagonale (d1)" << "Vai: diagonale (d1)";
+    QTest::newRow("blanks of every kind") << "Tronco\tdi\n  cono\r" << "Tronco di cono"
+                                          << "Vai: tronco di cono";
+    QTest::newRow("accented capitals") << "ÈLICA ÀÉÌÒÙ ×" << "ÈLICA ÀÉÌÒÙ ×" << "Vai: èlica àéìòù ×";
+    QTest::newRow("nothing to say") << " = " << "" << "Vai";
+    QTest::newRow("'=' inside stays") << "a = b" << "a = b" << "Vai: a = b";
+}
+
+// The rule both editions name controls by, through the desktop's wrapper.
+void TestAccessibility::spokenRule()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, spoken);
+    QFETCH(QString, acting);
+    QCOMPARE(ui::spokenName(text), spoken);
+    QCOMPARE(QString::fromStdString(solver::actingOn("Vai", text.toStdString())), acting);
+}
+
+void TestAccessibility::namedByTheCore_data()
+{
+    namesAndValues_data();
+}
+
+// Every control the core names (solver::spokenNames, which the web page reads
+// from the description) is named so on the desktop. A picture's own words, or
+// a result's caption once it has one, come first on the desktop.
+void TestAccessibility::namedByTheCore()
+{
+    QFETCH(QString, screen);
+    Runner r;
+    QWidget *w = shown(r, screen);
+    QVERIFY(w);
+    const std::string name = screen.toStdString();
+    solver::TextPairs names;
+    if (const auto *d = solids::find(name)) {
+        names = solver::spokenNames(
+            *d, [&r](const std::string &s) { return r.shell().caption(QString::fromStdString(s)).toStdString(); });
+    } else {
+        for (const auto &m : solids::menus())
+            if (m.name == name)
+                names = solver::spokenNames(m);
+    }
+    QVERIFY(!names.empty());
+    for (const auto &[control, spoken] : names) {
+        const QString where = screen + "." + QString::fromStdString(control);
+        auto *c = w->findChild<QWidget *>(QString::fromStdString(control));
+        QVERIFY2(c, qPrintable(where + " is missing"));
+        QString expected = QString::fromStdString(spoken);
+        if (auto *p = qobject_cast<ui::PictureBox *>(c); p && !p->description().isEmpty())
+            expected = p->description();
+        // A result or formula with a caption on show is named by it.
+        if (qobject_cast<ui::ValueLabel *>(c) && captioned(name, control))
+            continue;
+        QAccessibleInterface *i = QAccessible::queryAccessibleInterface(c);
+        QVERIFY(i);
+        QVERIFY2(i->text(QAccessible::Name) == expected,
+                 qPrintable(where + " is named \"" + i->text(QAccessible::Name) + "\", not \""
+                            + expected + "\""));
+    }
 }
 
 void TestAccessibility::mnemonics_data()

@@ -6,6 +6,7 @@
 #include "solver/menu.h"
 #include "solver/numberformat.h"
 #include "solver/screen.h"
+#include "solver/texts.h"
 
 #include <optional>
 #include <set>
@@ -617,6 +618,35 @@ std::string pressRequest(const Json &request)
     return host.response();
 }
 
+// The spoken name of every control whose name is fixed, keyed
+// "Screen.Control", and of each window's close control, keyed by the screen
+// alone.
+solver::TextPairs spokenNames()
+{
+    const auto captionOf = [](const std::string &name) {
+        if (const solver::SolverScreen *s = solids::find(name))
+            return s->caption;
+        for (const auto &m : solids::menus())
+            if (m.name == name)
+                return m.caption;
+        return std::string();
+    };
+    solver::TextPairs out;
+    const auto add = [&out](const std::string &screen, const std::string &caption,
+                            const solver::TextPairs &names) {
+        out.emplace_back(screen, solver::closeName(caption, screen));
+        for (const auto &[control, name] : names)
+            out.emplace_back(screen + "." + control, name);
+    };
+    for (const auto &name : solids::names()) {
+        const solver::SolverScreen &s = *solids::find(name);
+        add(s.name, s.caption, solver::spokenNames(s, captionOf));
+    }
+    for (const auto &m : solids::menus())
+        add(m.name, m.caption, solver::spokenNames(m));
+    return out;
+}
+
 } // namespace
 
 std::string describe()
@@ -628,7 +658,15 @@ std::string describe()
     w.close(']').key("menus").open('[');
     for (const auto &m : solids::menus())
         menu(w, m);
-    w.close(']').close('}');
+    w.close(']');
+    // The words the page shows around the descriptions, and the spoken names.
+    w.key("texts").open('{');
+    for (const auto &[key, text] : solver::fixedTexts())
+        w.field(key, text);
+    w.close('}').key("spoken").open('{');
+    for (const auto &[key, name] : spokenNames())
+        w.field(key, name);
+    w.close('}').close('}');
     return w.out;
 }
 

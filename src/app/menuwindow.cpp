@@ -2,6 +2,8 @@
 
 #include "ui/widgets.h"
 
+#include "solver/texts.h"
+
 #include <QGridLayout>
 #include <QPushButton>
 #include <QRadioButton>
@@ -128,8 +130,8 @@ void MenuWindow::addEntry(const Entry &e, int row, int column)
     // A long caption wraps under its picture rather than being cut.
     cap->setWordWrap(true);
     cap->setMinimumWidth(132);
-    auto *vai = button(e.button, QStringLiteral("Vai"));
-    vai->setAccessibleName(QStringLiteral("Vai: ") + e.text.trimmed());
+    auto *vai = button(e.button, QString::fromUtf8(solver::texts::go));
+    vai->setAccessibleName(QString::fromStdString(solver::goName(e.text.toStdString())));
     const QString target = e.opens;
     const bool keep = e.keepMenu;
     connect(vai, &QPushButton::clicked, this, [this, target, keep] { open(target, keep); });

@@ -2,6 +2,8 @@
 
 #include "widgets.h"
 
+#include "solver/texts.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QGridLayout>
@@ -19,7 +21,7 @@ SolutionWindow::SolutionWindow(const QString &caption, std::function<void()> pri
     : QWidget(parent, Qt::Window), m_printWorksheet(std::move(print))
 {
     setWindowTitle(title(caption));
-    setObjectName(QStringLiteral("Svolgimento"));
+    setObjectName(QString::fromUtf8(solver::texts::solution));
     auto *layout = new QVBoxLayout(this);
     m_text = new QPlainTextEdit(this);
     m_text->setReadOnly(true);
@@ -53,13 +55,12 @@ SolutionWindow::SolutionWindow(const QString &caption, std::function<void()> pri
 
 QString SolutionWindow::title(const QString &caption)
 {
-    return QStringLiteral("Svolgimento – %1").arg(caption);
+    return QString::fromStdString(solver::solutionTitle(caption.toStdString()));
 }
 
 QString SolutionWindow::nothingYet()
 {
-    return QStringLiteral("Spunta i dati che conosci e premi il pulsante di calcolo: qui "
-                          "compariranno i passaggi, con i tuoi numeri.");
+    return QString::fromUtf8(solver::texts::solutionEmpty);
 }
 
 void SolutionWindow::setLines(const QStringList &lines)

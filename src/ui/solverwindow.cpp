@@ -7,6 +7,7 @@
 #include "widgets.h"
 
 #include "solver/numberformat.h"
+#include "solver/texts.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -147,13 +148,11 @@ void SolverWindow::addSolidsRow(QBoxLayout *outer)
         }
         if (b.solidPicture.present())
             column->addWidget(picture(q(b.solidPicture.name), q(b.solidPicture.text),
-                                      QSize(170, 140),
-                                      QStringLiteral("Figura: ") + q(b.solidName.text)),
+                                      QSize(170, 140), q(solver::figureName(b.solidName.text))),
                               0, Qt::AlignHCenter);
         auto *button = solveButton(b);
         if (b.solidName.present())
-            button->setAccessibleName(spokenName(q(b.text)) + QStringLiteral(": ")
-                                      + spokenName(q(b.solidName.text)).toLower());
+            button->setAccessibleName(q(solver::actingOn(b.text, b.solidName.text)));
         column->addWidget(button, 0, Qt::AlignHCenter);
         solids->addLayout(column);
     }
@@ -170,12 +169,9 @@ void SolverWindow::addDescription(QBoxLayout *outer)
     outer->addWidget(d);
 }
 
-QString SolverWindow::solidName() const
+QString SolverWindow::figureName() const
 {
-    const auto &s = m_screen;
-    return s.title.present() && !spokenName(q(s.title.text)).isEmpty()
-               ? spokenName(q(s.title.text))
-               : spokenName(q(s.caption));
+    return q(solver::figureName(solver::solidName(m_screen)));
 }
 
 // Pictures, and the controls that stand beside them or on them.
@@ -185,8 +181,8 @@ void SolverWindow::addPictures(QBoxLayout *middle)
     auto *pictures = new QVBoxLayout;
     pictures->setSpacing(6);
     if (s.picture.present())
-        pictures->addWidget(picture(q(s.picture.name), q(s.picture.text), QSize(264, 220),
-                                    QStringLiteral("Figura: ") + solidName()));
+        pictures->addWidget(
+            picture(q(s.picture.name), q(s.picture.text), QSize(264, 220), figureName()));
     for (const auto &e : s.extras) {
         QWidget *w = makeExtra(e);
         if (!e.onPicture.empty()) {
@@ -215,8 +211,7 @@ QWidget *SolverWindow::makeExtra(const solver::Extra &e)
         return t;
     }
     case solver::Extra::Kind::Picture:
-        return picture(q(e.name), q(e.text), QSize(264, 150),
-                       QStringLiteral("Figura: ") + solidName());
+        return picture(q(e.name), q(e.text), QSize(264, 150), figureName());
     case solver::Extra::Kind::Button:
         break;
     }
@@ -228,9 +223,7 @@ QWidget *SolverWindow::makeExtra(const solver::Extra &e)
                                    .toStdString());
     connect(b, &QPushButton::clicked, this, [this, target] { goTo(target); });
     // Say where it goes: "Vai: cilindro equilatero".
-    const QString where = spokenName(nav.caption(target));
-    if (!where.isEmpty())
-        b->setAccessibleName(spokenName(q(e.text)) + QStringLiteral(": ") + where.toLower());
+    b->setAccessibleName(q(solver::actingOn(e.text, nav.caption(target).toStdString())));
     m_extraButtons.append(b);
     return b;
 }
@@ -279,9 +272,7 @@ void SolverWindow::addResults(QBoxLayout *middle)
         results->addWidget(cap, row, 0);
         // A result whose caption is empty until the first "Calcola" is named
         // after its quantity meanwhile.
-        const QString fallback = !r.quantity.empty() ? q(r.quantity)
-                                                     : QStringLiteral("Risultato %1").arg(row);
-        auto *res = valueLabel(q(r.result), cap, fallback);
+        auto *res = valueLabel(q(r.result), cap, q(solver::resultFallback(row, r.quantity)));
         res->reserveRoomFor(longest);
         results->addWidget(res, row, 1);
         m_values.append(res);
@@ -301,12 +292,10 @@ void SolverWindow::addFormulas(QBoxLayout *outer)
     }
     ClickLabel *formulaHeading =
         s.formulaHeading.present() ? control<ClickLabel>(q(s.formulaHeading.name)) : nullptr;
-    int formulaCount = 0;
+    std::size_t formulaCount = 0;
     for (const auto &name : s.formulaLabels) {
         ++formulaCount;
-        QString fallback = QStringLiteral("Formule applicate");
-        if (s.formulaLabels.size() > 1)
-            fallback += QStringLiteral(" %1").arg(formulaCount);
+        const QString fallback = q(solver::formulaFallback(formulaCount, s.formulaLabels.size()));
         auto *f =
             valueLabel(q(name), s.formulaLabels.size() > 1 ? nullptr : formulaHeading, fallback);
         f->setWordWrap(true);
@@ -325,8 +314,9 @@ void SolverWindow::addCommonButtons(QBoxLayout *outer)
     if (s.stampaButton.present())
         m_commonButtons.append(stampa(q(s.stampaButton.name)));
     // Beside "Stampa": the worked solution of the last press.
-    auto *svolgimento = button(QStringLiteral("Svolgimento"), QStringLiteral("Svolgimento"));
-    svolgimento->setToolTip(QStringLiteral("Mostra i passaggi dell'ultimo calcolo, con i tuoi numeri"));
+    auto *svolgimento =
+        button(QString::fromUtf8(solver::texts::solution), QString::fromUtf8(solver::texts::solution));
+    svolgimento->setToolTip(QString::fromUtf8(solver::texts::solutionTip));
     connect(svolgimento, &QPushButton::clicked, this, [this] { showSolution(); });
     m_commonButtons.append(svolgimento);
     if (s.ritornaButton.present())

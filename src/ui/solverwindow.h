@@ -60,8 +60,8 @@ private:
     void setKeyboardOrder();
 
     QPushButton *solveButton(const solver::SolveButton &button);
-    // The solid's name as a screen reader says it, for its pictures.
-    QString solidName() const;
+    // The spoken name of the screen's pictures: "Figura: " and the solid.
+    QString figureName() const;
 
     const solver::SolverScreen &m_screen;
     QStringList m_solution;

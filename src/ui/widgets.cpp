@@ -1,5 +1,7 @@
 #include "widgets.h"
 
+#include "solver/texts.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -23,10 +25,7 @@ namespace ui {
 
 QString spokenName(const QString &caption)
 {
-    QString s = caption.simplified();
-    while (s.endsWith(QLatin1Char('=')))
-        s = s.chopped(1).trimmed();
-    return s;
+    return QString::fromStdString(solver::spokenName(caption.toStdString()));
 }
 
 // Button

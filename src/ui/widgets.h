@@ -11,8 +11,9 @@ class QSvgRenderer;
 
 namespace ui {
 
-// A caption as a screen reader should say it: blanks collapsed and the
-// trailing "=" of a result caption dropped ("Spigolo (s)     =" -> "Spigolo (s)").
+// A caption as a screen reader should say it (solver::spokenName): blanks
+// collapsed and the trailing "=" of a result caption dropped
+// ("Spigolo (s)     =" -> "Spigolo (s)").
 QString spokenName(const QString &caption);
 
 // A push button that Enter presses when it has the focus, and that can carry

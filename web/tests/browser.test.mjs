@@ -177,6 +177,58 @@ test('Stampa prints the screen on one page, without buttons', async () => {
     assert.deepEqual(await page.evaluate('corpimetroProgram.printed'), ['Form12']);
 });
 
+// The names a screen reader hears, and the words the page adds, are the
+// core's (the description's "spoken" and "texts"), which the desktop's
+// accessibility test pins its own names to.
+test('every control is named as the core names it, on every screen', async () => {
+    const page = await open();
+    const found = await page.evaluate(`(() => {
+        const p = corpimetroProgram, out = { named: {}, unnamed: [], closes: {}, tips: [], vai: [] };
+        for (const name of [...p.menus.keys(), ...p.solvers.keys()]) {
+            const s = p.window(name);
+            out.closes[name] = s.el.querySelector(':scope > button.close').getAttribute('aria-label');
+            for (const [control, c] of s.controls) {
+                const key = name + '.' + control;
+                const said = c.kind === 'picture' ? c.el.getAttribute('alt')
+                    : c.el.getAttribute('aria-label') ?? c.el.getAttribute('aria-description');
+                if (said === null)
+                    out.unnamed.push(key + ' (' + c.kind + ')');
+                else
+                    out.named[key] = said;
+            }
+            const svolgimento = s.control('Svolgimento');
+            if (svolgimento)
+                out.tips.push([svolgimento.el.textContent, svolgimento.el.title]);
+            for (const b of s.el.querySelectorAll('.entry button.vai'))
+                out.vai.push(b.textContent);
+        }
+        return out;
+    })()`);
+    const d = await page.evaluate('JSON.parse(document.getElementById("descriptions").textContent)');
+    const screens = [...d.menus, ...d.screens].map((s) => s.name);
+    const listed = Object.fromEntries(Object.entries(d.spoken).filter(([k]) => k.includes('.')));
+    // Named are exactly the controls the core names, and as it names them;
+    // labels and captions without a name of their own are named by their text.
+    for (const [key, name] of Object.entries(found.named))
+        assert.equal(name, listed[key], key);
+    for (const key of Object.keys(listed))
+        assert.ok(key in found.named || found.unnamed.includes(key + ' (label)'), key + ' is not on the page');
+    assert.deepEqual(found.unnamed.filter((u) => !u.endsWith('(label)')), []);
+    for (const s of screens)
+        assert.equal(found.closes[s], d.spoken[s], s + "'s close control");
+    assert.equal(found.tips.length, d.screens.length);
+    for (const [text, tip] of found.tips)
+        assert.deepEqual([text, tip], [d.texts.solution, d.texts.solutionTip]);
+    assert.ok(found.vai.length > 10 && found.vai.every((t) => t === d.texts.go));
+    // The names the desktop's accessibility test reads on the same controls.
+    assert.equal(found.named['Form2.Command5'], 'Vai: cilindro equilatero');
+    assert.equal(found.named['Form1.Command3'], 'Vai: Cubo');
+    assert.equal(found.named['Form2.Text1'], 'CILINDRO');
+    assert.equal(found.named['Form2.Label20'], 'R');
+    assert.equal(found.named['Form3.Picture1'], 'Figura: CUBO');
+    assert.equal(d.spoken.Form3, 'Chiudi Cubo');
+});
+
 test('Svolgimento shows the worked solution of the last press and prints it alone', async () => {
     const page = await browser.newPage();
     await page.send('Emulation.setLocaleOverride', { locale: 'it-IT' });

@@ -38,13 +38,12 @@ function messageDialog(d) {
 
 function solutionDialog(s) {
     const dialog = $('solution-dialog');
-    $('solution-title').textContent = 'Svolgimento \u2013 ' + (s.desc.caption || s.name);
+    $('solution-title').textContent = s.program.texts.solutionTitle + (s.desc.caption || s.name);
     const list = $('solution-lines');
     list.replaceChildren();
     if (!s.solution.length) {
         const p = document.createElement('p');
-        p.textContent = 'Spunta i dati che conosci e premi il pulsante di calcolo: qui '
-            + 'compariranno i passaggi, con i tuoi numeri.';
+        p.textContent = s.program.texts.solutionEmpty;
         list.append(p);
     }
     for (const line of s.solution) {

@@ -30,11 +30,8 @@ function el(tag, attrs = {}, ...children) {
     return e;
 }
 
-// A caption as a screen reader should say it: blanks collapsed and the
-// trailing "=" of a result caption dropped.
-export function spoken(text) {
-    return String(text || '').replace(/\s+/g, ' ').replace(/\s*=\s*$/, '').trim();
-}
+// Safe as part of an element id.
+const idPart = (name) => name.replace(/[^\w-]/g, '_');
 
 class Screen {
     constructor(program, name, kind, desc) {
@@ -48,10 +45,19 @@ class Screen {
         this.visible = false;
     }
 
+    // A control is named as the core names it for a screen reader (the
+    // description's "spoken"), as the desktop names it.
     add(name, kind, element, onClick) {
         if (this.controls.has(name))
             throw new Error(`control ${name} of ${this.name} declared twice`);
         element.dataset.control = name;
+        const spoken = this.program.spokenName(this.name, name);
+        if (spoken !== undefined) {
+            if (kind === 'picture')
+                element.alt = spoken;
+            else if (kind !== 'label')
+                element.setAttribute('aria-label', spoken);
+        }
         this.controls.set(name, { kind, el: element, onClick });
         return element;
     }
@@ -109,6 +115,9 @@ export class Program {
         this.assets = options.assets ?? 'assets/';
         this.solvers = new Map(description.screens.map((s) => [s.name, s]));
         this.menus = new Map(description.menus.map((m) => [m.name, m]));
+        // The words shown around the descriptions, and the spoken names.
+        this.texts = description.texts;
+        this.spoken = description.spoken;
         this.screens = new Map(); // created, by name
         this.raised = []; // visible screens, last raised last
         this.dialogs = [];
@@ -129,9 +138,11 @@ export class Program {
         return this.solvers.has(name) || this.menus.has(name);
     }
 
-    caption(name) {
-        const d = this.solvers.get(name) || this.menus.get(name);
-        return d ? d.caption : '';
+    // The spoken name of a control ("Screen", "Control"), or of a screen's
+    // close control (no control); undefined for a control named by its text.
+    spokenName(screen, control) {
+        const key = control === undefined ? screen : screen + '.' + control;
+        return Object.hasOwn(this.spoken, key) ? this.spoken[key] : undefined;
     }
 
     // The screen, created on first use; null for an unknown name.
@@ -374,8 +385,8 @@ export class Program {
     frame(name, kind, desc) {
         const s = new Screen(this, name, kind, desc);
         const caption = el('h2', { id: s.id + '-cap', class: 'caption', text: desc.caption || '\u00a0' });
-        const close = el('button', { type: 'button', class: 'close', title: 'Chiudi',
-                                     'aria-label': 'Chiudi ' + (spoken(desc.caption) || name) }, '\u2715');
+        const close = el('button', { type: 'button', class: 'close', title: this.texts.close,
+                                     'aria-label': this.spokenName(name) }, '\u2715');
         close.addEventListener('click', () => this.closeScreen(s));
         s.body = el('div', { class: 'body' });
         // The close control stands in the title bar but comes last in the
@@ -386,15 +397,15 @@ export class Program {
     }
 
     label(s, c, tag = 'p', cls = '') {
-        const e = el(tag, { class: ('label ' + cls).trim(), id: s.id + '-' + c.name.replace(/[^\w-]/g, '_'), text: c.text });
+        const e = el(tag, { class: ('label ' + cls).trim(), id: s.id + '-' + idPart(c.name), text: c.text });
         return s.add(c.name, 'label', e);
     }
 
     // `size` [width, height] keeps the picture's room while it loads. A
     // picture loads once it is laid out in view: the screen's first frame
     // does not wait for the pictures to be read.
-    picture(s, name, asset, alt, onClick, size = [264, 220]) {
-        const img = el('img', { src: this.assets + asset, alt, class: 'picture', draggable: 'false',
+    picture(s, name, asset, onClick, size = [264, 220]) {
+        const img = el('img', { src: this.assets + asset, class: 'picture', draggable: 'false',
                                 loading: 'lazy', width: size[0], height: size[1] });
         if (onClick) {
             img.tabIndex = 0;
@@ -411,9 +422,8 @@ export class Program {
         return s.add(name, 'picture', img, onClick);
     }
 
-    button(s, c, onClick, cls = '', accessible) {
-        const b = el('button', { type: 'button', class: ('btn ' + cls).trim(), text: c.text,
-                                 'aria-label': accessible });
+    button(s, c, onClick, cls = '') {
+        const b = el('button', { type: 'button', class: ('btn ' + cls).trim(), text: c.text });
         const run = async () => {
             if (this.busy)
                 return;
@@ -474,7 +484,7 @@ export class Program {
                 const cell = el('div', { class: 'entry', role: 'listitem' });
                 cell.style.setProperty('--row', String(e.row + 1));
                 cell.style.setProperty('--column', String(e.column + 1));
-                cell.append(this.picture(s, e.picture, e.asset, spoken(e.text), clickOf(e.picture), [132, 110]));
+                cell.append(this.picture(s, e.picture, e.asset, clickOf(e.picture), [132, 110]));
                 const cap = this.label(s, { name: e.label, text: e.text }, 'p', 'entry-caption');
                 const capClick = clickOf(e.label);
                 if (capClick) {
@@ -491,8 +501,8 @@ export class Program {
                     s.control(e.label).onClick = capClick;
                 }
                 cell.append(cap);
-                cell.append(this.button(s, { name: e.button, text: 'Vai' }, () => open(e.opens, e.keepMenu),
-                                        'vai', 'Vai: ' + e.text.trim()));
+                cell.append(this.button(s, { name: e.button, text: this.texts.go }, () => open(e.opens, e.keepMenu),
+                                        'vai'));
                 grid.append(cell);
             }
             s.body.append(grid);
@@ -502,67 +512,79 @@ export class Program {
         return s;
     }
 
+    // A solver screen, in the steps and the order of the desktop's.
     buildSolver(d) {
         const s = this.frame(d.name, 'solver', d);
-        const solidName = spoken(d.title?.text) || spoken(d.caption) || d.name;
-        if (d.title) {
-            if (d.titleIsTextBox) {
-                const t = el('input', { class: 'title textbox', readonly: true, tabindex: '-1',
-                                        'aria-label': spoken(d.title.text) });
-                t.value = d.title.text;
-                s.body.append(s.add(d.title.name, 'textbox', t));
-            } else {
-                s.body.append(this.label(s, d.title, 'h3', 'title'));
-            }
+        this.addTitle(s, d);
+        this.addSolidsRow(s, d);
+        this.addDescription(s, d);
+        const middle = el('div', { class: 'middle' });
+        this.addPictures(s, d, middle);
+        this.addKnown(s, d, middle);
+        this.addResults(s, d, middle);
+        s.body.append(middle);
+        this.addFormulas(s, d);
+        this.addCommonButtons(s, d);
+        return s;
+    }
+
+    addTitle(s, d) {
+        if (!d.title)
+            return;
+        if (d.titleIsTextBox) {
+            const t = el('input', { class: 'title textbox', readonly: true, tabindex: '-1' });
+            t.value = d.title.text;
+            s.body.append(s.add(d.title.name, 'textbox', t));
+        } else {
+            s.body.append(this.label(s, d.title, 'h3', 'title'));
         }
-        const solve = (b) => () => this.solve(s, b);
+    }
+
+    solveButton(s, b, cls = 'solve') {
+        return this.button(s, b, () => this.solve(s, b), cls);
+    }
+
+    // Solids solved by their own buttons stand in a row: name, picture, button.
+    addSolidsRow(s, d) {
         const solids = d.solvers.filter((b) => b.solidName || b.solidPicture);
-        if (solids.length) {
-            const row = el('div', { class: 'solids' });
-            for (const b of solids) {
-                const col = el('div', { class: 'solid' });
-                if (b.solidName)
-                    col.append(this.label(s, b.solidName, 'p', 'solid-name'));
-                if (b.solidPicture)
-                    col.append(this.picture(s, b.solidPicture.name, b.solidPicture.text,
-                                            'Figura: ' + spoken(b.solidName?.text), undefined, [170, 140]));
-                col.append(this.button(s, b, solve(b), 'solve',
-                                       b.solidName ? spoken(b.text) + ': ' + spoken(b.solidName.text).toLowerCase() : undefined));
-                row.append(col);
-            }
-            s.body.append(row);
+        if (!solids.length)
+            return;
+        const row = el('div', { class: 'solids' });
+        for (const b of solids) {
+            const col = el('div', { class: 'solid' });
+            if (b.solidName)
+                col.append(this.label(s, b.solidName, 'p', 'solid-name'));
+            if (b.solidPicture)
+                col.append(this.picture(s, b.solidPicture.name, b.solidPicture.text, undefined, [170, 140]));
+            col.append(this.solveButton(s, b));
+            row.append(col);
         }
+        s.body.append(row);
+    }
+
+    addDescription(s, d) {
         if (d.description)
             s.body.append(this.label(s, d.description, 'p', 'description'));
+    }
 
-        const middle = el('div', { class: 'middle' });
+    // Pictures, and the controls that stand beside them or on them.
+    addPictures(s, d, middle) {
         const pictures = el('div', { class: 'pictures' });
         const hosts = new Map();
         const addPicture = (name, asset) => {
             const wrap = el('div', { class: 'picture-wrap' });
-            wrap.append(this.picture(s, name, asset, 'Figura: ' + solidName));
+            wrap.append(this.picture(s, name, asset));
             hosts.set(name, wrap);
             pictures.append(wrap);
         };
         if (d.picture)
             addPicture(d.picture.name, d.picture.text);
         for (const x of d.extras || []) {
-            let w;
             if (x.kind === 'Picture') {
                 addPicture(x.name, x.text);
                 continue;
-            } else if (x.kind === 'Label') {
-                w = this.label(s, x, 'span', 'extra');
-            } else if (x.kind === 'TextBox') {
-                w = el('input', { class: 'textbox extra', readonly: true, tabindex: '-1',
-                                  'aria-label': spoken(x.text), size: Math.max(1, x.text.length) });
-                w.value = x.text;
-                s.add(x.name, 'textbox', w);
-            } else if (x.kind === 'Button') {
-                const where = spoken(this.caption(x.opens)).toLowerCase();
-                w = this.button(s, x, () => this.goTo(s.name, x.opens), 'extra',
-                                where ? spoken(x.text) + ': ' + where : undefined);
             }
+            const w = this.makeExtra(s, x);
             if (x.onPicture && hosts.has(x.onPicture)) {
                 w.classList.add('on-picture');
                 w.style.left = (x.x * 100).toFixed(2) + '%';
@@ -574,14 +596,30 @@ export class Program {
         }
         if (pictures.childNodes.length)
             middle.append(pictures);
+    }
 
+    // A label, text box or button beside the pictures.
+    makeExtra(s, x) {
+        if (x.kind === 'Label')
+            return this.label(s, x, 'span', 'extra');
+        if (x.kind === 'TextBox') {
+            const t = el('input', { class: 'textbox extra', readonly: true, tabindex: '-1',
+                                    size: Math.max(1, x.text.length) });
+            t.value = x.text;
+            return s.add(x.name, 'textbox', t);
+        }
+        return this.button(s, x, () => this.goTo(s.name, x.opens), 'extra');
+    }
+
+    // Known quantities (tick boxes, or the list of what is asked) and "Calcola".
+    addKnown(s, d, middle) {
         const known = el('div', { class: 'known', role: 'group' });
         if (d.knownHeading) {
             known.append(this.label(s, d.knownHeading, 'p', 'heading'));
-            known.setAttribute('aria-labelledby', s.id + '-' + d.knownHeading.name.replace(/[^\w-]/g, '_'));
+            known.setAttribute('aria-labelledby', s.id + '-' + idPart(d.knownHeading.name));
         }
         for (const c of d.checks) {
-            const input = el('input', { type: 'checkbox', id: s.id + '-' + c.name.replace(/[^\w-]/g, '_') });
+            const input = el('input', { type: 'checkbox', id: s.id + '-' + idPart(c.name) });
             s.add(c.name, 'check', input);
             known.append(el('label', { class: 'check', for: input.id }, input, el('span', { text: c.text })));
         }
@@ -589,40 +627,50 @@ export class Program {
             known.append(this.label(s, k, 'p', 'known-item'));
         for (const b of d.solvers)
             if (!b.solidName && !b.solidPicture)
-                known.append(this.button(s, b, solve(b), 'solve'));
+                known.append(this.solveButton(s, b));
         middle.append(known);
+    }
 
+    // A result is named by its caption; while that is empty, by the core's
+    // fallback.
+    addResults(s, d, middle) {
         const results = el('div', { class: 'results' });
         if (d.resultsHeading)
             results.append(this.label(s, d.resultsHeading, 'p', 'heading'));
         const table = el('div', { class: 'rows' });
-        d.rows.forEach((r, i) => {
+        for (const r of d.rows) {
             const cap = this.label(s, { name: r.caption, text: r.captionText }, 'span', 'row-caption');
             const out = el('output', { class: 'value', tabindex: '0', role: 'status', 'aria-live': 'off',
                                        'aria-labelledby': cap.id,
-                                       'aria-description': r.captionText ? undefined : (r.quantity || `Risultato ${i + 1}`) });
+                                       'aria-description': r.captionText ? undefined : this.spokenName(s.name, r.result) });
             s.add(r.result, 'label', out);
             table.append(el('div', { class: 'row' }, cap, out));
-        });
+        }
         results.append(table);
         middle.append(results);
-        s.body.append(middle);
+    }
 
+    // One formula label is named by the heading above it; several, each by
+    // its number.
+    addFormulas(s, d) {
         if (d.formulaHeading)
             s.body.append(this.label(s, d.formulaHeading, 'p', 'heading formula-heading'));
+        const byHeading = d.formulaHeading && d.formulaLabels.length === 1;
         for (const f of d.formulaLabels) {
             const out = el('output', { class: 'formula', tabindex: '0',
-                                       'aria-labelledby': d.formulaHeading ? s.id + '-' + d.formulaHeading.name.replace(/[^\w-]/g, '_') : undefined });
+                                       'aria-labelledby': byHeading ? s.id + '-' + idPart(d.formulaHeading.name) : undefined,
+                                       'aria-label': byHeading ? undefined : this.spokenName(s.name, f) });
             s.add(f, 'label', out);
             s.body.append(out);
         }
+    }
 
-        // The worked solution of the last press, beside "Stampa" as on the
-        // desktop, where it is a control of the screen that scripts can press.
-        const svolgimento = this.button(s, { name: 'Svolgimento', text: 'Svolgimento' },
-                                        () => this.options.explain?.(s), 'svolgimento');
-        svolgimento.title = "Mostra i passaggi dell'ultimo calcolo, con i tuoi numeri";
+    // The worked solution of the last press, beside "Stampa" as on the
+    // desktop, where it is a control of the screen that scripts can press.
+    addCommonButtons(s, d) {
+        const name = this.texts.solution;
+        const svolgimento = this.button(s, { name, text: name }, () => this.options.explain?.(s), 'svolgimento');
+        svolgimento.title = this.texts.solutionTip;
         s.body.append(this.commonButtons(s, d, [], [svolgimento]));
-        return s;
     }
 }

@@ -8,6 +8,9 @@
 // running (the step is named on standard error and the transcript of the steps
 // already run is printed); exit 3 when the transcript cannot be written to
 // standard output (closed, full, a broken pipe), said on standard error.
+//
+// The script's bytes are read by the core's reader (src/solver/script.h), the
+// one web/run-script reads them with: strict JSON in UTF-8.
 #include "scriptrunner.h"
 
 #include <QApplication>

@@ -40,15 +40,12 @@ int main(int argc, char *argv[])
         ++lineNumber;
         if (line.isEmpty())
             continue;
-        const QJsonDocument doc = QJsonDocument::fromJson(line);
         try {
-            if (!doc.isObject())
-                throw script::ScriptError{ QStringLiteral("not a JSON object") };
-            const QJsonObject script = doc.object();
-            script::Runner::validate(script);
-            script::Runner runner(
-                script.value(QStringLiteral("locale")).toString(QStringLiteral("en_US")));
-            runner.run(script.value(QStringLiteral("steps")).toArray());
+            // Read as corpimetro-script reads a script file.
+            const solver::script::Script script = script::Runner::read(line);
+            const QJsonDocument doc = QJsonDocument::fromJson(line);
+            script::Runner runner(script::fromUtf8(script.locale));
+            runner.run(script.steps);
             out.write("{\"script\":" + doc.toJson(QJsonDocument::Compact) + ",\"transcript\":"
                       + QJsonDocument(runner.transcript()).toJson(QJsonDocument::Compact)
                       + "}\n");

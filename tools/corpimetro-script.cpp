@@ -8,6 +8,9 @@
 // running (the step is named on standard error and the transcript of the steps
 // already run is printed); exit 3 when the transcript cannot be written to
 // standard output (closed, full, a broken pipe), said on standard error.
+//
+// The script's bytes are read by the core's reader (src/solver/script.h), the
+// one web/run-script reads them with: strict JSON in UTF-8.
 #include "scriptrunner.h"
 
 #include <QApplication>
@@ -58,9 +61,9 @@ void holdClosedStreams()
     }
 }
 
-// The script file's name as given, its bytes untouched: a name that is not
-// valid in the locale's encoding must still open.
-QJsonObject readScript(const char *path)
+// The bytes of the script file, its name as given: a name that is not valid
+// in the locale's encoding must still open.
+QByteArray readScript(const char *path)
 {
     QFile in;
     if (std::strcmp(path, "-") == 0) {
@@ -77,16 +80,7 @@ QJsonObject readScript(const char *path)
                                        + why };
         }
     }
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(in.readAll(), &error);
-    if (error.error != QJsonParseError::NoError)
-        throw script::ScriptError{ QStringLiteral("malformed script: %1 at offset %2")
-                                       .arg(error.errorString())
-                                       .arg(error.offset) };
-    if (!doc.isObject())
-        throw script::ScriptError{ QStringLiteral(
-            "malformed script: the script must be a JSON object") };
-    return doc.object();
+    return in.readAll();
 }
 
 // Qt's own chatter about the offscreen platform would only hide real messages.
@@ -110,13 +104,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     try {
-        const QJsonObject script = readScript(argv[1]);
-        script::Runner::validate(script);
-        script::Runner runner(
-            script.value(QStringLiteral("locale")).toString(QStringLiteral("en_US")));
+        // Read by the core's reader, as the web edition reads it.
+        const solver::script::Script script = script::Runner::read(readScript(argv[1]));
+        script::Runner runner(script::fromUtf8(script.locale));
         int status = 0;
         try {
-            runner.run(script.value(QStringLiteral("steps")).toArray());
+            runner.run(script.steps);
         } catch (const script::ScriptError &e) {
             std::fprintf(stderr, "corpimetro-script: %s\n", qPrintable(e.message));
             status = 2;

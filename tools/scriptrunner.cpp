@@ -6,71 +6,28 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QStringDecoder>
 
 #include <algorithm>
 
 namespace script {
 
-namespace {
-
-// What a step's argument is.
-enum class Arg { Screen, Control, Answers };
-
-struct StepKind {
-    const char *name;
-    Arg arg;
-    void (*run)(Runner &, const QJsonValue &);
-};
-
-const StepKind kSteps[] = {
-    { "show", Arg::Screen, [](Runner &r, const QJsonValue &a) { r.show(a.toString()); } },
-    { "close", Arg::Screen, [](Runner &r, const QJsonValue &a) { r.close(a.toString()); } },
-    { "click", Arg::Control, [](Runner &r, const QJsonValue &a) { r.click(a.toString()); } },
-    { "tick", Arg::Control, [](Runner &r, const QJsonValue &a) { r.tick(a.toString()); } },
-    { "untick", Arg::Control, [](Runner &r, const QJsonValue &a) { r.untick(a.toString()); } },
-    { "select", Arg::Control, [](Runner &r, const QJsonValue &a) { r.select(a.toString()); } },
-    { "answers", Arg::Answers,
-      [](Runner &r, const QJsonValue &a) {
-          QList<std::optional<QString>> queue;
-          for (const auto &answer : a.toArray())
-              queue.append(answer.isNull() ? std::nullopt
-                                           : std::optional<QString>(answer.toString()));
-          r.answers(queue);
-      } },
-};
-
-const StepKind *stepKind(const QString &name)
-{
-    for (const auto &k : kSteps)
-        if (name == QLatin1String(k.name))
-            return &k;
-    return nullptr;
-}
-
-} // namespace
 
 QString quoted(const QString &name)
 {
-    constexpr int kMax = 80;
-    int end = std::min<int>(name.size(), kMax);
-    if (end < name.size() && name.at(end - 1).isHighSurrogate())
-        --end; // never half a character
-    QString out = QStringLiteral("\"");
-    for (int i = 0; i < end; ++i) {
-        const QChar c = name.at(i);
-        if (c.category() == QChar::Other_Control)
-            out += QStringLiteral("\\x")
-                   + QString::number(c.unicode(), 16).toUpper().rightJustified(2, QLatin1Char('0'));
-        else
-            out += c;
-    }
-    if (end < name.size())
-        out += QStringLiteral("...");
-    return out + QLatin1Char('"');
+    return fromUtf8(solver::script::quoted(name.toStdString()));
+}
+
+QString fromUtf8(const std::string &text)
+{
+    // QString::fromUtf8 would drop a byte-order mark that starts the text.
+    QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decode(QByteArrayView(text.data(), qsizetype(text.size())));
 }
 
 bool Runner::knownLocale(const QString &name)
@@ -176,13 +133,31 @@ void Runner::answers(const QList<std::optional<QString>> &queue)
         m_answers.enqueue(a);
 }
 
-void Runner::run(const QJsonArray &steps)
+void Runner::run(const std::vector<solver::script::Step> &steps)
 {
-    for (int i = 0; i < steps.size() && !m_ended; ++i) {
-        m_step = i;
-        const QJsonObject step = steps[i].toObject();
+    for (std::size_t i = 0; i < steps.size() && !m_ended; ++i) {
+        m_step = int(i);
+        const solver::script::Step &step = steps[i];
+        const QString name = fromUtf8(step.name);
         try {
-            stepKind(step.begin().key())->run(*this, step.begin().value());
+            if (step.kind == "show")
+                show(name);
+            else if (step.kind == "close")
+                close(name);
+            else if (step.kind == "click")
+                click(name);
+            else if (step.kind == "tick")
+                tick(name);
+            else if (step.kind == "untick")
+                untick(name);
+            else if (step.kind == "select")
+                select(name);
+            else if (step.kind == "answers") {
+                QList<std::optional<QString>> queue;
+                for (const auto &a : step.answers)
+                    queue.append(a ? std::optional<QString>(fromUtf8(*a)) : std::nullopt);
+                answers(queue);
+            }
         } catch (const ScriptError &e) {
             throw ScriptError{ QStringLiteral("step %1: ").arg(i) + e.message };
         }
@@ -190,46 +165,28 @@ void Runner::run(const QJsonArray &steps)
     }
 }
 
+void Runner::run(const QJsonArray &steps)
+{
+    const QByteArray json =
+        QJsonDocument(QJsonObject{ { QStringLiteral("steps"), steps } }).toJson(QJsonDocument::Compact);
+    run(read(json).steps);
+}
+
+solver::script::Script Runner::read(const QByteArray &bytes)
+{
+    solver::script::Reading r =
+        solver::script::read(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (!r.script)
+        throw ScriptError{ fromUtf8(r.error) };
+    const QString locale = fromUtf8(r.script->locale);
+    if (!knownLocale(locale))
+        throw ScriptError{ QStringLiteral("malformed script: unknown locale ") + quoted(locale) };
+    return std::move(*r.script);
+}
+
 void Runner::validate(const QJsonObject &script)
 {
-    for (auto it = script.begin(); it != script.end(); ++it)
-        if (it.key() != QStringLiteral("locale") && it.key() != QStringLiteral("steps"))
-            throw ScriptError{ QStringLiteral("malformed script: unknown key ")
-                               + quoted(it.key()) };
-    if (script.contains(QStringLiteral("locale"))) {
-        const QJsonValue locale = script.value(QStringLiteral("locale"));
-        if (!locale.isString())
-            throw ScriptError{ QStringLiteral("malformed script: \"locale\" must be a string") };
-        if (!knownLocale(locale.toString()))
-            throw ScriptError{ QStringLiteral("malformed script: unknown locale ")
-                               + quoted(locale.toString()) };
-    }
-    if (!script.value(QStringLiteral("steps")).isArray())
-        throw ScriptError{ QStringLiteral("malformed script: \"steps\" must be an array") };
-    const QJsonArray steps = script.value(QStringLiteral("steps")).toArray();
-    for (int i = 0; i < steps.size(); ++i) {
-        const QString where = QStringLiteral("malformed script: step %1: ").arg(i);
-        if (!steps[i].isObject() || steps[i].toObject().size() != 1)
-            throw ScriptError{ where + QStringLiteral("a step is an object with one key") };
-        const QJsonObject step = steps[i].toObject();
-        const QString kind = step.begin().key();
-        const QJsonValue arg = step.begin().value();
-        const StepKind *k = stepKind(kind);
-        if (!k)
-            throw ScriptError{ where + QStringLiteral("unknown step ") + quoted(kind) };
-        if (k->arg == Arg::Answers) {
-            if (!arg.isArray())
-                throw ScriptError{ where + QStringLiteral("\"answers\" takes an array") };
-            for (const auto &a : arg.toArray())
-                if (!a.isString() && !a.isNull())
-                    throw ScriptError{ where + QStringLiteral("an answer is a string or null") };
-        } else if (!arg.isString()) {
-            throw ScriptError{ where + QStringLiteral("\"%1\" takes a string").arg(kind) };
-        } else if (k->arg == Arg::Control && !arg.toString().contains(QLatin1Char('.'))) {
-            throw ScriptError{ where
-                               + QStringLiteral("\"%1\" takes \"Screen.Control\"").arg(kind) };
-        }
-    }
+    read(QJsonDocument(script).toJson(QJsonDocument::Compact));
 }
 
 bool Runner::created(const QString &screen) const

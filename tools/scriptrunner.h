@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/shell.h"
+#include "solver/script.h"
 #include "ui/platform.h"
 
 #include <QJsonArray>
@@ -20,6 +21,9 @@ namespace script {
 // (nothing reaches the terminal as an escape sequence, no NUL cuts the
 // message short), long names cut.
 QString quoted(const QString &name);
+
+// UTF-8 text as a QString, every character kept: a U+FEFF that starts it too.
+QString fromUtf8(const std::string &text);
 
 // A malformed script, or an unknown screen or control name.
 struct ScriptError {
@@ -51,9 +55,14 @@ public:
     void answers(const QList<std::optional<QString>> &queue);
     void close(const QString &screen);
 
+    // Runs a script's steps, as read().
+    void run(const std::vector<solver::script::Step> &steps);
     // Runs a whole script's "steps" array (already checked by validate()).
     void run(const QJsonArray &steps);
-    // Checks the form of a script; throws ScriptError.
+    // Reads the bytes of a script file with the core's reader (as the web
+    // edition does) and checks that Qt knows its locale; throws ScriptError.
+    static solver::script::Script read(const QByteArray &bytes);
+    // Checks the form of a script as read() does; throws ScriptError.
     static void validate(const QJsonObject &script);
     // True for "C" and for a locale name Qt knows ("it_IT", "en_US", ...).
     static bool knownLocale(const QString &name);

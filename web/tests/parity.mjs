@@ -13,6 +13,14 @@
 //
 // The scripts come from corpimetro-scriptgen (half it_IT, half en_US) when the
 // desktop build has it, else from web/tests/scripts.jsonl.
+//
+// Then the hostile set (web/tests/hostile.mjs: bytes that are not UTF-8,
+// control characters, surrogates, byte-order marks, deep nesting, huge
+// strings, wrong types, locales as $LANG writes them...) goes through
+// build/corpimetro-script one by one and through the web runner, in one
+// batch (the scripts of one line) or one by one (the others); exit code,
+// standard error and transcript must be the same. --hostile-only runs only
+// that part.
 
 import { spawn } from 'node:child_process';
 import { existsSync, readFileSync } from 'node:fs';
@@ -20,6 +28,7 @@ import { join, dirname } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
 const here = dirname(fileURLToPath(import.meta.url));
+const { HOSTILE } = await import(pathToFileURL(join(here, 'hostile.mjs')));
 const repo = join(here, '..', '..');
 const { indented } = await import(pathToFileURL(join(repo, 'web', 'site', 'js', 'transcript.js')));
 
@@ -41,6 +50,7 @@ const sample = Number(option('--sample', 30));
 // every screen evaluates its operands in an order of its own.
 const ORDER_OPEN = new Set([]);
 
+// `input`: a string or bytes.
 function exec(cmd, args, input) {
     return new Promise((ok, fail) => {
         const child = spawn(cmd, args, { stdio: ['pipe', 'pipe', 'pipe'] });
@@ -135,12 +145,13 @@ function onlyOpenOrder(line, a, b) {
         === JSON.stringify({ ...y, dialogs: y.dialogs.map(blank) });
 }
 
+// The generated scripts through both runners; returns the number that failed.
+async function generated() {
 const tg = Date.now();
 const lines = await scripts();
 console.log(`# ${lines.length} scripts generated in ${(Date.now() - tg) / 1000} s`);
 // The two sides at once, one core each.
 const t0 = Date.now();
-const seconds = (t) => (Date.now() - t) / 1000;
 let webTime, desktopTime;
 const [web, desktopRuns] = await Promise.all([
     exec(join(repo, 'web', 'run-script'), ['--batch', '-'], lines.join('\n') + '\n')
@@ -187,4 +198,69 @@ lines.forEach((line, i) => {
 if (order)
     console.log(`# ${order} transcripts differ only in which failing operand is reported`);
 console.log(`${passed + order} passed, ${failed} failed`);
-process.exit(failed ? 1 : 0);
+return failed;
+}
+
+
+// The hostile set through both runners; returns the number that failed.
+async function hostile() {
+    const t0 = Date.now();
+    const runner = join(desktop, 'corpimetro-script');
+    if (!existsSync(runner))
+        throw new Error(`${runner} is not built`);
+    // The desktop one script after another, beside the web's batch.
+    const desktopAll = (async () => {
+        const runs = [];
+        for (const [, bytes] of HOSTILE) {
+            const r = await exec(runner, ['-'], bytes);
+            runs.push({ status: r.status, stderr: r.stderr, transcript: r.stdout });
+        }
+        return runs;
+    })();
+    // A batch line is a script with no newline byte, and not blank.
+    const inBatch = HOSTILE.map(([, bytes]) => !bytes.includes(0x0a) && bytes.some((b) => b > 0x20));
+    const batchInput = Buffer.concat(HOSTILE.filter((_, i) => inBatch[i]).flatMap(([, b]) => [b, Buffer.from('\n')]));
+    const [desktopRuns, web] = await Promise.all([
+        desktopAll, exec(join(repo, 'web', 'run-script'), ['--batch', '-'], batchInput)]);
+    if (web.status !== 0) {
+        console.error(web.stderr);
+        return HOSTILE.length;
+    }
+    const batchRuns = web.stdout.split('\n').filter((l) => l).map((l) => JSON.parse(l));
+    const webRuns = [];
+    for (const [i, [, bytes]] of HOSTILE.entries()) {
+        if (inBatch[i]) {
+            webRuns.push(batchRuns.shift());
+        } else {
+            const r = await exec(join(repo, 'web', 'run-script'), ['-'], bytes);
+            webRuns.push({ status: r.status, stderr: r.stderr, transcript: r.stdout });
+        }
+    }
+    let failed = 0;
+    HOSTILE.forEach(([what], i) => {
+        const d = desktopRuns[i], w = webRuns[i];
+        let why = '';
+        if (!w)
+            why = 'no web result: the batch lost it';
+        else if (d.status !== w.status)
+            why = `exit ${d.status} on the desktop, ${w.status} on the web`;
+        else if (d.stderr !== w.stderr)
+            why = `standard error:\n  desktop: ${d.stderr.trim().slice(0, 300)}\n  web:     ${w.stderr.trim().slice(0, 300)}`;
+        else if (d.transcript !== w.transcript)
+            why = firstDifference(d.transcript, w.transcript).slice(0, 600);
+        if (why) {
+            ++failed;
+            console.log(`not ok hostile: ${what}\n  ${why}`);
+        } else {
+            console.log(`ok hostile: ${what} (exit ${d.status})`);
+        }
+    });
+    if (batchRuns.length)
+        console.log(`not ok hostile: ${++failed && batchRuns.length} web batch lines too many`);
+    console.log(`# hostile set: ${HOSTILE.length - failed} passed, ${failed} failed, ${seconds(t0)} s`);
+    return failed;
+}
+
+const seconds = (t) => (Date.now() - t) / 1000;
+const failures = (process.argv.includes('--hostile-only') ? 0 : await generated()) + await hostile();
+process.exit(failures ? 1 : 0);

@@ -57,6 +57,57 @@ test('exit codes', async (t) => {
     }
 });
 
+// One reading for both runners: the core's reader, from the same bytes.
+test('scripts read as corpimetro-script reads them', async (t) => {
+    const BOM = '\ufeff';
+    const cube = (locale, typed) => JSON.stringify({ locale, steps: [
+        { click: 'Form1.Command3' }, { tick: 'Form3.Check1' }, { answers: [typed] }, { click: 'Form3.Command3' }] });
+    const cases = [
+        // [what, input bytes, status, stderr pattern, answer typed or volume shown]
+        ['a raw byte-order mark starting an answer is kept', Buffer.from(cube('en_US', BOM + '2')), 0, /^$/, { answer: BOM + '2' }],
+        ['a byte-order mark starting the file is skipped', Buffer.from(BOM + cube('en_US', '2')), 0, /^$/, { volume: '8' }],
+        ['a lone surrogate is malformed', Buffer.from(cube('en_US', 'x').replace('"x"', '"\\ud800"')), 2, /surrogate U\+D800/, null],
+        ['a raw byte 0xff is malformed', Buffer.concat([Buffer.from('{"steps":[{"show":"'), Buffer.from([0xff]), Buffer.from('"}]}')]), 2, /ill-formed UTF-8/, null],
+        ['a raw control byte is malformed', Buffer.from('{"steps":[{"show":"\x01"}]}'), 2, /control character U\+0001/, null],
+        ['it_IT.UTF-8 reads a decimal comma', Buffer.from(cube('it_IT.UTF-8', '2,5')), 0, /^$/, { volume: '15,625' }],
+        ['en_US@euro reads a decimal point', Buffer.from(cube('en_US@euro', '2.5')), 0, /^$/, { volume: '15.625' }],
+    ];
+    for (const [what, input, status, stderr, shown] of cases) {
+        await t.test(what, () => {
+            const r = run(['-'], input);
+            assert.equal(r.status, status, r.stderr);
+            assert.match(r.stderr, stderr);
+            if (!shown)
+                return assert.equal(r.stdout, '');
+            const t = JSON.parse(r.stdout);
+            if ('answer' in shown)
+                assert.equal(t.dialogs[0].answer, shown.answer);
+            if ('volume' in shown)
+                assert.equal(t.screens.Form3.labels.Label13, shown.volume);
+        });
+    }
+});
+
+test('a batch gives every line its line out, a malformed one too', () => {
+    const lines = [
+        '{"steps":[{"answers":["\\ud800"]}]}',
+        '{"steps":[{"show":"\u00ff"}]}', // written as latin1: the byte 0xff
+        '{"steps":[{"show":"Form3"}]}',
+        '{"locale":"xx_YY","steps":[]}',
+        '{"steps":[{"show":"Form99"}]}',
+    ];
+    const r = spawnSync(runScript, ['--batch', '-'], { cwd: dir, input: Buffer.from(lines.join('\n') + '\n', 'latin1') });
+    assert.equal(r.status, 0, r.stderr.toString());
+    const out = r.stdout.toString('utf8').split('\n').filter((l) => l).map((l) => JSON.parse(l));
+    assert.deepEqual(out.map((o) => o.status), [2, 2, 0, 2, 2]);
+    assert.match(out[0].stderr, /surrogate/);
+    assert.match(out[1].stderr, /ill-formed UTF-8/);
+    assert.equal(JSON.parse(out[2].transcript).screens.Form3.visible, true);
+    assert.match(out[3].stderr, /unknown locale "xx_YY"/);
+    assert.match(out[4].stderr, /step 0: unknown screen "Form99"/);
+    assert.notEqual(out[4].transcript, '');
+});
+
 test('usage and unreadable files', () => {
     assert.equal(run([]).status, 2);
     const r = run(['no-such-file.json']);

@@ -7,7 +7,8 @@
 //
 // writes OUTDIR/<picture>-<W>x<H>.rgb32 for every picture and size: the rows
 // of 32-bit pixels (QImage::Format_RGB32, 0xffRRGGBB in native order) and
-// nothing else, for ui::PictureBox to draw straight from the resources.
+// nothing else, which the build packs into the resources (cmake/pictures.cmake)
+// for ui::PictureBox to unpack and draw.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

@@ -4,8 +4,6 @@
 #include "ui/locale.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -14,11 +12,9 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     ui::setLocale(QLocale::system());
 
-    // Qt's own dialogs (file chooser, printer) in Italian where translations exist.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtTranslator);
+    // Qt's own dialogs (file chooser, printer) and context menus in Italian
+    // where translations exist, read when one is first shown.
+    ui::armQtTranslations();
 
     app::Shell shell([] { QCoreApplication::exit(0); });
     shell.show(QStringLiteral("Form1"));

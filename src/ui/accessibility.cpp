@@ -96,6 +96,9 @@ private:
     QString content() const { return value()->text(); }
 };
 
+// Where a picture keeps the name it has when its SVG does not describe itself.
+constexpr char kFallbackName[] = "corpimetroFallbackName";
+
 // A picture: a graphic named by what it shows.
 class PictureAccessible : public QAccessibleWidget {
 public:
@@ -108,10 +111,21 @@ public:
     {
         if (t == QAccessible::Name) {
             const QString name = widget()->accessibleName();
-            return name.isEmpty() ? static_cast<PictureBox *>(widget())->description() : name;
+            if (!name.isEmpty())
+                return name;
+            if (!m_described) {
+                m_description = static_cast<PictureBox *>(widget())->description();
+                m_described = true;
+            }
+            return m_description.isEmpty() ? widget()->property(kFallbackName).toString()
+                                           : m_description;
         }
         return QAccessibleWidget::text(t);
     }
+
+private:
+    mutable QString m_description;
+    mutable bool m_described = false;
 };
 
 QAccessibleInterface *factory(const QString &, QObject *object)
@@ -126,6 +140,11 @@ QAccessibleInterface *factory(const QString &, QObject *object)
 }
 
 } // namespace
+
+void setPictureFallbackName(QWidget *picture, const QString &name)
+{
+    picture->setProperty(kFallbackName, name);
+}
 
 void installAccessibility()
 {

@@ -1,5 +1,7 @@
 #include "platform.h"
 
+#include "locale.h"
+
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -36,6 +38,7 @@ void setPlatform(Platform *p)
 
 QString QtPlatform::prompt(QWidget *parent, const QString &text)
 {
+    loadQtTranslations();
     QInputDialog dialog(parent);
     dialog.setWindowTitle(kTitle);
     dialog.setLabelText(text);
@@ -51,16 +54,19 @@ QString QtPlatform::prompt(QWidget *parent, const QString &text)
 
 void QtPlatform::message(QWidget *parent, const QString &text)
 {
+    loadQtTranslations();
     plainMessage(parent, text);
 }
 
 void QtPlatform::failure(QWidget *parent, const QString &text, solver::Failure)
 {
+    loadQtTranslations();
     plainMessage(parent, text);
 }
 
 void QtPlatform::print(QWidget *window, const QString &screen)
 {
+    loadQtTranslations();
     printWindow(window, screen);
 }
 

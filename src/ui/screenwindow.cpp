@@ -190,8 +190,9 @@ PictureBox *ScreenWindow::picture(const QString &name, const QString &asset, QSi
 {
     auto *p = new PictureBox(asset, size, m_content);
     named(p, name);
-    const QString own = p->description();
-    p->setAccessibleName(own.isEmpty() ? spokenName(description) : own);
+    // The SVG's own words are read only when assistive technology asks for
+    // the picture's name (accessibility.cpp), not while the window is made.
+    setPictureFallbackName(p, spokenName(description));
     return p;
 }
 

@@ -268,9 +268,10 @@ QSvgRenderer *PictureBox::renderer() const
 }
 
 // The picture drawn at build time for this size (tools/rasterize.cpp, white
-// background included) as raw 32-bit pixels in the resources, or a null image.
-// The image uses the resource's bytes as they lie in the program: showing a
-// menu then costs neither SVG parsing and rendering nor image decoding.
+// background included) as 32-bit pixels in the resources, or a null image.
+// Stored packed, the pixels are unpacked for each paint, which is far quicker
+// than reading and rendering the SVG; unpacked, the image uses the resource's
+// bytes as they lie in the program.
 static QImage prerendered(const QString &asset, QSize size)
 {
     const QResource raw(QStringLiteral(":/raster/%1-%2x%3.rgb32")
@@ -278,10 +279,18 @@ static QImage prerendered(const QString &asset, QSize size)
                             .arg(size.width())
                             .arg(size.height()));
     const qint64 bytes = qint64(size.width()) * size.height() * 4;
-    if (!raw.isValid() || raw.compressionAlgorithm() != QResource::NoCompression
-        || raw.size() != bytes)
+    if (!raw.isValid() || raw.uncompressedSize() != bytes)
         return QImage();
-    return QImage(raw.data(), size.width(), size.height(), QImage::Format_RGB32);
+    if (raw.compressionAlgorithm() == QResource::NoCompression)
+        return QImage(raw.data(), size.width(), size.height(), QImage::Format_RGB32);
+    auto *pixels = new QByteArray(raw.uncompressedData());
+    if (pixels->size() != bytes) {
+        delete pixels;
+        return QImage();
+    }
+    return QImage(reinterpret_cast<const uchar *>(pixels->constData()), size.width(),
+                  size.height(), QImage::Format_RGB32,
+                  [](void *p) { delete static_cast<QByteArray *>(p); }, pixels);
 }
 
 void PictureBox::paintEvent(QPaintEvent *)

@@ -17,7 +17,7 @@ apt_install() {
 
 packages="g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev zlib1g-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra locales
     desktop-file-utils appstream dpkg-dev file clang libclang-rt-14-dev poppler-utils
-    emscripten node-acorn nodejs chromium"
+    emscripten node-acorn nodejs chromium nlohmann-json3-dev"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

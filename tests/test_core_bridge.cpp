@@ -466,6 +466,11 @@ void TestCoreBridge::hostileRequests_data()
         << QByteArray("{\"screen\":\"") + huge + "\",\"button\":\"Command3\"}";
     QTest::newRow("10 MB string, unterminated") << QByteArray("{\"screen\":\"") + huge;
     QTest::newRow("10 MB of digits") << QByteArray("{\"screen\":") + QByteArray(10 * 1024 * 1024, '9');
+    QByteArray members = "{";
+    for (int k = 0; k < 200000; ++k)
+        members += "\"m" + QByteArray::number(k) + "\":0,";
+    members.back() = '}';
+    QTest::newRow("200,000 members") << members;
     QTest::newRow("number beyond double") << QByteArray(press + "[1e999999]}");
 }
 

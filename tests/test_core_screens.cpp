@@ -5,6 +5,7 @@
 // press must end with its result labels written or with the insufficient-data
 // message. Nothing here names a screen: a new screen is covered by registering it.
 #include "solids/solids.h"
+#include "solver/scripted.h"
 
 #include <QTest>
 
@@ -14,31 +15,6 @@
 using namespace solver;
 
 namespace {
-
-// Answers prompt k with pattern[k % size]; records what the press wrote.
-class RecordingHost : public Host {
-public:
-    std::set<std::string> ticks;
-    std::vector<const char *> pattern;
-
-    std::set<std::string> written;
-    int prompts = 0;
-    int messages = 0;
-    std::string failed;
-
-    bool ticked(const std::string &control) const override { return ticks.count(control); }
-    std::string prompt(const std::string &) override
-    {
-        return pattern[static_cast<std::size_t>(prompts++) % pattern.size()];
-    }
-    void message(const std::string &) override { ++messages; }
-    void setText(const std::string &control, const std::string &) override
-    {
-        written.insert(control);
-    }
-    void failure(const CalcError &error) override { failed = error.what(); }
-    NumberFormat numberFormat() const override { return NumberFormat::point(); }
-};
 
 // Answer patterns: a press succeeds for a combination when one of them
 // describes a solid its case can compute.
@@ -107,12 +83,13 @@ void TestCoreScreens::everyCombination()
                 bool ended = false;
                 std::string lastFailure;
                 for (const auto &pattern : kPatterns) {
-                    RecordingHost host;
+                    // Prompt k is answered with pattern[k % size].
+                    ScriptedHost host(NumberFormat::point(), ScriptedHost::WhenOut::Repeat);
                     host.ticks = ticks;
-                    host.pattern = pattern;
+                    host.answers = { pattern.begin(), pattern.end() };
                     CaseTrace trace;
                     try {
-                        runCalcola(host, s, button, &trace);
+                        host.press(s, button, &trace);
                     } catch (const UndeclaredControl &e) {
                         QFAIL((where + ": " + e.what()).c_str());
                     }
@@ -120,13 +97,13 @@ void TestCoreScreens::everyCombination()
                         cases[id] = cases[id] || taken;
                     bool allWritten = true;
                     for (const auto &r : s.resultsOf(button))
-                        allWritten = allWritten && host.written.count(r);
-                    if (host.messages > 0 || (host.failed.empty() && allWritten)) {
+                        allWritten = allWritten && host.texts.count(r);
+                    if (!host.messages().empty() || (host.failed().empty() && allWritten)) {
                         ended = true;
                         break;
                     }
                     lastFailure =
-                        host.failed.empty() ? "a result label left unwritten" : host.failed;
+                        host.failed().empty() ? "a result label left unwritten" : host.failed();
                 }
                 std::string ticked;
                 for (const auto &t : ticks)

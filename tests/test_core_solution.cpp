@@ -4,6 +4,7 @@
 // step's result. Failing steps and the insufficient-data message explain
 // themselves. Nothing here names a screen but the worked examples.
 #include "solids/solids.h"
+#include "solver/scripted.h"
 
 #include <QTest>
 
@@ -14,38 +15,6 @@
 using namespace solver;
 
 namespace {
-
-class RecordingHost : public Host {
-public:
-    std::set<std::string> ticks;
-    std::vector<std::string> answers;
-    NumberFormat format = NumberFormat::point();
-
-    std::map<std::string, std::string> texts;
-    int prompts = 0;
-    int messages = 0;
-    std::string failed;
-    std::vector<std::string> lines;
-    Solution solution;
-
-    bool ticked(const std::string &control) const override { return ticks.count(control); }
-    std::string prompt(const std::string &) override
-    {
-        return answers[static_cast<std::size_t>(prompts++) % answers.size()];
-    }
-    void message(const std::string &) override { ++messages; }
-    void setText(const std::string &control, const std::string &text) override
-    {
-        texts[control] = text;
-    }
-    void failure(const CalcError &error) override { failed = error.what(); }
-    NumberFormat numberFormat() const override { return format; }
-    void solved(const Solution &s) override
-    {
-        solution = s;
-        lines = s.lines();
-    }
-};
 
 const std::vector<std::vector<std::string>> kPatterns = {
     { "3", "4", "5", "6", "7", "8" },          { "9", "8", "7", "6", "5", "4" },
@@ -170,15 +139,21 @@ std::string trimmed(const std::string &s)
     return b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
 }
 
-RecordingHost press(const SolverScreen &s, const SolveButton &b, const std::set<std::string> &ticks,
-                    const std::vector<std::string> &answers, const NumberFormat &format)
+// A press whose prompt k is answered with answers[k % size].
+ScriptedHost press(const SolverScreen &s, const SolveButton &b, const std::set<std::string> &ticks,
+                   const std::vector<std::string> &answers, const NumberFormat &format)
 {
-    RecordingHost host;
+    ScriptedHost host(format, ScriptedHost::WhenOut::Repeat);
     host.ticks = ticks;
-    host.answers = answers;
-    host.format = format;
-    runCalcola(host, s, b);
+    host.answers = { answers.begin(), answers.end() };
+    host.press(s, b);
     return host;
+}
+
+// The lines of the press's worked solution.
+std::vector<std::string> linesOf(const ScriptedHost &host)
+{
+    return host.solution ? host.solution->lines() : std::vector<std::string>();
 }
 
 } // namespace
@@ -224,25 +199,28 @@ void TestCoreSolution::everyCase()
                     for (auto &a : pattern)
                         if (decimal == ",")
                             std::replace(a.begin(), a.end(), '.', ',');
-                    const RecordingHost host = press(s, button, ticks, pattern, format);
-                    if (host.messages > 0) {
-                        QVERIFY2(!host.lines.empty(), (where + ": insufficient, no solution").c_str());
-                        QVERIFY2(host.lines.size() >= 2, (where + ": no combination listed").c_str());
+                    const ScriptedHost host = press(s, button, ticks, pattern, format);
+                    QVERIFY2(host.solution.has_value(), (where + ": the press did not end").c_str());
+                    const Solution &solution = *host.solution;
+                    const std::vector<std::string> lines = solution.lines();
+                    if (!host.messages().empty()) {
+                        QVERIFY2(!lines.empty(), (where + ": insufficient, no solution").c_str());
+                        QVERIFY2(lines.size() >= 2, (where + ": no combination listed").c_str());
                         break;
                     }
-                    if (!host.failed.empty()) {
+                    if (!host.failed().empty()) {
                         // The failing step is named, with its reason.
                         bool named = false;
-                        for (const auto &st : host.solution.steps())
+                        for (const auto &st : solution.steps())
                             named = named || st.kind == SolutionStep::Kind::Failed;
-                        QVERIFY2(named, (where + ": a failure without its step: " + host.failed).c_str());
+                        QVERIFY2(named, (where + ": a failure without its step: " + host.failed()).c_str());
                         continue;
                     }
                     ++solved;
-                    QVERIFY2(!host.solution.empty(), (where + ": no solution").c_str());
+                    QVERIFY2(!solution.empty(), (where + ": no solution").c_str());
                     int data = 0;
                     std::set<std::string> results;
-                    for (const auto &st : host.solution.steps()) {
+                    for (const auto &st : solution.steps()) {
                         if (st.kind == SolutionStep::Kind::Given) {
                             ++data;
                             results.insert(st.result);
@@ -265,7 +243,7 @@ void TestCoreSolution::everyCase()
                                      .c_str());
                         ++readBack;
                     }
-                    QVERIFY2(data == host.prompts, (where + ": not every answer among the data").c_str());
+                    QVERIFY2(std::size_t(data) == host.asked, (where + ": not every answer among the data").c_str());
                     for (const auto &label : s.resultsOf(button)) {
                         const auto it = host.texts.find(label);
                         if (it == host.texts.end() || trimmed(it->second).empty())
@@ -325,9 +303,9 @@ void TestCoreSolution::workedExamples()
     std::vector<std::string> a;
     for (const auto &x : answers)
         a.push_back(x.toStdString());
-    const RecordingHost host = press(*s, s->solvers.front(), t, a, NumberFormat{ decimal.toStdString() });
+    const ScriptedHost host = press(*s, s->solvers.front(), t, a, NumberFormat{ decimal.toStdString() });
     QStringList lines;
-    for (const auto &l : host.lines)
+    for (const auto &l : linesOf(host))
         lines << QString::fromStdString(l);
     for (const auto &e : expected)
         QVERIFY2(lines.contains(e), qPrintable(e + "\nnot among:\n" + lines.join('\n')));

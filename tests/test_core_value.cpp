@@ -3,17 +3,18 @@
 #include "solver/calc.h"
 #include "solver/numberformat.h"
 #include "solver/screen.h"
+#include "solver/scripted.h"
 #include "solver/value.h"
 
 #include <QTest>
 
 #include <functional>
 #include <map>
-#include <queue>
 
 using solver::CalcError;
 using solver::Failure;
 using solver::NumberFormat;
+using solver::ScriptedHost;
 using solver::Value;
 
 using Expr = std::function<Value()>;
@@ -42,46 +43,11 @@ QString shown(const Value &v, const NumberFormat &f)
     return QString::fromStdString(v.display(f));
 }
 
-// A window as runCalcola sees it: labels, tick boxes, queued answers, and a
-// record of the dialogs.
-class FakeHost : public solver::Host {
-public:
-    explicit FakeHost(NumberFormat format = kPoint) : m_format(std::move(format)) {}
-
-    bool ticked(const std::string &control) const override { return ticks.count(control) > 0; }
-    std::string prompt(const std::string &text) override
-    {
-        prompts.push_back(text);
-        if (answers.empty())
-            return {}; // Cancel
-        std::string a = answers.front();
-        answers.pop();
-        return a;
-    }
-    void message(const std::string &text) override { messages.push_back(text); }
-    void setText(const std::string &control, const std::string &text) override
-    {
-        labels[control] = text;
-    }
-    void failure(const CalcError &error) override { failures.push_back(error.kind()); }
-    NumberFormat numberFormat() const override { return m_format; }
-
-    std::map<std::string, std::string> labels;
-    std::map<std::string, bool> ticks;
-    std::queue<std::string> answers;
-    std::vector<std::string> prompts;
-    std::vector<std::string> messages;
-    std::vector<Failure> failures;
-
-private:
-    NumberFormat m_format;
-};
-
 const char *const kInsufficient = "I DATI INTRODOTTI NON SONO SUFFICIENTI -- RIPROVA ";
 
 // One press on a small screen: tick box Check1, formula label F, and one
 // result row for each of `results`.
-void press(FakeHost &host, const std::vector<std::string> &results, solver::Steps steps)
+void press(ScriptedHost &host, const std::vector<std::string> &results, solver::Steps steps)
 {
     solver::SolverScreen screen{ .name = "Test",
                                  .caption = {},
@@ -91,7 +57,7 @@ void press(FakeHost &host, const std::vector<std::string> &results, solver::Step
     for (const auto &r : results)
         screen.rows.push_back({ r + "caption", "", r });
     screen.solvers = { { .name = "Command1", .steps = std::move(steps) } };
-    solver::runCalcola(host, screen, screen.solvers.front());
+    host.press(screen, screen.solvers.front());
 }
 
 } // namespace
@@ -499,10 +465,10 @@ void TestCoreValue::failureNames()
 
 void TestCoreValue::calcolaSucceeds()
 {
-    FakeHost host(kComma);
-    host.ticks["Check1"] = true;
-    host.answers.push("2,50");
-    host.labels["F"] = "old formula";
+    ScriptedHost host(kComma);
+    host.ticks.insert("Check1");
+    host.answers.push_back("2,50");
+    host.texts["F"] = "old formula";
     press(host, { "A", "B", "C" }, [](solver::Calc &c) {
         Value l;
         if (c.ticked("Check1")) {
@@ -515,14 +481,14 @@ void TestCoreValue::calcolaSucceeds()
         c.show("B", l * 2);
         c.show("C", l / 3);
     });
-    QCOMPARE(host.prompts, std::vector<std::string>{ "INTRODUCI IL LATO (L) =" });
-    QVERIFY(host.messages.empty());
-    QVERIFY(host.failures.empty());
-    QCOMPARE(host.labels["F"], std::string("(AL=l^2*4)"));
-    QCOMPARE(host.labels["A"], std::string("2,50"));
-    QCOMPARE(host.labels["B"], std::string("5"));
+    QCOMPARE(host.prompts(), std::vector<std::string>{ "INTRODUCI IL LATO (L) =" });
+    QVERIFY(host.messages().empty());
+    QVERIFY(host.failures().empty());
+    QCOMPARE(host.texts["F"], std::string("(AL=l^2*4)"));
+    QCOMPARE(host.texts["A"], std::string("2,50"));
+    QCOMPARE(host.texts["B"], std::string("5"));
     // 2.5 / 3 = 0.8333333333333334
-    QCOMPARE(host.labels["C"], std::string("0,833333333333333"));
+    QCOMPARE(host.texts["C"], std::string("0,833333333333333"));
 }
 
 void TestCoreValue::calcolaFailingStep_data()
@@ -543,11 +509,11 @@ void TestCoreValue::calcolaFailingStep()
     QFETCH(QStringList, answers);
     QFETCH(Failure, kind);
 
-    FakeHost host(kComma);
+    ScriptedHost host(kComma); // a prompt past the answers is cancelled
     for (const auto &a : answers)
-        host.answers.push(a.toStdString());
+        host.answers.push_back(a.toStdString());
     for (const char *l : { "A", "B", "C", "D" })
-        host.labels[l] = "stale";
+        host.texts[l] = "stale";
     int reached = 0;
     press(host, { "A", "B", "C" }, [&reached](solver::Calc &c) {
         const Value x = c.ask("INTRODUCI X =");
@@ -560,13 +526,12 @@ void TestCoreValue::calcolaFailingStep()
         c.show("B", y);
     });
     QCOMPARE(reached, 1);
-    QCOMPARE(host.failures.size(), std::size_t(1));
-    QCOMPARE(host.failures[0], kind);
-    QVERIFY(host.messages.empty());
+    QCOMPARE(host.failures(), std::vector<Failure>{ kind });
+    QVERIFY(host.messages().empty());
     for (const char *l : { "A", "B", "C" })
-        QCOMPARE(host.labels[l], std::string());
-    QCOMPARE(host.labels["D"], std::string("stale"));
-    QCOMPARE(host.labels["F"], std::string("formula"));
+        QCOMPARE(host.texts[l], std::string());
+    QCOMPARE(host.texts["D"], std::string("stale"));
+    QCOMPARE(host.texts["F"], std::string("formula"));
 }
 
 // After the insufficient-data message the closing steps run on empty values:
@@ -574,8 +539,8 @@ void TestCoreValue::calcolaFailingStep()
 // reported, but the result labels are emptied.
 void TestCoreValue::calcolaAfterInsufficient()
 {
-    FakeHost host;
-    host.labels["F"] = "old formula";
+    ScriptedHost host;
+    host.texts["F"] = "old formula";
     press(host, { "A", "B" }, [](solver::Calc &c) {
         Value l;
         if (c.ticked("Check1"))
@@ -585,26 +550,26 @@ void TestCoreValue::calcolaAfterInsufficient()
         c.show("A", l);
         c.show("B", solver::pow(l, 2) * 4);
     });
-    QVERIFY(host.prompts.empty());
-    QCOMPARE(host.messages, std::vector<std::string>{ kInsufficient });
-    QVERIFY(host.failures.empty());
-    QCOMPARE(host.labels["A"], std::string());
-    QCOMPARE(host.labels["B"], std::string("0"));
-    QCOMPARE(host.labels["F"], std::string("old formula"));
+    QVERIFY(host.prompts().empty());
+    QCOMPARE(host.messages(), std::vector<std::string>{ kInsufficient });
+    QVERIFY(host.failures().empty());
+    QCOMPARE(host.texts["A"], std::string());
+    QCOMPARE(host.texts["B"], std::string("0"));
+    QCOMPARE(host.texts["F"], std::string("old formula"));
 
-    FakeHost failing;
-    failing.labels["A"] = "1";
-    failing.labels["B"] = "2";
+    ScriptedHost failing;
+    failing.texts["A"] = "1";
+    failing.texts["B"] = "2";
     press(failing, { "A", "B" }, [](solver::Calc &c) {
         Value a, b;
         c.insufficient();
         c.show("A", Value(5));
         c.show("B", a / b); // zero by zero on empty values
     });
-    QCOMPARE(failing.messages, std::vector<std::string>{ kInsufficient });
-    QVERIFY(failing.failures.empty());
-    QCOMPARE(failing.labels["A"], std::string());
-    QCOMPARE(failing.labels["B"], std::string());
+    QCOMPARE(failing.messages(), std::vector<std::string>{ kInsufficient });
+    QVERIFY(failing.failures().empty());
+    QCOMPARE(failing.texts["A"], std::string());
+    QCOMPARE(failing.texts["B"], std::string());
 }
 
 QTEST_APPLESS_MAIN(TestCoreValue)

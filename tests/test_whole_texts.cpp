@@ -10,6 +10,7 @@
 #include "scriptrunner.h"
 
 #include "solver/numberformat.h"
+#include "solver/scripted.h"
 #include "ui/solverwindow.h"
 
 #include <QAbstractButton>
@@ -31,26 +32,6 @@ namespace {
 
 const QSize kScreen(1366, 768);
 
-// Records every text a press writes, by control.
-class Recorder : public solver::Host {
-public:
-    std::set<std::string> ticks;
-    std::vector<const char *> answers;
-    std::map<std::string, std::set<std::string>> *texts = nullptr;
-    std::size_t asked = 0;
-    bool failed = false;
-
-    bool ticked(const std::string &control) const override { return ticks.count(control); }
-    std::string prompt(const std::string &) override { return answers[asked++ % answers.size()]; }
-    void message(const std::string &) override {}
-    void setText(const std::string &control, const std::string &text) override
-    {
-        (*texts)[control].insert(text);
-    }
-    void failure(const solver::CalcError &) override { failed = true; }
-    solver::NumberFormat numberFormat() const override { return solver::NumberFormat::point(); }
-};
-
 // Answers that describe a computable solid for most cases; a press that
 // fails is tried with the next ones.
 const std::vector<std::vector<const char *>> kAnswers = {
@@ -70,14 +51,18 @@ std::map<std::string, std::set<std::string>> writtenTexts(const solver::SolverSc
     for (const auto &button : s.solvers)
         for (unsigned mask = 0; mask < (1u << n); ++mask)
             for (const auto &answers : kAnswers) {
-                Recorder host;
+                // Prompt k is answered with answers[k % size].
+                solver::ScriptedHost host(solver::NumberFormat::point(),
+                                          solver::ScriptedHost::WhenOut::Repeat);
                 for (std::size_t i = 0; i < n; ++i)
                     if (mask & (1u << i))
                         host.ticks.insert(s.checks[i].name);
-                host.answers = answers;
-                host.texts = &texts;
-                solver::runCalcola(host, s, button);
-                if (!host.failed)
+                host.answers = { answers.begin(), answers.end() };
+                host.press(s, button);
+                for (const auto &e : host.events)
+                    if (e.kind == solver::PressEvent::Kind::Set)
+                        texts[e.control].insert(e.text);
+                if (host.failures().empty())
                     break;
             }
     return texts;

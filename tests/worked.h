@@ -4,38 +4,13 @@
 #pragma once
 
 #include "solids/solids.h"
+#include "solver/scripted.h"
 
 #include <QStringList>
 
 #include <set>
 
 namespace worked {
-
-class Host : public solver::Host {
-public:
-    std::set<std::string> ticks;
-    QStringList answers;
-    solver::NumberFormat format = solver::NumberFormat::comma();
-    QStringList lines;
-
-    bool ticked(const std::string &control) const override { return ticks.count(control); }
-    std::string prompt(const std::string &) override
-    {
-        return m_asked < answers.size() ? answers[m_asked++].toStdString() : std::string();
-    }
-    void message(const std::string &) override {}
-    void setText(const std::string &, const std::string &) override {}
-    void failure(const solver::CalcError &) override {}
-    solver::NumberFormat numberFormat() const override { return format; }
-    void solved(const solver::Solution &s) override
-    {
-        for (const auto &l : s.lines())
-            lines << QString::fromStdString(l);
-    }
-
-private:
-    qsizetype m_asked = 0;
-};
 
 // The solution's lines after ticking `ticks` and answering `answers`, numbers
 // written with `decimal` as the decimal mark.
@@ -45,13 +20,18 @@ inline QStringList solution(const QString &screen, const QStringList &ticks,
     const solver::SolverScreen *s = solids::find(screen.toStdString());
     if (!s)
         return { "no screen " + screen };
-    Host host;
+    // A prompt past the answers is cancelled.
+    solver::ScriptedHost host(solver::NumberFormat{ decimal.toStdString() });
     for (const auto &t : ticks)
         host.ticks.insert(t.toStdString());
-    host.answers = answers;
-    host.format = solver::NumberFormat{ decimal.toStdString() };
-    solver::runCalcola(host, *s, s->solvers.front());
-    return host.lines;
+    for (const auto &a : answers)
+        host.answers.push_back(a.toStdString());
+    host.press(*s, s->solvers.front());
+    QStringList lines;
+    if (host.solution)
+        for (const auto &l : host.solution->lines())
+            lines << QString::fromStdString(l);
+    return lines;
 }
 
 // The first of `expected` that is not among `lines` after the ones before it

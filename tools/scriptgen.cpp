@@ -2,6 +2,9 @@
 
 #include "solids/solids.h"
 #include "solver/screen.h"
+#include "solver/scripted.h"
+
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <bit>
@@ -11,29 +14,6 @@
 namespace scriptgen {
 
 namespace {
-
-void appendString(std::string &out, const std::string &s)
-{
-    static const char hex[] = "0123456789abcdef";
-    out += '"';
-    for (const unsigned char c : s) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += char(c);
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (c < 0x20) {
-            out += "\\u00";
-            out += hex[c >> 4];
-            out += hex[c & 15];
-        } else {
-            out += char(c);
-        }
-    }
-    out += '"';
-}
 
 // splitmix64: spreads a seed and a script index over the engine's seed.
 std::uint64_t mix(std::uint64_t x)
@@ -127,47 +107,47 @@ std::string localized(std::string text, const std::string &locale)
     return text;
 }
 
-// Presses one solving button Qt-free, the ticks of `mask` set, answering
-// prompt k with answer(k).
-class PressHost : public solver::Host {
-public:
-    PressHost(const ScreenCases &screen, unsigned mask, std::string locale,
-              std::function<Answer(std::size_t)> answer)
-        : m_screen(screen), m_mask(mask), m_locale(std::move(locale)), m_answer(std::move(answer))
-    {
-    }
+std::set<std::string> ticksOf(const ScreenCases &screen, unsigned mask)
+{
+    std::set<std::string> ticks;
+    for (std::size_t i = 0; i < screen.checks.size(); ++i)
+        if ((mask >> i) & 1u)
+            ticks.insert(screen.checks[i]);
+    return ticks;
+}
 
-    std::vector<Answer> asked;
-    std::set<std::string> written;
-    int messages = 0;
-    bool failed = false;
+// A press Qt-free, the ticks of `mask` set, its prompts answered from
+// `answers` over and over.
+solver::ScriptedHost pressed(const ScreenCases &s, unsigned mask, const std::string &locale,
+                             const solver::SolverScreen &screen, const solver::SolveButton &button,
+                             std::vector<Answer> answers, solver::CaseTrace *trace = nullptr)
+{
+    solver::ScriptedHost host(formatOf(locale), solver::ScriptedHost::WhenOut::Repeat);
+    host.ticks = ticksOf(s, mask);
+    host.answers = std::move(answers);
+    host.press(screen, button, trace);
+    return host;
+}
 
-    bool ticked(const std::string &control) const override
-    {
-        for (std::size_t i = 0; i < m_screen.checks.size(); ++i)
-            if (m_screen.checks[i] == control)
-                return (m_mask >> i) & 1u;
-        return false;
+// The answers a press is given when each prompt, as it comes, is answered
+// with answer(k): the press is run again with one more answer until it asks
+// no more, as the web page runs it.
+std::vector<Answer> answersAsAsked(const ScreenCases &s, unsigned mask, const std::string &locale,
+                                   const solver::SolverScreen &screen,
+                                   const solver::SolveButton &button,
+                                   const std::function<Answer(std::size_t)> &answer)
+{
+    std::vector<Answer> answers;
+    while (true) {
+        solver::ScriptedHost host(formatOf(locale), solver::ScriptedHost::WhenOut::Stop);
+        host.ticks = ticksOf(s, mask);
+        host.answers = answers;
+        host.press(screen, button);
+        if (!host.stopped)
+            return answers;
+        answers.push_back(answer(answers.size()));
     }
-    std::string prompt(const std::string &) override
-    {
-        asked.push_back(m_answer(asked.size()));
-        return asked.back().value_or(std::string());
-    }
-    void message(const std::string &) override { ++messages; }
-    void setText(const std::string &control, const std::string &) override
-    {
-        written.insert(control);
-    }
-    void failure(const solver::CalcError &) override { failed = true; }
-    solver::NumberFormat numberFormat() const override { return formatOf(m_locale); }
-
-private:
-    const ScreenCases &m_screen;
-    unsigned m_mask;
-    std::string m_locale;
-    std::function<Answer(std::size_t)> m_answer;
-};
+}
 
 const solver::SolveButton &solveButton(const ScreenCases &s, const ButtonCases &b)
 {
@@ -195,31 +175,21 @@ std::string caseName(const solver::CaseTrace &trace, int messages)
 
 std::string toJson(const Script &script)
 {
-    std::string out = "{\"locale\":";
-    appendString(out, script.locale);
-    out += ",\"steps\":[";
-    for (std::size_t i = 0; i < script.steps.size(); ++i) {
-        const Step &s = script.steps[i];
-        out += i ? ",{" : "{";
-        appendString(out, s.kind);
-        out += ':';
-        if (s.kind == "answers") {
-            out += '[';
-            for (std::size_t k = 0; k < s.answers.size(); ++k) {
-                if (k)
-                    out += ',';
-                if (s.answers[k])
-                    appendString(out, *s.answers[k]);
-                else
-                    out += "null";
-            }
-            out += ']';
+    nlohmann::ordered_json steps = nlohmann::ordered_json::array();
+    for (const Step &step : script.steps) {
+        nlohmann::ordered_json one = nlohmann::ordered_json::object();
+        if (step.kind == "answers") {
+            nlohmann::ordered_json answers = nlohmann::ordered_json::array();
+            for (const auto &a : step.answers)
+                answers.push_back(a ? nlohmann::ordered_json(*a) : nlohmann::ordered_json());
+            one[step.kind] = std::move(answers);
         } else {
-            appendString(out, s.arg);
+            one[step.kind] = step.arg;
         }
-        out += '}';
+        steps.push_back(std::move(one));
     }
-    return out + "]}";
+    const nlohmann::ordered_json json = { { "locale", script.locale }, { "steps", steps } };
+    return json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
 solver::NumberFormat formatOf(const std::string &locale)
@@ -305,18 +275,19 @@ Catalogue Catalogue::fromRegistry()
                 bool asks = false;
                 const auto &patterns = answerPatterns();
                 for (std::size_t p = 0; p < patterns.size(); ++p) {
-                    PressHost host(sc, mask, "en_US", [&](std::size_t k) {
-                        return Answer(patterns[p][k % patterns[p].size()]);
-                    });
                     solver::CaseTrace trace;
-                    solver::runCalcola(host, s, button, &trace);
+                    const solver::ScriptedHost host =
+                        pressed(sc, mask, "en_US", s, button,
+                                { patterns[p].begin(), patterns[p].end() }, &trace);
                     bool allWritten = true;
                     for (const auto &r : s.resultsOf(button))
-                        allWritten = allWritten && host.written.count(r);
-                    const bool solved = host.messages > 0 || (!host.failed && allWritten);
+                        allWritten = allWritten && host.texts.count(r);
+                    const std::size_t messages = host.messages().size();
+                    const bool solved =
+                        messages > 0 || (host.failures().empty() && allWritten);
                     if (p == 0 || solved) {
-                        found = caseName(trace, host.messages);
-                        asks = !host.asked.empty();
+                        found = caseName(trace, int(messages));
+                        asks = host.asked > 0;
                     }
                     if (solved) {
                         good = int(p);
@@ -448,18 +419,16 @@ public:
         const auto &patterns = answerPatterns();
 
         // How many prompts a press that solves asks.
-        PressHost dry(s, mask, locale, [&](std::size_t k) {
-            const auto &p = patterns[std::size_t(std::max(good, 0))];
-            return Answer(localized(p[k % p.size()], locale));
-        });
-        solver::runCalcola(dry, screen, button);
-        const std::size_t count = dry.asked.size();
+        std::vector<Answer> pattern;
+        for (const auto &a : patterns[std::size_t(std::max(good, 0))])
+            pattern.emplace_back(localized(a, locale));
+        const std::size_t count = pressed(s, mask, locale, screen, button, pattern).asked;
 
         std::vector<Answer> answers;
         for (int attempt = 0; attempt < 8; ++attempt) {
             const std::size_t bad = attempt < 4 ? m_rng.below(count) : 0;
             const bool fromPattern = good >= 0 && (attempt >= 4 || m_rng.percent(50));
-            PressHost host(s, mask, locale, [&](std::size_t k) -> Answer {
+            answers = answersAsAsked(s, mask, locale, screen, button, [&](std::size_t k) -> Answer {
                 if (kind == Kind::Cancelled && (k == bad || m_rng.percent(10)))
                     return std::nullopt;
                 if (kind == Kind::Failing && (k == bad || m_rng.percent(10)))
@@ -470,8 +439,6 @@ public:
                 }
                 return validNumber(m_rng, locale);
             });
-            solver::runCalcola(host, screen, button);
-            answers = host.asked;
             if (classifyPress(answers, locale) == kind || count == 0)
                 break;
         }

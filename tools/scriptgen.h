@@ -4,8 +4,8 @@
 // distributions, no floating-point formatting).
 //
 // The catalogue of what can be pressed comes from the solver registry alone
-// (standard library only): every solving button of every registered screen is
-// pressed under every combination of its tick boxes with a recording host, and
+// (no Qt): every solving button of every registered screen is pressed under
+// every combination of its tick boxes with the core's scripted host, and
 // the case each combination takes is named from the case trace. How a screen
 // is reached through the menus is given by the caller (see scriptgenroutes.h
 // for the Qt side that finds it by clicking the real menus).

@@ -6,383 +6,69 @@
 #include "solver/menu.h"
 #include "solver/numberformat.h"
 #include "solver/screen.h"
+#include "solver/scripted.h"
 #include "solver/texts.h"
 
-#include <optional>
-#include <set>
+#include <nlohmann/json.hpp>
+
+#include <cmath>
 #include <stdexcept>
+
+// A malformed request must come back as an error answer: without exceptions
+// the JSON library would abort instead.
+#if !defined(__cpp_exceptions) && !defined(__EXCEPTIONS)
+#error "the bridge needs C++ exceptions (-fexceptions)"
+#endif
 
 namespace bridge {
 
-// ---- JSON reading -------------------------------------------------------
-
-const Json *Json::find(const std::string &key) const
-{
-    for (const auto &member : object)
-        if (member.first == key)
-            return &member.second;
-    return nullptr;
-}
-
 namespace {
 
-class Parser {
-public:
-    explicit Parser(const std::string &text) : m_text(text) {}
+// Requests are read into a plain json: its objects are sorted maps, so a
+// request of a million members is read in n log n (ordered_json would look
+// each new member up one by one). Answers are written as ordered_json, their
+// members in the order web/CONTRACT.md gives them.
+using Json = nlohmann::json;
+using Ordered = nlohmann::ordered_json;
 
-    Json document()
-    {
-        Json v = value(0);
-        blanks();
-        if (m_pos != m_text.size())
-            fail("text after the value");
-        return v;
-    }
+// Longer error texts are cut (a fault may quote the request).
+constexpr std::size_t kMaxErrorText = 300;
 
-private:
-    [[noreturn]] void fail(const std::string &what) const
-    {
-        throw std::runtime_error("malformed JSON at offset " + solver::formatInteger(
-                                     static_cast<long long>(m_pos)) + ": " + what);
-    }
-
-    void blanks()
-    {
-        while (m_pos < m_text.size()
-               && (m_text[m_pos] == ' ' || m_text[m_pos] == '\t' || m_text[m_pos] == '\n'
-                   || m_text[m_pos] == '\r'))
-            ++m_pos;
-    }
-
-    bool take(char c)
-    {
-        blanks();
-        if (m_pos < m_text.size() && m_text[m_pos] == c) {
-            ++m_pos;
-            return true;
-        }
-        return false;
-    }
-
-    void expect(char c)
-    {
-        if (!take(c))
-            fail(std::string("expected '") + c + "'");
-    }
-
-    bool word(const char *w)
-    {
-        const std::string s(w);
-        if (m_text.compare(m_pos, s.size(), s) == 0) {
-            m_pos += s.size();
-            return true;
-        }
-        return false;
-    }
-
-    Json value(int depth)
-    {
-        if (depth > 64)
-            fail("nested too deeply");
-        blanks();
-        if (m_pos >= m_text.size())
-            fail("expected a value");
-        Json v;
-        const char c = m_text[m_pos];
-        if (c == '{') {
-            ++m_pos;
-            v.type = Json::Type::Object;
-            if (take('}'))
-                return v;
-            do {
-                blanks();
-                if (m_pos >= m_text.size() || m_text[m_pos] != '"')
-                    fail("expected a member name");
-                std::string key = string();
-                expect(':');
-                v.object.emplace_back(std::move(key), value(depth + 1));
-            } while (take(','));
-            expect('}');
-        } else if (c == '[') {
-            ++m_pos;
-            v.type = Json::Type::Array;
-            if (take(']'))
-                return v;
-            do
-                v.array.push_back(value(depth + 1));
-            while (take(','));
-            expect(']');
-        } else if (c == '"') {
-            v.type = Json::Type::String;
-            v.string = string();
-        } else if (word("null")) {
-        } else if (word("true")) {
-            v.type = Json::Type::Bool;
-            v.boolean = true;
-        } else if (word("false")) {
-            v.type = Json::Type::Bool;
-        } else if (c == '-' || (c >= '0' && c <= '9')) {
-            v.type = Json::Type::Number;
-            v.number = number();
-        } else {
-            fail("unexpected character");
-        }
-        return v;
-    }
-
-    double number()
-    {
-        const std::size_t begin = m_pos;
-        auto digits = [&] {
-            const std::size_t from = m_pos;
-            while (m_pos < m_text.size() && m_text[m_pos] >= '0' && m_text[m_pos] <= '9')
-                ++m_pos;
-            if (m_pos == from)
-                fail("expected a digit");
-        };
-        if (m_text[m_pos] == '-')
-            ++m_pos;
-        digits();
-        if (m_pos < m_text.size() && m_text[m_pos] == '.') {
-            ++m_pos;
-            digits();
-        }
-        if (m_pos < m_text.size() && (m_text[m_pos] == 'e' || m_text[m_pos] == 'E')) {
-            ++m_pos;
-            if (m_pos < m_text.size() && (m_text[m_pos] == '+' || m_text[m_pos] == '-'))
-                ++m_pos;
-            digits();
-        }
-        const auto r = solver::readNumber(m_text.substr(begin, m_pos - begin),
-                                          solver::NumberFormat::point());
-        if (!r.isNumber())
-            fail("number out of range");
-        return r.value;
-    }
-
-    unsigned hex4()
-    {
-        if (m_pos + 4 > m_text.size())
-            fail("short \\u escape");
-        unsigned u = 0;
-        for (int k = 0; k < 4; ++k) {
-            const char h = m_text[m_pos++];
-            u <<= 4;
-            if (h >= '0' && h <= '9')
-                u |= static_cast<unsigned>(h - '0');
-            else if (h >= 'a' && h <= 'f')
-                u |= static_cast<unsigned>(h - 'a' + 10);
-            else if (h >= 'A' && h <= 'F')
-                u |= static_cast<unsigned>(h - 'A' + 10);
-            else
-                fail("bad \\u escape");
-        }
-        return u;
-    }
-
-    static void utf8(std::string &out, unsigned cp)
-    {
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xc0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3f));
-        } else if (cp < 0x10000) {
-            out += static_cast<char>(0xe0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3f));
-            out += static_cast<char>(0x80 | (cp & 0x3f));
-        } else {
-            out += static_cast<char>(0xf0 | (cp >> 18));
-            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3f));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3f));
-            out += static_cast<char>(0x80 | (cp & 0x3f));
-        }
-    }
-
-    std::string string()
-    {
-        ++m_pos; // opening quote
-        std::string out;
-        while (true) {
-            if (m_pos >= m_text.size())
-                fail("unterminated string");
-            const char c = m_text[m_pos++];
-            if (c == '"')
-                return out;
-            if (static_cast<unsigned char>(c) < 0x20)
-                fail("control character in a string");
-            if (c != '\\') {
-                out += c;
-                continue;
-            }
-            if (m_pos >= m_text.size())
-                fail("unterminated escape");
-            const char e = m_text[m_pos++];
-            switch (e) {
-            case '"': out += '"'; break;
-            case '\\': out += '\\'; break;
-            case '/': out += '/'; break;
-            case 'b': out += '\b'; break;
-            case 'f': out += '\f'; break;
-            case 'n': out += '\n'; break;
-            case 'r': out += '\r'; break;
-            case 't': out += '\t'; break;
-            case 'u': {
-                unsigned cp = hex4();
-                if (cp >= 0xd800 && cp < 0xdc00) {
-                    if (!word("\\u"))
-                        fail("lone surrogate");
-                    const unsigned low = hex4();
-                    if (low < 0xdc00 || low >= 0xe000)
-                        fail("lone surrogate");
-                    cp = 0x10000 + ((cp - 0xd800) << 10) + (low - 0xdc00);
-                } else if (cp >= 0xdc00 && cp < 0xe000) {
-                    fail("lone surrogate");
-                }
-                utf8(out, cp);
-                break;
-            }
-            default:
-                fail("bad escape");
-            }
-        }
-    }
-
-    const std::string &m_text;
-    std::size_t m_pos = 0;
-};
-
-} // namespace
-
-Json parseJson(const std::string &text)
+// Invalid UTF-8 in a text (only an error text can hold any) is written as
+// U+FFFD, so that every answer is UTF-8 JSON.
+std::string text(const Ordered &value)
 {
-    return Parser(text).document();
+    return value.dump(-1, ' ', false, Ordered::error_handler_t::replace);
 }
 
-// ---- JSON writing -------------------------------------------------------
-
-void writeString(std::string &out, const std::string &text)
+// The library reads nested arrays and objects without recursion and frees
+// them the same way, so no depth is too deep for it.
+Json parse(const std::string &request)
 {
-    static const char hex[] = "0123456789abcdef";
-    out += '"';
-    for (const char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20 || c == 0x7f) {
-                out += "\\u00";
-                out += hex[c >> 4];
-                out += hex[c & 0xf];
-            } else {
-                out += ch;
-            }
-        }
-    }
-    out += '"';
+    return Json::parse(request);
 }
 
-namespace {
-
-// Writes objects and arrays with the commas in their places.
-class Writer {
-public:
-    std::string out;
-
-    Writer &open(char bracket)
-    {
-        comma();
-        out += bracket;
-        m_first = true;
-        return *this;
-    }
-    Writer &close(char bracket)
-    {
-        out += bracket;
-        m_first = false;
-        return *this;
-    }
-    Writer &key(const std::string &k)
-    {
-        comma();
-        writeString(out, k);
-        out += ':';
-        m_first = true; // the value follows without a comma
-        return *this;
-    }
-    Writer &str(const std::string &s)
-    {
-        comma();
-        writeString(out, s);
-        return *this;
-    }
-    Writer &boolean(bool b)
-    {
-        comma();
-        out += b ? "true" : "false";
-        return *this;
-    }
-    Writer &integer(long long i)
-    {
-        comma();
-        out += solver::formatInteger(i);
-        return *this;
-    }
-    Writer &number(double d)
-    {
-        comma();
-        // 17 significant digits read back to the same double.
-        out += solver::formatNumber(d, 17, solver::NumberFormat::point());
-        return *this;
-    }
-    Writer &null()
-    {
-        comma();
-        out += "null";
-        return *this;
-    }
-
-    Writer &field(const std::string &k, const std::string &s) { return key(k).str(s); }
-    Writer &strings(const std::string &k, const std::vector<std::string> &list)
-    {
-        key(k).open('[');
-        for (const auto &s : list)
-            str(s);
-        return close(']');
-    }
-
-private:
-    void comma()
-    {
-        if (!m_first)
-            out += ',';
-        m_first = false;
-    }
-    bool m_first = true;
-};
-
-void control(Writer &w, const std::string &k, const solver::Control &c)
+Ordered control(const solver::Control &c)
 {
-    w.key(k);
-    if (!c.present()) {
-        w.null();
-        return;
-    }
-    w.open('{').field("name", c.name).field("text", c.text).field("quantity", c.quantity);
-    w.close('}');
+    if (!c.present())
+        return nullptr;
+    return { { "name", c.name }, { "text", c.text }, { "quantity", c.quantity } };
 }
 
-void controls(Writer &w, const std::string &k, const std::vector<solver::Control> &list)
+Ordered controls(const std::vector<solver::Control> &list)
 {
-    w.key(k).open('[');
+    Ordered out = Ordered::array();
     for (const auto &c : list)
-        w.open('{').field("name", c.name).field("text", c.text).field("quantity", c.quantity)
-            .close('}');
-    w.close(']');
+        out.push_back({ { "name", c.name }, { "text", c.text }, { "quantity", c.quantity } });
+    return out;
+}
+
+// A fraction of a picture: a whole number is written as one ("0", "1").
+Ordered fraction(double value)
+{
+    if (std::trunc(value) == value && std::fabs(value) < 1e15)
+        return static_cast<long long>(value);
+    return value;
 }
 
 const char *extraKind(solver::Extra::Kind kind)
@@ -400,168 +86,132 @@ const char *extraKind(solver::Extra::Kind kind)
     return "Label";
 }
 
-void screen(Writer &w, const solver::SolverScreen &s)
+Ordered screen(const solver::SolverScreen &s)
 {
-    w.open('{').field("name", s.name).field("caption", s.caption).field("parent", s.parent);
-    control(w, "title", s.title);
-    w.key("titleIsTextBox").boolean(s.titleIsTextBox);
-    control(w, "knownHeading", s.knownHeading);
-    controls(w, "checks", s.checks);
-    controls(w, "knownList", s.knownList);
-    control(w, "description", s.description);
-    control(w, "resultsHeading", s.resultsHeading);
-    w.key("rows").open('[');
+    Ordered rows = Ordered::array();
     for (const auto &r : s.rows)
-        w.open('{')
-            .field("caption", r.caption)
-            .field("captionText", r.captionText)
-            .field("result", r.result)
-            .field("quantity", r.quantity)
-            .close('}');
-    w.close(']');
-    control(w, "formulaHeading", s.formulaHeading);
-    w.strings("formulaLabels", s.formulaLabels);
-    control(w, "picture", s.picture);
-    w.key("extras").open('[');
-    for (const auto &e : s.extras) {
-        w.open('{').field("kind", extraKind(e.kind)).field("name", e.name).field("text", e.text);
-        w.field("opens", e.opens).field("onPicture", e.onPicture);
-        w.key("x").number(e.x).key("y").number(e.y).close('}');
-    }
-    w.close(']');
-    w.key("solvers").open('[');
-    for (const auto &b : s.solvers) {
-        w.open('{').field("name", b.name).field("text", b.text).strings("results", b.results);
-        control(w, "solidName", b.solidName);
-        control(w, "solidPicture", b.solidPicture);
-        w.strings("writes", s.resultsOf(b)).close('}');
-    }
-    w.close(']');
-    control(w, "stampaButton", s.stampaButton);
-    control(w, "ritornaButton", s.ritornaButton);
-    control(w, "esciButton", s.esciButton);
-    w.strings("declared", s.declared());
-    w.close('}');
+        rows.push_back({ { "caption", r.caption },
+                         { "captionText", r.captionText },
+                         { "result", r.result },
+                         { "quantity", r.quantity } });
+    Ordered extras = Ordered::array();
+    for (const auto &e : s.extras)
+        extras.push_back({ { "kind", extraKind(e.kind) },
+                           { "name", e.name },
+                           { "text", e.text },
+                           { "opens", e.opens },
+                           { "onPicture", e.onPicture },
+                           { "x", fraction(e.x) },
+                           { "y", fraction(e.y) } });
+    Ordered solvers = Ordered::array();
+    for (const auto &b : s.solvers)
+        solvers.push_back({ { "name", b.name },
+                            { "text", b.text },
+                            { "results", b.results },
+                            { "solidName", control(b.solidName) },
+                            { "solidPicture", control(b.solidPicture) },
+                            { "writes", s.resultsOf(b) } });
+    return { { "name", s.name },
+             { "caption", s.caption },
+             { "parent", s.parent },
+             { "title", control(s.title) },
+             { "titleIsTextBox", s.titleIsTextBox },
+             { "knownHeading", control(s.knownHeading) },
+             { "checks", controls(s.checks) },
+             { "knownList", controls(s.knownList) },
+             { "description", control(s.description) },
+             { "resultsHeading", control(s.resultsHeading) },
+             { "rows", rows },
+             { "formulaHeading", control(s.formulaHeading) },
+             { "formulaLabels", s.formulaLabels },
+             { "picture", control(s.picture) },
+             { "extras", extras },
+             { "solvers", solvers },
+             { "stampaButton", control(s.stampaButton) },
+             { "ritornaButton", control(s.ritornaButton) },
+             { "esciButton", control(s.esciButton) },
+             { "declared", s.declared() } };
 }
 
-void menu(Writer &w, const solver::Menu &m)
+Ordered menu(const solver::Menu &m)
 {
-    w.open('{').field("name", m.name).field("caption", m.caption).field("parent", m.parent);
-    control(w, "heading", m.heading);
-    control(w, "subheading", m.subheading);
-    w.key("options").open('[');
+    Ordered options = Ordered::array();
     for (const auto &o : m.options)
-        w.open('{').field("name", o.name).field("text", o.text).field("opens", o.opens).close('}');
-    w.close(']');
-    control(w, "optionButton", m.optionButton);
-    w.key("entries").open('[');
-    for (const auto &e : m.entries) {
-        w.open('{').field("picture", e.picture).field("asset", e.asset).field("label", e.label);
-        w.field("text", e.text).field("button", e.button).field("opens", e.opens);
-        w.key("keepMenu").boolean(e.keepMenu).key("row").integer(e.row);
-        w.key("column").integer(e.column).close('}');
-    }
-    w.close(']');
-    w.key("clicks").open('[');
+        options.push_back({ { "name", o.name }, { "text", o.text }, { "opens", o.opens } });
+    Ordered entries = Ordered::array();
+    for (const auto &e : m.entries)
+        entries.push_back({ { "picture", e.picture },
+                            { "asset", e.asset },
+                            { "label", e.label },
+                            { "text", e.text },
+                            { "button", e.button },
+                            { "opens", e.opens },
+                            { "keepMenu", e.keepMenu },
+                            { "row", static_cast<long long>(e.row) },
+                            { "column", static_cast<long long>(e.column) } });
+    Ordered clicks = Ordered::array();
     for (const auto &c : m.clicks)
-        w.open('{').field("control", c.control).field("opens", c.opens).close('}');
-    w.close(']');
-    control(w, "note", m.note);
-    control(w, "stampaButton", m.stampaButton);
-    w.key("stampaPrints").boolean(m.stampaPrints);
-    control(w, "ritornaButton", m.ritornaButton);
-    control(w, "esciButton", m.esciButton);
-    w.close('}');
+        clicks.push_back({ { "control", c.control }, { "opens", c.opens } });
+    return { { "name", m.name },
+             { "caption", m.caption },
+             { "parent", m.parent },
+             { "heading", control(m.heading) },
+             { "subheading", control(m.subheading) },
+             { "options", options },
+             { "optionButton", control(m.optionButton) },
+             { "entries", entries },
+             { "clicks", clicks },
+             { "note", control(m.note) },
+             { "stampaButton", control(m.stampaButton) },
+             { "stampaPrints", m.stampaPrints },
+             { "ritornaButton", control(m.ritornaButton) },
+             { "esciButton", control(m.esciButton) } };
 }
 
 // ---- one press ----------------------------------------------------------
 
-// Thrown by the host at a prompt beyond the answers given: the press stops
-// there. Not a CalcError, so the calculation's failure handling never sees it.
-struct PendingPrompt {};
-
-class RecordingHost : public solver::Host {
-public:
-    RecordingHost(std::set<std::string> ticks, std::vector<std::optional<std::string>> answers,
-                  std::string decimal)
-        : m_ticks(std::move(ticks)), m_answers(std::move(answers)), m_decimal(std::move(decimal))
-    {
-        m_events.open('[');
-    }
-
-    bool ticked(const std::string &control) const override { return m_ticks.count(control) > 0; }
-
-    std::string prompt(const std::string &text) override
-    {
-        m_events.open('{').field("kind", "prompt").field("text", text).close('}');
-        if (m_next >= m_answers.size()) {
-            m_pending = true;
-            throw PendingPrompt{};
-        }
-        return m_answers[m_next++].value_or(std::string());
-    }
-
-    void message(const std::string &text) override
-    {
-        m_events.open('{').field("kind", "message").field("text", text).close('}');
-    }
-
-    void setText(const std::string &control, const std::string &text) override
-    {
-        m_events.open('{').field("kind", "set").field("control", control).field("text", text)
-            .close('}');
-    }
-
-    void failure(const solver::CalcError &error) override
-    {
-        m_events.open('{').field("kind", "failure").field("failure",
-                                                          solver::failureName(error.kind()));
-        m_events.field("text", error.what()).close('}');
-    }
-
-    solver::NumberFormat numberFormat() const override { return { m_decimal }; }
-
-    // Only a press that ran to its end has a worked solution.
-    void solved(const solver::Solution &solution) override { m_solution = solution.lines(); }
-
-    std::string response()
-    {
-        m_events.close(']');
-        std::string out = "{\"events\":" + m_events.out + ",\"pending\":";
-        out += m_pending ? "true" : "false";
-        Writer lines;
-        lines.strings("solution", m_solution);
-        return out + "," + lines.out + "}";
-    }
-
-private:
-    std::set<std::string> m_ticks;
-    std::vector<std::optional<std::string>> m_answers;
-    std::string m_decimal;
-    std::size_t m_next = 0;
-    bool m_pending = false;
-    Writer m_events;
-    std::vector<std::string> m_solution;
-};
-
-std::string error(const std::string &what)
+Ordered event(const solver::PressEvent &e)
 {
-    std::string out = "{\"error\":";
-    writeString(out, what);
-    return out + "}";
+    using Kind = solver::PressEvent::Kind;
+    switch (e.kind) {
+    case Kind::Prompt:
+        return { { "kind", "prompt" }, { "text", e.text } };
+    case Kind::Message:
+        return { { "kind", "message" }, { "text", e.text } };
+    case Kind::Set:
+        return { { "kind", "set" }, { "control", e.control }, { "text", e.text } };
+    case Kind::Failure:
+        break;
+    }
+    return { { "kind", "failure" }, { "failure", solver::failureName(e.failure) },
+             { "text", e.text } };
+}
+
+std::string error(std::string what)
+{
+    if (what.size() > kMaxErrorText)
+        what = what.substr(0, kMaxErrorText) + "...";
+    return text(Ordered{ { "error", what } });
 }
 
 const std::string &member(const Json &request, const char *key)
 {
-    const Json *v = request.find(key);
-    if (!v || v->type != Json::Type::String)
+    const auto v = request.find(key);
+    if (v == request.end() || !v->is_string())
         throw std::runtime_error(std::string("the request needs a string \"") + key + "\"");
-    return v->string;
+    return v->get_ref<const std::string &>();
+}
+
+// A member that may be missing or null: nullptr then.
+const Json *optional(const Json &request, const char *key)
+{
+    const auto v = request.find(key);
+    return v == request.end() || v->is_null() ? nullptr : &*v;
 }
 
 std::string pressRequest(const Json &request)
 {
-    if (request.type != Json::Type::Object)
+    if (!request.is_object())
         throw std::runtime_error("the request is not an object");
     const std::string &screenName = member(request, "screen");
     const std::string &buttonName = member(request, "button");
@@ -575,47 +225,49 @@ std::string pressRequest(const Json &request)
     if (!button)
         throw std::runtime_error("screen " + screenName + " has no solving button " + buttonName);
 
-    std::set<std::string> ticks;
-    if (const Json *t = request.find("ticks"); t && !t->isNull()) {
-        if (t->type != Json::Type::Array)
+    solver::ScriptedHost host(solver::NumberFormat::point(), solver::ScriptedHost::WhenOut::Stop);
+
+    if (const Json *t = optional(request, "ticks")) {
+        if (!t->is_array())
             throw std::runtime_error("\"ticks\" is not an array");
-        for (const auto &box : t->array) {
+        for (const auto &box : *t) {
             bool known = false;
             for (const auto &c : s->checks)
-                known = known || (box.type == Json::Type::String && c.name == box.string);
+                known = known || (box.is_string() && c.name == box.get_ref<const std::string &>());
             if (!known)
                 throw std::runtime_error("screen " + screenName + " has no tick box "
-                                         + (box.type == Json::Type::String ? box.string : "?"));
-            ticks.insert(box.string);
+                                         + (box.is_string() ? box.get<std::string>() : "?"));
+            host.ticks.insert(box.get<std::string>());
         }
     }
-    std::vector<std::optional<std::string>> answers;
-    if (const Json *a = request.find("answers"); a && !a->isNull()) {
-        if (a->type != Json::Type::Array)
+    if (const Json *a = optional(request, "answers")) {
+        if (!a->is_array())
             throw std::runtime_error("\"answers\" is not an array");
-        for (const auto &answer : a->array) {
-            if (answer.isNull())
-                answers.emplace_back(std::nullopt);
-            else if (answer.type == Json::Type::String)
-                answers.emplace_back(answer.string);
+        for (const auto &answer : *a) {
+            if (answer.is_null())
+                host.answers.emplace_back(std::nullopt);
+            else if (answer.is_string())
+                host.answers.emplace_back(answer.get<std::string>());
             else
                 throw std::runtime_error("an answer is neither a string nor null");
         }
     }
-    std::string decimal = ".";
-    if (const Json *d = request.find("decimal"); d && !d->isNull()) {
-        if (d->type != Json::Type::String || d->string.empty())
+
+    if (const Json *d = optional(request, "decimal")) {
+        if (!d->is_string() || d->get_ref<const std::string &>().empty())
             throw std::runtime_error("\"decimal\" is not a decimal mark");
-        decimal = d->string;
+        host.format = solver::NumberFormat{ d->get<std::string>() };
     }
 
-    RecordingHost host(std::move(ticks), std::move(answers), decimal);
-    try {
-        solver::runCalcola(host, *s, *button);
-    } catch (const PendingPrompt &) {
-        // Stopped at the first unanswered prompt; the events so far stand.
-    }
-    return host.response();
+    host.press(*s, *button);
+
+    Ordered events = Ordered::array();
+    for (const auto &e : host.events)
+        events.push_back(event(e));
+    return text({ { "events", events },
+                  { "pending", host.stopped },
+                  { "solution", host.solution ? host.solution->lines()
+                                              : std::vector<std::string>() } });
 }
 
 // The spoken name of every control whose name is fixed, keyed
@@ -651,29 +303,43 @@ solver::TextPairs spokenNames()
 
 std::string describe()
 {
-    Writer w;
-    w.open('{').key("screens").open('[');
+    Ordered screens = Ordered::array();
     for (const auto &name : solids::names())
-        screen(w, *solids::find(name));
-    w.close(']').key("menus").open('[');
+        screens.push_back(screen(*solids::find(name)));
+    Ordered menus = Ordered::array();
     for (const auto &m : solids::menus())
-        menu(w, m);
-    w.close(']');
+        menus.push_back(menu(m));
     // The words the page shows around the descriptions, and the spoken names.
-    w.key("texts").open('{');
-    for (const auto &[key, text] : solver::fixedTexts())
-        w.field(key, text);
-    w.close('}').key("spoken").open('{');
+    Ordered texts = Ordered::object();
+    for (const auto &[key, words] : solver::fixedTexts())
+        texts[key] = words;
+    Ordered spoken = Ordered::object();
     for (const auto &[key, name] : spokenNames())
-        w.field(key, name);
-    w.close('}').close('}');
-    return w.out;
+        spoken[key] = name;
+    return text({ { "screens", screens },
+                  { "menus", menus },
+                  { "texts", texts },
+                  { "spoken", spoken } });
+}
+
+// The library's message without its own heading: "malformed JSON at offset
+// 0: syntax error while parsing value - invalid literal; last read: 'p'".
+std::string malformed(const Json::parse_error &e)
+{
+    std::string what = e.what();
+    if (const auto colon = what.find(": "); colon != std::string::npos)
+        what.erase(0, colon + 2);
+    return "malformed JSON at offset "
+           + solver::formatInteger(static_cast<long long>(e.byte > 0 ? e.byte - 1 : 0)) + ": "
+           + what;
 }
 
 std::string press(const std::string &request)
 {
     try {
-        return pressRequest(parseJson(request));
+        return pressRequest(parse(request));
+    } catch (const Json::parse_error &e) {
+        return error(malformed(e));
     } catch (const std::exception &e) {
         return error(e.what());
     }
@@ -682,13 +348,15 @@ std::string press(const std::string &request)
 std::string handle(const std::string &request)
 {
     try {
-        const Json r = parseJson(request);
-        const Json *op = r.find("op");
-        if (op && op->type == Json::Type::String && op->string == "describe")
+        const Json r = parse(request);
+        const auto op = r.find("op");
+        if (op != r.end() && op->is_string() && *op == "describe")
             return describe();
-        if (op && !(op->type == Json::Type::String && op->string == "press"))
+        if (op != r.end() && !(op->is_string() && *op == "press"))
             return error("unknown \"op\"");
         return pressRequest(r);
+    } catch (const Json::parse_error &e) {
+        return error(malformed(e));
     } catch (const std::exception &e) {
         return error(e.what());
     }
@@ -705,10 +373,8 @@ extern "C" const char *corpimetro_describe(void)
     static const std::string described = [] {
         try {
             return bridge::describe();
-        } catch (const std::exception &e) {
-            std::string out = "{\"error\":";
-            bridge::writeString(out, e.what());
-            return out + "}";
+        } catch (const std::exception &) {
+            return std::string("{\"error\":\"the descriptions could not be written\"}");
         }
     }();
     g_reply = described;

@@ -29,7 +29,7 @@ solver::SolverScreen adder()
                             if (c.given({ "a" })) {
                                 a = c.ask("INTRODUCI A =");
                                 b = c.ask("INTRODUCI B =");
-                                c.formula("F", "s = a * b");
+                                c.formula("s = a * b");
                             } else {
                                 c.insufficient();
                             }

@@ -364,12 +364,12 @@ void TestCoreSolution::divisionByZero()
     QFETCH(QString, why);
     const SolverScreen *s = solids::find("Form2");
     QVERIFY(s);
-    const RecordingHost host = press(*s, s->solvers.front(), { "Check3", "Check6" },
+    const ScriptedHost host = press(*s, s->solvers.front(), { "Check3", "Check6" },
                                      { height.toStdString(), volume.toStdString() },
                                      NumberFormat{ decimal.toStdString() });
-    QVERIFY2(!host.failed.empty(), "the division did not fail");
+    QVERIFY2(!host.failed().empty(), "the division did not fail");
     QStringList lines;
-    for (const auto &l : host.lines)
+    for (const auto &l : linesOf(host))
         lines << QString::fromStdString(l);
     const QString step = "AB = V / H = " + volume.trimmed() + " / " + height.trimmed();
     const qsizetype at = lines.indexOf(step);

@@ -19,14 +19,6 @@ if(CORPIMETRO_FUZZ)
     add_executable(fuzz_bridge fuzz/fuzz_bridge.cpp web/bridge.cpp ${FUZZ_CORE_SOURCES})
     target_include_directories(fuzz_bridge PRIVATE src web)
     target_link_libraries(fuzz_bridge PRIVATE nlohmann_json::nlohmann_json)
-    # Against LLVM's own standard library, as the WebAssembly build is: clang
-    # 14 with libstdc++ 12 rejects web/bridge.h's Json (a vector of pairs of
-    # the type being defined) in C++20. Debian's libFuzzer itself is built
-    # against libstdc++, which is linked too, by its file name (clang would
-    # read -lstdc++ as libc++); the two do not share names.
-    target_compile_options(fuzz_bridge PRIVATE -stdlib=libc++)
-    target_link_options(fuzz_bridge PRIVATE -stdlib=libc++)
-    target_link_libraries(fuzz_bridge PRIVATE -l:libstdc++.so.6)
 
     foreach(target fuzz_numbers fuzz_bridge)
         target_compile_options(${target} PRIVATE -g -O1 ${fuzz_flags})

@@ -2,9 +2,9 @@
 # Installs what CORPIMETRO needs to build, test and package on Debian 12, only
 # what is missing: the build tools, Qt 6, the Italian (and German, English)
 # locales the suite runs under, the checkers of the desktop entry and AppStream
-# metainfo, dpkg-shlibdeps for the Debian package, clang with libFuzzer (and
-# LLVM's standard library and nlohmann-json, for the bridge fuzzer), and
-# poppler-utils, with which the web edition's tests read the page printed to PDF;
+# metainfo, dpkg-shlibdeps for the Debian package, clang with libFuzzer,
+# clang-format (the sources' layout is checked), nlohmann-json (header-only;
+# the core reads and writes JSON with it), and poppler-utils, with which the web edition's tests read the page printed to PDF;
 # for the web edition, emscripten (its compiler needs node-acorn, found through
 # NODE_PATH=/usr/share/nodejs, which the `web` presets set), nodejs and chromium.
 set -e
@@ -17,7 +17,7 @@ apt_install() {
 }
 
 packages="g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev zlib1g-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra locales
-    desktop-file-utils appstream dpkg-dev file clang libclang-rt-14-dev libc++-14-dev libc++abi-14-dev nlohmann-json3-dev poppler-utils
+    desktop-file-utils appstream dpkg-dev file clang clang-format libclang-rt-14-dev nlohmann-json3-dev poppler-utils
     emscripten node-acorn nodejs chromium"
 missing=""
 for p in $packages; do

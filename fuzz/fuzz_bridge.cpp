@@ -144,6 +144,45 @@ void literal(std::string &out, const std::string &text, bool rawControls)
     out += '"';
 }
 
+// Whether `text` is well-formed UTF-8: no stray continuation byte, no
+// overlong form, no surrogate, nothing past U+10FFFF.
+bool wellFormed(const std::string &text)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        std::size_t n = 0;
+        unsigned lo = 0x80, hi = 0xbf;
+        if (c < 0x80)
+            n = 0;
+        else if (c >= 0xc2 && c <= 0xdf)
+            n = 1;
+        else if (c == 0xe0)
+            n = 2, lo = 0xa0;
+        else if (c == 0xed)
+            n = 2, hi = 0x9f;
+        else if (c >= 0xe1 && c <= 0xef)
+            n = 2;
+        else if (c == 0xf0)
+            n = 3, lo = 0x90;
+        else if (c == 0xf4)
+            n = 3, hi = 0x8f;
+        else if (c >= 0xf1 && c <= 0xf3)
+            n = 3;
+        else
+            return false;
+        if (i + n >= text.size() + (n ? 0 : 1))
+            return false;
+        for (std::size_t k = 1; k <= n; ++k) {
+            const auto b = static_cast<unsigned char>(text[i + k]);
+            if (b < (k == 1 ? lo : 0x80) || b > (k == 1 ? hi : 0xbf))
+                return false;
+        }
+        i += n + 1;
+    }
+    return true;
+}
+
 const char *const kFailures[] = { "type mismatch", "division by zero", "overflow",
                                   "invalid argument" };
 
@@ -352,7 +391,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const Built built = buildRequest(s, button, ticks, answers, decimal, spoil, rawControls);
     const std::string response = bridge::press(built.request);
     const json r = parsed(built.request, response);
-    if (built.malformed) {
+    // JSON text is UTF-8: a request that is not is malformed.
+    if (built.malformed || !wellFormed(built.request)) {
         checkError(r, built.request, response);
         return 0;
     }

@@ -392,3 +392,18 @@ test('every screen fits a 360-px phone, picture above the data', async () => {
     })()`);
     assert.deepEqual(problems, []);
 });
+
+test('an answer of 10 MB is answered by the core, not lost on its stack', async () => {
+    const page = await open();
+    await until(page, 'document.documentElement.dataset.ready === "true"', 'the core loaded');
+    const answer = await page.evaluate(`(() => {
+        const r = corpimetroProgram.core.press({screen: "Form3", button: "Command3", ticks: ["Check1"],
+                                                answers: ["1".repeat(10 * 1024 * 1024)], decimal: "."});
+        return { pending: r.pending, events: r.events.length };
+    })()`);
+    assert.equal(answer.pending, false);
+    assert.ok(answer.events > 1, 'the press ran to its end');
+    // The core is still there for the next press.
+    const next = await page.evaluate('corpimetroProgram.core.press({screen:"Form3",button:"Command3",ticks:["Check1"],answers:["2"],decimal:"."}).solution.length');
+    assert.ok(next > 0);
+});

@@ -28,7 +28,20 @@ function factory(doc) {
 // Loads the module: one press of a solving button, as JSON.
 export async function loadCore(doc = document) {
     const module = await (await factory(doc))();
-    const press = module.cwrap('corpimetro_press', 'string', ['string']);
+    // The request goes through the module's heap, not its stack: a long
+    // answer typed into a prompt must not overflow the stack.
+    const press = (text) => {
+        const size = module.lengthBytesUTF8(text) + 1;
+        const at = module._malloc(size);
+        if (!at)
+            throw new Error('memoria esaurita');
+        try {
+            module.stringToUTF8(text, at, size);
+            return module.UTF8ToString(module._corpimetro_press(at));
+        } finally {
+            module._free(at);
+        }
+    };
     return {
         press: (request) => JSON.parse(press(JSON.stringify(request))),
     };

@@ -1,5 +1,6 @@
 // What the main menu's start leaves for later: Qt's own translations, the
-// words of the pictures' SVGs, and the pictures drawn at build time kept packed.
+// words of the pictures' SVGs, the pictures drawn at build time kept packed, and
+// the solids' constants built on first use.
 #include "ui/accessibility.h"
 #include "ui/locale.h"
 #include "ui/screenwindow.h"
@@ -52,6 +53,8 @@ private slots:
     void pictureNames();
     void picturesPacked_data();
     void picturesPacked();
+    void solidConstantsOnFirstUse_data();
+    void solidConstantsOnFirstUse();
 };
 
 // The whole life of the translations in one process: they are loaded once.
@@ -154,6 +157,43 @@ void TestStartup::picturesPacked()
     QVERIFY2(raw.size() * 4 < bytes, qPrintable(QString::number(raw.size())));
     QCOMPARE(raw.uncompressedSize(), bytes);
     QCOMPARE(qint64(raw.uncompressedData().size()), bytes);
+}
+
+void TestStartup::solidConstantsOnFirstUse_data()
+{
+    QTest::addColumn<QString>("path");
+    QDirIterator it(QStringLiteral(CORPIMETRO_SOLIDS_SOURCES), { QStringLiteral("*.cpp") },
+                    QDir::Files, QDirIterator::Subdirectories);
+    int count = 0;
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QTest::newRow(qPrintable(path.mid(path.indexOf(QStringLiteral("src/solids/")))))
+            << path;
+        ++count;
+    }
+    QVERIFY(count > 0);
+}
+
+// A constant object at namespace scope (an Expr, a vector, a screen's record) is
+// built before main and pulls the code that builds it into the start-up pages;
+// the solids keep theirs in functions, built when a screen first needs them.
+// Pointers to literals and plain numbers cost nothing at start-up.
+void TestStartup::solidConstantsOnFirstUse()
+{
+    QFETCH(QString, path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    static const QRegularExpression declaration(
+        QStringLiteral(R"re(^(static\s+|inline\s+)*const\s+[^(=;{]*\s[*&]?\w+\s*(=|\{))re"));
+    static const QRegularExpression free(QStringLiteral(
+        R"re(^(static\s+|inline\s+)*const char \*const |=\s*(-?[0-9.]+|"[^"]*")\s*;)re"));
+    int number = 0;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine());
+        ++number;
+        QVERIFY2(!declaration.match(line).hasMatch() || free.match(line).hasMatch(),
+                 qPrintable(QStringLiteral("line %1: %2").arg(number).arg(line.trimmed())));
+    }
 }
 
 QTEST_MAIN(TestStartup)

@@ -8,7 +8,11 @@ using namespace solver;
 
 namespace {
 
-const Expr kPi = Expr::constant("π", 3.1415926535);
+const Expr &pi()
+{
+    static const Expr c = Expr::constant("π", 3.1415926535);
+    return c;
+}
 
 void calcola(Calc &calc)
 {
@@ -19,7 +23,7 @@ void calcola(Calc &calc)
     // diagonal from the diameter.
     const auto diameter = [&] { d = r * 2; };
     const auto circumference = [&] { C = r * 6.283185307; };
-    const auto baseArea = [&] { AB = pow(r, 2) * kPi; };
+    const auto baseArea = [&] { AB = pow(r, 2) * pi(); };
     const auto lateralArea = [&] { AL = pow(r, 2) * 12.566370614; };
     const auto totalArea = [&] { AT = pow(r, 2) * 18.849555921; };
     const auto volume = [&] { V = pow(r, 3) * 6.283185307; };
@@ -49,7 +53,7 @@ void calcola(Calc &calc)
             "r = d/2: c = 2 * 3.1415926535 * r: AB = r ^ 2 * 3.1415926535: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
     } else if (calc.given({ "AB" })) {
         AB = calc.ask("INTRODuci L'AREA DI BASE (Ab) =");
-        r = sqrt(AB / kPi);
+        r = sqrt(AB / pi());
         diameter();
         circumference();
         lateralArea();

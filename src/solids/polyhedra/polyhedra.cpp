@@ -185,13 +185,12 @@ void dodecahedron(Calc &calc)
     calc.show("V", V);
 }
 
-const std::vector<std::string> kAllResults = { "Label5(0)", "Label5(1)", "Label5(2)", "Label5(3)",
-                                               "Label5(4)" };
-
 } // namespace
 
 SolverScreen regularPolyhedra()
 {
+    const std::vector<std::string> kAllResults = { "Label5(0)", "Label5(1)", "Label5(2)",
+                                                   "Label5(3)", "Label5(4)" };
     return {
         .name = "Form27",
         .caption = "POLIEDRI REGOLARI",

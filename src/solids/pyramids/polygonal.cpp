@@ -211,105 +211,113 @@ void calcola(const PolygonPyramid &rec, Calc &calc)
     calc.show("V", V);
 }
 
-const PolygonPyramid kPentagon{
-    .name = "Form10",
-    .caption = "PIRAMIDE A BASE PENTAGONALE",
-    .n = 5,
-    .k = 0.688,
-    .formulas = {
-        {"s h", " ( P=s*5) : (r=0,688*s): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
-        {"P h", " ( s=P/5) : (r=0,688*s): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
-        {"r h", " ( s=r/0.688) : (P=s*5): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
-        {"a h", " ( r=SQR(a^2-h^2)) :s=r/0,688): (P=s*5): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
-        {"a l", " ( s=2*SQR(l^2-a^2)) : (r=s*0.688): (P=s*5): h=SQR(a^2-r^2): (AB=P*r/2) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
-        {"a r", " ( s=r/0.688)) : (P=s*5): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
-        {"a P", " ( s=P/5)) : (r=s*0,688): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
-        {"a s", " ( r=s*0.688)) : (P=s*5): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
-        {"a AL", " ( P=2*AL/a)) : (s=P/5): (r=s*0,688): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)"},
-        {"P AL", " ( s=P/5)) : (r=s*0,688): (a= 2*AL/P): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)"},
-        {"s AL", " ( P=s*5) :(r=s*0,688): (a=2*AL/P): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)"},
-        {"s V", " ( P=s*5) :(r=s*0,688): (AB=P*r/2): (h=3*V/AB): (a=SQR(h^2+r^2) : (l=SQR(a^2+(s/2)^2)):( AL=P*a/2): (AT=AL+AB): (V=AB*h/3)"},
-        {"P V", " ( s=P/5) :(r=s*0,688): (AB=P*r/2): (h=3*V/AB): (a=SQR(h^2+r^2) : (l=SQR(a^2+(s/2)^2)):( AL=P*a/2): (AT=AL+AB): (V=AB*h/3)"},
-    },
-    .stampa = {"Command2", "Stampa"},
-    .ritorna = {"Command4", "Ritorna"},
-    .picture = {"Picture4(0)", "piramide-pentagonale.svg"},
-    .rows = {
-        {"Label3(0)", "Spigolo di base (s)              =", "Label3(13)", "s"},
-        {"Label3(6)", "Raggio di base (apotema)(r)   =                    =", "Label3(9)", "r"},
-        {"Label3(26)", "Altezza della piramide (h)   =", "Label3(10)", "h"},
-        {"Label3(3)", "Apotema  (a)                       =", "Label3(11)", "a"},
-        {"Label3(5)", "Spigolo laterale (l)                   =                        =", "Label3(12)", "l"},
-        {"Label3(7)", "Area di base (AB)                =", "Label3(14)", "AB"},
-        {"Label3(1)", "Perimetro (P)                       =", "Label3(15)", "P"},
-        {"Label3(2)", "Area Laterale (AL)              =", "Label3(16)", "AL"},
-        {"Label3(4)", "Area Totale (AT)                 =", "Label3(17)", "AT"},
-        {"Label3(8)", "Volume(V)                           =", "Label3(18)", "V"},
-    },
-    .checks = {
-        {"Check7", "Spigolo di base(s)", "s"},
-        {"Check2", "Raggio o apotema di base (r)", "r"},
-        {"Check3", "Altezza della piramide (h)", "h"},
-        {"Check8", "Apotema della piramide (a)", "a"},
-        {"Check1", "Spigolo laterale (l)", "l"},
-        {"Check11", "Area di base (AB)", "AB"},
-        {"Check5", "Perimetro (P) ", "P"},
-        {"Check9", "Area Laterale (AL)", "AL"},
-        {"Check4", "Area Totale (AT)", "AT"},
-        {"Check6", "Volume (V)", "V"},
-    },
-};
+const PolygonPyramid &pentagon()
+{
+    static const PolygonPyramid rec{
+        .name = "Form10",
+        .caption = "PIRAMIDE A BASE PENTAGONALE",
+        .n = 5,
+        .k = 0.688,
+        .formulas = {
+            {"s h", " ( P=s*5) : (r=0,688*s): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+            {"P h", " ( s=P/5) : (r=0,688*s): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+            {"r h", " ( s=r/0.688) : (P=s*5): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+            {"a h", " ( r=SQR(a^2-h^2)) :s=r/0,688): (P=s*5): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+            {"a l", " ( s=2*SQR(l^2-a^2)) : (r=s*0.688): (P=s*5): h=SQR(a^2-r^2): (AB=P*r/2) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+            {"a r", " ( s=r/0.688)) : (P=s*5): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+            {"a P", " ( s=P/5)) : (r=s*0,688): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+            {"a s", " ( r=s*0.688)) : (P=s*5): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+            {"a AL", " ( P=2*AL/a)) : (s=P/5): (r=s*0,688): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)"},
+            {"P AL", " ( s=P/5)) : (r=s*0,688): (a= 2*AL/P): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)"},
+            {"s AL", " ( P=s*5) :(r=s*0,688): (a=2*AL/P): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)"},
+            {"s V", " ( P=s*5) :(r=s*0,688): (AB=P*r/2): (h=3*V/AB): (a=SQR(h^2+r^2) : (l=SQR(a^2+(s/2)^2)):( AL=P*a/2): (AT=AL+AB): (V=AB*h/3)"},
+            {"P V", " ( s=P/5) :(r=s*0,688): (AB=P*r/2): (h=3*V/AB): (a=SQR(h^2+r^2) : (l=SQR(a^2+(s/2)^2)):( AL=P*a/2): (AT=AL+AB): (V=AB*h/3)"},
+        },
+        .stampa = {"Command2", "Stampa"},
+        .ritorna = {"Command4", "Ritorna"},
+        .picture = {"Picture4(0)", "piramide-pentagonale.svg"},
+        .rows = {
+            {"Label3(0)", "Spigolo di base (s)              =", "Label3(13)", "s"},
+            {"Label3(6)", "Raggio di base (apotema)(r)   =                    =", "Label3(9)", "r"},
+            {"Label3(26)", "Altezza della piramide (h)   =", "Label3(10)", "h"},
+            {"Label3(3)", "Apotema  (a)                       =", "Label3(11)", "a"},
+            {"Label3(5)", "Spigolo laterale (l)                   =                        =", "Label3(12)", "l"},
+            {"Label3(7)", "Area di base (AB)                =", "Label3(14)", "AB"},
+            {"Label3(1)", "Perimetro (P)                       =", "Label3(15)", "P"},
+            {"Label3(2)", "Area Laterale (AL)              =", "Label3(16)", "AL"},
+            {"Label3(4)", "Area Totale (AT)                 =", "Label3(17)", "AT"},
+            {"Label3(8)", "Volume(V)                           =", "Label3(18)", "V"},
+        },
+        .checks = {
+            {"Check7", "Spigolo di base(s)", "s"},
+            {"Check2", "Raggio o apotema di base (r)", "r"},
+            {"Check3", "Altezza della piramide (h)", "h"},
+            {"Check8", "Apotema della piramide (a)", "a"},
+            {"Check1", "Spigolo laterale (l)", "l"},
+            {"Check11", "Area di base (AB)", "AB"},
+            {"Check5", "Perimetro (P) ", "P"},
+            {"Check9", "Area Laterale (AL)", "AL"},
+            {"Check4", "Area Totale (AT)", "AT"},
+            {"Check6", "Volume (V)", "V"},
+        },
+    };
+    return rec;
+}
 
-const PolygonPyramid kHexagon{
-    .name = "Form11",
-    .caption = "PIRAMIDE A BASE ESAGONALE",
-    .n = 6,
-    .k = 0.866,
-    .formulas = {
-        {"s h", " ( P=s*6) : (r=0,866*s): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
-        {"P h", " ( s=P/6) : (r=0,866*s): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
-        {"r h", " ( s=r/0.866) : (P=s*6): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
-        {"a h", " ( r=SQR(a^2-h^2)) :s=r/0,866): (P=s*6): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
-        {"a l", " ( s=2*SQR(l^2-a^2)) : (r=s*0.866): (P=s*6): h=SQR(a^2-r^2): (AB=P*r/2) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
-        {"a r", " ( s=r/0.866)) : (P=s*6): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
-        {"a P", " ( s=P/6)) : (r=s*0,866): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
-        {"a s", " ( r=s*0.866)) : (P=s*6): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
-        {"a AL", " ( P=2*AL/a)) : (s=P/6): (r=s*0,866): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)"},
-        {"P AL", " ( s=P/6)) : (r=s*0,866): (a= 2*AL/P): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)"},
-        {"s AL", " ( P=s*6) :(r=s*0,866): (a=2*AL/P): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)"},
-        {"s V", " ( P=s*6) :(r=s*0,866): (AB=P*r/2): (h=3*V/AB): (a=SQR(h^2+r^2) : (l=SQR(a^2+(s/2)^2)):( AL=P*a/2): (AT=AL+AB): (V=AB*h/3)"},
-        {"P V", " ( s=P/6) :(r=s*0,866): (AB=P*r/2): (h=3*V/AB): (a=SQR(h^2+r^2) : (l=SQR(a^2+(s/2)^2)):( AL=P*a/2): (AT=AL+AB): (V=AB*h/3)"},
-    },
-    .stampa = {"Command4", "Stampa"},
-    .ritorna = {"Command2", "Ritorna"},
-    .picture = {"Picture3", "piramide-esagonale.svg"},
-    .rows = {
-        {"Label3(0)", "Spigolo di base (s)               =", "Label3(13)", "s"},
-        {"Label3(6)", "Raggio di base (apotema)(r)  =                    =", "Label3(14)", "r"},
-        {"Label3(26)", "Altezza della piramide (h)   =", "Label3(9)", "h"},
-        {"Label3(3)", "Apotema  (a)                       =", "Label3(15)", "a"},
-        {"Label3(5)", "Spigolo laterale (l)                  =                        =", "Label3(10)", "l"},
-        {"Label3(7)", "Area di base (AB)                =", "Label3(16)", "AB"},
-        {"Label3(1)", "Perimetro (P)                       =", "Label3(11)", "P"},
-        {"Label3(2)", "Area Laterale (AL)              =", "Label3(17)", "AL"},
-        {"Label3(4)", "Area Totale (AT)                 =", "Label3(12)", "AT"},
-        {"Label3(8)", "Volume(V)                           =", "Label3(18)", "V"},
-    },
-    .checks = {
-        // Never looked at: the perimeter is known through Check10.
-        {"Check5(0)", "Perimetro (P) "},
-        {"Check7", "Spigolo di base(s)", "s"},
-        {"Check2", "Raggio o apotema di base (r)", "r"},
-        {"Check3", "Altezza della piramide (h)", "h"},
-        {"Check8", "Apotema della piramide (a)", "a"},
-        {"Check1", "Spigolo laterale (l)", "l"},
-        {"Check11", "Area di base (AB)", "AB"},
-        {"Check10", "Perimetro (P)", "P"},
-        {"Check9", "Area Laterale (AL)", "AL"},
-        {"Check4", "Area Totale (AT)", "AT"},
-        {"Check6", "Volume (V)", "V"},
-    },
-};
+const PolygonPyramid &hexagon()
+{
+    static const PolygonPyramid rec{
+        .name = "Form11",
+        .caption = "PIRAMIDE A BASE ESAGONALE",
+        .n = 6,
+        .k = 0.866,
+        .formulas = {
+            {"s h", " ( P=s*6) : (r=0,866*s): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+            {"P h", " ( s=P/6) : (r=0,866*s): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+            {"r h", " ( s=r/0.866) : (P=s*6): (AB=P*r/2): (a=SQR(r^2+h^2)) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+            {"a h", " ( r=SQR(a^2-h^2)) :s=r/0,866): (P=s*6): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+            {"a l", " ( s=2*SQR(l^2-a^2)) : (r=s*0.866): (P=s*6): h=SQR(a^2-r^2): (AB=P*r/2) : (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+            {"a r", " ( s=r/0.866)) : (P=s*6): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+            {"a P", " ( s=P/6)) : (r=s*0,866): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+            {"a s", " ( r=s*0.866)) : (P=s*6): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AL=P*a/2) : (AT=AL+AB): (V=AB*h/3)"},
+            {"a AL", " ( P=2*AL/a)) : (s=P/6): (r=s*0,866): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)"},
+            {"P AL", " ( s=P/6)) : (r=s*0,866): (a= 2*AL/P): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)"},
+            {"s AL", " ( P=s*6) :(r=s*0,866): (a=2*AL/P): h=SQR(a^2-r^2): (AB=P*r/2) : (l=SQR(a^2+(s/2)^2)): (AT=AL+AB): (V=AB*h/3)"},
+            {"s V", " ( P=s*6) :(r=s*0,866): (AB=P*r/2): (h=3*V/AB): (a=SQR(h^2+r^2) : (l=SQR(a^2+(s/2)^2)):( AL=P*a/2): (AT=AL+AB): (V=AB*h/3)"},
+            {"P V", " ( s=P/6) :(r=s*0,866): (AB=P*r/2): (h=3*V/AB): (a=SQR(h^2+r^2) : (l=SQR(a^2+(s/2)^2)):( AL=P*a/2): (AT=AL+AB): (V=AB*h/3)"},
+        },
+        .stampa = {"Command4", "Stampa"},
+        .ritorna = {"Command2", "Ritorna"},
+        .picture = {"Picture3", "piramide-esagonale.svg"},
+        .rows = {
+            {"Label3(0)", "Spigolo di base (s)               =", "Label3(13)", "s"},
+            {"Label3(6)", "Raggio di base (apotema)(r)  =                    =", "Label3(14)", "r"},
+            {"Label3(26)", "Altezza della piramide (h)   =", "Label3(9)", "h"},
+            {"Label3(3)", "Apotema  (a)                       =", "Label3(15)", "a"},
+            {"Label3(5)", "Spigolo laterale (l)                  =                        =", "Label3(10)", "l"},
+            {"Label3(7)", "Area di base (AB)                =", "Label3(16)", "AB"},
+            {"Label3(1)", "Perimetro (P)                       =", "Label3(11)", "P"},
+            {"Label3(2)", "Area Laterale (AL)              =", "Label3(17)", "AL"},
+            {"Label3(4)", "Area Totale (AT)                 =", "Label3(12)", "AT"},
+            {"Label3(8)", "Volume(V)                           =", "Label3(18)", "V"},
+        },
+        .checks = {
+            // Never looked at: the perimeter is known through Check10.
+            {"Check5(0)", "Perimetro (P) "},
+            {"Check7", "Spigolo di base(s)", "s"},
+            {"Check2", "Raggio o apotema di base (r)", "r"},
+            {"Check3", "Altezza della piramide (h)", "h"},
+            {"Check8", "Apotema della piramide (a)", "a"},
+            {"Check1", "Spigolo laterale (l)", "l"},
+            {"Check11", "Area di base (AB)", "AB"},
+            {"Check10", "Perimetro (P)", "P"},
+            {"Check9", "Area Laterale (AL)", "AL"},
+            {"Check4", "Area Totale (AT)", "AT"},
+            {"Check6", "Volume (V)", "V"},
+        },
+    };
+    return rec;
+}
 
 SolverScreen polygonScreen(const PolygonPyramid &rec)
 {
@@ -336,11 +344,11 @@ SolverScreen polygonScreen(const PolygonPyramid &rec)
 
 SolverScreen pentagonalPyramid()
 {
-    return polygonScreen(kPentagon);
+    return polygonScreen(pentagon());
 }
 SolverScreen hexagonalPyramid()
 {
-    return polygonScreen(kHexagon);
+    return polygonScreen(hexagon());
 }
 
 } // namespace solids

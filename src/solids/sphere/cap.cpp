@@ -7,8 +7,17 @@ using namespace solver;
 
 namespace {
 
-const Expr kPi = Expr::constant("π", 3.1415926535);
-const Expr kTwoPi = Expr::constant("2π", 6.283185307);
+const Expr &pi()
+{
+    static const Expr c = Expr::constant("π", 3.1415926535);
+    return c;
+}
+
+const Expr &twoPi()
+{
+    static const Expr c = Expr::constant("2π", 6.283185307);
+    return c;
+}
 
 void calcola(Calc &calc)
 {
@@ -16,8 +25,8 @@ void calcola(Calc &calc)
 
     // The steps several cases share.
     const auto diameter = [&] { d = 2 * R; };
-    const auto surface = [&] { A = kTwoPi * R * h; };
-    const auto volume = [&] { V = kPi * pow(h, 2) * (R - h / 3); };
+    const auto surface = [&] { A = twoPi() * R * h; };
+    const auto volume = [&] { V = pi() * pow(h, 2) * (R - h / 3); };
 
     if (calc.given({ "R", "h" })) {
         R = calc.ask("INTRODUCI IL RAGGIO DELLA SFERA (R)  =");
@@ -29,21 +38,21 @@ void calcola(Calc &calc)
     } else if (calc.given({ "R", "A" })) {
         R = calc.ask("INTRODUCI IL RAGGIO (R)  =");
         A = calc.ask("INTRODUCI LA SUPERFICIE (A)=");
-        h = A / (kTwoPi * R);
+        h = A / (twoPi() * R);
         volume();
         diameter();
         calc.formula("d=2*R: h = a / (2 * 3.1415926535 * r): V = 3.14 * h ^ 2 * (R - (h / 3))");
     } else if (calc.given({ "h", "A" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)  =");
         A = calc.ask("INTRODUCI LA SUPERFICIE (A)=");
-        R = A / (kTwoPi * h);
+        R = A / (twoPi() * h);
         volume();
         diameter();
         calc.formula(" R = a / (2 * 3.1415926535 * h): V = 3.14 * h ^ 2 * (R - (h / 3)): d=2*R");
     } else if (calc.given({ "h", "V" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)  =");
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
-        R = V / (kPi * pow(h, 2)) - (-h) / 3;
+        R = V / (pi() * pow(h, 2)) - (-h) / 3;
         diameter();
         surface();
         calc.formula(

@@ -8,21 +8,30 @@ using namespace solver;
 
 namespace {
 
-const Expr kPi = Expr::constant("π", 3.1415926535);
-const Expr kFourPi = Expr::constant("4π", 12.566370614);
+const Expr &pi()
+{
+    static const Expr c = Expr::constant("π", 3.1415926535);
+    return c;
+}
+
+const Expr &fourPi()
+{
+    static const Expr c = Expr::constant("4π", 12.566370614);
+    return c;
+}
 
 void calcola(Calc &calc)
 {
     Quantity r(calc, "r"), d(calc, "d"), C(calc, "C"), AT(calc, "AT"), V(calc, "V");
 
     // The steps several cases share; 4/3 π is worked out afresh at each use.
-    const auto surface = [&] { AT = pow(r, 2) * kFourPi; };
-    const auto volume = [&] { V = pow(r, 3) * (Expr(4) / 3 * kPi); };
+    const auto surface = [&] { AT = pow(r, 2) * fourPi(); };
+    const auto volume = [&] { V = pow(r, 3) * (Expr(4) / 3 * pi()); };
 
     if (calc.given({ "r" })) {
         r = calc.ask("INTRODUCI IL RAGGIO (r) =");
         d = r * 2;
-        C = d * kPi;
+        C = d * pi();
         surface();
         volume();
         calc.formula("(d=2*r):  (C=d*3,14): AT = 4 * 3.14 * r ^ 2: V = 4 / 3 * 3.14 * r ^ 3 ");
@@ -35,22 +44,22 @@ void calcola(Calc &calc)
         calc.formula("(r=d/2):  (C=d*3,14): AT = 4 * 3.14 * r ^ 2: V = 4 / 3 * 3.14 * r ^ 3 ");
     } else if (calc.given({ "C" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA  (C) =");
-        r = C / 2 / kPi;
+        r = C / 2 / pi();
         surface();
         volume();
         d = r * 2;
         calc.formula("(r=C/6.28): d=2*r:  AT = 4 * 3.14 * r ^ 2: V = 4 / 3 * 3.14 * r ^ 3 ");
     } else if (calc.given({ "AT" })) {
         AT = calc.ask("INTRODUCI LA SUPERFICIE TOTALE  (AT) =");
-        r = sqrt(AT / kFourPi);
-        C = r * 2 * kPi;
+        r = sqrt(AT / fourPi());
+        C = r * 2 * pi();
         volume();
         d = r * 2;
         calc.formula("r = Sqr(AT / (4 * 3.14)): d=2*r: C=r*6.28: V = 4 / 3 * 3.14 * r ^ 3 ");
     } else if (calc.given({ "V" })) {
         V = calc.ask("INTRODUCI IL VOLUME  (V) =");
-        r = pow(V * 3 / kFourPi, Expr(1) / 3);
-        C = r * 2 * kPi;
+        r = pow(V * 3 / fourPi(), Expr(1) / 3);
+        C = r * 2 * pi();
         d = r * 2;
         surface();
         calc.formula("r=(V * 3 / (4 * 3.14)) ^ (1 / 3): d=2*r: C=r*6.28: AT = 4 * 3.14 * r ^ 2");

@@ -8,15 +8,19 @@ using namespace solver;
 
 namespace {
 
-const Expr kPi = Expr::constant("π", 3.1415926535);
+const Expr &pi()
+{
+    static const Expr c = Expr::constant("π", 3.1415926535);
+    return c;
+}
 
 void calcola(Calc &calc)
 {
     Quantity r(calc, "r"), alfa(calc, "alfa"), A(calc, "A"), V(calc, "V"), d(calc, "d");
 
     // The steps several cases share.
-    const auto surface = [&] { A = (alfa * kPi * pow(r, 2)) / 90; };
-    const auto volume = [&] { V = (kPi * alfa * pow(r, 3)) / 270; };
+    const auto surface = [&] { A = (alfa * pi() * pow(r, 2)) / 90; };
+    const auto volume = [&] { V = (pi() * alfa * pow(r, 3)) / 270; };
     const auto diameter = [&] { d = 2 * r; };
 
     if (calc.given({ "alfa", "r" })) {
@@ -29,7 +33,7 @@ void calcola(Calc &calc)
     } else if (calc.given({ "alfa", "A" })) {
         A = calc.ask("INTRODUCI L'AREA TOTALE DEL FUSO (A)  =");
         alfa = calc.ask("INTRODUCI L'ANGOLO ($)=");
-        r = sqrt((A * 90) / (alfa * kPi));
+        r = sqrt((A * 90) / (alfa * pi()));
         volume();
         diameter();
         calc.formula(
@@ -37,7 +41,7 @@ void calcola(Calc &calc)
     } else if (calc.given({ "r", "A" })) {
         r = calc.ask("INTRODUCI IL RAGGIO (R)  =");
         A = calc.ask("INTRODUCI L'AREA TOTALE DEL FUSO (A)=");
-        alfa = (A * 90) / (pow(r, 2) * kPi);
+        alfa = (A * 90) / (pow(r, 2) * pi());
         volume();
         diameter();
         calc.formula(
@@ -45,7 +49,7 @@ void calcola(Calc &calc)
     } else if (calc.given({ "r", "V" })) {
         r = calc.ask("INTRODUCI IL RAGGIO (R)  =");
         V = calc.ask("INTRODUCI IL VOLUME DEL FUSO (V)=");
-        alfa = (V * 270) / (pow(r, 3) * kPi);
+        alfa = (V * 270) / (pow(r, 3) * pi());
         surface();
         diameter();
         calc.formula(
@@ -53,7 +57,7 @@ void calcola(Calc &calc)
     } else if (calc.given({ "alfa", "V" })) {
         alfa = calc.ask("INTRODUCI L'ANGOLO DEL FUSO ($)  =");
         V = calc.ask("INTRODUCI IL VOLUME DEL FUSO (V)=");
-        r = pow((V * 270) / (kPi * alfa), Expr(1) / 3);
+        r = pow((V * 270) / (pi() * alfa), Expr(1) / 3);
         surface();
         diameter();
         calc.formula(

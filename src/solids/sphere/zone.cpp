@@ -9,8 +9,17 @@ using namespace solver;
 
 namespace {
 
-const Expr kPi = Expr::constant("π", 3.1415926535);
-const Expr kTwoPi = Expr::constant("2π", 6.283185307);
+const Expr &pi()
+{
+    static const Expr c = Expr::constant("π", 3.1415926535);
+    return c;
+}
+
+const Expr &twoPi()
+{
+    static const Expr c = Expr::constant("2π", 6.283185307);
+    return c;
+}
 
 void calcola(Calc &calc)
 {
@@ -25,23 +34,23 @@ void calcola(Calc &calc)
         r1 = calc.ask("INTRODUCI IL RAGGIO DELLA ZONA (r1)  =");
         r2 = calc.ask("INTRODUCI IL RAGGIO DELLA ZONA (r2)  =");
         diameter();
-        A = kTwoPi * r * h;
+        A = twoPi() * r * h;
         // Typed radii would be joined as text by "+", hence the subtracted
         // negations. The sum is halved: pi h (h^2/3 + r1^2 + r2^2) / 2 is the
         // zone's volume.
-        V = kPi * h * (pow(h, 2) / 3 - (-pow(r1, 2)) - (-pow(r2, 2))) / 2;
+        V = pi() * h * (pow(h, 2) / 3 - (-pow(r1, 2)) - (-pow(r2, 2))) / 2;
         calc.formula(
             "d=2*R: A=2*3.14*R*h: V = 3.1415926535 * h * ((h ^ 2 / 3) - (-r1 ^ 2) - (-r2 ^ 2))");
     } else if (calc.given({ "r", "A" })) {
         r = calc.ask("INTRODUCI IL RAGGIO (R)  =");
         A = calc.ask("INTRODUCI LA SUPERFICIE (A)=");
-        h = A / (kTwoPi * r);
+        h = A / (twoPi() * r);
         diameter();
         calc.formula("d=2*R: h = a / (2 * 3.1415926535 * r)");
     } else if (calc.given({ "h", "A" })) {
         h = calc.ask("INTRODUCI L'ALTEZZA (h)  =");
         A = calc.ask("INTRODUCI LA SUPERFICIE (A)=");
-        r = A / (kTwoPi * h);
+        r = A / (twoPi() * h);
         diameter();
         calc.formula(" R = a / (2 * 3.1415926535 * h): d=2*R");
     } else {

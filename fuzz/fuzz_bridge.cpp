@@ -93,9 +93,9 @@ const std::vector<Screen> &screens()
         for (const auto &s : d.at("screens")) {
             require(isString(s, "name") && isString(s, "caption") && isString(s, "parent"),
                     "a screen without its names", "describe()", text);
-            for (const char *role : { "title", "knownHeading", "description", "resultsHeading",
-                                      "formulaHeading", "picture", "stampaButton",
-                                      "ritornaButton", "esciButton" })
+            for (const char *role :
+                 { "title", "knownHeading", "description", "resultsHeading", "formulaHeading",
+                   "picture", "stampaButton", "ritornaButton", "esciButton" })
                 require(s.contains(role) && isControl(s.at(role)), "a role is not a control",
                         "describe()", text);
             Screen screen{ s.at("name").get<std::string>(), {}, {}, {} };
@@ -105,8 +105,8 @@ const std::vector<Screen> &screens()
                 screen.buttons.push_back(b.at("name").get<std::string>());
             }
             for (const auto &c : s.at("checks")) {
-                require(c.is_object() && isControl(c), "a tick box is not a control",
-                        "describe()", text);
+                require(c.is_object() && isControl(c), "a tick box is not a control", "describe()",
+                        text);
                 screen.checks.push_back(c.at("name").get<std::string>());
             }
             for (const auto &n : s.at("declared"))
@@ -197,8 +197,8 @@ Press checkPress(const json &r, const Screen *screen, const std::string &request
                  const std::string &response)
 {
     require(r.is_object() && r.size() == 3 && r.contains("events") && r.at("events").is_array()
-                && r.contains("pending") && r.at("pending").is_boolean()
-                && r.contains("solution") && r.at("solution").is_array(),
+                && r.contains("pending") && r.at("pending").is_boolean() && r.contains("solution")
+                && r.at("solution").is_array(),
             "a press response is not {events, pending, solution}", request, response);
     Press p{ r.at("events"), r.at("pending").get<bool>(), 0 };
     for (const auto &e : p.events) {
@@ -209,8 +209,7 @@ Press checkPress(const json &r, const Screen *screen, const std::string &request
             ++p.prompts;
         } else if (kind == "message") {
         } else if (kind == "set") {
-            require(isString(e, "control"), "a set event without its control", request,
-                    response);
+            require(isString(e, "control"), "a set event without its control", request, response);
             if (screen)
                 require(screen->declared.count(e.at("control").get<std::string>()) > 0,
                         "a control the screen does not declare was written", request, response);
@@ -220,8 +219,8 @@ Press checkPress(const json &r, const Screen *screen, const std::string &request
             for (const char *name : kFailures)
                 known = known || e.at("failure") == name;
             require(known, "an unknown failure name", request, response);
-            require(!e.at("text").get<std::string>().empty(), "a failure without a text",
-                    request, response);
+            require(!e.at("text").get<std::string>().empty(), "a failure without a text", request,
+                    response);
         } else {
             fail("an unknown event kind", request, response);
         }
@@ -261,7 +260,8 @@ struct Built {
     bool malformed = false;
 };
 
-Built buildRequest(const Screen &s, const std::string &button, const std::vector<std::string> &ticks,
+Built buildRequest(const Screen &s, const std::string &button,
+                   const std::vector<std::string> &ticks,
                    const std::vector<std::optional<std::string>> &answers,
                    const std::optional<std::string> &decimal, unsigned spoil, bool rawControls)
 {
@@ -402,8 +402,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     const Press full = checkPress(r, &s, built.request, response);
-    require(full.prompts <= answers.size() + 1, "more prompts than answers and one",
-            built.request, response);
+    require(full.prompts <= answers.size() + 1, "more prompts than answers and one", built.request,
+            response);
     require(full.pending == (full.prompts > answers.size()),
             "pending is not \"a prompt beyond the answers\"", built.request, response);
 
@@ -414,8 +414,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::vector<std::optional<std::string>> fewer(answers.begin(), answers.end() - 1);
         const Built shorter = buildRequest(s, button, ticks, fewer, decimal, 0, false);
         const std::string response2 = bridge::press(shorter.request);
-        const Press part = checkPress(parsed(shorter.request, response2), &s, shorter.request,
-                                      response2);
+        const Press part =
+            checkPress(parsed(shorter.request, response2), &s, shorter.request, response2);
         if (full.prompts < answers.size()) {
             require(part.events == full.events && !part.pending,
                     "an answer never asked for changed the press", shorter.request, response2);

@@ -41,8 +41,7 @@ void sameAsReference(const std::string &text, const NumberFormat &format)
 {
     const Reading got = solver::readNumber(text, format);
     const Reading want = reference::readNumber(text, format);
-    if (got.status != want.status
-        || std::memcmp(&got.value, &want.value, sizeof got.value) != 0)
+    if (got.status != want.status || std::memcmp(&got.value, &want.value, sizeof got.value) != 0)
         fail("reading differs from from_chars", text, want.value);
 }
 

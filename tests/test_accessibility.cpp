@@ -52,7 +52,7 @@ bool captioned(const std::string &screen, const std::string &label)
         if (row.result == label)
             return !solver::spokenName(row.captionText).empty();
     return d->formulaLabels.size() == 1 && d->formulaHeading.present()
-        && !solver::spokenName(d->formulaHeading.text).empty();
+           && !solver::spokenName(d->formulaHeading.text).empty();
 }
 
 QWidget *shown(Runner &r, const QString &screen)
@@ -176,7 +176,7 @@ void TestAccessibility::spokenNames_data()
     QTest::newRow("Vai on a menu") << "Form1.Command3"
                                    << "Vai: Cubo";
     QTest::newRow("caption empty before Calcola: its quantity") << "Form2.Label20"
-                                                  << "R";
+                                                                << "R";
     QTest::newRow("title box") << "Form2.Text1"
                                << "CILINDRO";
 }
@@ -201,14 +201,24 @@ void TestAccessibility::spokenRule_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("spoken");
     QTest::addColumn<QString>("acting"); // "Vai" acting on the text
-    QTest::newRow("padded result caption") << "  Spigolo (s)     =" << "Spigolo (s)"
+    QTest::newRow("padded result caption") << "  Spigolo (s)     ="
+                                           << "Spigolo (s)"
                                            << "Vai: spigolo (s)";
-    QTest::newRow("two '='") << "diagonale (d1) = =" << "diagonale (d1)" << "Vai: diagonale (d1)";
-    QTest::newRow("blanks of every kind") << "Tronco\tdi\n  cono\r" << "Tronco di cono"
+    QTest::newRow("two '='") << "diagonale (d1) = ="
+                             << "diagonale (d1)"
+                             << "Vai: diagonale (d1)";
+    QTest::newRow("blanks of every kind") << "Tronco\tdi\n  cono\r"
+                                          << "Tronco di cono"
                                           << "Vai: tronco di cono";
-    QTest::newRow("accented capitals") << "ÈLICA ÀÉÌÒÙ ×" << "ÈLICA ÀÉÌÒÙ ×" << "Vai: èlica àéìòù ×";
-    QTest::newRow("nothing to say") << " = " << "" << "Vai";
-    QTest::newRow("'=' inside stays") << "a = b" << "a = b" << "Vai: a = b";
+    QTest::newRow("accented capitals") << "ÈLICA ÀÉÌÒÙ ×"
+                                       << "ÈLICA ÀÉÌÒÙ ×"
+                                       << "Vai: èlica àéìòù ×";
+    QTest::newRow("nothing to say") << " = "
+                                    << ""
+                                    << "Vai";
+    QTest::newRow("'=' inside stays") << "a = b"
+                                      << "a = b"
+                                      << "Vai: a = b";
 }
 
 // The rule both editions name controls by, through the desktop's wrapper.
@@ -238,8 +248,9 @@ void TestAccessibility::namedByTheCore()
     const std::string name = screen.toStdString();
     solver::TextPairs names;
     if (const auto *d = solids::find(name)) {
-        names = solver::spokenNames(
-            *d, [&r](const std::string &s) { return r.shell().caption(QString::fromStdString(s)).toStdString(); });
+        names = solver::spokenNames(*d, [&r](const std::string &s) {
+            return r.shell().caption(QString::fromStdString(s)).toStdString();
+        });
     } else {
         for (const auto &m : solids::menus())
             if (m.name == name)

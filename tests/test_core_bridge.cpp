@@ -61,8 +61,11 @@ std::string request(const std::string &screen, const std::string &button,
                     const std::vector<std::string> &ticks, const std::vector<std::string> &answers,
                     const std::string &decimal)
 {
-    Json r = { { "screen", screen }, { "button", button }, { "ticks", ticks },
-               { "answers", Json::array() }, { "decimal", decimal } };
+    Json r = { { "screen", screen },
+               { "button", button },
+               { "ticks", ticks },
+               { "answers", Json::array() },
+               { "decimal", decimal } };
     for (const auto &a : answers)
         r["answers"].push_back(a == "<cancel>" ? Json() : Json(a));
     return r.dump();
@@ -84,8 +87,7 @@ QStringList eventLines(const Json &answer)
     return out;
 }
 
-const char *const kCubeFormula =
-    "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))";
+const char *const kCubeFormula = "(AL=l^2*4) : (AT=l^2*6): (V=l^3): d1=l*SQR(2): (d=l*(SQR(3))";
 
 } // namespace
 
@@ -120,12 +122,15 @@ void TestCoreBridge::describesEveryScreen()
         QVERIFY2(str(j, "name") == s.name && str(j, "caption") == s.caption
                      && str(j, "parent") == s.parent,
                  where);
-        for (const auto &[key, c] :
-             { std::pair{ "title", s.title }, { "knownHeading", s.knownHeading },
-               { "description", s.description }, { "resultsHeading", s.resultsHeading },
-               { "formulaHeading", s.formulaHeading }, { "picture", s.picture },
-               { "stampaButton", s.stampaButton }, { "ritornaButton", s.ritornaButton },
-               { "esciButton", s.esciButton } })
+        for (const auto &[key, c] : { std::pair{ "title", s.title },
+                                      { "knownHeading", s.knownHeading },
+                                      { "description", s.description },
+                                      { "resultsHeading", s.resultsHeading },
+                                      { "formulaHeading", s.formulaHeading },
+                                      { "picture", s.picture },
+                                      { "stampaButton", s.stampaButton },
+                                      { "ritornaButton", s.ritornaButton },
+                                      { "esciButton", s.esciButton } })
             QVERIFY2(sameControl(j, key, c), where + " " + key);
         QCOMPARE(j.at("titleIsTextBox").get<bool>(), s.titleIsTextBox);
         QCOMPARE(j.at("checks").size(), s.checks.size());
@@ -206,11 +211,12 @@ void TestCoreBridge::membersInTheirOrder()
     const Ordered d = Ordered::parse(bridge::describe());
     QCOMPARE(keysOf(d), (Keys{ "screens", "menus", "texts", "spoken" }));
     const Ordered &cube = d.at("screens")[0];
-    QCOMPARE(keysOf(cube),
-             (Keys{ "name", "caption", "parent", "title", "titleIsTextBox", "knownHeading",
-                    "checks", "knownList", "description", "resultsHeading", "rows",
-                    "formulaHeading", "formulaLabels", "picture", "extras", "solvers",
-                    "stampaButton", "ritornaButton", "esciButton", "declared" }));
+    QCOMPARE(
+        keysOf(cube),
+        (Keys{ "name",         "caption",        "parent",        "title",       "titleIsTextBox",
+               "knownHeading", "checks",         "knownList",     "description", "resultsHeading",
+               "rows",         "formulaHeading", "formulaLabels", "picture",     "extras",
+               "solvers",      "stampaButton",   "ritornaButton", "esciButton",  "declared" }));
     QCOMPARE(keysOf(cube.at("checks")[0]), (Keys{ "name", "text", "quantity" }));
     QCOMPARE(keysOf(cube.at("rows")[0]), (Keys{ "caption", "captionText", "result", "quantity" }));
     QCOMPARE(keysOf(cube.at("solvers")[0]),
@@ -223,13 +229,11 @@ void TestCoreBridge::membersInTheirOrder()
         }
     QVERIFY(sawExtra);
     const Ordered &main = d.at("menus")[0];
-    QCOMPARE(keysOf(main),
-             (Keys{ "name", "caption", "parent", "heading", "subheading", "options",
-                    "optionButton", "entries", "clicks", "note", "stampaButton", "stampaPrints",
-                    "ritornaButton", "esciButton" }));
-    QCOMPARE(keysOf(main.at("entries")[0]),
-             (Keys{ "picture", "asset", "label", "text", "button", "opens", "keepMenu", "row",
-                    "column" }));
+    QCOMPARE(keysOf(main), (Keys{ "name", "caption", "parent", "heading", "subheading", "options",
+                                  "optionButton", "entries", "clicks", "note", "stampaButton",
+                                  "stampaPrints", "ritornaButton", "esciButton" }));
+    QCOMPARE(keysOf(main.at("entries")[0]), (Keys{ "picture", "asset", "label", "text", "button",
+                                                   "opens", "keepMenu", "row", "column" }));
 
     const Ordered failed = Ordered::parse(bridge::press(
         R"({"screen":"Form3","button":"Command3","ticks":["Check1"],"answers":["x"]})"));
@@ -254,19 +258,29 @@ void TestCoreBridge::workedPresses_data()
     // A cube of side 2: d = 2√3, d1 = 2√2, AL = 16, AT = 24, V = 8.
     QTest::newRow("cube, side 2, comma")
         << R"({"screen":"Form3","button":"Command3","ticks":["Check1"],"answers":["2"],"decimal":","})"
-        << QStringList{ prompt, formula, "set Label5|2", "set Label9|16", "set Label11|24",
-                        "set Label13|8", "set Label7|3,46410161513775",
+        << QStringList{ prompt,
+                        formula,
+                        "set Label5|2",
+                        "set Label9|16",
+                        "set Label11|24",
+                        "set Label13|8",
+                        "set Label7|3,46410161513775",
                         "set Label12(2)|2,82842712474619" }
         << false;
     QTest::newRow("cube, side 1.5, point by default")
         << R"({"screen":"Form3","button":"Command3","ticks":["Check1"],"answers":["1.5"]})"
-        << QStringList{ prompt, formula, "set Label5|1.5", "set Label9|9", "set Label11|13.5",
-                        "set Label13|3.375", "set Label7|2.59807621135332",
+        << QStringList{ prompt,
+                        formula,
+                        "set Label5|1.5",
+                        "set Label9|9",
+                        "set Label11|13.5",
+                        "set Label13|3.375",
+                        "set Label7|2.59807621135332",
                         "set Label12(2)|2.12132034355964" }
         << false;
     QTest::newRow("stopped at the prompt")
-        << R"({"screen":"Form3","button":"Command3","ticks":["Check1"]})"
-        << QStringList{ prompt } << true;
+        << R"({"screen":"Form3","button":"Command3","ticks":["Check1"]})" << QStringList{ prompt }
+        << true;
     QTest::newRow("cancelled")
         << R"({"screen":"Form3","button":"Command3","ticks":["Check1"],"answers":[null]})"
         << (QStringList{ prompt, formula } + emptied
@@ -276,8 +290,13 @@ void TestCoreBridge::workedPresses_data()
     // 3√3 = 5.196152422706632, 3√2 = 4.242640687119285: fifteen digits, rounded.
     QTest::newRow("ticks in any order, the first case of the chain wins")
         << R"({"screen":"Form3","button":"Command3","ticks":["Check5","Check1"],"answers":["3"],"decimal":","})"
-        << QStringList{ prompt, formula, "set Label5|3", "set Label9|36", "set Label11|54",
-                        "set Label13|27", "set Label7|5,19615242270663",
+        << QStringList{ prompt,
+                        formula,
+                        "set Label5|3",
+                        "set Label9|36",
+                        "set Label11|54",
+                        "set Label13|27",
+                        "set Label7|5,19615242270663",
                         "set Label12(2)|4,24264068711929" }
         << false;
 }
@@ -301,13 +320,20 @@ void TestCoreBridge::everyPressKeepsTheContract_data()
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("decimal");
     QTest::addColumn<bool>("allTicked");
-    QTest::newRow("2,5 under comma, every box") << "2,5" << "," << true;
-    QTest::newRow("7 under point, every box") << "7" << "." << true;
-    QTest::newRow("2.5 under comma (not a number)") << "2.5" << "," << true;
-    QTest::newRow("cancel, every box") << "<cancel>" << "." << true;
-    QTest::newRow("0 (divisions by zero)") << "0" << "," << true;
-    QTest::newRow("-3 (negative roots)") << "-3" << "." << true;
-    QTest::newRow("no box (insufficient or fixed prompts)") << "4" << "." << false;
+    QTest::newRow("2,5 under comma, every box") << "2,5"
+                                                << "," << true;
+    QTest::newRow("7 under point, every box") << "7"
+                                              << "." << true;
+    QTest::newRow("2.5 under comma (not a number)") << "2.5"
+                                                    << "," << true;
+    QTest::newRow("cancel, every box") << "<cancel>"
+                                       << "." << true;
+    QTest::newRow("0 (divisions by zero)") << "0"
+                                           << "," << true;
+    QTest::newRow("-3 (negative roots)") << "-3"
+                                         << "." << true;
+    QTest::newRow("no box (insufficient or fixed prompts)") << "4"
+                                                            << "." << false;
 }
 
 // Every solving button of every screen, answered one prompt at a time as the
@@ -336,16 +362,15 @@ void TestCoreBridge::everyPressKeepsTheContract()
             QStringList previous;
             for (int round = 0;; ++round) {
                 QVERIFY2(round < 40, where);
-                r = parsed(bridge::press(request(name, button.name, ticks, answers,
-                                                 decimal.toStdString())));
+                r = parsed(bridge::press(
+                    request(name, button.name, ticks, answers, decimal.toStdString())));
                 QVERIFY2(!r.contains("error"), where);
                 const QStringList events = eventLines(r);
                 QVERIFY2(events.mid(0, previous.size()) == previous, where);
                 previous = events;
-                const auto prompts = std::count_if(events.begin(), events.end(),
-                                                   [](const QString &e) {
-                                                       return e.startsWith("prompt|");
-                                                   });
+                const auto prompts =
+                    std::count_if(events.begin(), events.end(),
+                                  [](const QString &e) { return e.startsWith("prompt|"); });
                 if (!r.at("pending").get<bool>()) {
                     QCOMPARE(std::size_t(prompts), answers.size());
                     break;
@@ -360,7 +385,8 @@ void TestCoreBridge::everyPressKeepsTheContract()
             std::map<std::string, std::string> shown;
             for (const auto &e : events)
                 if (str(e, "kind") == "set") {
-                    QVERIFY2(known.count(str(e, "control")), where + " " + str(e, "control").c_str());
+                    QVERIFY2(known.count(str(e, "control")),
+                             where + " " + str(e, "control").c_str());
                     shown[str(e, "control")] = str(e, "text");
                 }
             const auto writes = s.resultsOf(button);
@@ -419,18 +445,24 @@ void TestCoreBridge::faultyRequests_data()
     QTest::newRow("unknown screen") << R"({"screen":"Form99","button":"Command3"})";
     QTest::newRow("a menu is no solver screen") << R"({"screen":"Form1","button":"Command3"})";
     QTest::newRow("unknown button") << R"({"screen":"Form3","button":"Command9"})";
-    QTest::newRow("unknown tick box") << R"({"screen":"Form3","button":"Command3","ticks":["Check99"]})";
-    QTest::newRow("tick box not a string") << R"({"screen":"Form3","button":"Command3","ticks":[1]})";
-    QTest::newRow("ticks not an array") << R"({"screen":"Form3","button":"Command3","ticks":"Check1"})";
-    QTest::newRow("answer not a string") << R"({"screen":"Form3","button":"Command3","answers":[2]})";
-    QTest::newRow("answers not an array") << R"({"screen":"Form3","button":"Command3","answers":"2"})";
+    QTest::newRow("unknown tick box")
+        << R"({"screen":"Form3","button":"Command3","ticks":["Check99"]})";
+    QTest::newRow("tick box not a string")
+        << R"({"screen":"Form3","button":"Command3","ticks":[1]})";
+    QTest::newRow("ticks not an array")
+        << R"({"screen":"Form3","button":"Command3","ticks":"Check1"})";
+    QTest::newRow("answer not a string")
+        << R"({"screen":"Form3","button":"Command3","answers":[2]})";
+    QTest::newRow("answers not an array")
+        << R"({"screen":"Form3","button":"Command3","answers":"2"})";
     QTest::newRow("empty decimal mark") << R"({"screen":"Form3","button":"Command3","decimal":""})";
     QTest::newRow("unknown op") << R"({"op":"explode"})";
     QTest::newRow("op not a string") << R"({"op":1,"screen":"Form3","button":"Command3"})";
     QTest::newRow("trailing comma") << R"({"screen":"Form3","button":"Command3",})";
     QTest::newRow("text after the object") << R"({"screen":"Form3","button":"Command3"} x)";
     QTest::newRow("lone surrogate") << R"({"screen":"Form3\ud800","button":"Command3"})";
-    QTest::newRow("raw line break in a string") << "{\"screen\":\"Form3\n\",\"button\":\"Command3\"}";
+    QTest::newRow("raw line break in a string")
+        << "{\"screen\":\"Form3\n\",\"button\":\"Command3\"}";
 }
 
 void TestCoreBridge::faultyRequests()
@@ -445,7 +477,8 @@ void TestCoreBridge::faultyRequests()
 void TestCoreBridge::hostileRequests_data()
 {
     QTest::addColumn<QByteArray>("line");
-    const QByteArray press = R"({"screen":"Form3","button":"Command3","ticks":["Check1"],"answers":)";
+    const QByteArray press =
+        R"({"screen":"Form3","button":"Command3","ticks":["Check1"],"answers":)";
     const QByteArray huge(10 * 1024 * 1024, 'A');
     QTest::newRow("10,000 nested arrays") << QByteArray(10000, '[') + QByteArray(10000, ']');
     QTest::newRow("10,000 nested arrays, unclosed") << QByteArray(10000, '[');
@@ -465,7 +498,8 @@ void TestCoreBridge::hostileRequests_data()
     QTest::newRow("10 MB screen name")
         << QByteArray("{\"screen\":\"") + huge + "\",\"button\":\"Command3\"}";
     QTest::newRow("10 MB string, unterminated") << QByteArray("{\"screen\":\"") + huge;
-    QTest::newRow("10 MB of digits") << QByteArray("{\"screen\":") + QByteArray(10 * 1024 * 1024, '9');
+    QTest::newRow("10 MB of digits")
+        << QByteArray("{\"screen\":") + QByteArray(10 * 1024 * 1024, '9');
     QByteArray members = "{";
     for (int k = 0; k < 200000; ++k)
         members += "\"m" + QByteArray::number(k) + "\":0,";
@@ -527,10 +561,11 @@ void TestCoreBridge::cFunctions()
     QVERIFY(stopped.at("solution").empty());
     QVERIFY(parsed(corpimetro_press(nullptr)).contains("error"));
     QCOMPARE(bridge::handle(R"({"op":"describe"})"), described);
-    QCOMPARE(bridge::handle(
-                 R"({"op":"press","screen":"Form12","button":"Command1","ticks":["Check1","Check4"],"answers":["3"]})"),
-             bridge::press(
-                 R"({"screen":"Form12","button":"Command1","ticks":["Check1","Check4"],"answers":["3"]})"));
+    QCOMPARE(
+        bridge::handle(
+            R"({"op":"press","screen":"Form12","button":"Command1","ticks":["Check1","Check4"],"answers":["3"]})"),
+        bridge::press(
+            R"({"screen":"Form12","button":"Command1","ticks":["Check1","Check4"],"answers":["3"]})"));
 }
 
 QTEST_APPLESS_MAIN(TestCoreBridge)

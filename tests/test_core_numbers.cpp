@@ -9,9 +9,9 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
-#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -134,16 +134,34 @@ void TestCoreNumbers::edgeReadings_data()
         double value;
     };
     const Row rows[] = {
-        { "", false, nan }, { "   ", false, nan }, { "+", false, nan }, { "-", false, nan },
-        { ".", false, nan }, { "1e", false, nan }, { "1e+", false, nan }, { "e5", false, nan },
-        { "1.5.5", false, nan }, { "1..5", false, nan }, { "inf", false, nan },
-        { "nan", false, nan }, { "0x10", false, nan }, { "1 000", false, nan },
-        { "--1", false, nan }, { "1e5.5", false, nan }, { "0", false, 0.0 },
-        { "-0", false, -0.0 }, { "00000.00000", false, 0.0 }, { "1.", false, 1.0 },
-        { ".5", false, 0.5 }, { " \t2.5\t ", false, 2.5 }, { "+7", false, 7.0 },
-        { "0.1", false, 0.1 }, { "1E-05", false, 1e-5 }, { "1e+15", false, 1e15 },
-        { "9007199254740993", false, 9007199254740992.0 },    // tie, to even
-        { "9007199254740995", false, 9007199254740996.0 },    // tie, to even
+        { "", false, nan },
+        { "   ", false, nan },
+        { "+", false, nan },
+        { "-", false, nan },
+        { ".", false, nan },
+        { "1e", false, nan },
+        { "1e+", false, nan },
+        { "e5", false, nan },
+        { "1.5.5", false, nan },
+        { "1..5", false, nan },
+        { "inf", false, nan },
+        { "nan", false, nan },
+        { "0x10", false, nan },
+        { "1 000", false, nan },
+        { "--1", false, nan },
+        { "1e5.5", false, nan },
+        { "0", false, 0.0 },
+        { "-0", false, -0.0 },
+        { "00000.00000", false, 0.0 },
+        { "1.", false, 1.0 },
+        { ".5", false, 0.5 },
+        { " \t2.5\t ", false, 2.5 },
+        { "+7", false, 7.0 },
+        { "0.1", false, 0.1 },
+        { "1E-05", false, 1e-5 },
+        { "1e+15", false, 1e15 },
+        { "9007199254740993", false, 9007199254740992.0 }, // tie, to even
+        { "9007199254740995", false, 9007199254740996.0 }, // tie, to even
         { "9007199254740993.0000000000000001", false, 9007199254740994.0 },
         { "1.7976931348623157e308", false, max },
         { "1.7976931348623158e308", false, max },
@@ -153,14 +171,17 @@ void TestCoreNumbers::edgeReadings_data()
           "708383676273854845817711531764475730270069855571366959622842914819860834936475292719"
           "074168444365510704342711559699508093042880177904174497791.9999",
           false, max }, // just under the halfway point above the largest double
-        { "1e309", true, 0.0 }, { "-1e309", true, 0.0 }, { "1e99999999999999999999", true, 0.0 },
+        { "1e309", true, 0.0 },
+        { "-1e309", true, 0.0 },
+        { "1e99999999999999999999", true, 0.0 },
         { "0e99999999999999999999", false, 0.0 },
         { "4.9406564584124654e-324", false, minSub },
         { "2.4703282292062327e-324", false, 0.0 }, // under half the smallest subnormal
         { "2.4703282292062328e-324", false, minSub },
         { "2.2250738585072011e-308", false, 2.225073858507201e-308 }, // largest subnormal
         { "2.2250738585072014e-308", false, 2.2250738585072014e-308 },
-        { "1e-400", false, 0.0 }, { "-1e-400", false, -0.0 },
+        { "1e-400", false, 0.0 },
+        { "-1e-400", false, -0.0 },
         { "1e-99999999999999999999", false, 0.0 },
         { "0.000000000000000000000000000000000000001e39", false, 1.0 },
     };
@@ -221,7 +242,8 @@ void TestCoreNumbers::randomReadings()
             while (!std::isfinite(d));
             const int precision = static_cast<int>(rng() % 25);
             const auto fmt = rng() % 2 ? std::chars_format::scientific : std::chars_format::general;
-            texts[0] = std::string(buf, std::to_chars(buf, buf + sizeof buf, d, fmt, precision).ptr);
+            texts[0] =
+                std::string(buf, std::to_chars(buf, buf + sizeof buf, d, fmt, precision).ptr);
             break;
         }
         case 1: {
@@ -242,8 +264,7 @@ void TestCoreNumbers::randomReadings()
             do
                 d = std::fabs(fromBits(rng()));
             while (!std::isfinite(d) || d == std::numeric_limits<double>::max());
-            const long double mid =
-                (static_cast<long double>(d) + std::nextafter(d, INFINITY)) / 2;
+            const long double mid = (static_cast<long double>(d) + std::nextafter(d, INFINITY)) / 2;
             const std::string exact = exactDecimal(mid);
             const std::size_t e = exact.find('e');
             std::string m = exact.substr(0, e), x = exact.substr(e);
@@ -261,17 +282,16 @@ void TestCoreNumbers::randomReadings()
         case 3: {
             const double d = fromBits(rng() % (std::uint64_t(1) << 52));
             const int precision = static_cast<int>(rng() % 20);
-            texts[0] = std::string(
-                buf, std::to_chars(buf, buf + sizeof buf, d, std::chars_format::scientific,
-                                   precision)
-                         .ptr);
+            texts[0] = std::string(buf, std::to_chars(buf, buf + sizeof buf, d,
+                                                      std::chars_format::scientific, precision)
+                                            .ptr);
             texts[1] = exactDecimal(static_cast<long double>(d) / 2); // ties and near ties at 0
             made = 2;
             break;
         }
         case 4: {
-            texts[0] = "1.79769313486231" + randomDigits(rng, static_cast<int>(rng() % 15) + 1)
-                       + "e308";
+            texts[0] =
+                "1.79769313486231" + randomDigits(rng, static_cast<int>(rng() % 15) + 1) + "e308";
             texts[1] = exactDecimal(std::ldexp(2.0L, 1023) - std::ldexp(1.0L, 970)
                                     + (static_cast<long double>(rng() % 2001) - 1000)
                                           * std::ldexp(1.0L, 900));
@@ -323,10 +343,10 @@ void TestCoreNumbers::edgeDisplays_data()
     QTest::newRow("below 0.0001") << 0.00009 << 15 << "9E-05";
     QTest::newRow("negative") << -2.5 << 15 << "-2.5";
     QTest::newRow("negative zero") << -0.0 << 15 << "0";
-    QTest::newRow("largest double") << std::numeric_limits<double>::max() << 15
-                                    << "1.79769313486232E+308";
-    QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min() << 15
-                                        << "4.94065645841247E-324";
+    QTest::newRow("largest double")
+        << std::numeric_limits<double>::max() << 15 << "1.79769313486232E+308";
+    QTest::newRow("smallest subnormal")
+        << std::numeric_limits<double>::denorm_min() << 15 << "4.94065645841247E-324";
     QTest::newRow("single") << double(1.1f) << 7 << "1.1";
     QTest::newRow("17 digits of 0.1") << 0.1 << 17 << "0.10000000000000001";
 }
@@ -379,9 +399,9 @@ void TestCoreNumbers::randomDisplays()
             break;
         default:
             do
-                d = static_cast<double>(fromBits(rng()) == 0 ? 0.0f
-                                                             : std::bit_cast<float>(
-                                                                 static_cast<std::uint32_t>(rng())));
+                d = static_cast<double>(
+                    fromBits(rng()) == 0 ? 0.0f
+                                         : std::bit_cast<float>(static_cast<std::uint32_t>(rng())));
             while (!std::isfinite(d));
             digits = 7;
             break;
@@ -399,7 +419,11 @@ void TestCoreNumbers::randomDisplays()
 
 void TestCoreNumbers::integers()
 {
-    const long long values[] = { 0, 7, -7, 10, 1234567890123LL,
+    const long long values[] = { 0,
+                                 7,
+                                 -7,
+                                 10,
+                                 1234567890123LL,
                                  std::numeric_limits<long long>::max(),
                                  std::numeric_limits<long long>::min() };
     for (const long long v : values)
@@ -450,7 +474,8 @@ void TestCoreNumbers::displayTime()
     };
     double own = 1e300, standard = 1e300;
     for (int round = 0; round < 7; ++round) {
-        own = std::min(own, perDisplay([&](double v) { return solver::formatNumber(v, 15, comma); }));
+        own =
+            std::min(own, perDisplay([&](double v) { return solver::formatNumber(v, 15, comma); }));
         standard = std::min(
             standard, perDisplay([&](double v) { return reference::formatNumber(v, 15, comma); }));
     }

@@ -52,27 +52,22 @@ void TestCorePressTexts::writes_data()
     QTest::addColumn<Steps>("steps");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("one formula label, then the rows")
-        << QStringList{ "F" }
-        << Steps([](Calc &c) {
-               Quantity r(c, "r"), h(c, "h");
-               r = c.ask("R =");
-               c.formula("(h=2*r)");
-               h = r * 2;
-               c.show("h", h);
-               c.show("r", r);
-           })
-        << QStringList{ "F=(h=2*r)", "Res2=4", "Cap1= RAGGIO R=", "Res1=2" };
+    QTest::newRow("one formula label, then the rows") << QStringList{ "F" } << Steps([](Calc &c) {
+        Quantity r(c, "r"), h(c, "h");
+        r = c.ask("R =");
+        c.formula("(h=2*r)");
+        h = r * 2;
+        c.show("h", h);
+        c.show("r", r);
+    }) << QStringList{ "F=(h=2*r)", "Res2=4", "Cap1= RAGGIO R=", "Res1=2" };
     QTest::newRow("two formula labels in the described order")
-        << QStringList{ "F1", "F0" }
-        << Steps([](Calc &c) {
+        << QStringList{ "F1", "F0" } << Steps([](Calc &c) {
                c.formulas({ "prima", "seconda" });
                c.show("r", Value(1.5));
            })
         << QStringList{ "F1=prima", "F0=seconda", "Cap1= RAGGIO R=", "Res1=1,5" };
     QTest::newRow("the caption each time the row is written")
-        << QStringList{ "F" }
-        << Steps([](Calc &c) {
+        << QStringList{ "F" } << Steps([](Calc &c) {
                c.show("r", Value());
                c.show("r", Value(3));
            })

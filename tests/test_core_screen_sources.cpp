@@ -117,7 +117,8 @@ std::vector<std::string> offences(const std::string &source, const std::set<std:
 {
     const Scanned s = scan(source);
     const auto lineOf = [&](std::size_t at) {
-        return "line " + std::to_string(1 + std::count(source.begin(), source.begin() + long(at), '\n'));
+        return "line "
+               + std::to_string(1 + std::count(source.begin(), source.begin() + long(at), '\n'));
     };
     static const std::regex constant(R"((\w+)\s*=\s*$)");
     for (const auto &l : s.literals) {
@@ -141,8 +142,8 @@ std::vector<std::string> offences(const std::string &source, const std::set<std:
             const std::regex use("\\b" + id + "\\b");
             std::smatch m;
             if (std::regex_search(body, m, use))
-                out.push_back(lineOf(begin + std::size_t(m.position())) + ": " + id + " = \"" +
-                              text + "\"");
+                out.push_back(lineOf(begin + std::size_t(m.position())) + ": " + id + " = \"" + text
+                              + "\"");
         }
     }
     return out;
@@ -188,8 +189,7 @@ SolverScreen cube()
             .solvers = {{.name = "Command3", .steps = calcola}}};
 }
 )src";
-    QTest::newRow("clean calculation")
-        << QString(R"src(
+    QTest::newRow("clean calculation") << QString(R"src(
 void calcola(Calc &calc)
 {
     Quantity s(calc, "s");
@@ -201,30 +201,24 @@ void calcola(Calc &calc)
     }
     calc.show("s", s);
 }
-)src") + description
-        << QStringList{};
-    QTest::newRow("label written by name")
-        << QString(R"src(
+)src") + description << QStringList{};
+    QTest::newRow("label written by name") << QString(R"src(
 void calcola(Calc &calc)
 {
     Quantity s(calc, "s");
     s = calc.ask("INTRODUCI IL LATO (L) =");
     calc.show("Label5", s);
 }
-)src") + description
-        << QStringList{ "line 6: \"Label5\"" };
-    QTest::newRow("through a file constant")
-        << QString(R"src(
+)src") + description << QStringList{ "line 6: \"Label5\"" };
+    QTest::newRow("through a file constant") << QString(R"src(
 const char *const kFormula = "Label15";
 
 void calcola(Calc &calc)
 {
     calc.show(kFormula, Value());
 }
-)src") + description
-        << QStringList{ "line 6: kFormula = \"Label15\"" };
-    QTest::newRow("in a lambda over a record, any case of name")
-        << QString(R"src(
+)src") + description << QStringList{ "line 6: kFormula = \"Label15\"" };
+    QTest::newRow("in a lambda over a record, any case of name") << QString(R"src(
 void calcola(const Record &rec, Calc &calc)
 {
     const auto written = [&](const char *known) {
@@ -233,18 +227,14 @@ void calcola(const Record &rec, Calc &calc)
     if (calc.ticked("CHECK2"))
         written("s h");
 }
-)src")
-        << QStringList{ "line 5: \"label3(1)\"", "line 7: \"CHECK2\"" };
-    QTest::newRow("Calc taken first")
-        << QString(R"src(
+)src") << QStringList{ "line 5: \"label3(1)\"", "line 7: \"CHECK2\"" };
+    QTest::newRow("Calc taken first") << QString(R"src(
 void calcola(Calc &calc, const PolygonPyramid &rec)
 {
     calc.formula("Label6", rec.formulas[0]);
 }
-)src")
-        << QStringList{ "line 4: \"Label6\"" };
-    QTest::newRow("comments, quotes and declarations")
-        << QString(R"src(
+)src") << QStringList{ "line 4: \"Label6\"" };
+    QTest::newRow("comments, quotes and declarations") << QString(R"src(
 // calc.show("Label5", s) writes the side.
 void declared(Calc &calc);
 void calcola(Calc &calc)
@@ -254,10 +244,8 @@ void calcola(Calc &calc)
     const char brace = '{';
     calc.show("s", Value(brace == '}'));
 }
-)src") + description
-        << QStringList{};
-    QTest::newRow("a description may name any control")
-        << description + QString(R"src(
+)src") + description << QStringList{};
+    QTest::newRow("a description may name any control") << description + QString(R"src(
 PracticalScreen trench()
 {
     return practicalScreen({.title = {"Label1(0)", "TRINCEA"}, .calcola = calcola});

@@ -67,9 +67,9 @@ void TestCoreScripted::pastTheAnswers_data()
     QTest::newRow("cancel past the answers")
         << W::Cancel << QStringList{ "2" } << QStringList{ a, b, formula, "set R|", missing }
         << false << true;
-    QTest::newRow("a queued Cancel") << W::Repeat << QStringList{ "2", "<cancel>" }
-                                     << QStringList{ a, b, formula, "set R|", missing } << false
-                                     << true;
+    QTest::newRow("a queued Cancel")
+        << W::Repeat << QStringList{ "2", "<cancel>" }
+        << QStringList{ a, b, formula, "set R|", missing } << false << true;
     QTest::newRow("repeat from the first answer")
         << W::Repeat << QStringList{ "2" } << QStringList{ a, b, formula, "set R|4" } << false
         << true;
@@ -110,8 +110,8 @@ void TestCoreScripted::pastTheAnswers()
     QCOMPARE(host.solution.has_value(), solved);
     // The last text of R: as it was when the press stopped before writing it.
     const bool wrote = events.filter("set R|").size() > 0;
-    QCOMPARE(host.texts["R"], wrote ? events.filter("set R|").last().mid(6).toStdString()
-                                    : std::string("old"));
+    QCOMPARE(host.texts["R"],
+             wrote ? events.filter("set R|").last().mid(6).toStdString() : std::string("old"));
     const bool failed = events.last().startsWith("failure|");
     QCOMPARE(host.failures().size(), std::size_t(failed ? 1 : 0));
     QCOMPARE(host.failed().empty(), !failed);

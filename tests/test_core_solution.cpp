@@ -17,11 +17,16 @@ using namespace solver;
 namespace {
 
 const std::vector<std::vector<std::string>> kPatterns = {
-    { "3", "4", "5", "6", "7", "8" },          { "9", "8", "7", "6", "5", "4" },
-    { "10", "1", "12", "2", "14", "3" },       { "1", "10", "2", "12", "3", "14" },
-    { "100", "3", "2", "50", "4", "1" },       { "2", "60", "5", "200", "7", "90" },
-    { "0.5", "0.6", "0.3", "0.2", "0.1", "0.05" }, { "100", "60", "20", "10", "5", "2" },
-    { "200", "100", "20", "6", "3", "1" },      { "5", "5.5", "4", "3", "2", "1" },
+    { "3", "4", "5", "6", "7", "8" },
+    { "9", "8", "7", "6", "5", "4" },
+    { "10", "1", "12", "2", "14", "3" },
+    { "1", "10", "2", "12", "3", "14" },
+    { "100", "3", "2", "50", "4", "1" },
+    { "2", "60", "5", "200", "7", "90" },
+    { "0.5", "0.6", "0.3", "0.2", "0.1", "0.05" },
+    { "100", "60", "20", "10", "5", "2" },
+    { "200", "100", "20", "6", "3", "1" },
+    { "5", "5.5", "4", "3", "2", "1" },
 };
 
 // Reads back an expression as the solution writes it with its numbers:
@@ -200,7 +205,8 @@ void TestCoreSolution::everyCase()
                         if (decimal == ",")
                             std::replace(a.begin(), a.end(), '.', ',');
                     const ScriptedHost host = press(s, button, ticks, pattern, format);
-                    QVERIFY2(host.solution.has_value(), (where + ": the press did not end").c_str());
+                    QVERIFY2(host.solution.has_value(),
+                             (where + ": the press did not end").c_str());
                     const Solution &solution = *host.solution;
                     const std::vector<std::string> lines = solution.lines();
                     if (!host.messages().empty()) {
@@ -213,7 +219,9 @@ void TestCoreSolution::everyCase()
                         bool named = false;
                         for (const auto &st : solution.steps())
                             named = named || st.kind == SolutionStep::Kind::Failed;
-                        QVERIFY2(named, (where + ": a failure without its step: " + host.failed()).c_str());
+                        QVERIFY2(
+                            named,
+                            (where + ": a failure without its step: " + host.failed()).c_str());
                         continue;
                     }
                     ++solved;
@@ -235,15 +243,17 @@ void TestCoreSolution::everyCase()
                         expected = r.value;
                         QVERIFY2(Reader(st.numbers, format).read(got),
                                  (where + ": cannot read back " + stepLine(st)).c_str());
-                        const double scale = std::max({ std::fabs(expected), std::fabs(got), 1e-300 });
-                        QVERIFY2(std::fabs(got - expected) <= 1e-6 * scale
-                                     || std::fabs(got - expected) < 1e-9,
-                                 (where + ": " + stepLine(st) + " reads back as "
-                                  + std::to_string(got))
-                                     .c_str());
+                        const double scale =
+                            std::max({ std::fabs(expected), std::fabs(got), 1e-300 });
+                        QVERIFY2(
+                            std::fabs(got - expected) <= 1e-6 * scale
+                                || std::fabs(got - expected) < 1e-9,
+                            (where + ": " + stepLine(st) + " reads back as " + std::to_string(got))
+                                .c_str());
                         ++readBack;
                     }
-                    QVERIFY2(std::size_t(data) == host.asked, (where + ": not every answer among the data").c_str());
+                    QVERIFY2(std::size_t(data) == host.asked,
+                             (where + ": not every answer among the data").c_str());
                     for (const auto &label : s.resultsOf(button)) {
                         const auto it = host.texts.find(label);
                         if (it == host.texts.end() || trimmed(it->second).empty())
@@ -272,7 +282,10 @@ void TestCoreSolution::workedExamples_data()
 
     QTest::newRow("cone r h") << "Form12" << QStringList{ "Check1", "Check4" }
                               << QStringList{ "3", "4" } << ","
-                              << QStringList{ "Dati:", "r = 3", "h = 4", "Calcoli:",
+                              << QStringList{ "Dati:",
+                                              "r = 3",
+                                              "h = 4",
+                                              "Calcoli:",
                                               "d = 2 · r = 2 · 3 = 6",
                                               "C = d · 3,14 = 6 · 3,14 = 18,84",
                                               "a = √(r² + h²) = √(3² + 4²) = 5",
@@ -303,7 +316,8 @@ void TestCoreSolution::workedExamples()
     std::vector<std::string> a;
     for (const auto &x : answers)
         a.push_back(x.toStdString());
-    const ScriptedHost host = press(*s, s->solvers.front(), t, a, NumberFormat{ decimal.toStdString() });
+    const ScriptedHost host =
+        press(*s, s->solvers.front(), t, a, NumberFormat{ decimal.toStdString() });
     QStringList lines;
     for (const auto &l : linesOf(host))
         lines << QString::fromStdString(l);
@@ -338,19 +352,25 @@ void TestCoreSolution::divisionByZero_data()
             << decimal << decimalZero << "5" << byZero;
         QTest::newRow(qPrintable(tag + ", H = \"" + decimalZero + "\", V = -0"))
             << decimal << decimalZero << "-0" << zeroByZero;
-        QTest::newRow(qPrintable(tag + ", H = 0E+5")) << decimal << "0E+5" << "5" << byZero;
+        QTest::newRow(qPrintable(tag + ", H = 0E+5")) << decimal << "0E+5"
+                                                      << "5" << byZero;
         QTest::newRow(qPrintable(tag + ", H = 1E-400, below the smallest number"))
-            << decimal << "1E-400" << "5" << byZero;
+            << decimal << "1E-400"
+            << "5" << byZero;
     }
     // The other locale's decimal mark is not a number there: that is what the
     // solution says, not a division.
     QTest::newRow("point, H = \"0,0\"")
-        << "." << "0,0" << "5"
+        << "."
+        << "0,0"
+        << "5"
         << "Non si può calcolare AB: \"0,0\" non è un numero.\nScrivi i numeri usando il punto "
            "come separatore decimale (per esempio 2.5), senza virgole e senza separatori delle "
            "migliaia.";
     QTest::newRow("comma, H = \"0.0\"")
-        << "," << "0.0" << "5"
+        << ","
+        << "0.0"
+        << "5"
         << "Non si può calcolare AB: \"0.0\" non è un numero.\nScrivi i numeri usando la "
            "virgola come separatore decimale (per esempio 2,5), senza punti e senza separatori "
            "delle migliaia.";
@@ -365,8 +385,8 @@ void TestCoreSolution::divisionByZero()
     const SolverScreen *s = solids::find("Form2");
     QVERIFY(s);
     const ScriptedHost host = press(*s, s->solvers.front(), { "Check3", "Check6" },
-                                     { height.toStdString(), volume.toStdString() },
-                                     NumberFormat{ decimal.toStdString() });
+                                    { height.toStdString(), volume.toStdString() },
+                                    NumberFormat{ decimal.toStdString() });
     QVERIFY2(!host.failed().empty(), "the division did not fail");
     QStringList lines;
     for (const auto &l : linesOf(host))

@@ -421,14 +421,13 @@ void TestCoreValue::failureNames_data()
         << "Impossibile calcolare: \"1.5\" non è un numero.\nScrivi i numeri usando la virgola "
            "come separatore decimale (per esempio 2,5), senza punti e senza separatori delle "
            "migliaia.";
-    QTest::newRow("cancelled") << Expr([] { return solver::sqrt(typedC("  ")); })
-                               << "type mismatch"
+    QTest::newRow("cancelled") << Expr([] { return solver::sqrt(typedC("  ")); }) << "type mismatch"
                                << "Impossibile calcolare: manca un valore (la risposta è vuota "
                                   "oppure è stata annullata).";
-    QTest::newRow("1/0") << Expr([] { return typedC("1") / typedC("0,0"); })
-                         << "division by zero" << byZero;
-    QTest::newRow("0 ^ -1") << Expr([] { return solver::pow(Value(), -1); })
-                            << "division by zero" << byZero;
+    QTest::newRow("1/0") << Expr([] { return typedC("1") / typedC("0,0"); }) << "division by zero"
+                         << byZero;
+    QTest::newRow("0 ^ -1") << Expr([] { return solver::pow(Value(), -1); }) << "division by zero"
+                            << byZero;
     QTest::newRow("0/0") << Expr([] { return typedP("-0") / Value(); }) << "overflow"
                          << "Impossibile calcolare: zero diviso zero non ha un risultato (un "
                             "valore che fa da divisore vale 0).";

@@ -279,12 +279,12 @@ void TestCube::solution_data()
                         "V = s³ = 1,73205080756888³ = 5,19615242270663",
                         "d = s · √3 = 1,73205080756888 · √3 = 3",
                         "d1 = s · √2 = 1,73205080756888 · √2 = 2,44948974278318" };
-    QTest::newRow("side typed")
-        << "Check1"
-        << "2,5"
-        << ","
-        << QStringList{ "s = 2,5", "Calcoli:", "AL = s² · 4 = 2,5² · 4 = 25",
-                        "d1 = s · √2 = 2,5 · √2 = 3,53553390593274" };
+    QTest::newRow("side typed") << "Check1"
+                                << "2,5"
+                                << ","
+                                << QStringList{ "s = 2,5",
+                                                "Calcoli:", "AL = s² · 4 = 2,5² · 4 = 25",
+                                                "d1 = s · √2 = 2,5 · √2 = 3,53553390593274" };
     QTest::newRow("face diagonal")
         << "Check6"
         << "2"
@@ -293,13 +293,17 @@ void TestCube::solution_data()
                         "d1 = s · √2 = 1.41421356237309 · √2 = 2" };
     QTest::newRow("lateral area") << "Check3"
                                   << "24"
-                                  << "," << QStringList{ "s = √(AL / 4) = √(24 / 4) = 2,44948974278318" };
+                                  << ","
+                                  << QStringList{ "s = √(AL / 4) = √(24 / 4) = 2,44948974278318" };
     QTest::newRow("total area") << "Check4"
                                 << "24"
-                                << "," << QStringList{ "s = √(AT / 6) = √(24 / 6) = 2", "V = s³ = 2³ = 8" };
+                                << ","
+                                << QStringList{ "s = √(AT / 6) = √(24 / 6) = 2",
+                                                "V = s³ = 2³ = 8" };
     QTest::newRow("volume") << "Check5"
                             << "27"
-                            << "," << QStringList{ "V = 27", "s = ∛V = ∛27 = 3", "V = s³ = 3³ = 27" };
+                            << ","
+                            << QStringList{ "V = 27", "s = ∛V = ∛27 = 3", "V = s³ = 3³ = 27" };
 }
 
 void TestCube::solution()

@@ -586,7 +586,10 @@ void TestCylinder::solution_data()
                         "D1 = √(d² + H²) = √(6² + 4²) = 7,211102" };
     QTest::newRow("diagonal shorter than the height")
         << QStringList{ "Check9", "Check3" } << QStringList{ "10", "6" } << ","
-        << QStringList{ "H = 10", "D1 = 6", "Calcoli:", "D1 = 6",
+        << QStringList{ "H = 10",
+                        "D1 = 6",
+                        "Calcoli:",
+                        "D1 = 6",
                         "R = √(D1² − H²) / 2 = √(6² − 10²) / 2",
                         "Non si può calcolare R: D1² − H² è negativo (-64): D1 deve essere "
                         "maggiore di H, e un numero negativo non ha radice." };

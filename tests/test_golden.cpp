@@ -154,8 +154,8 @@ void TestGolden::initTestCase()
     // CORPIMETRO_GOLDEN in the environment names another file, e.g. a new
     // recording to try before it replaces the stored one.
     const QByteArray path = qEnvironmentVariableIsSet("CORPIMETRO_GOLDEN")
-        ? qgetenv("CORPIMETRO_GOLDEN")
-        : QByteArray(CORPIMETRO_GOLDEN);
+                                ? qgetenv("CORPIMETRO_GOLDEN")
+                                : QByteArray(CORPIMETRO_GOLDEN);
     const QByteArray data = gunzip(path.constData(), &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
     int lineNumber = 0;
@@ -164,7 +164,8 @@ void TestGolden::initTestCase()
         if (line.isEmpty())
             continue;
         Record r;
-        QVERIFY2(parseRecord(line, r), qPrintable(QStringLiteral("line %1 is not a record").arg(lineNumber)));
+        QVERIFY2(parseRecord(line, r),
+                 qPrintable(QStringLiteral("line %1 is not a record").arg(lineNumber)));
         m_records.append(r);
     }
     QVERIFY2(m_records.size() >= 1000, "too few stored scripts");
@@ -190,8 +191,9 @@ void TestGolden::transcriptsUnchanged()
         }
     }
     std::printf("%d scripts replayed\n", replayed);
-    QVERIFY2(differing == 0,
-             qPrintable(QStringLiteral("%1 of %2 transcripts differ").arg(differing).arg(replayed)));
+    QVERIFY2(
+        differing == 0,
+        qPrintable(QStringLiteral("%1 of %2 transcripts differ").arg(differing).arg(replayed)));
 }
 
 // Which case each press took comes from the ticks the script set on its
@@ -212,7 +214,8 @@ void TestGolden::everyCaseCovered()
             if (o.value("kind").toString() == QLatin1String("prompt")) {
                 const QJsonValue a = o.value("answer");
                 answered[o.value("step").toInt()].push_back(
-                    a.isNull() ? scriptgen::Answer() : scriptgen::Answer(a.toString().toStdString()));
+                    a.isNull() ? scriptgen::Answer()
+                               : scriptgen::Answer(a.toString().toStdString()));
             }
         }
         std::map<std::string, std::set<std::string>> ticks;
@@ -233,7 +236,8 @@ void TestGolden::everyCaseCovered()
                 continue;
             const unsigned mask = catalogue.screen(screen)->mask(ticks[screen]);
             const std::string &c = b->cases[std::size_t(b->caseOfMask[mask])];
-            ++presses[{ screen, control, c, locale }][scriptgen::classifyPress(answered[i], locale)];
+            ++presses[{ screen, control, c, locale }]
+                     [scriptgen::classifyPress(answered[i], locale)];
         }
         // The ticks followed here are the ones the program ended with.
         const QJsonObject screens = r.transcript.value("screens").toObject();
@@ -255,10 +259,10 @@ void TestGolden::everyCaseCovered()
                 ++cases;
                 for (const auto &locale : scriptgen::kLocales) {
                     const auto &got = presses[{ s.screen, b.button, b.cases[c], locale }];
-                    const auto need = b.prompts[c]
-                        ? std::map<Kind, int>{ { Kind::Valid, 2 }, { Kind::Failing, 1 },
-                                               { Kind::Cancelled, 1 } }
-                        : std::map<Kind, int>{ { Kind::None, 2 } };
+                    const auto need = b.prompts[c] ? std::map<Kind, int>{ { Kind::Valid, 2 },
+                                                                          { Kind::Failing, 1 },
+                                                                          { Kind::Cancelled, 1 } }
+                                                   : std::map<Kind, int>{ { Kind::None, 2 } };
                     for (const auto &[kind, least] : need) {
                         const auto it = got.find(kind);
                         if (it == got.end() || it->second < least)
@@ -269,9 +273,10 @@ void TestGolden::everyCaseCovered()
                 }
             }
     std::printf("%d cases of %zu screens\n", cases, catalogue.screens().size());
-    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("%1 not pressed enough: %2")
-                                               .arg(missing.size())
-                                               .arg(missing.mid(0, 20).join(QStringLiteral("; ")))));
+    QVERIFY2(missing.isEmpty(),
+             qPrintable(QStringLiteral("%1 not pressed enough: %2")
+                            .arg(missing.size())
+                            .arg(missing.mid(0, 20).join(QStringLiteral("; ")))));
 }
 
 // Scripts that do more than one press: through the menus, on two screens,
@@ -306,8 +311,8 @@ void TestGolden::scriptsVaried()
     }
     const int n = int(m_records.size());
     std::printf("%d scripts: %d it_IT, %d through the menus, %d pressing twice or more, %d on two "
-          "screens, %d unticking\n",
-          n, italian, viaMenus, pressedTwice, twoScreens, unticked);
+                "screens, %d unticking\n",
+                n, italian, viaMenus, pressedTwice, twoScreens, unticked);
     QVERIFY(italian > n * 4 / 10 && italian < n * 6 / 10);
     QVERIFY(viaMenus > n / 4);
     QVERIFY(pressedTwice > n / 5);
@@ -324,10 +329,10 @@ void TestGolden::generatorRedrawsStoredScripts()
     const scriptgen::Generator generator(
         catalogue, scriptgen::routesFrom(scriptgen::findHops(), catalogue), kSeed);
     for (int i = 0; i < std::min<int>(kRedrawn, int(m_records.size())); ++i) {
-        const QByteArray drawn = QJsonDocument::fromJson(
-                                     QByteArray::fromStdString(scriptgen::toJson(generator.script(
-                                         std::uint64_t(i)))))
-                                     .toJson(QJsonDocument::Compact);
+        const QByteArray drawn =
+            QJsonDocument::fromJson(
+                QByteArray::fromStdString(scriptgen::toJson(generator.script(std::uint64_t(i)))))
+                .toJson(QJsonDocument::Compact);
         QVERIFY2(drawn == m_records[i].scriptText,
                  qPrintable(QStringLiteral("script %1:\n  stored: %2\n  drawn:  %3")
                                 .arg(i + 1)

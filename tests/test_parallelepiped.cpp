@@ -560,7 +560,8 @@ void TestParallelepiped::solution_data()
     QTest::newRow("side, lateral and total area")
         << QStringList{ "Check1", "Check7", "Check8" } << QStringList{ "3", "70", "94" } << "."
         << QStringList{ "AB = (AT − AL) / 2 = (94 − 70) / 2 = 12", "b = AB / a = 12 / 3 = 4",
-                        "c = AL / P = 70 / 14 = 5", "d2 = √(d1² + c²) = √(5² + 5²) = 7.07106781186548" };
+                        "c = AL / P = 70 / 14 = 5",
+                        "d2 = √(d1² + c²) = √(5² + 5²) = 7.07106781186548" };
     QTest::newRow("side, perimeter and total area")
         << QStringList{ "Check1", "Check6", "Check8" } << QStringList{ "3", "14", "94" } << ","
         << QStringList{ "b = (P − 2 · a) / 2 = (14 − 2 · 3) / 2 = 4", "AB = a · b = 3 · 4 = 12",

@@ -202,9 +202,8 @@ Drawing readDrawing(const QString &asset)
         QTransform transform;
     };
     QList<Level> stack{ Level{} };
-    static const QStringList inherited{ "stroke",      "stroke-width", "fill",
-                                        "font-family", "font-size",    "font-weight",
-                                        "font-style",  "text-anchor" };
+    static const QStringList inherited{ "stroke",    "stroke-width", "fill",       "font-family",
+                                        "font-size", "font-weight",  "font-style", "text-anchor" };
     QXmlStreamReader xml(&file);
     while (!xml.atEnd()) {
         const auto token = xml.readNext();
@@ -239,7 +238,8 @@ Drawing readDrawing(const QString &asset)
             const qreal size = level.style.value("font-size", "16").toDouble();
             Label *last = out.labels.isEmpty() ? nullptr : &out.labels.last();
             const bool subscript = last && size < last->size && box.left() >= last->box.left()
-                && box.left() - last->box.right() < 4 && std::abs(box.bottom() - last->box.bottom()) < 8;
+                                   && box.left() - last->box.right() < 4
+                                   && std::abs(box.bottom() - last->box.bottom()) < 8;
             if (subscript) {
                 last->text += text;
                 last->box |= box;
@@ -374,7 +374,8 @@ QStringList clashes(const Drawing &d, const QString &text, const QRectF &box, in
                        .arg(dot.centre.x())
                        .arg(dot.centre.y());
     for (int j = self + 1; j < d.labels.size(); ++j)
-        if (d.labels[j].box.adjusted(-kClearance, -kClearance, kClearance, kClearance)
+        if (d.labels[j]
+                .box.adjusted(-kClearance, -kClearance, kClearance, kClearance)
                 .intersects(box))
             out << QStringLiteral("'%1' %2 touches '%3' %4")
                        .arg(text, where(box), d.labels[j].text, where(d.labels[j].box));
@@ -579,8 +580,8 @@ void TestPictures::placedAtAnySize()
     const QRectF expected = t.mapRect(drawn);
     const QRect ink = inkOf(image.copy(inside(size)), 0xd0).translated(inside(size).topLeft());
     const qreal tolerance = 2 + 2 * t.m11(); // line widths, antialiasing
-    const QString message = QStringLiteral("ink %1 where the drawing is %2")
-                                .arg(where(QRectF(ink)), where(expected));
+    const QString message =
+        QStringLiteral("ink %1 where the drawing is %2").arg(where(QRectF(ink)), where(expected));
     QVERIFY2(std::abs(ink.left() - expected.left()) <= tolerance, qPrintable(message));
     QVERIFY2(std::abs(ink.top() - expected.top()) <= tolerance, qPrintable(message));
     QVERIFY2(std::abs(ink.right() + 1 - expected.right()) <= tolerance, qPrintable(message));
@@ -591,11 +592,20 @@ void TestPictures::lettersMeasuredAsDrawn_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("font");
-    QTest::newRow("measure, start") << "d" << "font-family=\"DejaVu Serif\" font-style=\"italic\" font-size=\"19\"";
-    QTest::newRow("measure, middle") << "H" << "font-family=\"DejaVu Serif\" font-style=\"italic\" font-size=\"16\" text-anchor=\"middle\"";
-    QTest::newRow("vertex, middle") << "V" << "font-family=\"DejaVu Sans\" font-weight=\"bold\" font-size=\"17\" text-anchor=\"middle\"";
-    QTest::newRow("subscript") << "1" << "font-family=\"DejaVu Serif\" font-style=\"italic\" font-size=\"13\"";
-    QTest::newRow("end") << "Ab" << "font-family=\"DejaVu Sans\" font-size=\"15\" text-anchor=\"end\"";
+    QTest::newRow("measure, start")
+        << "d"
+        << "font-family=\"DejaVu Serif\" font-style=\"italic\" font-size=\"19\"";
+    QTest::newRow("measure, middle")
+        << "H"
+        << "font-family=\"DejaVu Serif\" font-style=\"italic\" font-size=\"16\" text-anchor=\"middle\"";
+    QTest::newRow("vertex, middle")
+        << "V"
+        << "font-family=\"DejaVu Sans\" font-weight=\"bold\" font-size=\"17\" text-anchor=\"middle\"";
+    QTest::newRow("subscript")
+        << "1"
+        << "font-family=\"DejaVu Serif\" font-style=\"italic\" font-size=\"13\"";
+    QTest::newRow("end") << "Ab"
+                         << "font-family=\"DejaVu Sans\" font-size=\"15\" text-anchor=\"end\"";
 }
 
 // The boxes the clearance checks measure are where the renderer puts the ink.
@@ -603,9 +613,12 @@ void TestPictures::lettersMeasuredAsDrawn()
 {
     QFETCH(QString, text);
     QFETCH(QString, font);
-    const QByteArray svg = QStringLiteral(
-        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"60\" viewBox=\"0 0 100 60\">"
-        "<text x=\"50\" y=\"40\" %1 fill=\"#000000\">%2</text></svg>").arg(font, text).toUtf8();
+    const QByteArray svg =
+        QStringLiteral(
+            "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"60\" viewBox=\"0 0 100 60\">"
+            "<text x=\"50\" y=\"40\" %1 fill=\"#000000\">%2</text></svg>")
+            .arg(font, text)
+            .toUtf8();
     QSvgRenderer renderer(svg);
     QVERIFY(renderer.isValid());
     constexpr int zoom = 8;

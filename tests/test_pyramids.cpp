@@ -7,7 +7,6 @@
 
 #include "solids/solids.h"
 
-
 #include <cmath>
 #include <map>
 

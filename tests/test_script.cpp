@@ -470,73 +470,85 @@ void TestScript::hostile_data()
         return "{" + cube + R"({"answers":[")" + a + R"("]},{"click":"Form3.Command3"}]})";
     };
 
-    QTest::newRow("empty file") << QByteArray() << 2 << "malformed script: parse error at line 1, column 1";
+    QTest::newRow("empty file") << QByteArray() << 2
+                                << "malformed script: parse error at line 1, column 1";
     QTest::newRow("only white space") << QByteArray(" \n\t\r\n") << 2 << "unexpected end of input";
     QTest::newRow("only a byte-order mark") << bom << 2 << "unexpected end of input";
     QTest::newRow("byte-order mark starting the file")
         << bom + R"({"steps":[{"show":"Form3"}]})" << 0 << "";
-    QTest::newRow("two byte-order marks") << bom + bom + R"({"steps":[]})" << 2 << "malformed script";
+    QTest::newRow("two byte-order marks")
+        << bom + bom + R"({"steps":[]})" << 2 << "malformed script";
     QTest::newRow("byte-order mark starting a screen name")
         << R"({"steps":[{"show":")" + bom + R"(Form3"}]})" << 2
-        << QString::fromUtf8("step 0: unknown screen \"\xEF\xBB\xBF" "Form3\"");
+        << QString::fromUtf8("step 0: unknown screen \"\xEF\xBB\xBF"
+                             "Form3\"");
     QTest::newRow("byte-order mark starting the locale")
         << R"({"locale":")" + bom + R"(it_IT","steps":[]})" << 2 << "unknown locale";
     QTest::newRow("byte-order mark starting an answer") << answer(bom + "2") << 0 << "";
     QTest::newRow("invalid UTF-8 in a string") << answer("\xFF") << 2 << "ill-formed UTF-8 byte";
     QTest::newRow("invalid UTF-8 outside strings")
-        << QByteArray("{\xFF\"steps\":[]}") << 2 << "malformed script: parse error at line 1, column 2";
+        << QByteArray("{\xFF\"steps\":[]}") << 2
+        << "malformed script: parse error at line 1, column 2";
     QTest::newRow("overlong UTF-8") << answer("\xC0\xAF") << 2 << "ill-formed UTF-8 byte";
     QTest::newRow("UTF-8 of a surrogate") << answer("\xED\xA0\x80") << 2 << "ill-formed UTF-8 byte";
-    QTest::newRow("UTF-8 cut short at the end") << QByteArray("{\"steps\":[{\"show\":\"\xE2\x82") << 2
-                                                << "malformed script";
-    QTest::newRow("raw control byte in a string") << answer("\x01") << 2
-                                                  << "control character U+0001 (SOH) must be escaped";
+    QTest::newRow("UTF-8 cut short at the end")
+        << QByteArray("{\"steps\":[{\"show\":\"\xE2\x82") << 2 << "malformed script";
+    QTest::newRow("raw control byte in a string")
+        << answer("\x01") << 2 << "control character U+0001 (SOH) must be escaped";
     QTest::newRow("raw tab in a string") << answer("2\t") << 2 << "must be escaped";
     QTest::newRow("raw NUL in a string") << answer(QByteArray("2\0", 2)) << 2 << "must be escaped";
-    QTest::newRow("lone high surrogate") << answer("\\ud800") << 2
-                                         << "surrogate U+D800..U+DBFF must be followed by U+DC00..U+DFFF";
-    QTest::newRow("lone low surrogate") << answer("\\udc00") << 2
-                                        << "surrogate U+DC00..U+DFFF must follow U+D800..U+DBFF";
+    QTest::newRow("lone high surrogate")
+        << answer("\\ud800") << 2 << "surrogate U+D800..U+DBFF must be followed by U+DC00..U+DFFF";
+    QTest::newRow("lone low surrogate")
+        << answer("\\udc00") << 2 << "surrogate U+DC00..U+DFFF must follow U+D800..U+DBFF";
     QTest::newRow("high surrogate then a letter") << answer("\\ud800x") << 2 << "surrogate";
     QTest::newRow("surrogate pair") << answer("\\ud83d\\ude00") << 0 << "";
     QTest::newRow("NUL escape in an answer") << answer("\\u0000") << 0 << "";
-    QTest::newRow("NUL escape in a screen name") << QByteArray(R"({"steps":[{"show":"Form3\u0000"}]})")
-                                                 << 2 << R"(step 0: unknown screen "Form3\x00")";
+    QTest::newRow("NUL escape in a screen name")
+        << QByteArray(R"({"steps":[{"show":"Form3\u0000"}]})") << 2
+        << R"(step 0: unknown screen "Form3\x00")";
     QTest::newRow("nested 33 deep") << QByteArray(33, '[') + QByteArray(33, ']') << 2
                                     << "malformed script: nested more than 32 deep";
-    QTest::newRow("nested 32 deep") << QByteArray(32, '[') + QByteArray(32, ']') << 2
-                                    << "the script must be a JSON object";
-    QTest::newRow("nested a million deep") << QByteArray(1000000, '[') << 2 << "nested more than 32 deep";
+    QTest::newRow("nested 32 deep")
+        << QByteArray(32, '[') + QByteArray(32, ']') << 2 << "the script must be a JSON object";
+    QTest::newRow("nested a million deep")
+        << QByteArray(1000000, '[') << 2 << "nested more than 32 deep";
     QTest::newRow("steps twice") << QByteArray(R"({"steps":[],"steps":[{"show":"Form3"}]})") << 2
                                  << R"(malformed script: duplicate key "steps")";
     QTest::newRow("a step kind twice")
-        << QByteArray(R"({"steps":[{"show":"Form3","show":"Form2"}]})") << 2 << R"(duplicate key "show")";
+        << QByteArray(R"({"steps":[{"show":"Form3","show":"Form2"}]})") << 2
+        << R"(duplicate key "show")";
     QTest::newRow("the same key in two steps")
         << QByteArray(R"({"steps":[{"show":"Form3"},{"show":"Form2"}]})") << 0 << "";
-    QTest::newRow("steps null") << QByteArray(R"({"steps":null})") << 2 << R"("steps" must be an array)";
-    QTest::newRow("locale a number") << QByteArray(R"({"locale":7,"steps":[]})") << 2
-                                     << R"("locale" must be a string)";
-    QTest::newRow("screen a number") << QByteArray(R"({"steps":[{"show":3}]})") << 2
-                                     << R"(step 0: "show" takes a string)";
+    QTest::newRow("steps null") << QByteArray(R"({"steps":null})") << 2
+                                << R"("steps" must be an array)";
+    QTest::newRow("locale a number")
+        << QByteArray(R"({"locale":7,"steps":[]})") << 2 << R"("locale" must be a string)";
+    QTest::newRow("screen a number")
+        << QByteArray(R"({"steps":[{"show":3}]})") << 2 << R"(step 0: "show" takes a string)";
     QTest::newRow("answers an object") << QByteArray(R"({"steps":[{"answers":{"a":"2"}}]})") << 2
                                        << R"(step 0: "answers" takes an array)";
     QTest::newRow("an answer true") << QByteArray(R"({"steps":[{"answers":[true]}]})") << 2
                                     << "step 0: an answer is a string or null";
-    QTest::newRow("a step that is a string") << QByteArray(R"({"steps":["show"]})") << 2
-                                             << "step 0: a step is an object with one key";
-    QTest::newRow("an empty step") << QByteArray(R"({"steps":[{}]})") << 2
-                                   << "step 0: a step is an object with one key";
+    QTest::newRow("a step that is a string")
+        << QByteArray(R"({"steps":["show"]})") << 2 << "step 0: a step is an object with one key";
+    QTest::newRow("an empty step")
+        << QByteArray(R"({"steps":[{}]})") << 2 << "step 0: a step is an object with one key";
     QTest::newRow("trailing comma") << QByteArray(R"({"steps":[],})") << 2 << "malformed script";
     QTest::newRow("comment") << QByteArray("// cube\n{\"steps\":[]}") << 2 << "malformed script";
     QTest::newRow("single quotes") << QByteArray("{'steps':[]}") << 2 << "malformed script";
-    QTest::newRow("NaN") << QByteArray(R"({"steps":[{"answers":[NaN]}]})") << 2 << "malformed script";
-    QTest::newRow("two documents") << QByteArray(R"({"steps":[]}{"steps":[]})") << 2 << "malformed script";
-    QTest::newRow("unknown key") << QByteArray(R"({"steps":[],"Steps":[]})") << 2 << R"(unknown key "Steps")";
+    QTest::newRow("NaN") << QByteArray(R"({"steps":[{"answers":[NaN]}]})") << 2
+                         << "malformed script";
+    QTest::newRow("two documents")
+        << QByteArray(R"({"steps":[]}{"steps":[]})") << 2 << "malformed script";
+    QTest::newRow("unknown key") << QByteArray(R"({"steps":[],"Steps":[]})") << 2
+                                 << R"(unknown key "Steps")";
     QTest::newRow("a 1 MB answer") << answer(QByteArray(1 << 20, '7')) << 0 << "";
-    QTest::newRow("a 1 MB screen name") << R"({"steps":[{"show":")" + QByteArray(1 << 20, 'F') + R"("}]})"
-                                        << 2 << R"(unknown screen "FFFF)";
-    QTest::newRow("a 1 MB unknown key") << R"({"steps":[],")" + QByteArray(1 << 20, 'k') + R"(":1})" << 2
-                                        << R"(unknown key "kkkk)";
+    QTest::newRow("a 1 MB screen name")
+        << R"({"steps":[{"show":")" + QByteArray(1 << 20, 'F') + R"("}]})" << 2
+        << R"(unknown screen "FFFF)";
+    QTest::newRow("a 1 MB unknown key")
+        << R"({"steps":[],")" + QByteArray(1 << 20, 'k') + R"(":1})" << 2 << R"(unknown key "kkkk)";
 }
 
 void TestScript::hostile()
@@ -563,18 +575,25 @@ void TestScript::stringsKeepEveryCharacter_data()
 {
     QTest::addColumn<QByteArray>("written");
     QTest::addColumn<QByteArray>("recorded"); // as the transcript writes the answer
-    QTest::newRow("raw byte-order mark") << QByteArray("\xEF\xBB\xBF" "2") << QByteArray("\xEF\xBB\xBF" "2");
-    QTest::newRow("escaped byte-order mark") << QByteArray("\\ufeff2") << QByteArray("\xEF\xBB\xBF" "2");
+    QTest::newRow("raw byte-order mark") << QByteArray("\xEF\xBB\xBF"
+                                                       "2")
+                                         << QByteArray("\xEF\xBB\xBF"
+                                                       "2");
+    QTest::newRow("escaped byte-order mark") << QByteArray("\\ufeff2")
+                                             << QByteArray("\xEF\xBB\xBF"
+                                                           "2");
     QTest::newRow("NUL") << QByteArray("2\\u00003") << QByteArray("2\\u00003");
-    QTest::newRow("outside the BMP") << QByteArray("\\ud83d\\ude00") << QByteArray("\xF0\x9F\x98\x80");
+    QTest::newRow("outside the BMP")
+        << QByteArray("\\ud83d\\ude00") << QByteArray("\xF0\x9F\x98\x80");
 }
 
 void TestScript::stringsKeepEveryCharacter()
 {
     QFETCH(QByteArray, written);
     QFETCH(QByteArray, recorded);
-    const Run run = runScript(R"({"steps":[{"click":"Form1.Command3"},{"tick":"Form3.Check1"},{"answers":[")"
-                              + written + R"("]},{"click":"Form3.Command3"}]})");
+    const Run run =
+        runScript(R"({"steps":[{"click":"Form1.Command3"},{"tick":"Form3.Check1"},{"answers":[")"
+                  + written + R"("]},{"click":"Form3.Command3"}]})");
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.out.contains("\"answer\": \"" + recorded + "\""), run.out.left(400).constData());
     // Not a number: refused as typed, never computed as the digits it holds.
@@ -614,7 +633,10 @@ void TestScript::localeAsLangWritesIt()
         return;
     }
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.transcript()["screens"].toObject()["Form3"].toObject()["labels"].toObject()["Label13"]
+    QCOMPARE(run.transcript()["screens"]
+                 .toObject()["Form3"]
+                 .toObject()["labels"]
+                 .toObject()["Label13"]
                  .toString(),
              volume);
 }

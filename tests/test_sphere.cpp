@@ -343,14 +343,18 @@ void TestSphere::workedSolutions_data()
                         "C = r · 2 · π = 2,99949295695295 · 2 · 3,1415926535 = 18,8463700755767" };
     QTest::newRow("cap")
         << "Form39" << QStringList{ "Check1", "Check2" } << QStringList{ "5", "2" }
-        << QStringList{ "d = 2 · R = 2 · 5 = 10", "A = 2π · R · h = 6,283185307 · 5 · 2 = 62,83185307",
-                        "V = π · h² · (R − h / 3) = 3,1415926535 · 2² · (5 − 2 / 3) = 54,4542726606667" };
+        << QStringList{
+               "d = 2 · R = 2 · 5 = 10", "A = 2π · R · h = 6,283185307 · 5 · 2 = 62,83185307",
+               "V = π · h² · (R − h / 3) = 3,1415926535 · 2² · (5 − 2 / 3) = 54,4542726606667"
+           };
     QTest::newRow("zone")
         << "Form40" << QStringList{ "Check1", "Check2", "Check5(0)", "Check5(1)" }
         << QStringList{ "5", "2", "3", "4" }
-        << QStringList{ "r1 = 3", "r2 = 4", "d = 2 · r = 2 · 5 = 10",
-                        "A = 2π · r · h = 6,283185307 · 5 · 2 = 62,83185307",
-                        "V = π · h · (h² / 3 − −r1² − −r2²) / 2 = 3,1415926535 · 2 · (2² / 3 − −3² − −4²) / 2 = 82,7286065421667" };
+        << QStringList{
+               "r1 = 3", "r2 = 4", "d = 2 · r = 2 · 5 = 10",
+               "A = 2π · r · h = 6,283185307 · 5 · 2 = 62,83185307",
+               "V = π · h · (h² / 3 − −r1² − −r2²) / 2 = 3,1415926535 · 2 · (2² / 3 − −3² − −4²) / 2 = 82,7286065421667"
+           };
     QTest::newRow("wedge")
         << "Form41" << QStringList{ "Check1(1)", "Check1(0)" } << QStringList{ "3", "60" }
         << QStringList{ "r = 3", "alfa = 60",
@@ -359,7 +363,8 @@ void TestSphere::workedSolutions_data()
                         "d = 2 · r = 2 · 3 = 6" };
     QTest::newRow("wedge, angle not a number")
         << "Form41" << QStringList{ "Check1(1)", "Check3" } << QStringList{ "10", "abc" }
-        << QStringList{ "alfa = abc", "r = √(A · 90 / (alfa · π)) = √(10 · 90 / (abc · 3,1415926535))" };
+        << QStringList{ "alfa = abc",
+                        "r = √(A · 90 / (alfa · π)) = √(10 · 90 / (abc · 3,1415926535))" };
 }
 
 void TestSphere::workedSolutions()

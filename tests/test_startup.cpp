@@ -101,10 +101,10 @@ void TestStartup::pictureNames_data()
     QTest::newRow("no SVG words: the caption as spoken")
         << "assente.svg"
         << "  Tronco   di cono =" << QString() << "Tronco di cono";
-    QTest::newRow("a name given to the picture wins")
-        << "cubo.svg"
-        << "Cubo"
-        << "Il cubo" << "Il cubo";
+    QTest::newRow("a name given to the picture wins") << "cubo.svg"
+                                                      << "Cubo"
+                                                      << "Il cubo"
+                                                      << "Il cubo";
 }
 
 void TestStartup::pictureNames()
@@ -167,8 +167,7 @@ void TestStartup::solidConstantsOnFirstUse_data()
     int count = 0;
     while (it.hasNext()) {
         const QString path = it.next();
-        QTest::newRow(qPrintable(path.mid(path.indexOf(QStringLiteral("src/solids/")))))
-            << path;
+        QTest::newRow(qPrintable(path.mid(path.indexOf(QStringLiteral("src/solids/"))))) << path;
         ++count;
     }
     QVERIFY(count > 0);

@@ -480,36 +480,50 @@ void TestTruncatedCone::solution_data()
     QTest::addColumn<QStringList>("expected"); // in this order
 
     QTest::newRow("two radii and height")
-        << QStringList{ "Check1(0)", "Check1(1)", "Check1(2)" } << QStringList{ "5", "2", "4" } << ","
-        << QStringList{ "Dati:",
-                        "r1 = 5",
-                        "r2 = 2",
-                        "h = 4",
-                        "Calcoli:",
-                        "a = √(h² + (r1 − r2)²) = √(4² + (5 − 2)²) = 5",
-                        "A1 = r1² · 3,14 = 5² · 3,14 = 78,5",
-                        "A2 = r2² · 3,14 = 2² · 3,14 = 12,56",
-                        "C1 = 6,28 · r1 = 6,28 · 5 = 31,4",
-                        "C2 = 6,28 · r2 = 6,28 · 2 = 12,56",
-                        "AL = 3,14 · r1 · a + 3,14 · r2 · a = 3,14 · 5 · 5 + 3,14 · 2 · 5 = 109,9",
-                        "AT = AL + A1 · 1 + A2 · 1 = 109,9 + 78,5 · 1 + 12,56 · 1 = 200,96",
-                        "V = 1/3 · 3,14 · (r1² + r1 · r2 + r2²) · h = 1/3 · 3,14 · (5² + 5 · 2 + 2²) · 4 = 163,28" };
+        << QStringList{ "Check1(0)", "Check1(1)", "Check1(2)" } << QStringList{ "5", "2", "4" }
+        << ","
+        << QStringList{
+               "Dati:",
+               "r1 = 5",
+               "r2 = 2",
+               "h = 4",
+               "Calcoli:",
+               "a = √(h² + (r1 − r2)²) = √(4² + (5 − 2)²) = 5",
+               "A1 = r1² · 3,14 = 5² · 3,14 = 78,5",
+               "A2 = r2² · 3,14 = 2² · 3,14 = 12,56",
+               "C1 = 6,28 · r1 = 6,28 · 5 = 31,4",
+               "C2 = 6,28 · r2 = 6,28 · 2 = 12,56",
+               "AL = 3,14 · r1 · a + 3,14 · r2 · a = 3,14 · 5 · 5 + 3,14 · 2 · 5 = 109,9",
+               "AT = AL + A1 · 1 + A2 · 1 = 109,9 + 78,5 · 1 + 12,56 · 1 = 200,96",
+               "V = 1/3 · 3,14 · (r1² + r1 · r2 + r2²) · h = 1/3 · 3,14 · (5² + 5 · 2 + 2²) · 4 = 163,28"
+           };
     QTest::newRow("lateral area and two radii")
-        << QStringList{ "Check1(8)", "Check1(0)", "Check1(1)" } << QStringList{ "109,9", "5", "2" } << ","
-        << QStringList{ "AL = 109,9", "a = AL / (3,14 · (r1 · 1 + r2 · 1)) = 109,9 / (3,14 · (5 · 1 + 2 · 1)) = 5",
-                        "h = √(a² − (r1 − r2)²) = √(5² − (5 − 2)²) = 4" };
+        << QStringList{ "Check1(8)", "Check1(0)", "Check1(1)" } << QStringList{ "109,9", "5", "2" }
+        << ","
+        << QStringList{
+               "AL = 109,9",
+               "a = AL / (3,14 · (r1 · 1 + r2 · 1)) = 109,9 / (3,14 · (5 · 1 + 2 · 1)) = 5",
+               "h = √(a² − (r1 − r2)²) = √(5² − (5 − 2)²) = 4"
+           };
     QTest::newRow("total area and both bases")
-        << QStringList{ "Check1(9)", "Check1(7)", "Check1(6)" } << QStringList{ "200.96", "12.56", "78.5" } << "."
-        << QStringList{ "r2 = √(A2 / 3.14) = √(12.56 / 3.14) = 2", "r1 = √(A1 / 3.14) = √(78.5 / 3.14) = 5",
+        << QStringList{ "Check1(9)", "Check1(7)", "Check1(6)" }
+        << QStringList{ "200.96", "12.56", "78.5" } << "."
+        << QStringList{ "r2 = √(A2 / 3.14) = √(12.56 / 3.14) = 2",
+                        "r1 = √(A1 / 3.14) = √(78.5 / 3.14) = 5",
                         "AL = AT − A1 − A2 = 200.96 − 78.5 − 12.56 = 109.9" };
     QTest::newRow("circumference, radius and apothem")
-        << QStringList{ "Check1(4)", "Check1(0)", "Check1(5)" } << QStringList{ "12,56", "5", "5" } << ","
-        << QStringList{ "r2 = C2 / 6,28 = 12,56 / 6,28 = 2", "h = √(a² − (r1 − r2)²) = √(5² − (5 − 2)²) = 4",
+        << QStringList{ "Check1(4)", "Check1(0)", "Check1(5)" } << QStringList{ "12,56", "5", "5" }
+        << ","
+        << QStringList{ "r2 = C2 / 6,28 = 12,56 / 6,28 = 2",
+                        "h = √(a² − (r1 − r2)²) = √(5² − (5 − 2)²) = 4",
                         "C2 = 6,28 · r2 = 6,28 · 2 = 12,56" };
     QTest::newRow("volume and both bases")
-        << QStringList{ "Check1(10)", "Check1(6)", "Check1(7)" } << QStringList{ "163,28", "78,5", "12,56" } << ","
-        << QStringList{ "h = 3 · V / (A1 · 1 + A2 · 1 + √(A1 · A2)) = 3 · 163,28 / (78,5 · 1 + 12,56 · 1 + √(78,5 · 12,56)) = 4",
-                        "AL = 3,14 · (r1 + r2) · a = 3,14 · (5 + 2) · 5 = 109,9" };
+        << QStringList{ "Check1(10)", "Check1(6)", "Check1(7)" }
+        << QStringList{ "163,28", "78,5", "12,56" } << ","
+        << QStringList{
+               "h = 3 · V / (A1 · 1 + A2 · 1 + √(A1 · A2)) = 3 · 163,28 / (78,5 · 1 + 12,56 · 1 + √(78,5 · 12,56)) = 4",
+               "AL = 3,14 · (r1 + r2) · a = 3,14 · (5 + 2) · 5 = 109,9"
+           };
 }
 
 void TestTruncatedCone::solution()

@@ -35,10 +35,8 @@ const QSize kScreen(1366, 768);
 // Answers that describe a computable solid for most cases; a press that
 // fails is tried with the next ones.
 const std::vector<std::vector<const char *>> kAnswers = {
-    { "3", "4", "5", "6", "7", "8" },
-    { "9", "8", "7", "6", "5", "4" },
-    { "10", "1", "12", "2", "14", "3" },
-    { "1", "10", "2", "12", "3", "14" },
+    { "3", "4", "5", "6", "7", "8" },      { "9", "8", "7", "6", "5", "4" },
+    { "10", "1", "12", "2", "14", "3" },   { "1", "10", "2", "12", "3", "14" },
     { "100", "60", "20", "10", "5", "2" },
 };
 
@@ -74,8 +72,7 @@ QStringList longestNumbers()
 {
     QStringList out;
     for (double v : { -1.23456789012345e18, -1.23456789012345e-300, -9.87654321098765e+300 })
-        out << QString::fromStdString(
-            solver::formatNumber(v, 15, solver::NumberFormat::comma()));
+        out << QString::fromStdString(solver::formatNumber(v, 15, solver::NumberFormat::comma()));
     return out;
 }
 
@@ -102,9 +99,10 @@ void settle()
 QString where(const QWidget *c)
 {
     return c->objectName() + QStringLiteral(" \"")
-           + (qobject_cast<const QLabel *>(c)            ? qobject_cast<const QLabel *>(c)->text()
-              : qobject_cast<const QAbstractButton *>(c) ? qobject_cast<const QAbstractButton *>(c)->text()
-                                                         : QString())
+           + (qobject_cast<const QLabel *>(c) ? qobject_cast<const QLabel *>(c)->text()
+              : qobject_cast<const QAbstractButton *>(c)
+                  ? qobject_cast<const QAbstractButton *>(c)->text()
+                  : QString())
            + QStringLiteral("\"");
 }
 
@@ -256,7 +254,8 @@ void TestWholeTexts::everyTextFits()
     // number is written: the longest number must fit in it.
     std::map<std::string, int> kept;
     for (const auto &name : results)
-        kept[name] = w->findChild<QLabel *>(QString::fromStdString(name))->minimumSizeHint().width();
+        kept[name] =
+            w->findChild<QLabel *>(QString::fromStdString(name))->minimumSizeHint().width();
     for (const auto &number : longestNumbers()) {
         for (const auto &name : results)
             w->setText(name, number.toStdString());
@@ -325,8 +324,7 @@ void TestWholeTexts::atLargerScales()
     env.insert("QT_SCALE_FACTOR", scale);
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                { "everyTextFits", "afterCalcola" });
+    child.start(QCoreApplication::applicationFilePath(), { "everyTextFits", "afterCalcola" });
     QVERIFY(child.waitForFinished(300000));
     const QString output = QString::fromUtf8(child.readAll());
     QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,

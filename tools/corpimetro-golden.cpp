@@ -47,8 +47,7 @@ int main(int argc, char *argv[])
             script::Runner runner(script::fromUtf8(script.locale));
             runner.run(script.steps);
             out.write("{\"script\":" + doc.toJson(QJsonDocument::Compact) + ",\"transcript\":"
-                      + QJsonDocument(runner.transcript()).toJson(QJsonDocument::Compact)
-                      + "}\n");
+                      + QJsonDocument(runner.transcript()).toJson(QJsonDocument::Compact) + "}\n");
         } catch (const script::ScriptError &e) {
             // The golden set holds only scripts that run to their end.
             std::fprintf(stderr, "corpimetro-golden: line %d: %s\n", lineNumber,

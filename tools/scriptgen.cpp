@@ -32,10 +32,19 @@ std::string digits(Rng &rng, std::size_t n)
     return out;
 }
 
-char nonZeroDigit(Rng &rng) { return char('1' + rng.below(9)); }
+char nonZeroDigit(Rng &rng)
+{
+    return char('1' + rng.below(9));
+}
 
-std::string markOf(const std::string &locale) { return formatOf(locale).decimal; }
-std::string otherMarkOf(const std::string &locale) { return markOf(locale) == "," ? "." : ","; }
+std::string markOf(const std::string &locale)
+{
+    return formatOf(locale).decimal;
+}
+std::string otherMarkOf(const std::string &locale)
+{
+    return markOf(locale) == "," ? "." : ",";
+}
 
 // A well-formed positive number written the locale's way. Each draw is its
 // own statement: the order in which the operands of one expression are
@@ -76,27 +85,34 @@ std::string validNumber(Rng &rng, const std::string &locale)
 // An answer that is not a valid number of the locale.
 std::string failingAnswer(Rng &rng, const std::string &locale)
 {
-    static const std::vector<std::string> texts = { "abc", "dieci", "x", "due e mezzo", "?",
-                                                    "1,2,3", "12a", "--3", "1..2" };
+    static const std::vector<std::string> texts = { "abc",   "dieci", "x",   "due e mezzo", "?",
+                                                    "1,2,3", "12a",   "--3", "1..2" };
     static const std::vector<std::string> huge = { "1E308", "9E307", "1E+400", "2E+200" };
     const std::string mark = markOf(locale);
     std::string out;
     switch (rng.below(9)) {
-    case 0: return "0";
-    case 1: return "-" + std::to_string(1 + rng.below(99));
+    case 0:
+        return "0";
+    case 1:
+        return "-" + std::to_string(1 + rng.below(99));
     case 2:
         out = "-" + std::to_string(rng.below(10)) + mark;
         out += nonZeroDigit(rng);
         return out;
-    case 3: return rng.pick(texts);
-    case 4: return "";
+    case 3:
+        return rng.pick(texts);
+    case 4:
+        return "";
     case 5: // the other decimal mark
         out = std::to_string(1 + rng.below(99)) + otherMarkOf(locale);
         out += nonZeroDigit(rng);
         return out;
-    case 6: return rng.pick(huge);
-    case 7: return " ";
-    default: return "0" + mark + "0";
+    case 6:
+        return rng.pick(huge);
+    case 7:
+        return " ";
+    default:
+        return "0" + mark + "0";
     }
 }
 
@@ -201,10 +217,14 @@ solver::NumberFormat formatOf(const std::string &locale)
 const char *kindName(Kind kind)
 {
     switch (kind) {
-    case Kind::None: return "none";
-    case Kind::Valid: return "valid";
-    case Kind::Failing: return "failing";
-    case Kind::Cancelled: return "cancelled";
+    case Kind::None:
+        return "none";
+    case Kind::Valid:
+        return "valid";
+    case Kind::Failing:
+        return "failing";
+    case Kind::Cancelled:
+        return "cancelled";
     }
     return "?";
 }
@@ -232,11 +252,16 @@ Kind classifyPress(const std::vector<Answer> &answers, const std::string &locale
 const std::vector<std::vector<std::string>> &answerPatterns()
 {
     static const std::vector<std::vector<std::string>> patterns = {
-        { "3", "4", "5", "6", "7", "8" },        { "9", "8", "7", "6", "5", "4" },
-        { "10", "1", "12", "2", "14", "3" },     { "1", "10", "2", "12", "3", "14" },
-        { "100", "3", "2", "50", "4", "1" },     { "2", "60", "5", "200", "7", "90" },
-        { "0.5", "0.6", "0.3", "0.2", "0.1", "0.05" }, { "100", "60", "20", "10", "5", "2" },
-        { "200", "100", "20", "6", "3", "1" },   { "5", "5.5", "4", "3", "2", "1" },
+        { "3", "4", "5", "6", "7", "8" },
+        { "9", "8", "7", "6", "5", "4" },
+        { "10", "1", "12", "2", "14", "3" },
+        { "1", "10", "2", "12", "3", "14" },
+        { "100", "3", "2", "50", "4", "1" },
+        { "2", "60", "5", "200", "7", "90" },
+        { "0.5", "0.6", "0.3", "0.2", "0.1", "0.05" },
+        { "100", "60", "20", "10", "5", "2" },
+        { "200", "100", "20", "6", "3", "1" },
+        { "5", "5.5", "4", "3", "2", "1" },
     };
     return patterns;
 }
@@ -283,8 +308,7 @@ Catalogue Catalogue::fromRegistry()
                     for (const auto &r : s.resultsOf(button))
                         allWritten = allWritten && host.texts.count(r);
                     const std::size_t messages = host.messages().size();
-                    const bool solved =
-                        messages > 0 || (host.failures().empty() && allWritten);
+                    const bool solved = messages > 0 || (host.failures().empty() && allWritten);
                     if (p == 0 || solved) {
                         found = caseName(trace, int(messages));
                         asks = host.asked > 0;
@@ -492,10 +516,10 @@ Generator::Generator(const Catalogue &catalogue, Routes routes, std::uint64_t se
             for (std::size_t b = 0; b < screens[s].buttons.size(); ++b) {
                 const ButtonCases &button = screens[s].buttons[b];
                 for (std::size_t c = 0; c < button.cases.size(); ++c) {
-                    const std::vector<Kind> kinds = button.prompts[c]
-                        ? std::vector<Kind>{ Kind::Valid, Kind::Valid, Kind::Failing,
-                                             Kind::Cancelled }
-                        : std::vector<Kind>{ Kind::None, Kind::None };
+                    const std::vector<Kind> kinds =
+                        button.prompts[c] ? std::vector<Kind>{ Kind::Valid, Kind::Valid,
+                                                               Kind::Failing, Kind::Cancelled }
+                                          : std::vector<Kind>{ Kind::None, Kind::None };
                     for (Kind k : kinds)
                         targets.push_back({ s, b, c, l, k });
                 }

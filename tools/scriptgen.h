@@ -90,9 +90,9 @@ struct ButtonCases {
 
 struct ScreenCases {
     std::string screen;
-    std::string parent;                 // what "Ritorna" shows
-    std::string ritorna, stampa, esci;  // control names, empty when absent
-    std::vector<std::string> checks;    // tick boxes, in the order shown
+    std::string parent;                // what "Ritorna" shows
+    std::string ritorna, stampa, esci; // control names, empty when absent
+    std::vector<std::string> checks;   // tick boxes, in the order shown
     std::vector<ButtonCases> buttons;
 
     unsigned mask(const std::set<std::string> &ticked) const;

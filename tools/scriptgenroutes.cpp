@@ -23,7 +23,10 @@ QStringList visibleScreens(const script::Runner &r)
     return out;
 }
 
-std::string s(const QString &q) { return q.toStdString(); }
+std::string s(const QString &q)
+{
+    return q.toStdString();
+}
 
 } // namespace
 

@@ -17,7 +17,6 @@
 
 namespace script {
 
-
 QString quoted(const QString &name)
 {
     return fromUtf8(solver::script::quoted(name.toStdString()));
@@ -167,8 +166,8 @@ void Runner::run(const std::vector<solver::script::Step> &steps)
 
 void Runner::run(const QJsonArray &steps)
 {
-    const QByteArray json =
-        QJsonDocument(QJsonObject{ { QStringLiteral("steps"), steps } }).toJson(QJsonDocument::Compact);
+    const QByteArray json = QJsonDocument(QJsonObject{ { QStringLiteral("steps"), steps } })
+                                .toJson(QJsonDocument::Compact);
     run(read(json).steps);
 }
 

@@ -183,7 +183,8 @@ Ordered event(const solver::PressEvent &e)
     case Kind::Failure:
         break;
     }
-    return { { "kind", "failure" }, { "failure", solver::failureName(e.failure) },
+    return { { "kind", "failure" },
+             { "failure", solver::failureName(e.failure) },
              { "text", e.text } };
 }
 
@@ -264,10 +265,10 @@ std::string pressRequest(const Json &request)
     Ordered events = Ordered::array();
     for (const auto &e : host.events)
         events.push_back(event(e));
-    return text({ { "events", events },
-                  { "pending", host.stopped },
-                  { "solution", host.solution ? host.solution->lines()
-                                              : std::vector<std::string>() } });
+    return text(
+        { { "events", events },
+          { "pending", host.stopped },
+          { "solution", host.solution ? host.solution->lines() : std::vector<std::string>() } });
 }
 
 // The spoken name of every control whose name is fixed, keyed
@@ -316,10 +317,8 @@ std::string describe()
     Ordered spoken = Ordered::object();
     for (const auto &[key, name] : spokenNames())
         spoken[key] = name;
-    return text({ { "screens", screens },
-                  { "menus", menus },
-                  { "texts", texts },
-                  { "spoken", spoken } });
+    return text(
+        { { "screens", screens }, { "menus", menus }, { "texts", texts }, { "spoken", spoken } });
 }
 
 // The library's message without its own heading: "malformed JSON at offset

@@ -76,9 +76,8 @@ MenuWindow *buildMenu(const solver::Menu &d, ui::Navigator &nav)
         buttons.append(note);
     }
     if (d.stampaButton.present())
-        buttons.append(d.stampaPrints
-                           ? m->stampa(q(d.stampaButton.name))
-                           : m->button(q(d.stampaButton.name), q(d.stampaButton.text)));
+        buttons.append(d.stampaPrints ? m->stampa(q(d.stampaButton.name))
+                                      : m->button(q(d.stampaButton.name), q(d.stampaButton.text)));
     if (d.ritornaButton.present())
         buttons.append(m->ritorna(q(d.ritornaButton.name), q(d.parent)));
     if (d.esciButton.present())

@@ -39,8 +39,7 @@ Menu mainMenu()
               "form4", true },
             { "Picture9", "piramide.svg", "Label3", "Piramide", "Command5", "form5" },
             { "Picture10", "cono.svg", "Label5(0)", "Cono", "Command6", "Form12" },
-            { "Picture11", "sfera.svg", "Label9", "Sfera e parti sferiche", "Command10",
-              "Form13" },
+            { "Picture11", "sfera.svg", "Label9", "Sfera e parti sferiche", "Command10", "Form13" },
         },
         6, 1);
     entries.insert(entries.end(), bottom.begin(), bottom.end());
@@ -87,8 +86,7 @@ Menu sphereMenu()
         .entries = grid(
             {
                 { "Picture1", "sfera.svg", "Label7(1)", " Sfera", "Command3", "Form38" },
-                { "Picture2", "calotta.svg", "Label7(0)", "Calotta sferica", "Command4",
-                  "Form39" },
+                { "Picture2", "calotta.svg", "Label7(0)", "Calotta sferica", "Command4", "Form39" },
                 { "Picture3", "fuso.svg", "Label7(2)", " Fuso sferico", "Command6", "Form41" },
                 { "Picture4", "zona.svg", "Label1", "Zona sferica", "Command7", "Form40" },
             },
@@ -160,8 +158,7 @@ Menu practicalMenu()
                 { "Picture5", "botte.svg", "Label10(4)", "Botte", "Command8", "Form33" },
                 { "Picture6", "botte-ellittica.svg", "Label10(5)", "Botte Ellittica", "Command9",
                   "Form34" },
-                { "Picture7", "prismoide.svg", "Label10(6)", "Prismoide", "Command10",
-                  "Form36" },
+                { "Picture7", "prismoide.svg", "Label10(6)", "Prismoide", "Command10", "Form36" },
                 { "Picture8", "cavalla.svg", "Label10(7)", "Mucchio Prismatico o Cavalla",
                   "Command11", "Form35" },
             },

@@ -136,9 +136,10 @@ void Calc::formulas(std::initializer_list<std::string> texts)
 {
     const auto &labels = m_screen.formulaLabels;
     if (texts.size() != labels.size())
-        throw UndeclaredControl(m_screen.name, "a formula label for each of " +
-                                                   formatInteger(static_cast<long long>(texts.size())) +
-                                                   " formula texts");
+        throw UndeclaredControl(m_screen.name,
+                                "a formula label for each of "
+                                    + formatInteger(static_cast<long long>(texts.size()))
+                                    + " formula texts");
     auto label = labels.begin();
     for (const auto &text : texts)
         m_host.setText(*label++, text);

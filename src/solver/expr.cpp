@@ -143,8 +143,7 @@ const char *superscript(const Node &e)
 
 class Writer {
 public:
-    Writer(const NumberFormat &format, bool withNumbers)
-        : m_format(format), m_numbers(withNumbers)
+    Writer(const NumberFormat &format, bool withNumbers) : m_format(format), m_numbers(withNumbers)
     {
     }
 
@@ -311,8 +310,7 @@ std::string Expr::reason(const Node *failed, const CalcError &error,
                     l = l->a.get();
                     r = r->a.get();
                 }
-                why += ": " + symbols.write(*l) + " deve essere maggiore di "
-                       + symbols.write(*r);
+                why += ": " + symbols.write(*l) + " deve essere maggiore di " + symbols.write(*r);
             }
             return why + ", e un numero negativo non ha radice.";
         }

@@ -67,8 +67,8 @@ Expr single(const Expr &x);
 template <typename T>
 concept Symbolic = std::same_as<T, Expr> || std::same_as<T, Quantity>;
 template <typename T>
-concept Operand = Symbolic<T> || std::same_as<T, Value> || std::same_as<T, int>
-                  || std::same_as<T, double>;
+concept Operand =
+    Symbolic<T> || std::same_as<T, Value> || std::same_as<T, int> || std::same_as<T, double>;
 
 inline Expr operand(const Expr &e)
 {
@@ -89,47 +89,39 @@ inline Expr operand(double d)
 Expr operand(const Quantity &q);
 
 template <Operand A, Operand B>
-    requires(Symbolic<A> || Symbolic<B>)
-Expr operator+(const A &a, const B &b)
+requires(Symbolic<A> || Symbolic<B>) Expr operator+(const A &a, const B &b)
 {
     return add(operand(a), operand(b));
 }
 template <Operand A, Operand B>
-    requires(Symbolic<A> || Symbolic<B>)
-Expr operator-(const A &a, const B &b)
+requires(Symbolic<A> || Symbolic<B>) Expr operator-(const A &a, const B &b)
 {
     return subtract(operand(a), operand(b));
 }
 template <Operand A, Operand B>
-    requires(Symbolic<A> || Symbolic<B>)
-Expr operator*(const A &a, const B &b)
+requires(Symbolic<A> || Symbolic<B>) Expr operator*(const A &a, const B &b)
 {
     return multiply(operand(a), operand(b));
 }
 template <Operand A, Operand B>
-    requires(Symbolic<A> || Symbolic<B>)
-Expr operator/(const A &a, const B &b)
+requires(Symbolic<A> || Symbolic<B>) Expr operator/(const A &a, const B &b)
 {
     return divide(operand(a), operand(b));
 }
-template <Symbolic A>
-Expr operator-(const A &a)
+template <Symbolic A> Expr operator-(const A &a)
 {
     return negate(operand(a));
 }
 template <Operand A, Operand B>
-    requires(Symbolic<A> || Symbolic<B>)
-Expr pow(const A &base, const B &exponent)
+requires(Symbolic<A> || Symbolic<B>) Expr pow(const A &base, const B &exponent)
 {
     return power(operand(base), operand(exponent));
 }
-template <Symbolic A>
-Expr sqrt(const A &x)
+template <Symbolic A> Expr sqrt(const A &x)
 {
     return squareRoot(operand(x));
 }
-template <Symbolic A>
-Expr toSingle(const A &x)
+template <Symbolic A> Expr toSingle(const A &x)
 {
     return single(operand(x));
 }

@@ -12,13 +12,13 @@ namespace solver {
 
 // A picture, its caption and a "Vai" button that opens a screen.
 struct MenuEntry {
-    std::string picture;   // control name of the picture
-    std::string asset;     // its SVG
-    std::string label;     // control name of the caption label
-    std::string text;      // caption, shown as is
-    std::string button;    // control name of "Vai"
-    std::string opens;     // screen shown by "Vai"
-    bool keepMenu = false; // the menu stays visible beside it
+    std::string picture;     // control name of the picture
+    std::string asset;       // its SVG
+    std::string label;       // control name of the caption label
+    std::string text;        // caption, shown as is
+    std::string button;      // control name of "Vai"
+    std::string opens;       // screen shown by "Vai"
+    bool keepMenu = false;   // the menu stays visible beside it
     int row = 0, column = 0; // cell of the entries grid
 };
 

@@ -55,8 +55,9 @@ public:
     {
         for (; n >= 13; n -= 13)
             mulAdd(1220703125u, 0); // 5^13
-        static const std::uint32_t small[] = { 1, 5, 25, 125, 625, 3125, 15625, 78125, 390625,
-                                               1953125, 9765625, 48828125, 244140625 };
+        static const std::uint32_t small[] = { 1,       5,        25,       125,    625,
+                                               3125,    15625,    78125,    390625, 1953125,
+                                               9765625, 48828125, 244140625 };
         if (n > 0)
             mulAdd(small[n], 0);
     }
@@ -326,8 +327,8 @@ void significantDigits(double value, int count, std::string &digits, int &expone
     const char next = all[static_cast<std::size_t>(count)];
     bool up = next > '5';
     if (next == '5') {
-        const bool rest = all.find_first_not_of('0', static_cast<std::size_t>(count) + 1)
-                          != std::string::npos;
+        const bool rest =
+            all.find_first_not_of('0', static_cast<std::size_t>(count) + 1) != std::string::npos;
         up = rest || ((digits.back() - '0') % 2 == 1);
     }
     if (up) {

@@ -24,9 +24,9 @@ struct Control {
 
 // One row of the results: caption label, then result label.
 struct ResultRow {
-    std::string caption;     // control name of the caption label
-    std::string captionText; // its initial text (may be empty)
-    std::string result;      // control name of the result label
+    std::string caption;       // control name of the caption label
+    std::string captionText;   // its initial text (may be empty)
+    std::string result;        // control name of the result label
     std::string quantity = {}; // the quantity it shows ("V"), by which calc.show names it
     // A caption a press writes: when not empty, every calc.show of the row
     // writes it to the caption label just before the value.

@@ -24,8 +24,8 @@ struct StepKind {
 };
 
 constexpr StepKind kSteps[] = {
-    { "show", Arg::Screen },     { "close", Arg::Screen },    { "click", Arg::Control },
-    { "tick", Arg::Control },    { "untick", Arg::Control },  { "select", Arg::Control },
+    { "show", Arg::Screen },     { "close", Arg::Screen },   { "click", Arg::Control },
+    { "tick", Arg::Control },    { "untick", Arg::Control }, { "select", Arg::Control },
     { "answers", Arg::Answers },
 };
 
@@ -58,10 +58,22 @@ std::string parseMessage(const std::string &what)
     return out;
 }
 
-bool isAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-char upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+bool isAlpha(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+char lower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
+char upper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
 
 bool allOf(std::string_view s, bool (*pred)(char))
 {
@@ -71,7 +83,10 @@ bool allOf(std::string_view s, bool (*pred)(char))
     return true;
 }
 
-bool isTag(char c) { return isAlpha(c) || isDigit(c) || c == '-' || c == '_'; }
+bool isTag(char c)
+{
+    return isAlpha(c) || isDigit(c) || c == '-' || c == '_';
+}
 
 Script checked(const Json &doc)
 {
@@ -86,7 +101,8 @@ Script checked(const Json &doc)
             throw Malformed{ "\"locale\" must be a string" };
         const auto name = localeName(it->get_ref<const std::string &>());
         if (!name)
-            throw Malformed{ "unknown locale " + script::quoted(it->get_ref<const std::string &>()) };
+            throw Malformed{ "unknown locale "
+                             + script::quoted(it->get_ref<const std::string &>()) };
         script.locale = *name;
     }
     const auto steps = doc.find("steps");
@@ -186,7 +202,7 @@ Reading read(std::string_view bytes)
     // Keys seen in each object being read, to refuse a key written twice.
     std::vector<std::set<std::string>> keys;
     const Json::parser_callback_t check = [&keys](int depth, Json::parse_event_t event,
-                                                 Json &parsed) {
+                                                  Json &parsed) {
         switch (event) {
         case Json::parse_event_t::object_start:
         case Json::parse_event_t::array_start:

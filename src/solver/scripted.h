@@ -53,10 +53,10 @@ public:
 
     // What it did.
     std::vector<PressEvent> events;
-    std::size_t asked = 0;                // prompts shown, the one stopped at included
-    bool stopped = false;                 // with WhenOut::Stop: a prompt went unanswered
+    std::size_t asked = 0;                    // prompts shown, the one stopped at included
+    bool stopped = false;                     // with WhenOut::Stop: a prompt went unanswered
     std::map<std::string, std::string> texts; // the last text written to each label
-    std::optional<Solution> solution;     // only a press that ran to its end has one
+    std::optional<Solution> solution;         // only a press that ran to its end has one
 
     // Runs one press of `button` with this host. With WhenOut::Stop a prompt
     // beyond the queued answers ends it there: that prompt is the last event,

@@ -16,15 +16,23 @@ void Solution::given(const std::string &symbol, const std::string &typed)
 void Solution::computed(const std::string &symbol, std::string formula, std::string numbers,
                         std::string result)
 {
-    m_steps.push_back({ SolutionStep::Kind::Computed, symbol, std::move(formula),
-                        std::move(numbers), std::move(result), {} });
+    m_steps.push_back({ SolutionStep::Kind::Computed,
+                        symbol,
+                        std::move(formula),
+                        std::move(numbers),
+                        std::move(result),
+                        {} });
 }
 
 void Solution::failed(const std::string &symbol, std::string formula, std::string numbers,
                       std::string reason)
 {
-    m_steps.push_back({ SolutionStep::Kind::Failed, symbol, std::move(formula),
-                        std::move(numbers), {}, std::move(reason) });
+    m_steps.push_back({ SolutionStep::Kind::Failed,
+                        symbol,
+                        std::move(formula),
+                        std::move(numbers),
+                        {},
+                        std::move(reason) });
 }
 
 void Solution::insufficient(const std::vector<std::string> &combinations)

@@ -94,7 +94,8 @@ std::string figureName(std::string_view solid)
 
 std::string solidName(const SolverScreen &screen)
 {
-    const std::string title = screen.title.present() ? spokenName(screen.title.text) : std::string();
+    const std::string title =
+        screen.title.present() ? spokenName(screen.title.text) : std::string();
     return title.empty() ? spokenName(screen.caption) : title;
 }
 
@@ -138,7 +139,8 @@ TextPairs spokenNames(const SolverScreen &s,
     if (s.title.present() && s.titleIsTextBox)
         add(s.title.name, spokenName(s.title.text));
     for (const auto &b : s.solvers) {
-        add(b.name, b.solidName.present() ? actingOn(b.text, b.solidName.text) : spokenName(b.text));
+        add(b.name,
+            b.solidName.present() ? actingOn(b.text, b.solidName.text) : spokenName(b.text));
         if (b.solidPicture.present())
             add(b.solidPicture.name, figureName(b.solidName.text));
     }

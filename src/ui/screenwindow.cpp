@@ -7,8 +7,8 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>

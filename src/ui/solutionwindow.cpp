@@ -16,8 +16,7 @@
 
 namespace ui {
 
-SolutionWindow::SolutionWindow(const QString &caption, std::function<void()> print,
-                               QWidget *parent)
+SolutionWindow::SolutionWindow(const QString &caption, std::function<void()> print, QWidget *parent)
     : QWidget(parent, Qt::Window), m_printWorksheet(std::move(print))
 {
     setWindowTitle(title(caption));
@@ -91,8 +90,9 @@ QWidget *makeWorksheet(const QString &caption, const QString &pictureAsset,
         figure->setFixedSize(220, 190);
         top->addWidget(figure, 0, Qt::AlignTop);
     }
-    auto *steps = new QLabel(lines.join(QLatin1Char('\n')).toHtmlEscaped().replace(
-                                 QLatin1Char('\n'), QStringLiteral("<br>")),
+    auto *steps = new QLabel(lines.join(QLatin1Char('\n'))
+                                 .toHtmlEscaped()
+                                 .replace(QLatin1Char('\n'), QStringLiteral("<br>")),
                              page);
     steps->setTextFormat(Qt::RichText);
     steps->setWordWrap(true);

@@ -17,8 +17,7 @@ class SolutionWindow : public QWidget {
     Q_OBJECT
 public:
     // `caption`: the screen's caption; `print` prints the worksheet.
-    SolutionWindow(const QString &caption, std::function<void()> print,
-                   QWidget *parent = nullptr);
+    SolutionWindow(const QString &caption, std::function<void()> print, QWidget *parent = nullptr);
 
     void setLines(const QStringList &lines);
     QString text() const;

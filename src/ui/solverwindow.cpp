@@ -218,9 +218,9 @@ QWidget *SolverWindow::makeExtra(const solver::Extra &e)
     auto *b = button(q(e.name), q(e.text));
     const QString target = q(e.opens);
     if (!nav.exists(target))
-        throw std::logic_error(("button " + q(e.name) + " of " + q(m_screen.name)
-                                + " opens unknown screen " + target)
-                                   .toStdString());
+        throw std::logic_error(
+            ("button " + q(e.name) + " of " + q(m_screen.name) + " opens unknown screen " + target)
+                .toStdString());
     connect(b, &QPushButton::clicked, this, [this, target] { goTo(target); });
     // Say where it goes: "Vai: cilindro equilatero".
     b->setAccessibleName(q(solver::actingOn(e.text, nav.caption(target).toStdString())));
@@ -264,8 +264,7 @@ void SolverWindow::addResults(QBoxLayout *middle)
     }
     // Room for the longest number shown: sign, 15 digits, decimal mark and a
     // three-digit exponent.
-    const QString longest =
-        q(solver::formatNumber(-8.88888888888888e+300, 15, numberFormat()));
+    const QString longest = q(solver::formatNumber(-8.88888888888888e+300, 15, numberFormat()));
     int row = 1;
     for (const auto &r : s.rows) {
         auto *cap = label(q(r.caption), q(r.captionText));
@@ -314,8 +313,8 @@ void SolverWindow::addCommonButtons(QBoxLayout *outer)
     if (s.stampaButton.present())
         m_commonButtons.append(stampa(q(s.stampaButton.name)));
     // Beside "Stampa": the worked solution of the last press.
-    auto *svolgimento =
-        button(QString::fromUtf8(solver::texts::solution), QString::fromUtf8(solver::texts::solution));
+    auto *svolgimento = button(QString::fromUtf8(solver::texts::solution),
+                               QString::fromUtf8(solver::texts::solution));
     svolgimento->setToolTip(QString::fromUtf8(solver::texts::solutionTip));
     connect(svolgimento, &QPushButton::clicked, this, [this] { showSolution(); });
     m_commonButtons.append(svolgimento);
@@ -342,8 +341,8 @@ void SolverWindow::setKeyboardOrder()
 
 void SolverWindow::solve(const solver::SolveButton &button)
 {
-    m_solvedPicture = q(button.solidPicture.present() ? button.solidPicture.text
-                                                      : m_screen.picture.text);
+    m_solvedPicture =
+        q(button.solidPicture.present() ? button.solidPicture.text : m_screen.picture.text);
     try {
         solver::runCalcola(*this, m_screen, button);
     } catch (const std::exception &e) {
@@ -399,7 +398,8 @@ void SolverWindow::solved(const solver::Solution &solution)
 SolutionWindow *SolverWindow::showSolution()
 {
     if (!m_solutionWindow) {
-        m_solutionWindow = new SolutionWindow(windowTitle(), [this] { printWorksheet(); }, this);
+        m_solutionWindow = new SolutionWindow(
+            windowTitle(), [this] { printWorksheet(); }, this);
         m_solutionWindow->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_solutionWindow->setLines(m_solution);
@@ -417,10 +417,9 @@ void SolverWindow::printWorksheet()
         if (!value.trimmed().isEmpty())
             results.append({ control<QLabel>(q(row.caption))->text(), value });
     }
-    std::unique_ptr<QWidget> page(
-        makeWorksheet(windowTitle(), m_solvedPicture.isEmpty() ? q(m_screen.picture.text)
-                                                                : m_solvedPicture,
-                      m_solution, results));
+    std::unique_ptr<QWidget> page(makeWorksheet(
+        windowTitle(), m_solvedPicture.isEmpty() ? q(m_screen.picture.text) : m_solvedPicture,
+        m_solution, results));
     platform().print(page.get(), q(m_screen.name) + QStringLiteral(" svolgimento"));
 }
 

@@ -288,9 +288,9 @@ static QImage prerendered(const QString &asset, QSize size)
         delete pixels;
         return QImage();
     }
-    return QImage(reinterpret_cast<const uchar *>(pixels->constData()), size.width(),
-                  size.height(), QImage::Format_RGB32,
-                  [](void *p) { delete static_cast<QByteArray *>(p); }, pixels);
+    return QImage(
+        reinterpret_cast<const uchar *>(pixels->constData()), size.width(), size.height(),
+        QImage::Format_RGB32, [](void *p) { delete static_cast<QByteArray *>(p); }, pixels);
 }
 
 void PictureBox::paintEvent(QPaintEvent *)

@@ -24,8 +24,8 @@ const char *const kFormulaDiameterHeight =
 
 void calcola(Calc &calc)
 {
-    Quantity r(calc, "r"), d(calc, "d"), C(calc, "C"), h(calc, "h"), a(calc, "a"),
-        AL(calc, "AL"), AT(calc, "AT"), V(calc, "V"), AB(calc, "AB");
+    Quantity r(calc, "r"), d(calc, "d"), C(calc, "C"), h(calc, "h"), a(calc, "a"), AL(calc, "AL"),
+        AT(calc, "AT"), V(calc, "V"), AB(calc, "AB");
 
     // The steps several cases share.
     const auto apothem = [&] { a = pow(pow(r, 2) + pow(h, 2), 0.5); };

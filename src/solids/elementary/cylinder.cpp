@@ -11,8 +11,8 @@ namespace {
 
 void calcola(Calc &calc)
 {
-    Quantity R(calc, "R"), H(calc, "H"), AB(calc, "AB"), AL(calc, "AL"), C(calc, "C"),
-        d(calc, "d"), AT(calc, "AT"), V(calc, "V"), D1(calc, "D1");
+    Quantity R(calc, "R"), H(calc, "H"), AB(calc, "AB"), AL(calc, "AL"), C(calc, "C"), d(calc, "d"),
+        AT(calc, "AT"), V(calc, "V"), D1(calc, "D1");
 
     // The steps several cases share.
     const auto radiusFromDiameter = [&] { R = d / 2; };

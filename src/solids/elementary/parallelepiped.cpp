@@ -10,8 +10,8 @@ namespace {
 
 void calcola(Calc &calc)
 {
-    Quantity a(calc, "a"), b(calc, "b"), c(calc, "c"), P(calc, "P"), AL(calc, "AL"),
-        AT(calc, "AT"), V(calc, "V"), AB(calc, "AB"), d1(calc, "d1"), d2(calc, "d2");
+    Quantity a(calc, "a"), b(calc, "b"), c(calc, "c"), P(calc, "P"), AL(calc, "AL"), AT(calc, "AT"),
+        V(calc, "V"), AB(calc, "AB"), d1(calc, "d1"), d2(calc, "d2");
 
     // The steps several cases share.
     const auto perimeter = [&] { P = 2 * a + 2 * b; };

@@ -24,9 +24,7 @@ void calcola(Calc &calc)
     const auto lateralShort = [&] { AL = 3.14 * (r1 + r2) * a; };
     // Typed areas would be joined as text by "+", hence the factors 1.
     const auto total = [&] { AT = AL + A1 * 1 + A2 * 1; };
-    const auto volume = [&] {
-        V = (Expr(1) / 3 * 3.14) * (pow(r1, 2) + r1 * r2 + pow(r2, 2)) * h;
-    };
+    const auto volume = [&] { V = (Expr(1) / 3 * 3.14) * (pow(r1, 2) + r1 * r2 + pow(r2, 2)) * h; };
     const auto r1FromCircumference = [&] { r1 = C1 / 6.28; };
     const auto r2FromCircumference = [&] { r2 = C2 / 6.28; };
     const auto r1FromArea = [&] { r1 = sqrt(A1 / 3.14); };

@@ -10,8 +10,8 @@ namespace {
 
 void calcola(Calc &calc)
 {
-    Quantity r(calc, "r"), R(calc, "R"), h(calc, "h"), h1(calc, "h1"), V(calc, "V"),
-        V1(calc, "V1"), V2(calc, "V2");
+    Quantity r(calc, "r"), R(calc, "R"), h(calc, "h"), h1(calc, "h1"), V(calc, "V"), V1(calc, "V1"),
+        V2(calc, "V2");
     Quantity k(calc, "k"), S(calc, "S"); // the frustum's factor and its sum of squares
 
     r = calc.ask("INTRODUCI IL RAGGIO MINORE  (r) =");

@@ -12,8 +12,8 @@ namespace {
 struct PolygonPyramid {
     const char *name;
     const char *caption;
-    int n;                                 // sides of the base
-    double k;                              // apothem of the base / side
+    int n;    // sides of the base
+    double k; // apothem of the base / side
     FormulaTable formulas;
     Control stampa, ritorna;
     Control picture;

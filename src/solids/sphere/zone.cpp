@@ -23,8 +23,8 @@ const Expr &twoPi()
 
 void calcola(Calc &calc)
 {
-    Quantity r(calc, "r"), h(calc, "h"), r1(calc, "r1"), r2(calc, "r2"), d(calc, "d"),
-        A(calc, "A"), V(calc, "V");
+    Quantity r(calc, "r"), h(calc, "h"), r1(calc, "r1"), r2(calc, "r2"), d(calc, "d"), A(calc, "A"),
+        V(calc, "V");
 
     const auto diameter = [&] { d = 2 * r; };
 

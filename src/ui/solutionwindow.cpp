@@ -14,6 +14,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace ui {
 
 SolutionWindow::SolutionWindow(const QString &caption, std::function<void()> print, QWidget *parent)
@@ -55,6 +57,47 @@ SolutionWindow::SolutionWindow(const QString &caption, std::function<void()> pri
 QString SolutionWindow::title(const QString &caption)
 {
     return QString::fromStdString(solver::solutionTitle(caption.toStdString()));
+}
+
+int SolutionWindow::readableWidth() const
+{
+    return QFontMetrics(m_text->font()).horizontalAdvance(QLatin1Char('x')) * 40;
+}
+
+QRect SolutionWindow::besidePlace(const QRect &solver, QSize frame, const QRect &room, int readable)
+{
+    frame = frame.boundedTo(room.size());
+    const auto inside = [&](QPoint at) {
+        at.setX(std::clamp(at.x(), room.left(), room.right() + 1 - frame.width()));
+        at.setY(std::clamp(at.y(), room.top(), room.bottom() + 1 - frame.height()));
+        return QRect(at, frame);
+    };
+    const int right = room.right() - solver.right();
+    const int left = solver.left() - room.left();
+    const int side = std::max(left, right);
+    if (side >= std::min(readable, frame.width())) {
+        frame.setWidth(std::min(frame.width(), side));
+        const int x = right >= left ? solver.right() + 1 : solver.left() - frame.width();
+        return inside(QPoint(x, solver.top()));
+    }
+    // No side holds it: the corner or edge where it covers the least.
+    const auto covered = [&](const QRect &r) {
+        const QRect both = r.intersected(solver);
+        return both.isEmpty() ? 0LL : qint64(both.width()) * both.height();
+    };
+    const int xs[] = { room.right() + 1 - frame.width(), room.left() };
+    const int ys[] = { solver.top(), room.bottom() + 1 - frame.height(), room.top() };
+    QRect best;
+    qint64 least = -1;
+    for (int x : xs)
+        for (int y : ys) {
+            const QRect r = inside(QPoint(x, y));
+            if (least < 0 || covered(r) < least) {
+                least = covered(r);
+                best = r;
+            }
+        }
+    return best;
 }
 
 QString SolutionWindow::nothingYet()

@@ -127,11 +127,13 @@ void TestSolutionWindow::besidePlace_data()
     QTest::newRow("room below a panel") << QRect(0, 0, 600, 500) << QSize(560, 420)
                                         << QRect(0, 30, 1366, 738) << QRect(600, 30, 560, 420);
     // At scale 2 a 1366x768 screen is 683x384 wide: no side holds it, so it
-    // goes where it covers least of the solver.
+    // goes where it covers least of the solver, only readably wide.
     QTest::newRow("no room: right edge") << QRect(0, 0, 500, 360) << QSize(560, 420)
-                                         << QRect(0, 0, 683, 364) << QRect(123, 0, 560, 364);
+                                         << QRect(0, 0, 683, 364) << QRect(383, 0, 300, 364);
     QTest::newRow("no room: left edge") << QRect(183, 0, 500, 360) << QSize(560, 420)
-                                        << QRect(0, 0, 683, 364) << QRect(0, 0, 560, 364);
+                                        << QRect(0, 0, 683, 364) << QRect(0, 0, 300, 364);
+    QTest::newRow("no room: narrow window") << QRect(0, 0, 600, 360) << QSize(200, 420)
+                                            << QRect(0, 0, 683, 364) << QRect(483, 0, 200, 364);
     QTest::newRow("no room: below") << QRect(100, 0, 500, 200) << QSize(683, 150)
                                     << QRect(0, 0, 683, 364) << QRect(0, 214, 683, 150);
 }

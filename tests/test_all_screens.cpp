@@ -6,6 +6,7 @@
 
 #include "solids/solids.h"
 
+#include "solver/texts.h"
 #include "ui/solutionwindow.h"
 #include "ui/solverwindow.h"
 #include "ui/widgets.h"
@@ -245,7 +246,10 @@ void TestAllScreens::svolgimento()
     auto *window = w->findChild<ui::SolutionWindow *>();
     QVERIFY(window);
     QVERIFY(window->isVisible());
-    QCOMPARE(window->windowTitle(), "Svolgimento – " + q(s.caption));
+    QCOMPARE(
+        window->windowTitle(),
+        "Svolgimento – "
+            + q(solver::solutionSubject(s.caption, s.name, s.title.present() ? s.title.text : "")));
     QCOMPARE(window->text(), QString("Spunta i dati che conosci e premi il pulsante di calcolo: "
                                      "qui compariranno i passaggi, con i tuoi numeri."));
 

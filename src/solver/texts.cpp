@@ -2,6 +2,8 @@
 
 #include "numberformat.h"
 
+#include <cctype>
+
 namespace solver {
 
 namespace {
@@ -102,6 +104,30 @@ std::string solidName(const SolverScreen &screen)
 std::string solutionTitle(std::string_view caption)
 {
     return std::string(texts::solutionTitlePrefix) + std::string(caption);
+}
+
+std::string solutionSubject(std::string_view caption, std::string_view screenName,
+                            std::string_view title)
+{
+    const std::string shown = trimmed(caption);
+    const auto internal = [&] {
+        if (shown == screenName)
+            return true;
+        static constexpr std::string_view form = "form";
+        if (shown.size() <= form.size())
+            return false;
+        for (std::size_t i = 0; i < form.size(); ++i)
+            if (std::tolower(static_cast<unsigned char>(shown[i])) != form[i])
+                return false;
+        for (std::size_t i = form.size(); i < shown.size(); ++i)
+            if (!std::isdigit(static_cast<unsigned char>(shown[i])))
+                return false;
+        return true;
+    };
+    if (!shown.empty() && !internal())
+        return shown;
+    const std::string heading = trimmed(title);
+    return heading.empty() ? shown : heading;
 }
 
 std::string resultFallback(int row, std::string_view quantity)

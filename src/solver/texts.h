@@ -64,6 +64,12 @@ std::string solidName(const SolverScreen &screen);
 // The worked solution's window or dialog: "Svolgimento – Cubo".
 std::string solutionTitle(std::string_view caption);
 
+// The solid the worked solution names in its title and worksheet: the
+// screen's caption, or its title text (as written) when the caption is empty
+// or only an internal name (the screen's own name, or "Form" and digits).
+std::string solutionSubject(std::string_view caption, std::string_view screenName,
+                            std::string_view title);
+
 // A result (row counted from 1) while its caption is empty: its quantity,
 // else "Risultato 2".
 std::string resultFallback(int row, std::string_view quantity);

@@ -14,6 +14,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace ui {
 
 SolutionWindow::SolutionWindow(const QString &caption, std::function<void()> print, QWidget *parent)
@@ -55,6 +57,54 @@ SolutionWindow::SolutionWindow(const QString &caption, std::function<void()> pri
 QString SolutionWindow::title(const QString &caption)
 {
     return QString::fromStdString(solver::solutionTitle(caption.toStdString()));
+}
+
+int SolutionWindow::readableWidth() const
+{
+    // Never narrower than its buttons let it be.
+    return std::max(QFontMetrics(m_text->font()).horizontalAdvance(QLatin1Char('x')) * 36,
+                    minimumSizeHint().width());
+}
+
+QRect SolutionWindow::besidePlace(const QRect &solver, QSize frame, const QRect &room, int readable)
+{
+    frame = frame.boundedTo(room.size());
+    const auto inside = [&](QPoint at, QSize size) {
+        at.setX(std::clamp(at.x(), room.left(), room.right() + 1 - size.width()));
+        at.setY(std::clamp(at.y(), room.top(), room.bottom() + 1 - size.height()));
+        return QRect(at, size);
+    };
+    const int right = room.right() - solver.right();
+    const int left = solver.left() - room.left();
+    const int side = std::max(left, right);
+    if (side >= std::min(readable, frame.width())) {
+        frame.setWidth(std::min(frame.width(), side));
+        const int x = right >= left ? solver.right() + 1 : solver.left() - frame.width();
+        return inside(QPoint(x, solver.top()), frame);
+    }
+    // No side holds it: where it covers the least of the solver, as wide as
+    // it would be or, when that covers less, only readably wide; at equal
+    // cover the wider one.
+    const auto covered = [&](const QRect &r) {
+        const QRect both = r.intersected(solver);
+        return both.isEmpty() ? 0LL : qint64(both.width()) * both.height();
+    };
+    QRect best;
+    qint64 least = -1;
+    for (int width : { frame.width(), std::min(frame.width(), readable) }) {
+        const QSize size(width, frame.height());
+        const int xs[] = { room.right() + 1 - width, room.left() };
+        const int ys[] = { solver.top(), room.bottom() + 1 - size.height(), room.top() };
+        for (int x : xs)
+            for (int y : ys) {
+                const QRect r = inside(QPoint(x, y), size);
+                if (least < 0 || covered(r) < least) {
+                    least = covered(r);
+                    best = r;
+                }
+            }
+    }
+    return best;
 }
 
 QString SolutionWindow::nothingYet()

@@ -26,6 +26,16 @@ public:
     void copy() const;
 
     static QString title(const QString &caption);
+
+    // The narrowest window whose lines still read comfortably.
+    int readableWidth() const;
+
+    // Where a window frame of size `frame` goes beside the frame `solver`,
+    // within `room` (the available area of the screen): on the side with
+    // more room, as wide as that side allows but no wider than `frame`; when
+    // neither side holds `readable` pixels, where it covers the least of the
+    // solver (narrowed down to `readable` when that covers less). Always fully inside `room`, its height capped to it.
+    static QRect besidePlace(const QRect &solver, QSize frame, const QRect &room, int readable);
     // Shown before the first press.
     static QString nothingYet();
 

@@ -13,8 +13,10 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <map>
@@ -398,15 +400,49 @@ void SolverWindow::solved(const solver::Solution &solution)
 SolutionWindow *SolverWindow::showSolution()
 {
     if (!m_solutionWindow) {
+        // Owned by this window; closing it only hides it, so it reopens
+        // where it was.
         m_solutionWindow = new SolutionWindow(
-            windowTitle(), [this] { printWorksheet(); }, this);
-        m_solutionWindow->setAttribute(Qt::WA_DeleteOnClose);
+            solutionSubject(), [this] { printWorksheet(); }, this);
     }
     m_solutionWindow->setLines(m_solution);
+    if (!m_solutionPlaced) {
+        placeSolution();
+        m_solutionPlaced = true;
+    }
     m_solutionWindow->show();
     m_solutionWindow->raise();
     m_solutionWindow->activateWindow();
     return m_solutionWindow;
+}
+
+QString SolverWindow::solutionSubject() const
+{
+    return QString::fromStdString(
+        solver::solutionSubject(windowTitle().toStdString(), m_screen.name,
+                                m_screen.title.present() ? m_screen.title.text : std::string()));
+}
+
+void SolverWindow::placeSolution()
+{
+    QScreen *where = screen();
+    if (!where)
+        return;
+    const QRect room = where->availableGeometry();
+    const QMargins m = decoration();
+    const QRect solver(pos(), size().grownBy(m));
+    auto *w = m_solutionWindow.data();
+    const QRect frame = SolutionWindow::besidePlace(solver, w->size().grownBy(m), room,
+                                                    w->readableWidth() + m.left() + m.right());
+    w->resize(frame.size().shrunkBy(m));
+    w->move(frame.topLeft());
+}
+
+void SolverWindow::hideEvent(QHideEvent *event)
+{
+    ScreenWindow::hideEvent(event);
+    if (!event->spontaneous() && m_solutionWindow)
+        m_solutionWindow->hide();
 }
 
 void SolverWindow::printWorksheet()
@@ -418,7 +454,7 @@ void SolverWindow::printWorksheet()
             results.append({ control<QLabel>(q(row.caption))->text(), value });
     }
     std::unique_ptr<QWidget> page(makeWorksheet(
-        windowTitle(), m_solvedPicture.isEmpty() ? q(m_screen.picture.text) : m_solvedPicture,
+        solutionSubject(), m_solvedPicture.isEmpty() ? q(m_screen.picture.text) : m_solvedPicture,
         m_solution, results));
     platform().print(page.get(), q(m_screen.name) + QStringLiteral(" svolgimento"));
 }

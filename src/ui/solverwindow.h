@@ -42,6 +42,8 @@ public:
 
 protected:
     void closeRequested() override;
+    // The worked solution goes with its screen ("Ritorna", "Esci").
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void validate() const;
@@ -62,11 +64,18 @@ private:
     QPushButton *solveButton(const solver::SolveButton &button);
     // The spoken name of the screen's pictures: "Figura: " and the solid.
     QString figureName() const;
+    // What the worked solution's title and worksheet name: the caption, or
+    // the title text when the caption is empty or only an internal name.
+    QString solutionSubject() const;
+    // Puts the worked solution's window beside this one, on the screen.
+    void placeSolution();
 
     const solver::SolverScreen &m_screen;
     QStringList m_solution;
     QString m_solvedPicture; // the figure of the solid the last press solved
     QPointer<SolutionWindow> m_solutionWindow;
+    // Placed beside the screen once; afterwards it keeps its own geometry.
+    bool m_solutionPlaced = false;
     // Controls in keyboard order, collected while building.
     QList<QWidget *> m_solveButtons, m_values, m_extraButtons, m_commonButtons;
 };

@@ -72,4 +72,22 @@ std::vector<std::string> names()
     return registry().names();
 }
 
+const solver::Expr &pi()
+{
+    static const solver::Expr c = solver::Expr::constant("π", 3.1415926535);
+    return c;
+}
+
+const solver::Expr &twoPi()
+{
+    static const solver::Expr c = solver::Expr::constant("2π", 6.283185307);
+    return c;
+}
+
+const solver::Expr &fourPi()
+{
+    static const solver::Expr c = solver::Expr::constant("4π", 12.566370614);
+    return c;
+}
+
 } // namespace solids

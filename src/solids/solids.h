@@ -39,6 +39,12 @@ const solver::SolverScreen *find(const std::string &name);
 // The names of every solver screen built.
 std::vector<std::string> names();
 
+// π as the screens of the sphere and of the equilateral cylinder write it (to
+// ten decimals), and 2π and 4π as they write them; each built on first use.
+const solver::Expr &pi();
+const solver::Expr &twoPi();
+const solver::Expr &fourPi();
+
 // The formula texts of a family record (one source, a record per screen): one
 // for every case of the chain, keyed by the known quantities of the case in
 // the order it asks for them ("AL L").

@@ -8,12 +8,6 @@ using namespace solver;
 
 namespace {
 
-const Expr &pi()
-{
-    static const Expr c = Expr::constant("π", 3.1415926535);
-    return c;
-}
-
 void calcola(Calc &calc)
 {
     Quantity r(calc, "r"), d(calc, "d"), AB(calc, "AB"), C(calc, "C"), AL(calc, "AL"),

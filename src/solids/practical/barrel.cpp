@@ -7,7 +7,7 @@ using namespace solver;
 
 namespace {
 
-const Expr &pi()
+const Expr &barrelPi()
 {
     static const Expr c = Expr::constant("π", 3.14159265358979);
     return c;
@@ -24,7 +24,7 @@ void calcola(Calc &calc)
 
     // 2 D^2 + D d + 3/4 d^2, added as numbers: the terms with d enter negated
     // and are subtracted. Left to right, one operation at a time.
-    k = Expr(1) / 15 * pi() * L;
+    k = Expr(1) / 15 * barrelPi() * L;
     B = 2 * D * D;
     B = B - -D * d;
     V = k * (B - Expr(-3) / 4 * d * d);

@@ -7,18 +7,6 @@ using namespace solver;
 
 namespace {
 
-const Expr &pi()
-{
-    static const Expr c = Expr::constant("π", 3.1415926535);
-    return c;
-}
-
-const Expr &twoPi()
-{
-    static const Expr c = Expr::constant("2π", 6.283185307);
-    return c;
-}
-
 void calcola(Calc &calc)
 {
     Quantity R(calc, "R"), h(calc, "h"), A(calc, "A"), V(calc, "V"), d(calc, "d");

@@ -8,18 +8,6 @@ using namespace solver;
 
 namespace {
 
-const Expr &pi()
-{
-    static const Expr c = Expr::constant("π", 3.1415926535);
-    return c;
-}
-
-const Expr &fourPi()
-{
-    static const Expr c = Expr::constant("4π", 12.566370614);
-    return c;
-}
-
 void calcola(Calc &calc)
 {
     Quantity r(calc, "r"), d(calc, "d"), C(calc, "C"), AT(calc, "AT"), V(calc, "V");

@@ -9,18 +9,6 @@ using namespace solver;
 
 namespace {
 
-const Expr &pi()
-{
-    static const Expr c = Expr::constant("π", 3.1415926535);
-    return c;
-}
-
-const Expr &twoPi()
-{
-    static const Expr c = Expr::constant("2π", 6.283185307);
-    return c;
-}
-
 void calcola(Calc &calc)
 {
     Quantity r(calc, "r"), h(calc, "h"), r1(calc, "r1"), r2(calc, "r2"), d(calc, "d"), A(calc, "A"),

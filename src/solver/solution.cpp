@@ -41,6 +41,11 @@ void Solution::insufficient(const std::vector<std::string> &combinations)
         m_steps.push_back({ SolutionStep::Kind::Accepted, {}, {}, {}, {}, c });
 }
 
+void Solution::warning(std::string text)
+{
+    m_steps.push_back({ SolutionStep::Kind::Warning, {}, {}, {}, {}, std::move(text) });
+}
+
 std::string stepLine(const SolutionStep &step)
 {
     std::string line = step.symbol;
@@ -87,6 +92,9 @@ std::vector<std::string> Solution::lines() const
                 out.push_back("I dati indicati non bastano. Spunta una di queste combinazioni:");
             accepted = true;
             out.push_back("• " + s.reason);
+            break;
+        case SolutionStep::Kind::Warning:
+            out.push_back("Attenzione: " + s.reason);
             break;
         }
     }

@@ -11,13 +11,14 @@
 namespace solver {
 
 struct SolutionStep {
-    enum class Kind { Given, Computed, Failed, Accepted };
+    enum class Kind { Given, Computed, Failed, Accepted, Warning };
     Kind kind = Kind::Computed;
     std::string symbol;  // the quantity ("h"); for Accepted, empty
     std::string formula; // with symbols: "√(a² − r²)"; Given: empty
     std::string numbers; // with the numbers: "√(5² − 3²)"; Given: empty
     std::string result;  // as a result label shows it; Given: as typed
-    std::string reason;  // Failed: why, in plain Italian; Accepted: the combination
+    std::string reason;  // Failed: why, in plain Italian; Accepted: the combination;
+                         // Warning: the whole remark on the data, as a sentence
 };
 
 class Solution {
@@ -29,6 +30,9 @@ public:
                 std::string reason);
     // The data did not suffice: `combinations` are the accepted ones, by name.
     void insufficient(const std::vector<std::string> &combinations);
+    // A remark on the data that stops nothing: data that do not agree, or a
+    // length that is not positive. Every number shown stays as computed.
+    void warning(std::string text);
     void clear() { m_steps.clear(); }
 
     const std::vector<SolutionStep> &steps() const { return m_steps; }

@@ -90,4 +90,54 @@ const solver::Expr &fourPi()
     return c;
 }
 
+const solver::Expr &approxPi()
+{
+    static const solver::Expr c = solver::Expr::explained(3.14, "π");
+    return c;
+}
+
+const solver::Expr &approxTwoPi()
+{
+    static const solver::Expr c = solver::Expr::explained(6.28, "2π");
+    return c;
+}
+
+namespace {
+
+// The regular polygon of n sides, with its article.
+std::string polygonName(int n)
+{
+    static const char *const names[] = { "il triangolo equilatero", "il quadrato",
+                                         "il pentagono regolare",   "l'esagono regolare",
+                                         "l'ettagono regolare",     "l'ottagono regolare",
+                                         "l'ennagono regolare",     "il decagono regolare",
+                                         "l'endecagono regolare",   "il dodecagono regolare" };
+    if (n >= 3 && n <= 12)
+        return names[n - 3];
+    return "il poligono regolare di " + std::to_string(n) + " lati";
+}
+
+std::string of(const std::string &withArticle)
+{
+    if (withArticle.rfind("il ", 0) == 0)
+        return "del " + withArticle.substr(3);
+    return "dell'" + withArticle.substr(2);
+}
+
+} // namespace
+
+solver::Expr polygonApothem(int n, double value)
+{
+    const std::string angle = "π/" + std::to_string(n);
+    return solver::Expr::explained(value, "1 / (2 · tan(" + angle + ")), l'apotema "
+                                              + of(polygonName(n)) + " di lato 1");
+}
+
+solver::Expr polygonArea(int n, double value)
+{
+    const std::string angle = "π/" + std::to_string(n);
+    return solver::Expr::explained(value, std::to_string(n) + " / (4 · tan(" + angle + ")), l'area "
+                                              + of(polygonName(n)) + " di lato 1");
+}
+
 } // namespace solids

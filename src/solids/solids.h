@@ -44,6 +44,14 @@ std::vector<std::string> names();
 const solver::Expr &pi();
 const solver::Expr &twoPi();
 const solver::Expr &fourPi();
+// π and 2π as the cones, the cylinder and the haystack write them: 3,14 and 6,28.
+const solver::Expr &approxPi();
+const solver::Expr &approxTwoPi();
+// The apothem and the area of the regular polygon of n sides with side 1, as
+// the screens compute with them (0,866 for the hexagon's apothem), each
+// explained where the solution first uses it.
+solver::Expr polygonApothem(int n, double value);
+solver::Expr polygonArea(int n, double value);
 
 // The formula texts of a family record (one source, a record per screen): one
 // for every case of the chain, keyed by the known quantities of the case in

@@ -1,6 +1,11 @@
 #include "calc.h"
 
 #include "screen.h"
+#include "words.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
 
 namespace solver {
 
@@ -36,11 +41,18 @@ const ResultRow *Calc::row(const std::string &quantity) const
 
 Quantity::Quantity(Calc &calc, std::string symbol) : m_calc(calc), m_symbol(std::move(symbol)) {}
 
+Quantity::Quantity(Calc &calc, std::string symbol, std::string words)
+    : m_calc(calc), m_symbol(std::move(symbol)), m_words(std::move(words))
+{
+}
+
 Quantity &Quantity::operator=(const Answer &answer)
 {
     m_value = answer.value;
-    if (!m_calc.insufficientShown())
+    if (!m_calc.insufficientShown()) {
         m_calc.solution().given(m_symbol, m_value.text());
+        m_calc.datum(*this);
+    }
     return *this;
 }
 
@@ -48,18 +60,97 @@ Quantity &Quantity::operator=(const Expr &expr)
 {
     const Expr::Node *failed = nullptr;
     const NumberFormat &format = m_calc.format();
+    std::vector<std::string> notes;
+    if (!m_calc.insufficientShown()) {
+        if (!m_words.empty())
+            notes.push_back("Indichiamo con " + m_symbol + " " + m_words + ".");
+        for (auto &line : expr.explanations(format))
+            notes.push_back(std::move(line));
+    }
     try {
         m_value = expr.evaluate(&failed);
     } catch (const CalcError &error) {
         if (!m_calc.insufficientShown())
             m_calc.solution().failed(m_symbol, expr.symbols(format), expr.numbers(format),
-                                     expr.reason(failed, error, format));
+                                     expr.reason(failed, error, format), std::move(notes));
         throw;
     }
     if (!m_calc.insufficientShown())
         m_calc.solution().computed(m_symbol, expr.symbols(format), expr.numbers(format),
-                                   m_value.isEmpty() ? "0" : m_value.display(format));
+                                   m_value.isEmpty() ? "0" : withMinusSign(m_value.display(format)),
+                                   std::move(notes));
     return *this;
+}
+
+std::string Calc::written(const Value &value) const
+{
+    std::string s = value.display(m_format);
+    const auto b = s.find_first_not_of(" \t");
+    const auto e = s.find_last_not_of(" \t");
+    s = b == std::string::npos ? std::string("0") : s.substr(b, e - b + 1);
+    return withMinusSign(s);
+}
+
+void Calc::datum(const Quantity &quantity)
+{
+    double v = 0;
+    try {
+        if (quantity.value().text().find_first_not_of(" \t") == std::string::npos)
+            return;
+        v = quantity.value().number();
+    } catch (const CalcError &) {
+        return;
+    }
+    if (v > 0)
+        return;
+    std::string words = quantityWords(m_screen, quantity.symbol()).definite;
+    if (!words.empty())
+        words[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(words[0])));
+    m_solution.warning((words.empty() ? "" : words + " ") + quantity.symbol() + " vale "
+                       + written(quantity.value()) + ", ma le misure di un solido sono positive.");
+}
+
+void Calc::agree(const Quantity &datum, const Expr &implied, const std::string &solid)
+{
+    if (m_insufficient)
+        return;
+    // The data the implied value is worked out from, as the solution wrote them.
+    std::string from;
+    const auto others = implied.quantities();
+    double x = 0, y = 0;
+    try {
+        y = datum.value().number();
+        for (std::size_t i = 0; i < others.size(); ++i) {
+            others[i].second.number();
+            from += (i == 0                   ? ""
+                     : i + 1 == others.size() ? " e "
+                                              : ", ")
+                    + others[i].first + " = " + written(others[i].second);
+        }
+    } catch (const CalcError &) {
+        return; // a datum that is not a number: the steps say so
+    }
+    const std::string words = quantityWords(m_screen, datum.symbol()).definite;
+    const std::string name = (words.empty() ? "" : words + " ") + datum.symbol();
+    const std::string given = written(datum.value());
+    Value value;
+    try {
+        value = implied.evaluate();
+        x = value.number();
+    } catch (const CalcError &) {
+        m_solution.warning("Con " + from + " non si può ricavare " + name
+                           + ": i dati non descrivono " + solid + ".");
+        return;
+    }
+    const std::string shown = withMinusSign(value.display(m_format));
+    // Agreeing to the precision a result label shows.
+    if (shown == given || std::fabs(x - y) <= 1e-12 * std::max(std::fabs(x), std::fabs(y))) {
+        m_solution.remark("I dati sono coerenti: con " + from + " " + name + " è " + shown
+                          + ", come il dato.");
+        return;
+    }
+    m_solution.warning("Con " + from + " " + name + " sarebbe " + shown + ", non " + given
+                       + ": i dati non descrivono " + solid + ".");
 }
 
 bool Calc::given(std::initializer_list<std::string> boxes)

@@ -81,6 +81,10 @@ struct Answer {
 class Quantity {
 public:
     Quantity(Calc &calc, std::string symbol);
+    // A helper quantity of the calculation, not one of the solid: the
+    // solution introduces it in words before its first step ("il fattore
+    // comune π · L / 15" reads "Indichiamo con k il fattore comune π · L / 15.").
+    Quantity(Calc &calc, std::string symbol, std::string words);
     Quantity(const Quantity &) = delete;
 
     Quantity &operator=(const Answer &answer);
@@ -93,6 +97,7 @@ public:
 private:
     Calc &m_calc;
     std::string m_symbol;
+    std::string m_words;
     Value m_value;
 };
 
@@ -125,12 +130,26 @@ public:
     void show(const std::string &label, const Value &value);
     void show(const std::string &label, const Quantity &quantity);
 
+    // A datum the other data already determine, when a case takes more data
+    // than the solid needs. `implied` works it out from the others with
+    // arithmetic of its own: no step is recorded and nothing shown changes.
+    // The solution says whether the datum agrees with it to the precision
+    // shown, and if not, which value the others imply; `solid` names what the
+    // data should describe, with its article ("un tronco di piramide").
+    void agree(const Quantity &datum, const Expr &implied, const std::string &solid);
+
     bool insufficientShown() const { return m_insufficient; }
     const NumberFormat &format() const { return m_format; }
     const Solution &solution() const { return m_solution; }
     Solution &solution() { return m_solution; }
 
 private:
+    friend class Quantity;
+    // A typed datum: a measure that is not positive is remarked on.
+    void datum(const Quantity &quantity);
+    // A value as a step writes it.
+    std::string written(const Value &value) const;
+
     const std::string &tickBox(const std::string &name) const;
     const ResultRow *row(const std::string &quantity) const;
     const std::string &declared(const std::string &name) const;

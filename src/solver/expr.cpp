@@ -6,11 +6,19 @@
 
 namespace solver {
 
+std::string withMinusSign(std::string shown)
+{
+    for (std::size_t i = 0; (i = shown.find('-', i)) != std::string::npos;)
+        shown.replace(i, 1, "−");
+    return shown;
+}
+
 struct Expr::Node {
     enum class Op { Literal, Constant, Quantity, Add, Sub, Mul, Div, Neg, Pow, Sqrt, Single };
     Op op = Op::Literal;
     Value value;        // leaves: the value computed with
     std::string symbol; // constants and quantities
+    std::string note;   // a literal: what it stands for ("π")
     std::shared_ptr<const Node> a, b;
 };
 
@@ -83,8 +91,9 @@ Value eval(const Node &n, const Node **failed)
     return {};
 }
 
-// Binding strength, for brackets: sums, products, signs, powers, atoms.
-int strength(const Node &n, bool withNumbers, const NumberFormat &format)
+// Binding strength, for brackets: sums, products, signs, powers, atoms. A
+// negative number brackets itself: 4 − (−2).
+int strength(const Node &n)
 {
     switch (n.op) {
     case Op::Add:
@@ -100,12 +109,6 @@ int strength(const Node &n, bool withNumbers, const NumberFormat &format)
     case Op::Literal:
     case Op::Constant:
     case Op::Quantity:
-        if (withNumbers || n.op == Op::Literal) {
-            const std::string shown = n.value.display(format);
-            if (!shown.empty() && shown[0] == '-')
-                return 3;
-        }
-        return 5;
     case Op::Sqrt:
     case Op::Single:
         return 5;
@@ -141,21 +144,128 @@ const char *superscript(const Node &e)
     return nullptr;
 }
 
+std::shared_ptr<const Node> rebuilt(Op op, std::shared_ptr<const Node> a,
+                                    std::shared_ptr<const Node> b = nullptr)
+{
+    auto n = std::make_shared<Node>();
+    n->op = op;
+    n->a = std::move(a);
+    n->b = std::move(b);
+    return n;
+}
+
+bool isConstant(const Node &n)
+{
+    return (n.op == Op::Literal && n.value.kind() != Value::Kind::Text) || n.op == Op::Constant;
+}
+
+// Whether the expression as written begins with a minus: −x, (−3/4) · d.
+bool negativeLead(const Node &n)
+{
+    switch (n.op) {
+    case Op::Neg:
+        return true;
+    case Op::Literal:
+        return n.value.kind() == Value::Kind::Integer || n.value.kind() == Value::Kind::Double
+                   ? n.value.number() < 0
+                   : false;
+    case Op::Mul:
+    case Op::Div:
+        return negativeLead(*n.a);
+    default:
+        return false;
+    }
+}
+
+// A written expression that leads with a minus, without it. The minus of a
+// product or a quotient is the minus of its first factor, exactly in IEEE
+// arithmetic: (−a) · b = −(a · b).
+std::shared_ptr<const Node> positive(const std::shared_ptr<const Node> &n)
+{
+    switch (n->op) {
+    case Op::Neg:
+        return n->a;
+    case Op::Literal: {
+        auto p = std::make_shared<Node>(*n);
+        p->value = -n->value;
+        return p;
+    }
+    case Op::Mul:
+    case Op::Div: {
+        auto a = positive(n->a);
+        if (n->op == Op::Mul && isLiteral(*a, 1))
+            return n->b;
+        return rebuilt(n->op, std::move(a), n->b);
+    }
+    default:
+        return n;
+    }
+}
+
+// The tree as a textbook writes it, with the same meaning: x · 1 is x, a
+// minus of a negative term is a plus (a − (−b) is a + b, bit for bit in IEEE
+// arithmetic), and a product of two factors puts its constant first (4 · s²).
+// Only the writing changes: the evaluation keeps the tree as built.
+std::shared_ptr<const Node> tidy(const std::shared_ptr<const Node> &n)
+{
+    if (!n->a)
+        return n;
+    auto a = tidy(n->a);
+    auto b = n->b ? tidy(n->b) : nullptr;
+    switch (n->op) {
+    case Op::Mul:
+        if (isLiteral(*b, 1))
+            return a;
+        if (isLiteral(*a, 1))
+            return b;
+        if (isConstant(*b) && !isConstant(*a) && a->op != Op::Mul && a->op != Op::Div
+            && !negativeLead(*b))
+            return rebuilt(Op::Mul, std::move(b), std::move(a));
+        break;
+    case Op::Add:
+        if (negativeLead(*b))
+            return rebuilt(Op::Sub, std::move(a), positive(b));
+        break;
+    case Op::Sub:
+        if (negativeLead(*b))
+            return rebuilt(Op::Add, std::move(a), positive(b));
+        break;
+    case Op::Neg:
+        if (negativeLead(*a))
+            return positive(a);
+        break;
+    default:
+        break;
+    }
+    return rebuilt(n->op, std::move(a), std::move(b));
+}
+
 class Writer {
 public:
     Writer(const NumberFormat &format, bool withNumbers) : m_format(format), m_numbers(withNumbers)
     {
     }
 
+    // The whole expression, as a textbook writes it.
+    std::string text(const std::shared_ptr<const Node> &n) const
+    {
+        const auto t = tidy(n);
+        // A lone negative number needs no brackets.
+        if (t->op == Op::Literal || t->op == Op::Constant || t->op == Op::Quantity)
+            return leafText(*t);
+        return write(*t);
+    }
+    std::string text(const Node &n) const { return text(std::make_shared<const Node>(n)); }
+
     std::string write(const Node &n) const
     {
         switch (n.op) {
         case Op::Literal:
-            return n.value.display(m_format);
         case Op::Constant:
-            return m_numbers ? n.value.display(m_format) : n.symbol;
-        case Op::Quantity:
-            return m_numbers ? shown(n.value) : n.symbol;
+        case Op::Quantity: {
+            const std::string s = leafText(n);
+            return s.rfind("−", 0) == 0 ? "(" + s + ")" : s;
+        }
         case Op::Add:
             return binary(n, " + ", 1, false);
         case Op::Sub:
@@ -186,6 +296,18 @@ public:
     }
 
 private:
+    std::string leafText(const Node &n) const
+    {
+        switch (n.op) {
+        case Op::Literal:
+            return withMinusSign(n.value.display(m_format));
+        case Op::Constant:
+            return m_numbers ? withMinusSign(n.value.display(m_format)) : n.symbol;
+        default:
+            return m_numbers ? withMinusSign(shown(n.value)) : n.symbol;
+        }
+    }
+
     // A quantity's value as the solution shows it: an empty one counts as 0.
     std::string shown(const Value &v) const
     {
@@ -203,7 +325,7 @@ private:
     std::string operand(const Node &n, int needed) const
     {
         const std::string s = write(n);
-        return strength(n, m_numbers, m_format) < needed ? "(" + s + ")" : s;
+        return strength(n) < needed ? "(" + s + ")" : s;
     }
 
     std::string binary(const Node &n, const char *sign, int level, bool rightTight) const
@@ -214,7 +336,7 @@ private:
     std::string root(const char *sign, const Node &x) const
     {
         const std::string s = write(x);
-        const bool atom = strength(x, m_numbers, m_format) == 5 && x.op != Op::Sqrt;
+        const bool atom = strength(x) == 5 && x.op != Op::Sqrt;
         return sign + (atom ? s : "(" + s + ")");
     }
 
@@ -240,6 +362,70 @@ Expr Expr::constant(std::string symbol, double value)
     return Expr(leaf(Op::Constant, Value(value), std::move(symbol)));
 }
 
+Expr Expr::explained(double value, std::string meaning)
+{
+    auto n = std::make_shared<Node>();
+    n->op = Op::Literal;
+    n->value = Value(value);
+    n->note = std::move(meaning);
+    return Expr(std::move(n));
+}
+
+namespace {
+
+void explain(const Node &n, const NumberFormat &format, std::vector<std::string> &out)
+{
+    std::string line;
+    if (n.op == Op::Constant)
+        line = n.symbol + " ≈ " + withMinusSign(n.value.display(format));
+    else if (n.op == Op::Literal && !n.note.empty())
+        line = withMinusSign(n.value.display(format)) + " ≈ " + n.note;
+    if (!line.empty()) {
+        for (const auto &l : out)
+            if (l == line)
+                return;
+        out.push_back(std::move(line));
+    }
+    // In the order written, constants first in a product (tidy()).
+    const Node *first = n.a.get(), *second = n.b.get();
+    if (n.op == Op::Mul && first && second && isConstant(*second) && !isConstant(*first))
+        std::swap(first, second);
+    if (first)
+        explain(*first, format, out);
+    if (second)
+        explain(*second, format, out);
+}
+
+void reads(const Node &n, std::vector<std::pair<std::string, Value>> &out)
+{
+    if (n.op == Op::Quantity) {
+        for (const auto &q : out)
+            if (q.first == n.symbol)
+                return;
+        out.emplace_back(n.symbol, n.value);
+    }
+    if (n.a)
+        reads(*n.a, out);
+    if (n.b)
+        reads(*n.b, out);
+}
+
+} // namespace
+
+std::vector<std::string> Expr::explanations(const NumberFormat &format) const
+{
+    std::vector<std::string> out;
+    explain(*m_node, format, out);
+    return out;
+}
+
+std::vector<std::pair<std::string, Value>> Expr::quantities() const
+{
+    std::vector<std::pair<std::string, Value>> out;
+    reads(*m_node, out);
+    return out;
+}
+
 Expr Expr::number(const Value &value)
 {
     return Expr(leaf(Op::Literal, value));
@@ -252,12 +438,12 @@ Value Expr::evaluate(const Node **failed) const
 
 std::string Expr::symbols(const NumberFormat &format) const
 {
-    return Writer(format, false).write(*m_node);
+    return Writer(format, false).text(m_node);
 }
 
 std::string Expr::numbers(const NumberFormat &format) const
 {
-    return Writer(format, true).write(*m_node);
+    return Writer(format, true).text(m_node);
 }
 
 std::string Expr::reason(const Node *failed, const CalcError &error,
@@ -266,7 +452,9 @@ std::string Expr::reason(const Node *failed, const CalcError &error,
     if (!failed)
         return error.what();
     const Writer symbols(format, false);
-    const auto valueOf = [&](const Node &n) { return eval(n, nullptr).display(format); };
+    const auto valueOf = [&](const Node &n) {
+        return withMinusSign(eval(n, nullptr).display(format));
+    };
     // Whether a node's value is zero, however it was written: a typed "0,0",
     // "00", " 0" or "-0" is as much a zero as a computed 0.
     const auto isZero = [](const Node &n) {
@@ -290,9 +478,9 @@ std::string Expr::reason(const Node *failed, const CalcError &error,
             const Node &d = *failed->b;
             if (isZero(d)) {
                 if (isZero(*failed->a))
-                    return symbols.write(*failed->a) + " e " + symbols.write(d)
+                    return symbols.text(*failed->a) + " e " + symbols.text(d)
                            + " valgono entrambi 0: zero diviso zero non ha un risultato.";
-                return symbols.write(d) + " vale 0, e non si può dividere per zero.";
+                return symbols.text(d) + " vale 0, e non si può dividere per zero.";
             }
         }
         break;
@@ -300,7 +488,7 @@ std::string Expr::reason(const Node *failed, const CalcError &error,
     case Op::Sqrt: {
         const Node &x = *failed->a;
         if (error.kind() == Failure::InvalidArgument) {
-            std::string why = symbols.write(x) + " è negativo (" + valueOf(x) + ")";
+            std::string why = symbols.text(x) + " è negativo (" + valueOf(x) + ")";
             if (x.op == Op::Sub) {
                 // The root of a difference needs its first term to be the larger:
                 // of squares, the larger base.
@@ -310,19 +498,19 @@ std::string Expr::reason(const Node *failed, const CalcError &error,
                     l = l->a.get();
                     r = r->a.get();
                 }
-                why += ": " + symbols.write(*l) + " deve essere maggiore di " + symbols.write(*r);
+                why += ": " + symbols.text(*l) + " deve essere maggiore di " + symbols.text(*r);
             }
             return why + ", e un numero negativo non ha radice.";
         }
         if (error.kind() == Failure::DivisionByZero)
-            return symbols.write(x) + " vale 0 e non si può elevare a un esponente negativo.";
+            return symbols.text(x) + " vale 0 e non si può elevare a un esponente negativo.";
         break;
     }
     default:
         break;
     }
     if (error.kind() == Failure::Overflow)
-        return "il risultato di " + symbols.write(*failed)
+        return "il risultato di " + symbols.text(*failed)
                + " è troppo grande per essere rappresentato.";
     return plain;
 }

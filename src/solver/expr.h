@@ -16,8 +16,13 @@
 #include <concepts>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace solver {
+
+// A number as a step writes it: with the minus sign (−2, 1,5E−20).
+std::string withMinusSign(std::string shown);
 
 class Quantity;
 
@@ -28,8 +33,12 @@ public:
     Expr(int i);    // a small integer constant
     Expr(double d); // a decimal constant, written as the screen computes with it (3,14)
     Expr(const Quantity &q);
-    // A constant the solution writes with a symbol (π), computed with `value`.
+    // A constant the solution writes with a symbol (π), computed with `value`;
+    // the solution says once which value it stands for ("π ≈ 3,1415926535").
     static Expr constant(std::string symbol, double value);
+    // A decimal constant written as a number, with what it stands for, said
+    // once where it is first used: explained(3.14, "π") reads "3,14 ≈ π".
+    static Expr explained(double value, std::string meaning);
     // A value that is not itself a quantity, written as a number.
     static Expr number(const Value &value);
 
@@ -41,6 +50,12 @@ public:
     // The expression written with symbols, and with the numbers put in.
     std::string symbols(const NumberFormat &format) const;
     std::string numbers(const NumberFormat &format) const;
+    // What the constants of the expression stand for, one line each, in the
+    // order they are written ("3,14 ≈ π").
+    std::vector<std::string> explanations(const NumberFormat &format) const;
+    // The quantities the expression reads, each once, in the order written,
+    // with the values it reads.
+    std::vector<std::pair<std::string, Value>> quantities() const;
 
     // Why the operation at `failed` could not be computed, in plain Italian.
     std::string reason(const Node *failed, const CalcError &error,

@@ -1,5 +1,7 @@
 #include "solution.h"
 
+#include "expr.h"
+
 namespace solver {
 
 void Solution::given(const std::string &symbol, const std::string &typed)
@@ -13,37 +15,77 @@ void Solution::given(const std::string &symbol, const std::string &typed)
     m_steps.push_back(std::move(s));
 }
 
-void Solution::computed(const std::string &symbol, std::string formula, std::string numbers,
-                        std::string result)
+namespace {
+
+// The notes not written before this step.
+std::vector<std::string> unwritten(const std::vector<SolutionStep> &steps,
+                                   std::vector<std::string> notes)
 {
-    m_steps.push_back({ SolutionStep::Kind::Computed,
-                        symbol,
-                        std::move(formula),
-                        std::move(numbers),
-                        std::move(result),
-                        {} });
+    std::vector<std::string> out;
+    for (auto &n : notes) {
+        bool seen = false;
+        for (const auto &s : steps)
+            for (const auto &m : s.notes)
+                seen = seen || m == n;
+        for (const auto &m : out)
+            seen = seen || m == n;
+        if (!seen)
+            out.push_back(std::move(n));
+    }
+    return out;
+}
+
+} // namespace
+
+void Solution::computed(const std::string &symbol, std::string formula, std::string numbers,
+                        std::string result, std::vector<std::string> notes)
+{
+    bool datum = false;
+    for (const auto &s : m_steps) {
+        if (s.kind == SolutionStep::Kind::Computed && s.symbol == symbol && s.formula == formula
+            && s.numbers == numbers && s.result == result)
+            return;
+        datum = datum || (s.kind == SolutionStep::Kind::Given && s.symbol == symbol);
+    }
+    SolutionStep step{ SolutionStep::Kind::Computed,
+                       symbol,
+                       std::move(formula),
+                       std::move(numbers),
+                       std::move(result),
+                       {},
+                       unwritten(m_steps, std::move(notes)),
+                       datum };
+    m_steps.push_back(std::move(step));
 }
 
 void Solution::failed(const std::string &symbol, std::string formula, std::string numbers,
-                      std::string reason)
+                      std::string reason, std::vector<std::string> notes)
 {
-    m_steps.push_back({ SolutionStep::Kind::Failed,
-                        symbol,
-                        std::move(formula),
-                        std::move(numbers),
-                        {},
-                        std::move(reason) });
+    SolutionStep step{ SolutionStep::Kind::Failed,
+                       symbol,
+                       std::move(formula),
+                       std::move(numbers),
+                       {},
+                       std::move(reason),
+                       unwritten(m_steps, std::move(notes)),
+                       false };
+    m_steps.push_back(std::move(step));
 }
 
 void Solution::insufficient(const std::vector<std::string> &combinations)
 {
     for (const auto &c : combinations)
-        m_steps.push_back({ SolutionStep::Kind::Accepted, {}, {}, {}, {}, c });
+        m_steps.push_back({ SolutionStep::Kind::Accepted, {}, {}, {}, {}, c, {}, false });
 }
 
 void Solution::warning(std::string text)
 {
-    m_steps.push_back({ SolutionStep::Kind::Warning, {}, {}, {}, {}, std::move(text) });
+    m_steps.push_back({ SolutionStep::Kind::Warning, {}, {}, {}, {}, std::move(text), {}, false });
+}
+
+void Solution::remark(std::string text)
+{
+    m_steps.push_back({ SolutionStep::Kind::Remark, {}, {}, {}, {}, std::move(text), {}, false });
 }
 
 std::string stepLine(const SolutionStep &step)
@@ -80,8 +122,22 @@ std::vector<std::string> Solution::lines() const
             if (!steps)
                 out.push_back("Calcoli:");
             steps = true;
+            out.insert(out.end(), s.notes.begin(), s.notes.end());
             if (s.kind == SolutionStep::Kind::Computed) {
-                out.push_back(stepLine(s));
+                if (!s.check) {
+                    out.push_back(stepLine(s));
+                    break;
+                }
+                // The screen shows the value worked out, in place of the datum.
+                std::string typed;
+                for (const auto &g : m_steps)
+                    if (g.kind == SolutionStep::Kind::Given && g.symbol == s.symbol)
+                        typed = g.result;
+                out.push_back("Verifica: " + stepLine(s)
+                              + (withMinusSign(typed) == s.result
+                                     ? ", come il dato."
+                                     : "; il dato era " + withMinusSign(typed)
+                                           + ", i risultati mostrano " + s.result + "."));
             } else {
                 out.push_back(stepLine(s));
                 out.push_back("Non si può calcolare " + s.symbol + ": " + s.reason);
@@ -94,7 +150,10 @@ std::vector<std::string> Solution::lines() const
             out.push_back("• " + s.reason);
             break;
         case SolutionStep::Kind::Warning:
-            out.push_back("Attenzione: " + s.reason);
+            out.push_back("Attenzione! " + s.reason);
+            break;
+        case SolutionStep::Kind::Remark:
+            out.push_back(s.reason);
             break;
         }
     }

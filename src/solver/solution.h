@@ -11,28 +11,37 @@
 namespace solver {
 
 struct SolutionStep {
-    enum class Kind { Given, Computed, Failed, Accepted, Warning };
+    enum class Kind { Given, Computed, Failed, Accepted, Warning, Remark };
     Kind kind = Kind::Computed;
     std::string symbol;  // the quantity ("h"); for Accepted, empty
     std::string formula; // with symbols: "√(a² − r²)"; Given: empty
     std::string numbers; // with the numbers: "√(5² − 3²)"; Given: empty
     std::string result;  // as a result label shows it; Given: as typed
     std::string reason;  // Failed: why, in plain Italian; Accepted: the combination;
-                         // Warning: the whole remark on the data, as a sentence
+                         // Warning, Remark: the whole remark on the data, as a sentence
+    // Computed, Failed: lines written before the step, the first time they
+    // occur: a helper quantity introduced in words, a constant explained.
+    std::vector<std::string> notes;
+    // Computed: the step works out again a quantity given among the data.
+    bool check = false;
 };
 
 class Solution {
 public:
     void given(const std::string &symbol, const std::string &typed);
+    // A step written exactly as an earlier one is not written again; a step
+    // that works out a datum again is a check of it.
     void computed(const std::string &symbol, std::string formula, std::string numbers,
-                  std::string result);
+                  std::string result, std::vector<std::string> notes = {});
     void failed(const std::string &symbol, std::string formula, std::string numbers,
-                std::string reason);
+                std::string reason, std::vector<std::string> notes = {});
     // The data did not suffice: `combinations` are the accepted ones, by name.
     void insufficient(const std::vector<std::string> &combinations);
     // A remark on the data that stops nothing: data that do not agree, or a
     // length that is not positive. Every number shown stays as computed.
     void warning(std::string text);
+    // A remark on the data that warns of nothing: data that agree.
+    void remark(std::string text);
     void clear() { m_steps.clear(); }
 
     const std::vector<SolutionStep> &steps() const { return m_steps; }

@@ -31,7 +31,7 @@ void calcola(Calc &calc)
     const auto apothem = [&] { a = pow(pow(r, 2) + pow(h, 2), 0.5); };
     const auto height = [&] { h = pow(pow(a, 2) - pow(r, 2), 0.5); };
     const auto lateralArea = [&] { AL = C * a / 2; };
-    const auto baseArea = [&] { AB = pow(r, 2) * 3.14; };
+    const auto baseArea = [&] { AB = pow(r, 2) * approxPi(); };
     const auto totalArea = [&] { AT = AL + AB; };
     const auto totalAreaNumeric = [&] { AT = AL * 1 + AB * 1; };
     const auto volume = [&] { V = AB * h / 3; };
@@ -40,7 +40,7 @@ void calcola(Calc &calc)
         r = calc.ask(kRadius);
         h = calc.ask(kHeight);
         d = 2 * r;
-        C = d * 3.14;
+        C = d * approxPi();
         apothem();
         lateralArea();
         baseArea();
@@ -51,7 +51,7 @@ void calcola(Calc &calc)
         d = calc.ask(kDiameter);
         h = calc.ask(kHeight);
         r = d / 2;
-        C = d * 3.14;
+        C = d * approxPi();
         apothem();
         lateralArea();
         baseArea();
@@ -61,7 +61,7 @@ void calcola(Calc &calc)
     } else if (calc.given({ "C", "h" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (c) =");
         h = calc.ask(kHeight);
-        r = C / 6.28;
+        r = C / approxTwoPi();
         d = 2 * r;
         apothem();
         lateralArea();
@@ -74,7 +74,7 @@ void calcola(Calc &calc)
         h = calc.ask(kHeight);
         r = pow(pow(a, 2) - pow(h, 2), 0.5);
         d = r * 2;
-        C = d * 3.14;
+        C = d * approxPi();
         lateralArea();
         baseArea();
         totalArea();
@@ -84,9 +84,9 @@ void calcola(Calc &calc)
     } else if (calc.given({ "AB", "h" })) {
         AB = calc.ask(kBaseArea);
         h = calc.ask(kHeight);
-        r = pow(AB / 3.14, 0.5);
+        r = pow(AB / approxPi(), 0.5);
         d = r * 2;
-        C = d * 3.14;
+        C = d * approxPi();
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
         lateralArea();
         totalArea();
@@ -96,9 +96,9 @@ void calcola(Calc &calc)
     } else if (calc.given({ "a", "AB" })) {
         a = calc.ask(kApothem);
         AB = calc.ask(kBaseArea);
-        r = pow(AB / 3.14, 0.5);
+        r = pow(AB / approxPi(), 0.5);
         d = r * 2;
-        C = d * 3.14;
+        C = d * approxPi();
         height();
         lateralArea();
         totalArea();
@@ -108,7 +108,7 @@ void calcola(Calc &calc)
     } else if (calc.given({ "a", "C" })) {
         a = calc.ask(kApothem);
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
-        r = C / 6.28;
+        r = C / approxTwoPi();
         d = r * 2;
         height();
         baseArea();
@@ -121,7 +121,7 @@ void calcola(Calc &calc)
         a = calc.ask(kApothem);
         AL = calc.ask(kLateralArea);
         C = 2 * AL / a;
-        r = C / 6.28;
+        r = C / approxTwoPi();
         d = r * 2;
         height();
         baseArea();
@@ -133,7 +133,7 @@ void calcola(Calc &calc)
         AL = calc.ask(kLateralArea);
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (c) =");
         a = 2 * AL / C;
-        r = C / 6.28;
+        r = C / approxTwoPi();
         d = r * 2;
         height();
         baseArea();
@@ -144,7 +144,7 @@ void calcola(Calc &calc)
     } else if (calc.given({ "AL", "r" })) {
         AL = calc.ask(kLateralArea);
         r = calc.ask(kRadius);
-        C = r * 6.28;
+        C = r * approxTwoPi();
         a = 2 * AL / C;
         d = r * 2;
         height();
@@ -157,7 +157,7 @@ void calcola(Calc &calc)
         AL = calc.ask(kLateralArea);
         d = calc.ask("INTRODUCI IL DIAMETRO (D) =");
         r = d / 2;
-        C = r * 6.28;
+        C = r * approxTwoPi();
         a = 2 * AL / C;
         height();
         baseArea();
@@ -168,8 +168,8 @@ void calcola(Calc &calc)
     } else if (calc.given({ "AL", "AB" })) {
         AL = calc.ask(kLateralArea);
         AB = calc.ask(kBaseArea);
-        r = pow(AB / 3.14, 0.5);
-        C = r * 6.28;
+        r = pow(AB / approxPi(), 0.5);
+        C = r * approxTwoPi();
         a = 2 * AL / C;
         d = r * 2;
         height();
@@ -181,8 +181,8 @@ void calcola(Calc &calc)
         AL = calc.ask(kLateralArea);
         AT = calc.ask(kTotalArea);
         AB = AT - AL;
-        r = pow(AB / 3.14, 0.5);
-        C = r * 6.28;
+        r = pow(AB / approxPi(), 0.5);
+        C = r * approxTwoPi();
         a = 2 * AL / C;
         d = r * 2;
         height();
@@ -193,8 +193,8 @@ void calcola(Calc &calc)
         AB = calc.ask(kBaseArea);
         AT = calc.ask(kTotalArea);
         AL = AT - AB;
-        r = pow(AB / 3.14, 0.5);
-        C = r * 6.28;
+        r = pow(AB / approxPi(), 0.5);
+        C = r * approxTwoPi();
         a = 2 * AL / C;
         d = r * 2;
         height();
@@ -206,7 +206,7 @@ void calcola(Calc &calc)
         AT = calc.ask(kTotalArea);
         baseArea();
         AL = AT - AB;
-        C = r * 6.28;
+        C = r * approxTwoPi();
         a = 2 * AL / C;
         d = r * 2;
         height();
@@ -219,7 +219,7 @@ void calcola(Calc &calc)
         r = d / 2;
         baseArea();
         AL = AT - AB;
-        C = r * 6.28;
+        C = r * approxTwoPi();
         a = 2 * AL / C;
         height();
         volume();
@@ -228,7 +228,7 @@ void calcola(Calc &calc)
     } else if (calc.given({ "C", "AT" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
         AT = calc.ask(kTotalArea);
-        r = C / 6.28;
+        r = C / approxTwoPi();
         d = 2 * r;
         baseArea();
         AL = AT - AB;
@@ -240,8 +240,8 @@ void calcola(Calc &calc)
     } else if (calc.given({ "r", "V" })) {
         r = calc.ask(kRadius);
         V = calc.ask(kVolume);
-        AB = r * r * 3.14;
-        C = r * 6.28;
+        AB = r * r * approxPi();
+        C = r * approxTwoPi();
         d = 2 * r;
         h = 3 * V / AB;
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
@@ -253,8 +253,8 @@ void calcola(Calc &calc)
         d = calc.ask(kDiameter);
         V = calc.ask(kVolume);
         r = d / 2;
-        AB = r * r * 3.14;
-        C = r * 6.28;
+        AB = r * r * approxPi();
+        C = r * approxTwoPi();
         d = 2 * r; // the typed diameter gives way to the computed one
         h = 3 * V / AB;
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
@@ -265,8 +265,8 @@ void calcola(Calc &calc)
     } else if (calc.given({ "C", "V" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
         V = calc.ask(kVolume);
-        r = C / 6.28;
-        AB = r * r * 3.14;
+        r = C / approxTwoPi();
+        AB = r * r * approxPi();
         d = 2 * r;
         h = 3 * V / AB;
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
@@ -278,9 +278,9 @@ void calcola(Calc &calc)
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h) =");
         V = calc.ask(kVolume);
         AB = 3 * V / h;
-        r = pow(AB / 3.14, 0.5);
+        r = pow(AB / approxPi(), 0.5);
         d = 2 * r;
-        C = 2 * r * 3.14;
+        C = 2 * r * approxPi();
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
         lateralArea();
         totalAreaNumeric();
@@ -289,9 +289,9 @@ void calcola(Calc &calc)
     } else if (calc.given({ "AB", "V" })) {
         AB = calc.ask(kBaseArea);
         V = calc.ask(kVolume);
-        r = pow(AB / 3.14, 0.5);
+        r = pow(AB / approxPi(), 0.5);
         d = 2 * r;
-        C = 2 * r * 3.14;
+        C = 2 * r * approxPi();
         h = 3 * V / AB;
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
         lateralArea();
@@ -302,7 +302,7 @@ void calcola(Calc &calc)
         r = calc.ask(kRadius);
         a = calc.ask(kApothem);
         d = 2 * r;
-        C = d * 3.14;
+        C = d * approxPi();
         height();
         lateralArea();
         baseArea();
@@ -314,7 +314,7 @@ void calcola(Calc &calc)
         d = calc.ask(kDiameter);
         a = calc.ask(kApothem);
         r = d / 2;
-        C = d * 3.14;
+        C = d * approxPi();
         height();
         lateralArea();
         baseArea();

@@ -16,10 +16,10 @@ void calcola(Calc &calc)
 
     // The steps several cases share.
     const auto radiusFromDiameter = [&] { R = d / 2; };
-    const auto radiusFromBase = [&] { R = pow(AB / 3.14, 0.5); };
-    const auto radiusFromCircumference = [&] { R = C / 6.28; };
-    const auto baseArea = [&] { AB = pow(R, 2) * 3.14; };
-    const auto circumference = [&] { C = R * 6.28; };
+    const auto radiusFromBase = [&] { R = pow(AB / approxPi(), 0.5); };
+    const auto radiusFromCircumference = [&] { R = C / approxTwoPi(); };
+    const auto baseArea = [&] { AB = pow(R, 2) * approxPi(); };
+    const auto circumference = [&] { C = R * approxTwoPi(); };
     const auto diameter = [&] { d = 2 * R; };
     const auto lateralFromTotal = [&] { AL = AT - 2 * AB; };
     const auto heightFromLateral = [&] { H = AL / C; };
@@ -65,7 +65,7 @@ void calcola(Calc &calc)
         AL = calc.ask("INTRODUCI AREA LATERALE =");
         calc.formulas({ "(R=SQR(AB/3,14): (C=2*R*3,14): (H=AL/C)",
                         "(AT=AL+2*AB):(V=AB*H): D1=SQR(d^2+H^2)) " });
-        C = 2 * R * 3.14;
+        C = 2 * R * approxPi();
         heightFromLateral();
     } else if (calc.given({ "AB", "D1" })) {
         AB = calc.ask("INTRODUCI AREA DI BASE =");
@@ -144,7 +144,7 @@ void calcola(Calc &calc)
         d = calc.ask("INTRODUCI IL DIAMETRO D =");
         AL = calc.ask("INTRODUCI L'AREA LATERALE AL =");
         radiusFromDiameter();
-        C = d * 3.14;
+        C = d * approxPi();
         heightFromLateral();
         calc.formulas({ "(R=d/2):(C=2*R*3,14):(AB=R*R*3,14):(H=AL/C)",
                         "(AT=AL+2*AB):(V=AB*H): (D1=SQR(d^2+H^2)) " });
@@ -198,8 +198,8 @@ void calcola(Calc &calc)
     }
 
     // Everything else follows from R and H.
-    AB = R * R * 3.14;
-    C = 2 * R * 3.14;
+    AB = R * R * approxPi();
+    C = 2 * R * approxPi();
     AL = C * H;
     AT = AL + 2 * AB;
     diameter();

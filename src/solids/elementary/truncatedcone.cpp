@@ -16,21 +16,23 @@ void calcola(Calc &calc)
     // The steps several cases share.
     const auto apothemFromHeight = [&] { a = sqrt(pow(h, 2) + pow(r1 - r2, 2)); };
     const auto heightFromApothem = [&] { h = sqrt(pow(a, 2) - pow(r1 - r2, 2)); };
-    const auto area1 = [&] { A1 = pow(r1, 2) * 3.14; };
-    const auto area2 = [&] { A2 = pow(r2, 2) * 3.14; };
-    const auto circumference1 = [&] { C1 = 6.28 * r1; };
-    const auto circumference2 = [&] { C2 = 6.28 * r2; };
-    const auto lateral = [&] { AL = 3.14 * r1 * a + 3.14 * r2 * a; };
-    const auto lateralShort = [&] { AL = 3.14 * (r1 + r2) * a; };
+    const auto area1 = [&] { A1 = pow(r1, 2) * approxPi(); };
+    const auto area2 = [&] { A2 = pow(r2, 2) * approxPi(); };
+    const auto circumference1 = [&] { C1 = approxTwoPi() * r1; };
+    const auto circumference2 = [&] { C2 = approxTwoPi() * r2; };
+    const auto lateral = [&] { AL = approxPi() * r1 * a + approxPi() * r2 * a; };
+    const auto lateralShort = [&] { AL = approxPi() * (r1 + r2) * a; };
     // Typed areas would be joined as text by "+", hence the factors 1.
     const auto total = [&] { AT = AL + A1 * 1 + A2 * 1; };
-    const auto volume = [&] { V = (Expr(1) / 3 * 3.14) * (pow(r1, 2) + r1 * r2 + pow(r2, 2)) * h; };
-    const auto r1FromCircumference = [&] { r1 = C1 / 6.28; };
-    const auto r2FromCircumference = [&] { r2 = C2 / 6.28; };
-    const auto r1FromArea = [&] { r1 = sqrt(A1 / 3.14); };
-    const auto r2FromArea = [&] { r2 = sqrt(A2 / 3.14); };
+    const auto volume = [&] {
+        V = (Expr(1) / 3 * approxPi()) * (pow(r1, 2) + r1 * r2 + pow(r2, 2)) * h;
+    };
+    const auto r1FromCircumference = [&] { r1 = C1 / approxTwoPi(); };
+    const auto r2FromCircumference = [&] { r2 = C2 / approxTwoPi(); };
+    const auto r1FromArea = [&] { r1 = sqrt(A1 / approxPi()); };
+    const auto r2FromArea = [&] { r2 = sqrt(A2 / approxPi()); };
     // Typed radii would be joined as text by "+", hence the factors 1.
-    const auto apothemFromLateral = [&] { a = AL / (3.14 * (r1 * 1 + r2 * 1)); };
+    const auto apothemFromLateral = [&] { a = AL / (approxPi() * (r1 * 1 + r2 * 1)); };
 
     if (calc.given({ "r1", "r2", "h" })) {
         r1 = calc.ask("INTRODUCI IL RAGGIO (r1) =");

@@ -16,7 +16,8 @@ const Expr &barrelPi()
 void calcola(Calc &calc)
 {
     Quantity D(calc, "D"), d(calc, "d"), L(calc, "L"), V(calc, "V");
-    Quantity k(calc, "k"), B(calc, "B"); // the factor and the bracket of the volume
+    Quantity k(calc, "k", "il fattore comune della formula del volume"),
+        B(calc, "B", "la somma dei primi due termini della parentesi, 2 · D² + D · d");
 
     D = calc.ask("INTRODUCI IL DIAMETRO ESTERNO(D) =");
     d = calc.ask("INTRODUCI IL DIAMETRO INTERNO (d) =");

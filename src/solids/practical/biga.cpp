@@ -12,7 +12,8 @@ void calcola(Calc &calc)
 {
     Quantity a(calc, "a"), b(calc, "b"), c(calc, "c"), d(calc, "d"), h(calc, "h"), h1(calc, "h1"),
         S1(calc, "S1"), S2(calc, "S2"), V1(calc, "V1"), V2(calc, "V2"), V(calc, "V");
-    Quantity B(calc, "B"), k(calc, "k"); // the sum of the bases, the cavalla's factor
+    Quantity B(calc, "B", "la somma S1 + S2 delle aree delle due basi"),
+        k(calc, "k", "il fattore comune del volume della cavalla");
 
     a = calc.ask("INTRODUCI LA DIMENSIONE  (a) =");
     b = calc.ask("INTRODUCI LA DIMENSIONE (b) =");

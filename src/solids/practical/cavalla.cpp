@@ -10,7 +10,7 @@ namespace {
 void calcola(Calc &calc)
 {
     Quantity a(calc, "a"), b(calc, "b"), c(calc, "c"), h(calc, "h"), V(calc, "V");
-    Quantity k(calc, "k"); // the section's factor, worked out first
+    Quantity k(calc, "k", "il fattore comune della formula del volume");
 
     a = calc.ask("INTRODUCI LO SPIGOLO (a) =");
     b = calc.ask("INTRODUCI LO SPIGOLO (b) =");

@@ -24,7 +24,7 @@ void calcola(Calc &calc)
     W2 = (d - -d1) / 2;
     Y2 = D - -D1;
     W3 = pow(Y2 + W2, 2);
-    V = 0.0873 * L * W3;
+    V = Expr::explained(0.0873, "π / 36") * L * W3;
 
     calc.formula(" W2=(d +d1)/2: Y2=D+D1: W3=(Y2+W2)^2: V=0.0873*L*W3 ");
     calc.show("D", D);

@@ -12,20 +12,21 @@ void calcola(Calc &calc)
 {
     Quantity r(calc, "r"), R(calc, "R"), h(calc, "h"), h1(calc, "h1"), V(calc, "V"), V1(calc, "V1"),
         V2(calc, "V2");
-    Quantity k(calc, "k"), S(calc, "S"); // the frustum's factor and its sum of squares
+    Quantity k(calc, "k", "il fattore comune del volume del tronco di cono"),
+        S(calc, "S", "la somma dei primi due termini della parentesi, R² + R · r");
 
     r = calc.ask("INTRODUCI IL RAGGIO MINORE  (r) =");
     R = calc.ask("INTRODUCI IL RAGGIO MAGGIORE  (R) =");
     h = calc.ask("INTRODUCI L'ALTEZZA DEL TRONCO (h) =");
     h1 = calc.ask("INTRODUCI L'ALTEZZA DEL CONO (h1) =");
 
-    // Left to right, one operation at a time; 1/3 * 3.14 is worked out
+    // Left to right, one operation at a time; 1/3 * approxPi() is worked out
     // afresh at each use.
-    k = Expr(1) / 3 * 3.14 * h;
+    k = Expr(1) / 3 * approxPi() * h;
     S = pow(R, 2);
     S = S + R * r;
     V1 = k * (S + pow(r, 2));
-    V2 = Expr(1) / 3 * 3.14 * pow(R, 2) * h1;
+    V2 = Expr(1) / 3 * approxPi() * pow(R, 2) * h1;
     V = V1 - -V2;
 
     calc.formula(

@@ -11,7 +11,8 @@ namespace {
 void calcola(Calc &calc)
 {
     Quantity a(calc, "a"), b(calc, "b"), c(calc, "c"), d(calc, "d"), h(calc, "h"), V(calc, "V");
-    Quantity k(calc, "k"), T(calc, "T"); // the height's factor, the sum of the terms
+    Quantity k(calc, "k", "il fattore comune della formula del volume"),
+        T(calc, "T", "la somma dei primi tre termini della parentesi");
 
     a = calc.ask("INTRODUCI LA DIMENSIONE  (a) =");
     b = calc.ask("INTRODUCI LA DIMENSIONE (b) =");

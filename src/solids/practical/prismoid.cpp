@@ -10,7 +10,8 @@ namespace {
 void calcola(Calc &calc)
 {
     Quantity A1(calc, "A1"), A2(calc, "A2"), Am(calc, "Am"), h(calc, "h"), V(calc, "V");
-    Quantity k(calc, "k"), S(calc, "S"); // the height's factor and the first sum
+    Quantity k(calc, "k", "il fattore comune della formula del volume"),
+        S(calc, "S", "la somma delle aree delle due basi");
 
     A1 = calc.ask("INTRODUCI L'AREA (A1) =");
     A2 = calc.ask("INTRODUCI L'AREA (A2) =");

@@ -10,7 +10,7 @@ namespace {
 void calcola(Calc &calc)
 {
     Quantity A1(calc, "A1"), A2(calc, "A2"), h(calc, "h"), V(calc, "V");
-    Quantity k(calc, "k"); // the half height, worked out first
+    Quantity k(calc, "k", "la metà dell'altezza");
 
     A1 = calc.ask("INTRODUCI L'AREA DI BASE  (A1) =");
     A2 = calc.ask("INTRODUCI L'AREA DI BASE  (A2) =");

@@ -13,16 +13,17 @@ void calcola(const PrismRecord &rec, Calc &calc)
     Quantity L(calc, "L"), a(calc, "a"), d(calc, "d"), h(calc, "h"), P(calc, "P"), D(calc, "D"),
         AB(calc, "AB"), AL(calc, "AL"), V(calc, "V"), AT(calc, "AT");
     const bool square = rec.base == PrismBase::Square;
+    const Expr k = polygonApothem(rec.n, rec.k), A = polygonArea(rec.n, rec.A);
 
     // The steps several cases share, as the record's base fills them in.
     const auto perimeter = [&] { P = L * rec.n; };
     const auto sideFromPerimeter = [&] { L = P / rec.n; };
-    const auto apothem = [&] { a = square ? L / 2 : L * rec.k; };
-    const auto sideFromApothem = [&] { L = square ? a * 2 : a / rec.k; };
+    const auto apothem = [&] { a = square ? L / 2 : L * k; };
+    const auto sideFromApothem = [&] { L = square ? a * 2 : a / k; };
     const auto base = [&] { AB = square ? pow(L, 2) : P * a / 2; };
     // Only the case (L, V) takes the base from the side with the area constant.
-    const auto baseFromSide = [&] { AB = square ? pow(L, 2) : pow(L, 2) * rec.A; };
-    const auto sideFromBase = [&] { L = square ? pow(AB, 0.5) : pow(AB / rec.A, 0.5); };
+    const auto baseFromSide = [&] { AB = square ? pow(L, 2) : pow(L, 2) * A; };
+    const auto sideFromBase = [&] { L = square ? pow(AB, 0.5) : pow(AB / A, 0.5); };
     const auto polygonDiagonal = [&] { d = pow(pow(L, 2) + 4 * pow(a, 2), 0.5); };
     const auto diagonal = [&] {
         switch (rec.base) {
@@ -53,7 +54,7 @@ void calcola(const PrismRecord &rec, Calc &calc)
             break;
         // The inverse of d = sqrt(L ^ 2 + 4 * a ^ 2) with a = k * L.
         case PrismBase::Polygon:
-            L = d / pow(1 + 4 * pow(Expr(rec.k), 2), 0.5);
+            L = d / pow(1 + 4 * pow(k, 2), 0.5);
             break;
         }
     };

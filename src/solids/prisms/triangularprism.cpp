@@ -13,14 +13,15 @@ void calcola(Calc &calc)
 {
     Quantity s(calc, "s"), h(calc, "h"), h1(calc, "h1"), P(calc, "P"), AB(calc, "AB"),
         AL(calc, "AL"), AT(calc, "AT"), V(calc, "V"), a(calc, "a");
+    const Expr apothem1 = polygonApothem(3, 0.289);
 
     // The steps several cases share.
     const auto baseFromSide = [&] { AB = pow(Expr(3), 0.5) * pow(s, 2) / 4; };
     const auto sideFromBase = [&] { s = pow(4 * AB / pow(Expr(3), 0.5), 0.5); };
     const auto heightOfTriangle = [&] { h1 = s / 2 * pow(Expr(3), 0.5); };
     const auto sideFromHeight = [&] { s = 2 * h1 / pow(Expr(3), 0.5); };
-    const auto apothem = [&] { a = s * 0.289; };
-    const auto sideFromApothem = [&] { s = a / 0.289; };
+    const auto apothem = [&] { a = s * apothem1; };
+    const auto sideFromApothem = [&] { s = a / apothem1; };
     const auto perimeter = [&] { P = s * 3; };
     const auto sideFromPerimeter = [&] { s = P / 3; };
     const auto lateral = [&] { AL = P * h; };

@@ -25,6 +25,7 @@ void calcola(const PolygonPyramid &rec, Calc &calc)
 {
     Quantity s(calc, "s"), r(calc, "r"), h(calc, "h"), a(calc, "a"), l(calc, "l"), AB(calc, "AB"),
         P(calc, "P"), AL(calc, "AL"), AT(calc, "AT"), V(calc, "V");
+    const Expr k = polygonApothem(rec.n, rec.k);
 
     const auto baseArea = [&] { AB = P * r / 2; };
     const auto lateral = [&] { AL = P * a / 2; };
@@ -42,7 +43,7 @@ void calcola(const PolygonPyramid &rec, Calc &calc)
         s = calc.ask("INTRODUCI LO SPIGOLO DI BASE (s)=");
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h)=");
         P = s * rec.n;
-        r = rec.k * s;
+        r = k * s;
         baseArea();
         apothemFromHeight();
         lateral();
@@ -54,7 +55,7 @@ void calcola(const PolygonPyramid &rec, Calc &calc)
         P = calc.ask("INTRODUCI IL PERIMETRO DI BASE (P)=");
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h)=");
         s = P / rec.n;
-        r = rec.k * s;
+        r = k * s;
         baseArea();
         apothemFromHeight();
         lateral();
@@ -65,7 +66,7 @@ void calcola(const PolygonPyramid &rec, Calc &calc)
     } else if (calc.given({ "r", "h" })) {
         r = calc.ask("INTRODUCI IL RAGGIO DI BASE (r)=");
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h)=");
-        s = r / rec.k;
+        s = r / k;
         P = s * rec.n;
         baseArea();
         apothemFromHeight();
@@ -78,7 +79,7 @@ void calcola(const PolygonPyramid &rec, Calc &calc)
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         h = calc.ask("INTRODUCI L'ALTEZZA DELLA PIRAMIDE (h)=");
         r = pow(pow(a, 2) - pow(h, 2), 0.5);
-        s = r / rec.k;
+        s = r / k;
         P = s * rec.n;
         baseArea();
         apothemFromHeight();
@@ -91,7 +92,7 @@ void calcola(const PolygonPyramid &rec, Calc &calc)
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         l = calc.ask("INTRODUCI LO SPIGOLO LATERALE DELLA PIRAMIDE (l)=");
         s = 2 * pow(pow(l, 2) - pow(a, 2), 0.5);
-        r = s * rec.k;
+        r = s * k;
         P = s * rec.n;
         heightFromApothem();
         baseArea();
@@ -102,7 +103,7 @@ void calcola(const PolygonPyramid &rec, Calc &calc)
     } else if (calc.given({ "r", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         r = calc.ask("INTRODUCI IL RAGGIO DELLA PIRAMIDE (r)=");
-        s = r / rec.k;
+        s = r / k;
         P = s * rec.n;
         heightFromApothem();
         baseArea();
@@ -115,7 +116,7 @@ void calcola(const PolygonPyramid &rec, Calc &calc)
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         P = calc.ask("INTRODUCI IL PERIMETRO DELLA PIRAMIDE (P)=");
         s = P / rec.n;
-        r = s * rec.k;
+        r = s * k;
         heightFromApothem();
         baseArea();
         lateral();
@@ -126,7 +127,7 @@ void calcola(const PolygonPyramid &rec, Calc &calc)
     } else if (calc.given({ "s", "a" })) {
         a = calc.ask("INTRODUCI L'APOTEMA DELLA PIRAMIDE (a)=");
         s = calc.ask("INTRODUCI LO SPIGOLO DI BASE DELLA PIRAMIDE (s)=");
-        r = s * rec.k;
+        r = s * k;
         P = s * rec.n;
         heightFromApothem();
         baseArea();
@@ -140,7 +141,7 @@ void calcola(const PolygonPyramid &rec, Calc &calc)
         AL = calc.ask("INTRODUCI 'AREA LATERALE (AL)=");
         P = 2 * AL / a;
         s = P / rec.n;
-        r = s * rec.k;
+        r = s * k;
         heightFromApothem();
         baseArea();
         total();
@@ -151,7 +152,7 @@ void calcola(const PolygonPyramid &rec, Calc &calc)
         P = calc.ask("INTRODUCI IL PERIMETRO DI BASE (P)=");
         AL = calc.ask("INTRODUCI 'AREA LATERALE (AL)=");
         s = P / rec.n;
-        r = s * rec.k;
+        r = s * k;
         a = 2 * AL / P;
         heightFromApothem();
         baseArea();
@@ -163,7 +164,7 @@ void calcola(const PolygonPyramid &rec, Calc &calc)
         s = calc.ask("INTRODUCI LO SPIGOLO DI BASE  (s)=");
         AL = calc.ask("INTRODUCI 'AREA LATERALE (AL)=");
         P = s * rec.n;
-        r = s * rec.k;
+        r = s * k;
         a = 2 * AL / P;
         heightFromApothem();
         baseArea();
@@ -175,7 +176,7 @@ void calcola(const PolygonPyramid &rec, Calc &calc)
         s = calc.ask("INTRODUCI LO SPIGOLO DI BASE  (s)=");
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
         P = s * rec.n;
-        r = s * rec.k;
+        r = s * k;
         baseArea();
         h = 3 * V / AB;
         a = pow(pow(h, 2) + pow(r, 2), 0.5);
@@ -187,7 +188,7 @@ void calcola(const PolygonPyramid &rec, Calc &calc)
         P = calc.ask("INTRODUCI IL PERIMETRO DI BASE  (P)=");
         V = calc.ask("INTRODUCI IL VOLUME (V)=");
         s = P / rec.n;
-        r = s * rec.k;
+        r = s * k;
         baseArea();
         h = 3 * V / AB;
         a = pow(pow(h, 2) + pow(r, 2), 0.5);

@@ -15,7 +15,8 @@ void calcola(Calc &calc)
         VC(calc, "VC"), VD(calc, "VD");
     // The sum of the parallel sides and the half difference, worked out
     // where the cases need them.
-    Quantity S(calc, "S"), m(calc, "m");
+    Quantity S(calc, "S", "la somma b + c dei lati paralleli"),
+        m(calc, "m", "la semidifferenza (c − b) / 2 dei lati paralleli");
 
     // The height of the trapezoid from its oblique side and the half
     // difference of the parallel sides.

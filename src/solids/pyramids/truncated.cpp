@@ -28,6 +28,9 @@ void calcola(Calc &calc)
     const auto side1FromApothem = [&] { L1 = a1 * 2; };
     const auto side2FromApothem = [&] { L2 = a2 * 2; };
     const auto areasAndVolume = [&] {
+        // The apothem is also the hypotenuse over the height and the half
+        // difference of the sides: the data must agree on it.
+        calc.agree(a, sqrt(pow((L1 - L2) / 2, 2) + pow(h, 2)), "un tronco di piramide");
         // Typed values would be joined as text by "+", hence the factors 1.
         AL = (P1 * 1 + P2 * 1) * a / 2;
         AT = AL * 1 + AB1 * 1 + AB2 * 1;

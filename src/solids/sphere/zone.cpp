@@ -21,6 +21,11 @@ void calcola(Calc &calc)
         h = calc.ask("INTRODUCI L'ALTEZZA (h)=");
         r1 = calc.ask("INTRODUCI IL RAGGIO DELLA ZONA (r1)  =");
         r2 = calc.ask("INTRODUCI IL RAGGIO DELLA ZONA (r2)  =");
+        // The cut radii and the height already fix the sphere: with the signed
+        // distance of the first cut from the centre, (r2² − r1² + h²) / (2h),
+        // r² = r1² + that squared.
+        calc.agree(r, sqrt(pow(r1, 2) + pow((pow(r2, 2) - pow(r1, 2) + pow(h, 2)) / (2 * h), 2)),
+                   "una zona sferica");
         diameter();
         A = twoPi() * r * h;
         // Typed radii would be joined as text by "+", hence the subtracted

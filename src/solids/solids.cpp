@@ -90,6 +90,12 @@ const solver::Expr &fourPi()
     return c;
 }
 
+const solver::Expr &sixPi()
+{
+    static const solver::Expr c = solver::Expr::constant("6π", 18.849555921);
+    return c;
+}
+
 const solver::Expr &approxPi()
 {
     static const solver::Expr c = solver::Expr::explained(3.14, "π");

@@ -40,10 +40,11 @@ const solver::SolverScreen *find(const std::string &name);
 std::vector<std::string> names();
 
 // π as the screens of the sphere and of the equilateral cylinder write it (to
-// ten decimals), and 2π and 4π as they write them; each built on first use.
+// ten decimals), and 2π, 4π and 6π as they write them; each built on first use.
 const solver::Expr &pi();
 const solver::Expr &twoPi();
 const solver::Expr &fourPi();
+const solver::Expr &sixPi();
 // π and 2π as the cones, the cylinder and the haystack write them: 3,14 and 6,28.
 const solver::Expr &approxPi();
 const solver::Expr &approxTwoPi();

@@ -177,6 +177,26 @@ bool negativeLead(const Node &n)
     }
 }
 
+// Whether two trees are written alike and read the same values.
+bool same(const Node &x, const Node &y)
+{
+    if (x.op != y.op || x.symbol != y.symbol || bool(x.a) != bool(y.a) || bool(x.b) != bool(y.b))
+        return false;
+    if (!x.a) {
+        if (x.value.kind() != y.value.kind() || x.value.kind() == Value::Kind::Text)
+            return x.value.kind() == y.value.kind() && x.value.text() == y.value.text();
+        return x.value.number() == y.value.number();
+    }
+    return same(*x.a, *y.a) && (!x.b || same(*x.b, *y.b));
+}
+
+// Whether a tree reads a quantity: typed text added to typed text is joined,
+// not doubled.
+bool readsQuantity(const Node &n)
+{
+    return n.op == Op::Quantity || (n.a && readsQuantity(*n.a)) || (n.b && readsQuantity(*n.b));
+}
+
 // A written expression that leads with a minus, without it. The minus of a
 // product or a quotient is the minus of its first factor, exactly in IEEE
 // arithmetic: (−a) · b = −(a · b).
@@ -225,6 +245,12 @@ std::shared_ptr<const Node> tidy(const std::shared_ptr<const Node> &n)
     case Op::Add:
         if (negativeLead(*b))
             return rebuilt(Op::Sub, std::move(a), positive(b));
+        // x + x is 2 · x, exactly in IEEE arithmetic.
+        if (same(*a, *b) && !readsQuantity(*a))
+            return rebuilt(Op::Mul,
+                           std::make_shared<const Node>(
+                               Node{ Op::Literal, Value(2), {}, {}, nullptr, nullptr }),
+                           std::move(a));
         break;
     case Op::Sub:
         if (negativeLead(*b))

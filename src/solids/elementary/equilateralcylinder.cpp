@@ -16,11 +16,11 @@ void calcola(Calc &calc)
     // The steps several cases share: everything from the radius, the
     // diagonal from the diameter.
     const auto diameter = [&] { d = r * 2; };
-    const auto circumference = [&] { C = r * 6.283185307; };
+    const auto circumference = [&] { C = r * twoPi(); };
     const auto baseArea = [&] { AB = pow(r, 2) * pi(); };
-    const auto lateralArea = [&] { AL = pow(r, 2) * 12.566370614; };
-    const auto totalArea = [&] { AT = pow(r, 2) * 18.849555921; };
-    const auto volume = [&] { V = pow(r, 3) * 6.283185307; };
+    const auto lateralArea = [&] { AL = pow(r, 2) * fourPi(); };
+    const auto totalArea = [&] { AT = pow(r, 2) * sixPi(); };
+    const auto volume = [&] { V = pow(r, 3) * twoPi(); };
     const auto diagonal = [&] { D = sqrt(pow(d, 2) + pow(d, 2)); };
 
     if (calc.given({ "r" })) {
@@ -58,7 +58,7 @@ void calcola(Calc &calc)
             "r = Sqr(AB / 3.1415926535): d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
     } else if (calc.given({ "AL" })) {
         AL = calc.ask("INTRODuci L'AREA LATERALE (AL) =");
-        r = sqrt(AL / 12.566370614);
+        r = sqrt(AL / fourPi());
         baseArea();
         diameter();
         circumference();
@@ -69,7 +69,7 @@ void calcola(Calc &calc)
             "r = Sqr(AL / 4 * 3.1415926535): AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AT = 6 * 3.1415926535 * r ^ 2 : V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2) ");
     } else if (calc.given({ "AT" })) {
         AT = calc.ask("INTRODuci L'AREA TOTALE (AT) =");
-        r = sqrt(AT / 18.849555921);
+        r = sqrt(AT / sixPi());
         baseArea();
         lateralArea();
         diameter();
@@ -91,7 +91,7 @@ void calcola(Calc &calc)
             "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3 ");
     } else if (calc.given({ "C" })) {
         C = calc.ask("INTRODUCI LA CIRCONFERENZA (C) =");
-        r = C / 6.283185307;
+        r = C / twoPi();
         baseArea();
         lateralArea();
         diameter();
@@ -104,7 +104,7 @@ void calcola(Calc &calc)
             "r = Sqr(d1^2/2)/2: AB = r ^ 2 * 3.1415926535: d = 2 * r: c = 2 * 3.1415926535 * r: AL = 4 * 3.1415926535 * r ^ 2 : AT = 6 * 3.1415926535 * r ^ 2:  V = 2 * 3.1415926535 * r ^ 3: D = Sqr(d ^ 2 + d ^ 2)   ");
     } else if (calc.given({ "V" })) {
         V = calc.ask("INTRODUCI IL VOLUME  (V) =");
-        r = pow(V / 6.283185307, Expr(1) / 3);
+        r = pow(V / twoPi(), Expr(1) / 3);
         baseArea();
         circumference();
         lateralArea();

@@ -11,7 +11,10 @@ namespace {
 void calcola(Calc &calc)
 {
     Quantity a(calc, "a"), b(calc, "b"), c(calc, "c"), d(calc, "d"), h(calc, "h"), h1(calc, "h1"),
-        S1(calc, "S1"), S2(calc, "S2"), V1(calc, "V1"), V2(calc, "V2"), V(calc, "V");
+        V(calc, "V");
+    Quantity S1(calc, "S1", "l'area della base maggiore della meda, a · b"),
+        S2(calc, "S2", "l'area della base minore della meda, c · d"),
+        V1(calc, "V1", "il volume della meda"), V2(calc, "V2", "il volume della cavalla");
     Quantity B(calc, "B", "la somma S1 + S2 delle aree delle due basi"),
         k(calc, "k", "il fattore comune del volume della cavalla");
 

@@ -10,8 +10,10 @@ namespace {
 
 void calcola(Calc &calc)
 {
-    Quantity D(calc, "D"), D1(calc, "D1"), d(calc, "d"), d1(calc, "d1"), L(calc, "L"),
-        W2(calc, "W2"), Y2(calc, "Y2"), W3(calc, "W3"), V(calc, "V");
+    Quantity D(calc, "D"), D1(calc, "D1"), d(calc, "d"), d1(calc, "d1"), L(calc, "L"), V(calc, "V");
+    Quantity W2(calc, "W2", "la media dei diametri d e d1 dei fondi"),
+        Y2(calc, "Y2", "la somma dei diametri D e D1 del cocchiume"),
+        W3(calc, "W3", "il quadrato della somma Y2 + W2");
 
     D = calc.ask("INTRODUCI IL DIAMETRO ESTERNO(D) =");
     D1 = calc.ask("INTRODUCI IL DIAMETRO ESTERNO (D1) =");

@@ -10,7 +10,8 @@ namespace {
 void calcola(Calc &calc)
 {
     Quantity A1(calc, "A1"), A2(calc, "A2"), Am(calc, "Am"), h(calc, "h"), V(calc, "V");
-    Quantity k(calc, "k", "il fattore comune della formula del volume"),
+    Quantity M(calc, "M", "l'area A2 cambiata di segno, che si sottrae"),
+        k(calc, "k", "il fattore comune della formula del volume"),
         S(calc, "S", "la somma delle aree delle due basi");
 
     A1 = calc.ask("INTRODUCI L'AREA (A1) =");
@@ -18,13 +19,13 @@ void calcola(Calc &calc)
     Am = calc.ask("INTRODUCI L'AREA MEDIA (Am) =");
     h = calc.ask("INTRODUCI L'ALTEZZA  (h) =");
 
-    // A2 is held negated while the sum is worked out as differences, so that
-    // typed areas are added as numbers; negated back it shows as a number.
-    A2 = -A2;
+    // M holds A2 negated while the sum is worked out as differences, so that
+    // typed areas are added as numbers; A2 negated back shows as a number.
+    M = -A2;
     k = h / 6;
-    S = A1 - A2;
+    S = A1 - M;
     V = k * (S - -4 * Am);
-    A2 = -A2;
+    A2 = -M;
 
     calc.formula(" V = (h/6)*(A1+A2+4*Am) ");
     calc.show("A1", A1);

@@ -26,7 +26,7 @@ void calcola(Calc &calc)
     } else if (calc.given({ "d" })) {
         d = calc.ask("INTRODUCI IL DIAMETRO (d) =");
         r = d / 2;
-        C = d * 3.14;
+        C = d * approxPi();
         surface();
         volume();
         calc.formula("(r=d/2):  (C=d*3,14): AT = 4 * 3.14 * r ^ 2: V = 4 / 3 * 3.14 * r ^ 3 ");

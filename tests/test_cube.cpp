@@ -274,23 +274,23 @@ void TestCube::solution_data()
                         "d = 3",
                         "Calcoli:",
                         "s = d / √3 = 3 / √3 = 1,73205080756888",
-                        "AL = s² · 4 = 1,73205080756888² · 4 = 12",
-                        "AT = s² · 6 = 1,73205080756888² · 6 = 18",
+                        "AL = 4 · s² = 4 · 1,73205080756888² = 12",
+                        "AT = 6 · s² = 6 · 1,73205080756888² = 18",
                         "V = s³ = 1,73205080756888³ = 5,19615242270663",
-                        "d = s · √3 = 1,73205080756888 · √3 = 3",
+                        "Verifica: d = s · √3 = 1,73205080756888 · √3 = 3, come il dato.",
                         "d1 = s · √2 = 1,73205080756888 · √2 = 2,44948974278318" };
     QTest::newRow("side typed") << "Check1"
                                 << "2,5"
                                 << ","
                                 << QStringList{ "s = 2,5",
-                                                "Calcoli:", "AL = s² · 4 = 2,5² · 4 = 25",
+                                                "Calcoli:", "AL = 4 · s² = 4 · 2,5² = 25",
                                                 "d1 = s · √2 = 2,5 · √2 = 3,53553390593274" };
     QTest::newRow("face diagonal")
         << "Check6"
         << "2"
         << "."
         << QStringList{ "d1 = 2", "s = d1 / √2 = 2 / √2 = 1.41421356237309",
-                        "d1 = s · √2 = 1.41421356237309 · √2 = 2" };
+                        "Verifica: d1 = s · √2 = 1.41421356237309 · √2 = 2, come il dato." };
     QTest::newRow("lateral area") << "Check3"
                                   << "24"
                                   << ","
@@ -303,7 +303,8 @@ void TestCube::solution_data()
     QTest::newRow("volume") << "Check5"
                             << "27"
                             << ","
-                            << QStringList{ "V = 27", "s = ∛V = ∛27 = 3", "V = s³ = 3³ = 27" };
+                            << QStringList{ "V = 27", "s = ∛V = ∛27 = 3",
+                                            "Verifica: V = s³ = 3³ = 27, come il dato." };
 }
 
 void TestCube::solution()

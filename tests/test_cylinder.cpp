@@ -577,6 +577,7 @@ void TestCylinder::solution_data()
                         "R = 3",
                         "H = 4",
                         "Calcoli:",
+                        "3,14 ≈ π",
                         "AB = R · R · 3,14 = 3 · 3 · 3,14 = 28,26",
                         "C = 2 · R · 3,14 = 2 · 3 · 3,14 = 18,84",
                         "AL = C · H = 18,84 · 4 = 75,36",
@@ -589,15 +590,15 @@ void TestCylinder::solution_data()
         << QStringList{ "H = 10",
                         "D1 = 6",
                         "Calcoli:",
-                        "D1 = 6",
+                        "Verifica: D1 = 6, come il dato.",
                         "R = √(D1² − H²) / 2 = √(6² − 10²) / 2",
-                        "Non si può calcolare R: D1² − H² è negativo (-64): D1 deve essere "
+                        "Non si può calcolare R: D1² − H² è negativo (−64): D1 deve essere "
                         "maggiore di H, e un numero negativo non ha radice." };
     // 10,1 in single precision is 10,1000003814697, so H is not the double
     // √(10,1² − 6²) = 8,12465383877984.
     QTest::newRow("diagonal in single precision")
         << QStringList{ "Check9", "Check2" } << QStringList{ "6", "10,1" } << ","
-        << QStringList{ "R = d / 2 = 6 / 2 = 3", "D1 = 10,1",
+        << QStringList{ "R = d / 2 = 6 / 2 = 3", "Verifica: D1 = 10,1, come il dato.",
                         "H = √(D1² − d²) = √(10,1² − 6²) = 8,12465431299625" };
     QTest::newRow("base area and diagonal")
         << QStringList{ "Check4", "Check9" } << QStringList{ "28,26", "10" } << ","
@@ -605,12 +606,12 @@ void TestCylinder::solution_data()
                         "H = √(D1² − d²) = √(10² − 6²) = 8", "V = AB · H = 28,26 · 8 = 226,08" };
     QTest::newRow("radius and volume")
         << QStringList{ "Check1", "Check6" } << QStringList{ "3", "113.04" } << "."
-        << QStringList{ "AB = R² · 3.14 = 3² · 3.14 = 28.26", "H = V / AB = 113.04 / 28.26 = 4",
+        << QStringList{ "AB = 3.14 · R² = 3.14 · 3² = 28.26", "H = V / AB = 113.04 / 28.26 = 4",
                         "AB = R · R · 3.14 = 3 · 3 · 3.14 = 28.26" };
     QTest::newRow("total and lateral area")
         << QStringList{ "Check7", "Check5" } << QStringList{ "131,88", "75,36" } << ","
         << QStringList{ "AB = (AT − AL) / 2 = (131,88 − 75,36) / 2 = 28,26",
-                        "R = √(AB / 3,14) = √(28,26 / 3,14) = 3", "C = R · 6,28 = 3 · 6,28 = 18,84",
+                        "R = √(AB / 3,14) = √(28,26 / 3,14) = 3", "C = 6,28 · R = 6,28 · 3 = 18,84",
                         "H = AL / C = 75,36 / 18,84 = 4" };
 }
 

@@ -392,36 +392,36 @@ void TestEquilateralCylinder::solution_data()
     QTest::addColumn<QStringList>("expected"); // in this order
 
     QTest::newRow("base area") << QStringList{ "Check4" } << QStringList{ "12,566370614" } << ","
-                               << QStringList{
-                                      "Dati:",
-                                      "AB = 12,566370614",
-                                      "Calcoli:",
-                                      "r = √(AB / π) = √(12,566370614 / 3,1415926535) = 2",
-                                      "d = r · 2 = 2 · 2 = 4",
-                                      "C = r · 6,283185307 = 2 · 6,283185307 = 12,566370614",
-                                      "AL = r² · 12,566370614 = 2² · 12,566370614 = 50,265482456",
-                                      "AT = r² · 18,849555921 = 2² · 18,849555921 = 75,398223684",
-                                      "V = r³ · 6,283185307 = 2³ · 6,283185307 = 50,265482456",
-                                      "D = √(d² + d²) = √(4² + 4²) = 5,65685424949238"
-                                  };
+                               << QStringList{ "Dati:",
+                                               "AB = 12,566370614",
+                                               "Calcoli:",
+                                               "π ≈ 3,1415926535",
+                                               "r = √(AB / π) = √(12,566370614 / 3,1415926535) = 2",
+                                               "d = 2 · r = 2 · 2 = 4",
+                                               "2π ≈ 6,283185307",
+                                               "C = 2π · r = 6,283185307 · 2 = 12,566370614",
+                                               "4π ≈ 12,566370614",
+                                               "AL = 4π · r² = 12,566370614 · 2² = 50,265482456",
+                                               "6π ≈ 18,849555921",
+                                               "AT = 6π · r² = 18,849555921 · 2² = 75,398223684",
+                                               "V = 2π · r³ = 6,283185307 · 2³ = 50,265482456",
+                                               "D = √(d² + d²) = √(4² + 4²) = 5,65685424949238" };
     QTest::newRow("radius") << QStringList{ "Check1" } << QStringList{ "2" } << "."
                             << QStringList{ "r = 2",
-                                            "AB = r² · π = 2² · 3.1415926535 = 12.566370614" };
+                                            "AB = π · r² = 3.1415926535 · 2² = 12.566370614" };
     QTest::newRow("diameter") << QStringList{ "Check2(0)" } << QStringList{ "4" } << ","
                               << QStringList{ "r = d / 2 = 4 / 2 = 2",
                                               "D = √(d² + d²) = √(4² + 4²) = 5,65685424949238" };
     QTest::newRow("volume") << QStringList{ "Check6" } << QStringList{ "50,265482456" } << ","
-                            << QStringList{
-                                   "r = ∛(V / 6,283185307) = ∛(50,265482456 / 6,283185307) = 2"
-                               };
+                            << QStringList{ "r = ∛(V / 2π) = ∛(50,265482456 / 6,283185307) = 2" };
     QTest::newRow("diagonal") << QStringList{ "Check9" } << QStringList{ "8" } << ","
                               << QStringList{
                                      "r = √(D² / 2) / 2 = √(8² / 2) / 2 = 2,82842712474619"
                                  };
     QTest::newRow("circumference recomputed")
         << QStringList{ "Check8" } << QStringList{ "12,566370614" } << ","
-        << QStringList{ "r = C / 6,283185307 = 12,566370614 / 6,283185307 = 2",
-                        "C = r · 6,283185307 = 2 · 6,283185307 = 12,566370614" };
+        << QStringList{ "r = C / 2π = 12,566370614 / 6,283185307 = 2",
+                        "Verifica: C = 2π · r = 6,283185307 · 2 = 12,566370614, come il dato." };
 }
 
 void TestEquilateralCylinder::solution()

@@ -547,8 +547,8 @@ void TestParallelepiped::solution_data()
                         "V = a · b · c = 3 · 4 · 12 = 144",
                         "AB = a · b = 3 · 4 = 12",
                         "AT = AL + 2 · AB = 168 + 2 · 12 = 192",
-                        "d1 = √(a² + b²) = √(3² + 4²) = 5",
-                        "d2 = √(d1² + c²) = √(5² + 12²) = 13" };
+                        "Verifica: d1 = √(a² + b²) = √(3² + 4²) = 5, come il dato.",
+                        "Verifica: d2 = √(d1² + c²) = √(5² + 12²) = 13, come il dato." };
     QTest::newRow("side, height and lateral area")
         << QStringList{ "Check1", "Check3", "Check7" } << QStringList{ "3", "5", "70" } << ","
         << QStringList{ "P = AL / c = 70 / 5 = 14", "b = (P − 2 · a) / 2 = (14 − 2 · 3) / 2 = 4",

@@ -295,20 +295,23 @@ void TestPractical::workedSolutions_data()
     QTest::addColumn<QStringList>("expected"); // in this order
 
     QTest::newRow("trench") << "Form28" << QStringList{ "3", "5", "4" }
-                            << QStringList{
-                                   "A1 = 3", "A2 = 5", "h = 4", "k = h / 2 = 4 / 2 = 2",
-                                   "V = k · (A1 · 1 + A2 · 1) = 2 · (3 · 1 + 5 · 1) = 16"
-                               };
+                            << QStringList{ "A1 = 3",
+                                            "A2 = 5",
+                                            "h = 4",
+                                            "Indichiamo con k la metà dell'altezza.",
+                                            "k = h / 2 = 4 / 2 = 2",
+                                            "V = k · (A1 + A2) = 2 · (3 + 5) = 16" };
     QTest::newRow("haystack")
         << "Form30" << QStringList{ "2", "3", "4", "1" }
         << QStringList{ "r = 2",
                         "h1 = 1",
+                        "3,14 ≈ π",
                         "k = 1/3 · 3,14 · h = 1/3 · 3,14 · 4 = 4,18666666666667",
                         "S = R² = 3² = 9",
                         "S = S + R · r = 9 + 3 · 2 = 15",
                         "V1 = k · (S + r²) = 4,18666666666667 · (15 + 2²) = 79,5466666666667",
                         "V2 = 1/3 · 3,14 · R² · h1 = 1/3 · 3,14 · 3² · 1 = 9,42",
-                        "V = V1 − −V2 = 79,5466666666667 − −9,42 = 88,9666666666667" };
+                        "V = V1 + V2 = 79,5466666666667 + 9,42 = 88,9666666666667" };
     QTest::newRow("biga")
         << "Form31" << QStringList{ "4", "3", "2", "1", "2", "1" }
         << QStringList{
@@ -325,8 +328,8 @@ void TestPractical::workedSolutions_data()
         << "Form32" << QStringList{ "4", "3", "2", "1", "2" }
         << QStringList{
                "k = h / 6 = 2 / 6 = 0,333333333333333", "T = 2 · a · b = 2 · 4 · 3 = 24",
-               "T = T − −b · c = 24 − −3 · 2 = 30", "T = T + 2 · c · d = 30 + 2 · 2 · 1 = 34",
-               "V = k · (T − −a · d) = 0,333333333333333 · (34 − −4 · 1) = 12,6666666666667"
+               "T = T + b · c = 24 + 3 · 2 = 30", "T = T + 2 · c · d = 30 + 2 · 2 · 1 = 34",
+               "V = k · (T + a · d) = 0,333333333333333 · (34 + 4 · 1) = 12,6666666666667"
            };
     QTest::newRow("cavalla") << "Form35" << QStringList{ "3", "2", "5", "3" }
                              << QStringList{ "k = b · h / 6 = 2 · 3 / 6 = 1",
@@ -334,23 +337,27 @@ void TestPractical::workedSolutions_data()
     QTest::newRow("barrel")
         << "Form33" << QStringList{ "4", "3", "5" }
         << QStringList{
+               "Indichiamo con k il fattore comune della formula del volume.",
+               "π ≈ 3,14159265358979",
                "k = 1/15 · π · L = 1/15 · 3,14159265358979 · 5 = 1,0471975511966",
-               "B = 2 · D · D = 2 · 4 · 4 = 32", "B = B − −D · d = 32 − −4 · 3 = 44",
-               "V = k · (B − -3/4 · d · d) = 1,0471975511966 · (44 − -3/4 · 3 · 3) = 53,1452757232273"
+               "Indichiamo con B la somma dei primi due termini della parentesi, 2 · D² + D · d.",
+               "B = 2 · D · D = 2 · 4 · 4 = 32",
+               "B = B + D · d = 32 + 4 · 3 = 44",
+               "V = k · (B + 3/4 · d · d) = 1,0471975511966 · (44 + 3/4 · 3 · 3) = 53,1452757232273"
            };
     QTest::newRow("elliptic barrel")
         << "Form34" << QStringList{ "4", "3", "2", "1", "5" }
-        << QStringList{ "W2 = (d − −d1) / 2 = (2 − −1) / 2 = 1,5", "Y2 = D − −D1 = 4 − −3 = 7",
-                        "W3 = (Y2 + W2)² = (7 + 1,5)² = 72,25",
+        << QStringList{ "W2 = (d + d1) / 2 = (2 + 1) / 2 = 1,5", "Y2 = D + D1 = 4 + 3 = 7",
+                        "W3 = (Y2 + W2)² = (7 + 1,5)² = 72,25", "0,0873 ≈ π / 36",
                         "V = 0,0873 · L · W3 = 0,0873 · 5 · 72,25 = 31,537125" };
-    // A2 is held negated while the sum is worked out, then shown as typed.
+    // A2 is held negated in M while the sum is worked out, then negated back.
     QTest::newRow("prismoid") << "Form36" << QStringList{ "4", "2", "3", "6" }
                               << QStringList{ "A2 = 2",
-                                              "A2 = −A2 = −2 = -2",
+                                              "M = −A2 = −2",
                                               "k = h / 6 = 6 / 6 = 1",
-                                              "S = A1 − A2 = 4 − -2 = 6",
-                                              "V = k · (S − -4 · Am) = 1 · (6 − -4 · 3) = 18",
-                                              "A2 = −A2 = −(-2) = 2" };
+                                              "S = A1 − M = 4 − (−2) = 6",
+                                              "V = k · (S + 4 · Am) = 1 · (6 + 4 · 3) = 18",
+                                              "Verifica: A2 = −M = −(−2) = 2, come il dato." };
 }
 
 void TestPractical::workedSolutions()

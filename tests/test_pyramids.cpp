@@ -512,7 +512,7 @@ void TestPyramids::workedSolutions_data()
                         "a = 3",
                         "Calcoli:",
                         "h = √(a² − (l / 2)²) = √(3² − (10 / 2)²)",
-                        "Non si può calcolare h: a² − (l / 2)² è negativo (-16): a deve essere "
+                        "Non si può calcolare h: a² − (l / 2)² è negativo (−16): a deve essere "
                         "maggiore di l / 2, e un numero negativo non ha radice." };
     QTest::newRow("rectangle, two edges and height")
         << "Form7" << QStringList{ "Check1", "Check7", "Check3" } << QStringList{ "6", "8", "4" }
@@ -530,7 +530,7 @@ void TestPyramids::workedSolutions_data()
                "b = 4",
                "P = 24",
                "h = 8",
-               "S = b · 1 + c · 1 = 4 · 1 + 10 · 1 = 14",
+               "S = b + c = 4 + 10 = 14",
                "m = (c − b) / 2 = (10 − 4) / 2 = 3",
                "a = (P − S) / 2 = (24 − 14) / 2 = 5",
                "h1 = √(a² − m²) = √(5² − 3²) = 4",
@@ -539,25 +539,25 @@ void TestPyramids::workedSolutions_data()
            };
     QTest::newRow("triangle, edge and height")
         << "Form9" << QStringList{ "Check3", "Check7" } << QStringList{ "6", "4" }
-        << QStringList{ "P = s · 3 = 6 · 3 = 18",
+        << QStringList{ "P = 3 · s = 3 · 6 = 18",
                         "AB = s² · √3 / 4 = 6² · √3 / 4 = 15,5884572681199",
                         "r = 2 · AB / P = 2 · 15,5884572681199 / 18 = 1,73205080756888",
                         "h1 = s · √3 / 2 = 6 · √3 / 2 = 5,19615242270663" };
     QTest::newRow("pentagon, edge and height")
         << "Form10" << QStringList{ "Check3", "Check7" } << QStringList{ "6", "4" }
-        << QStringList{ "P = s · 5 = 6 · 5 = 30", "r = 0,688 · s = 0,688 · 6 = 4,128",
+        << QStringList{ "P = 5 · s = 5 · 6 = 30", "r = 0,688 · s = 0,688 · 6 = 4,128",
                         "AB = P · r / 2 = 30 · 4,128 / 2 = 61,92" };
     QTest::newRow("hexagon, perimeter and lateral area")
         << "Form11" << QStringList{ "Check10", "Check9" } << QStringList{ "36", "300" }
         << QStringList{ "P = 36", "AL = 300", "s = P / 6 = 36 / 6 = 6",
-                        "r = s · 0,866 = 6 · 0,866 = 5,196",
+                        "r = 0,866 · s = 0,866 · 6 = 5,196",
                         "a = 2 · AL / P = 2 · 300 / 36 = 16,6666666666667" };
     QTest::newRow("frustum, two sides")
         << "Form24" << QStringList{ "Check1", "Check2", "Check3", "Check8" }
         << QStringList{ "10", "6", "5", "3" }
-        << QStringList{ "AL = (P1 · 1 + P2 · 1) · a / 2 = (40 · 1 + 24 · 1) · 5 / 2 = 160",
-                        "V = 1/3 · h · (AB1 · 1 + AB2 · 1 + √(AB1 · AB2)) = 1/3 · 3 · (100 · 1 + "
-                        "36 · 1 + √(100 · 36)) = 196" };
+        << QStringList{ "AL = (P1 + P2) · a / 2 = (40 + 24) · 5 / 2 = 160",
+                        "V = 1/3 · h · (AB1 + AB2 + √(AB1 · AB2)) = 1/3 · 3 · (100 + 36 + "
+                        "√(100 · 36)) = 196" };
 }
 
 // The solutions read in the screen's symbols, step after step.

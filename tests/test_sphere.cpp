@@ -332,15 +332,18 @@ void TestSphere::workedSolutions_data()
 
     QTest::newRow("sphere from the radius")
         << "Form38" << QStringList{ "Check1(0)" } << QStringList{ "3" }
-        << QStringList{ "r = 3", "d = r · 2 = 3 · 2 = 6",
-                        "C = d · π = 6 · 3,1415926535 = 18,849555921",
-                        "AT = r² · 4π = 3² · 12,566370614 = 113,097335526",
+        << QStringList{ "r = 3",
+                        "d = 2 · r = 2 · 3 = 6",
+                        "π ≈ 3,1415926535",
+                        "C = π · d = 3,1415926535 · 6 = 18,849555921",
+                        "4π ≈ 12,566370614",
+                        "AT = 4π · r² = 12,566370614 · 3² = 113,097335526",
                         "V = r³ · 4/3 · π = 3³ · 4/3 · 3,1415926535 = 113,097335526" };
     QTest::newRow("sphere from the volume")
         << "Form38" << QStringList{ "Check1(4)" } << QStringList{ "113,04" }
         << QStringList{ "V = 113,04",
-                        "r = ∛(V · 3 / 4π) = ∛(113,04 · 3 / 12,566370614) = 2,99949295695295",
-                        "C = r · 2 · π = 2,99949295695295 · 2 · 3,1415926535 = 18,8463700755767" };
+                        "r = ∛(3 · V / 4π) = ∛(3 · 113,04 / 12,566370614) = 2,99949295695295",
+                        "C = 2 · r · π = 2 · 2,99949295695295 · 3,1415926535 = 18,8463700755767" };
     QTest::newRow("cap")
         << "Form39" << QStringList{ "Check1", "Check2" } << QStringList{ "5", "2" }
         << QStringList{
@@ -353,18 +356,18 @@ void TestSphere::workedSolutions_data()
         << QStringList{
                "r1 = 3", "r2 = 4", "d = 2 · r = 2 · 5 = 10",
                "A = 2π · r · h = 6,283185307 · 5 · 2 = 62,83185307",
-               "V = π · h · (h² / 3 − −r1² − −r2²) / 2 = 3,1415926535 · 2 · (2² / 3 − −3² − −4²) / 2 = 82,7286065421667"
+               "V = π · h · (h² / 3 + r1² + r2²) / 2 = 3,1415926535 · 2 · (2² / 3 + 3² + 4²) / 2 = 82,7286065421667"
            };
     QTest::newRow("wedge")
         << "Form41" << QStringList{ "Check1(1)", "Check1(0)" } << QStringList{ "3", "60" }
         << QStringList{ "r = 3", "alfa = 60",
-                        "A = alfa · π · r² / 90 = 60 · 3,1415926535 · 3² / 90 = 18,849555921",
+                        "A = π · alfa · r² / 90 = 3,1415926535 · 60 · 3² / 90 = 18,849555921",
                         "V = π · alfa · r³ / 270 = 3,1415926535 · 60 · 3³ / 270 = 18,849555921",
                         "d = 2 · r = 2 · 3 = 6" };
     QTest::newRow("wedge, angle not a number")
         << "Form41" << QStringList{ "Check1(1)", "Check3" } << QStringList{ "10", "abc" }
         << QStringList{ "alfa = abc",
-                        "r = √(A · 90 / (alfa · π)) = √(10 · 90 / (abc · 3,1415926535))" };
+                        "r = √(90 · A / (π · alfa)) = √(90 · 10 / (3,1415926535 · abc))" };
 }
 
 void TestSphere::workedSolutions()

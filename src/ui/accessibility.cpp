@@ -188,6 +188,7 @@ void LiveLabel::setLiveText(const QString &text)
     if (!text.isEmpty()) {
         QAccessibleEvent alert(this, QAccessible::Alert);
         QAccessible::updateAccessibility(&alert);
+        emit announced(text);
     }
 }
 

@@ -19,6 +19,9 @@ public:
     explicit LiveLabel(QWidget *parent = nullptr);
     // Shows `text` (hides the line when empty) and announces it.
     void setLiveText(const QString &text);
+signals:
+    // Sent with each new text announced, as the accessibility events go out.
+    void announced(const QString &text);
 };
 
 // A picture is named by the <desc> or <title> of its SVG, read when first

@@ -7,7 +7,9 @@
 #include "solids/menus.h"
 #include "solids/solids.h"
 #include "solver/calc.h"
+#include "solver/hint.h"
 #include "solver/screen.h"
+#include "solver/scripted.h"
 
 #include <QTest>
 
@@ -237,7 +239,7 @@ void TestCoreBridge::membersInTheirOrder()
 
     const Ordered failed = Ordered::parse(bridge::press(
         R"({"screen":"Form3","button":"Command3","ticks":["Check1"],"answers":["x"]})"));
-    QCOMPARE(keysOf(failed), (Keys{ "events", "pending", "solution" }));
+    QCOMPARE(keysOf(failed), (Keys{ "events", "pending", "solution", "hint" }));
     QCOMPARE(keysOf(failed.at("events").front()), (Keys{ "kind", "text" }));
     QCOMPARE(keysOf(failed.at("events")[1]), (Keys{ "kind", "control", "text" }));
     QCOMPARE(keysOf(failed.at("events").back()), (Keys{ "kind", "failure", "text" }));
@@ -311,8 +313,13 @@ void TestCoreBridge::workedPresses()
     QVERIFY2(!r.contains("error"), r.dump().c_str());
     QCOMPARE(eventLines(r), events);
     QCOMPARE(r.at("pending").get<bool>(), pending);
-    // Only a press that ran to its end has its worked solution.
+    // Only a press that ran to its end has its worked solution, and a hint
+    // when it failed or stopped at the insufficient-data message.
     QCOMPARE(r.at("solution").empty(), pending);
+    bool failedOrShort = false;
+    for (const auto &e : r.at("events"))
+        failedOrShort = failedOrShort || e.at("kind") == "failure" || e.at("kind") == "message";
+    QCOMPARE(!r.at("hint").get<std::string>().empty(), !pending && failedOrShort);
 }
 
 void TestCoreBridge::everyPressKeepsTheContract_data()
@@ -555,10 +562,23 @@ void TestCoreBridge::cFunctions()
         R"({"screen":"Form12","button":"Command1","ticks":["Check1","Check4"],"answers":["3","4"]})"));
     QCOMPARE(cone.at("pending").get<bool>(), false);
     QVERIFY(!cone.at("solution").empty());
+    QCOMPARE(cone.at("hint").get<std::string>(), std::string());
+    // Only r known: the core's hint, as the desktop shows it.
+    const Json onlyRadius =
+        parsed(corpimetro_press(R"({"screen":"Form12","button":"Command1","ticks":["Check1"]})"));
+    const solver::SolverScreen &coneScreen = *solids::find("Form12");
+    solver::ScriptedHost host;
+    host.ticks = { "Check1" };
+    host.press(coneScreen, coneScreen.solvers.front());
+    QVERIFY(host.solution);
+    QCOMPARE(onlyRadius.at("hint").get<std::string>(),
+             solver::hint(coneScreen, host.ticks, *host.solution));
+    QVERIFY(onlyRadius.at("hint").get<std::string>().rfind("Spunta anche: ", 0) == 0);
     const Json stopped = parsed(corpimetro_press(
         R"({"screen":"Form12","button":"Command1","ticks":["Check1","Check4"],"answers":["3"]})"));
     QCOMPARE(stopped.at("pending").get<bool>(), true);
     QVERIFY(stopped.at("solution").empty());
+    QCOMPARE(stopped.at("hint").get<std::string>(), std::string());
     QVERIFY(parsed(corpimetro_press(nullptr)).contains("error"));
     QCOMPARE(bridge::handle(R"({"op":"describe"})"), described);
     QCOMPARE(

@@ -291,10 +291,13 @@ QJsonObject Runner::transcript() const
                             { QStringLiteral("labels"), labels },
                             { QStringLiteral("checks"), checks },
                             { QStringLiteral("options"), options } };
-        // A solver screen also shows the worked solution of its last press.
-        if (auto *solver = qobject_cast<ui::SolverWindow *>(w))
+        // A solver screen also shows the worked solution of its last press,
+        // and the hint under its solving buttons.
+        if (auto *solver = qobject_cast<ui::SolverWindow *>(w)) {
             screen.insert(QStringLiteral("solution"),
                           QJsonArray::fromStringList(solver->solution()));
+            screen.insert(QStringLiteral("hint"), solver->hint());
+        }
         screens.insert(w->screenName(), screen);
     }
     return QJsonObject{ { QStringLiteral("dialogs"), dialogs },

@@ -3,6 +3,7 @@
 #include "solids/menus.h"
 #include "solids/solids.h"
 #include "solver/calc.h"
+#include "solver/hint.h"
 #include "solver/menu.h"
 #include "solver/numberformat.h"
 #include "solver/screen.h"
@@ -268,7 +269,9 @@ std::string pressRequest(const Json &request)
     return text(
         { { "events", events },
           { "pending", host.stopped },
-          { "solution", host.solution ? host.solution->lines() : std::vector<std::string>() } });
+          { "solution", host.solution ? host.solution->lines() : std::vector<std::string>() },
+          { "hint",
+            host.solution ? solver::hint(*s, host.ticks, *host.solution) : std::string() } });
 }
 
 // The spoken name of every control whose name is fixed, keyed

@@ -1,11 +1,14 @@
 #include "calc.h"
 
+#include "hint.h"
 #include "screen.h"
 #include "words.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+
+#include <set>
 
 namespace solver {
 
@@ -191,29 +194,29 @@ Answer Calc::ask(const std::string &prompt)
 
 void Calc::insufficient()
 {
-    // The cases the chain tested are the combinations it accepts, by the
-    // names of their tick boxes.
-    std::vector<std::string> accepted;
-    for (const auto &boxes : m_cases) {
-        std::string names;
-        for (std::size_t i = 0; i < boxes.size(); ++i) {
-            std::string name = boxes[i];
-            for (const auto &c : m_screen.checks)
-                if (c.name == boxes[i])
-                    name = c.text;
-            const auto b = name.find_first_not_of(' ');
-            const auto e = name.find_last_not_of(' ');
-            if (b != std::string::npos)
-                name = name.substr(b, e - b + 1);
-            names += (i == 0 ? "" : i + 1 == boxes.size() ? " e " : ", ") + name;
-        }
-        bool seen = false;
+    // The cases the chain tested are the combinations it accepts: listed by
+    // the names of their tick boxes, those that hold every ticked box first
+    // (see orderCombinations).
+    std::set<std::string> ticked;
+    for (const auto &boxes : m_cases)
+        for (const auto &box : boxes)
+            if (m_host.ticked(box))
+                ticked.insert(box);
+    const Combinations ordered = orderCombinations(m_cases, ticked);
+    std::vector<Combination> accepted;
+    for (const auto &boxes : ordered.list) {
+        std::vector<std::string> names;
+        for (const auto &box : boxes)
+            names.push_back(boxName(m_screen, box));
+        // Two boxes may carry one caption: a combination is listed once.
+        const std::string name = joinNames(names);
+        bool seen = name.empty();
         for (const auto &a : accepted)
-            seen = seen || a == names;
-        if (!seen && !names.empty())
-            accepted.push_back(names);
+            seen = seen || a.name == name;
+        if (!seen)
+            accepted.push_back({ name, boxes });
     }
-    m_solution.insufficient(accepted);
+    m_solution.insufficient(accepted, ordered.closest);
     m_insufficient = true;
     m_host.message(kInsufficient);
 }

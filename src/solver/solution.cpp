@@ -72,10 +72,11 @@ void Solution::failed(const std::string &symbol, std::string formula, std::strin
     m_steps.push_back(std::move(step));
 }
 
-void Solution::insufficient(const std::vector<std::string> &combinations)
+void Solution::insufficient(const std::vector<Combination> &combinations, bool closest)
 {
     for (const auto &c : combinations)
-        m_steps.push_back({ SolutionStep::Kind::Accepted, {}, {}, {}, {}, c, {}, false });
+        m_steps.push_back({ SolutionStep::Kind::Accepted, {}, {}, {}, {}, c.name, {}, false,
+                            c.boxes, closest });
 }
 
 void Solution::warning(std::string text)
@@ -145,7 +146,11 @@ std::vector<std::string> Solution::lines() const
             break;
         case SolutionStep::Kind::Accepted:
             if (!accepted)
-                out.push_back("I dati indicati non bastano. Spunta una di queste combinazioni:");
+                out.push_back(s.closest ? "I dati indicati non bastano, e nessuna combinazione "
+                                          "comprende tutte le caselle spuntate. Le combinazioni "
+                                          "accettate, dalla più vicina:"
+                                        : "I dati indicati non bastano. Spunta una di queste "
+                                          "combinazioni:");
             accepted = true;
             out.push_back("• " + s.reason);
             break;

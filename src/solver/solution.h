@@ -21,9 +21,20 @@ struct SolutionStep {
                          // Warning, Remark: the whole remark on the data, as a sentence
     // Computed, Failed: lines written before the step, the first time they
     // occur: a helper quantity introduced in words, a constant explained.
-    std::vector<std::string> notes;
+    std::vector<std::string> notes = {};
     // Computed: the step works out again a quantity given among the data.
     bool check = false;
+    // Accepted: the combination's tick boxes, by control name, and whether it
+    // is listed as one of the closest because none holds every ticked box.
+    std::vector<std::string> boxes = {};
+    bool closest = false;
+};
+
+// An accepted combination of tick boxes: its name ("Raggio (r) e Altezza
+// (h)") and its boxes by control name.
+struct Combination {
+    std::string name;
+    std::vector<std::string> boxes;
 };
 
 class Solution {
@@ -35,8 +46,10 @@ public:
                   std::string result, std::vector<std::string> notes = {});
     void failed(const std::string &symbol, std::string formula, std::string numbers,
                 std::string reason, std::vector<std::string> notes = {});
-    // The data did not suffice: `combinations` are the accepted ones, by name.
-    void insufficient(const std::vector<std::string> &combinations);
+    // The data did not suffice: `combinations` are the accepted ones, in the
+    // order to list them; `closest` when none holds every ticked box, so that
+    // they are listed nearest first rather than as what to tick next.
+    void insufficient(const std::vector<Combination> &combinations, bool closest = false);
     // A remark on the data that stops nothing: data that do not agree, or a
     // length that is not positive. Every number shown stays as computed.
     void warning(std::string text);

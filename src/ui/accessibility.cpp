@@ -128,8 +128,33 @@ private:
     mutable bool m_described = false;
 };
 
+// A live line: a notification, named by what it says.
+class LiveAccessible : public QAccessibleWidget {
+public:
+    explicit LiveAccessible(LiveLabel *label) : QAccessibleWidget(label, QAccessible::Notification)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<LiveLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        s.selectableText = true;
+        return s;
+    }
+};
+
 QAccessibleInterface *factory(const QString &, QObject *object)
 {
+    if (auto *live = qobject_cast<LiveLabel *>(object))
+        return new LiveAccessible(live);
     if (auto *value = qobject_cast<ValueLabel *>(object))
         return new ValueAccessible(value);
     if (auto *label = qobject_cast<ClickLabel *>(object))
@@ -140,6 +165,32 @@ QAccessibleInterface *factory(const QString &, QObject *object)
 }
 
 } // namespace
+
+LiveLabel::LiveLabel(QWidget *parent) : QLabel(parent)
+{
+    setWordWrap(true);
+    setTextFormat(Qt::PlainText);
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hide();
+}
+
+void LiveLabel::setLiveText(const QString &text)
+{
+    if (text == this->text())
+        return;
+    setText(text);
+    setVisible(!text.isEmpty());
+    // The new name, then the alert that has a screen reader say it even
+    // though the focus stays where it is.
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    if (!text.isEmpty()) {
+        QAccessibleEvent alert(this, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+        emit announced(text);
+    }
+}
 
 void setPictureFallbackName(QWidget *picture, const QString &name)
 {

@@ -2,10 +2,13 @@
 
 #include "solutionwindow.h"
 
+#include "accessibility.h"
+
 #include "locale.h"
 #include "platform.h"
 #include "widgets.h"
 
+#include "solver/hint.h"
 #include "solver/numberformat.h"
 #include "solver/texts.h"
 
@@ -79,6 +82,12 @@ void SolverWindow::build()
     outer->setSpacing(8);
     addTitle(outer);
     addSolidsRow(outer);
+    // Several solids, each with its "Vai": the hint stands under their row.
+    bool solidsRow = false;
+    for (const auto &b : m_screen.solvers)
+        solidsRow = solidsRow || b.solidName.present() || b.solidPicture.present();
+    if (solidsRow)
+        addHint(outer);
     addDescription(outer);
 
     auto *middle = new QHBoxLayout;
@@ -87,6 +96,9 @@ void SolverWindow::build()
     addPictures(middle);
     addKnown(middle);
     addResults(middle);
+    // Otherwise under the row that holds "Calcola".
+    if (!solidsRow)
+        addHint(outer);
 
     addFormulas(outer);
     addCommonButtons(outer);
@@ -283,6 +295,20 @@ void SolverWindow::addResults(QBoxLayout *middle)
     middle->addLayout(results, 1);
 }
 
+// The hint after a press, as wide as the window, wrapped: never cut.
+void SolverWindow::addHint(QBoxLayout *outer)
+{
+    m_hint = new LiveLabel(content());
+    m_hint->setFrameShape(QFrame::StyledPanel);
+    m_hint->setMargin(6);
+    outer->addWidget(m_hint);
+}
+
+QString SolverWindow::hint() const
+{
+    return m_hint->text();
+}
+
 void SolverWindow::addFormulas(QBoxLayout *outer)
 {
     const auto &s = m_screen;
@@ -345,6 +371,8 @@ void SolverWindow::solve(const solver::SolveButton &button)
 {
     m_solvedPicture =
         q(button.solidPicture.present() ? button.solidPicture.text : m_screen.picture.text);
+    // The hint of the last press goes as this one starts.
+    m_hint->setLiveText({});
     try {
         solver::runCalcola(*this, m_screen, button);
     } catch (const std::exception &e) {
@@ -395,6 +423,11 @@ void SolverWindow::solved(const solver::Solution &solution)
         m_solution.append(q(line));
     if (m_solutionWindow)
         m_solutionWindow->setLines(m_solution);
+    std::set<std::string> ticked;
+    for (const auto &c : m_screen.checks)
+        if (this->ticked(c.name))
+            ticked.insert(c.name);
+    m_hint->setLiveText(q(solver::hint(m_screen, ticked, solution)));
 }
 
 SolutionWindow *SolverWindow::showSolution()

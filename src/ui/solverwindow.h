@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace ui {
 
+class LiveLabel;
 class SolutionWindow;
 
 class SolverWindow : public ScreenWindow, public solver::Host {
@@ -35,6 +36,10 @@ public:
 
     // The worked solution of the last press, as lines ("Svolgimento").
     QStringList solution() const { return m_solution; }
+    // The line under the solving buttons: what to do next after the last
+    // press (solver::hint); empty before any press, while a press runs, and
+    // when there is nothing to say.
+    QString hint() const;
     // Opens (or raises) the window that shows it and follows each press.
     SolutionWindow *showSolution();
     // Prints the one-page worksheet of the last press.
@@ -57,6 +62,7 @@ private:
     QWidget *makeExtra(const solver::Extra &extra);
     void addKnown(QBoxLayout *middle);
     void addResults(QBoxLayout *middle);
+    void addHint(QBoxLayout *outer);
     void addFormulas(QBoxLayout *outer);
     void addCommonButtons(QBoxLayout *outer);
     void setKeyboardOrder();
@@ -72,6 +78,7 @@ private:
 
     const solver::SolverScreen &m_screen;
     QStringList m_solution;
+    LiveLabel *m_hint = nullptr;
     QString m_solvedPicture; // the figure of the solid the last press solved
     QPointer<SolutionWindow> m_solutionWindow;
     // Placed beside the screen once; afterwards it keeps its own geometry.

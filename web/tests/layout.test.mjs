@@ -223,8 +223,10 @@ test('at 360 px the "=" of the results stand in one column, each on its name\'s 
         assert.equal(shown, text);
 });
 
-test('no text is cut, at 360 px and on a wide screen', async (t) => {
-    for (const [what, size] of [['360 px', PHONE], ['1366 px', DESKTOP]]) {
+test('no text is cut, on a phone, just wider than a phone, and on wide screens', async (t) => {
+    for (const [what, size] of [['360 px', PHONE], ['601 px', { width: 601, height: 900, mobile: false }],
+                                ['800 px', { width: 800, height: 900, mobile: false }],
+                                ['960 px', { width: 960, height: 900, mobile: false }], ['1366 px', DESKTOP]]) {
         await t.test(what, async () => {
             const page = await open(size);
             const problems = await page.evaluate(everyScreen(`

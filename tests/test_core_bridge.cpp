@@ -10,6 +10,7 @@
 #include "solver/hint.h"
 #include "solver/screen.h"
 #include "solver/scripted.h"
+#include "solver/texts.h"
 
 #include <QTest>
 
@@ -98,6 +99,8 @@ class TestCoreBridge : public QObject {
 private slots:
     void describesEveryScreen();
     void describesTheMenus();
+    void namesTheSolidOfEachScreen_data();
+    void namesTheSolidOfEachScreen();
     void membersInTheirOrder();
     void workedPresses_data();
     void workedPresses();
@@ -123,6 +126,12 @@ void TestCoreBridge::describesEveryScreen()
         const QByteArray where = QByteArray::fromStdString(s.name);
         QVERIFY2(str(j, "name") == s.name && str(j, "caption") == s.caption
                      && str(j, "parent") == s.parent,
+                 where);
+        // The solid the worked solution is titled after, as the desktop
+        // names it.
+        QVERIFY2(str(j, "subject")
+                     == solver::solutionSubject(s.caption, s.name,
+                                                s.title.present() ? s.title.text : ""),
                  where);
         for (const auto &[key, c] : { std::pair{ "title", s.title },
                                       { "knownHeading", s.knownHeading },
@@ -162,6 +171,33 @@ void TestCoreBridge::describesEveryScreen()
         }
         QCOMPARE(j.at("declared").size(), s.declared().size());
     }
+}
+
+// A caption that names the solid is the subject; an empty or internal one
+// gives way to the title, as written on the screen.
+void TestCoreBridge::namesTheSolidOfEachScreen_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("subject");
+    QTest::newRow("cone: its caption") << "Form12"
+                                       << "CONO";
+    QTest::newRow("triangular prism: no caption") << "Form15"
+                                                  << "PRISMI RETTI CON BASE UN TRIANGOLO REGOLARE";
+    QTest::newRow("spherical wedge: an internal caption") << "Form41"
+                                                          << "FUSO SFERICO";
+}
+
+void TestCoreBridge::namesTheSolidOfEachScreen()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, subject);
+    const Json d = parsed(bridge::describe());
+    const Json *found = nullptr;
+    for (const auto &j : d.at("screens"))
+        if (str(j, "name") == screen.toStdString())
+            found = &j;
+    QVERIFY(found);
+    QCOMPARE(QString::fromStdString(str(*found, "subject")), subject);
 }
 
 void TestCoreBridge::describesTheMenus()
@@ -215,10 +251,11 @@ void TestCoreBridge::membersInTheirOrder()
     const Ordered &cube = d.at("screens")[0];
     QCOMPARE(
         keysOf(cube),
-        (Keys{ "name",         "caption",        "parent",        "title",       "titleIsTextBox",
-               "knownHeading", "checks",         "knownList",     "description", "resultsHeading",
-               "rows",         "formulaHeading", "formulaLabels", "picture",     "extras",
-               "solvers",      "stampaButton",   "ritornaButton", "esciButton",  "declared" }));
+        (Keys{ "name",           "caption",      "subject",        "parent",        "title",
+               "titleIsTextBox", "knownHeading", "checks",         "knownList",     "description",
+               "resultsHeading", "rows",         "formulaHeading", "formulaLabels", "picture",
+               "extras",         "solvers",      "stampaButton",   "ritornaButton", "esciButton",
+               "declared" }));
     QCOMPARE(keysOf(cube.at("checks")[0]), (Keys{ "name", "text", "quantity" }));
     QCOMPARE(keysOf(cube.at("rows")[0]), (Keys{ "caption", "captionText", "result", "quantity" }));
     QCOMPARE(keysOf(cube.at("solvers")[0]),

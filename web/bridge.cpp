@@ -114,6 +114,8 @@ Ordered screen(const solver::SolverScreen &s)
                             { "writes", s.resultsOf(b) } });
     return { { "name", s.name },
              { "caption", s.caption },
+             { "subject",
+               solver::solutionSubject(s.caption, s.name, s.title.present() ? s.title.text : "") },
              { "parent", s.parent },
              { "title", control(s.title) },
              { "titleIsTextBox", s.titleIsTextBox },

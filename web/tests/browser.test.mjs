@@ -284,6 +284,28 @@ test('Svolgimento shows the worked solution of the last press and prints it alon
     }
 });
 
+// A screen whose caption is empty (the triangular prism) or an internal name
+// (the spherical wedge, "Form41") names its solid by its title.
+test('the worked solution is titled after the solid', async (t) => {
+    const page = await open();
+    const d = await page.evaluate('JSON.parse(document.getElementById("descriptions").textContent)');
+    for (const [screen, solid] of [['Form12', 'CONO'], ['Form15', 'PRISMI RETTI CON BASE UN TRIANGOLO REGOLARE'],
+                                   ['Form41', 'FUSO SFERICO']]) {
+        await t.test(screen, async () => {
+            const titles = await page.evaluate(`(() => {
+                const p = corpimetroProgram;
+                p.show(${JSON.stringify(screen)});
+                p.screens.get(${JSON.stringify(screen)}).control('Svolgimento').el.click();
+                const dialog = document.getElementById('solution-dialog');
+                const title = document.getElementById('solution-title').textContent;
+                dialog.close();
+                return [title, document.title];
+            })()`);
+            assert.deepEqual(titles, [d.texts.solutionTitle + solid, solid + ' \u2013 CORPIMETRO']);
+        });
+    }
+});
+
 test('once loaded, the calculator works offline', async () => {
     const page = await open();
     await until(page, 'navigator.serviceWorker.controller !== null', 'the service worker in control');

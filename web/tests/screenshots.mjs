@@ -1,6 +1,8 @@
-// Screenshots of the cone after a calculation, at 360 and 1366 px wide, and
-// of its worked solution after r 3, h 4, for looking at the layout (not a
-// test).
+// Screenshots of the cone after a calculation, at 360 and 1366 px wide, of
+// its worked solution after r 3, h 4, of the cone with too few data, of
+// the main menu, the cylinder and the cube open together, and of the
+// triangular prism and the spherical wedge's worked solution, for looking at
+// the layout (not a test).
 //
 //   node web/tests/screenshots.mjs OUTPUT_DIR
 
@@ -43,6 +45,40 @@ try {
         const solution = join(out, `cono-svolgimento-${width}.png`);
         await page.screenshot(solution, writeFileSync);
         console.log(solution);
+
+        const shot = async (name, script) => {
+            await page.evaluate(`(async () => {
+                document.getElementById('solution-dialog').close();
+                ${script}
+                document.activeElement.blur();
+                // A picture that is not drawn (on a screen behind) never loads.
+                const drawn = [...document.images].filter((i) => i.getClientRects().length);
+                await Promise.all(drawn.map((i) => i.decode().catch(() => {})));
+                await new Promise((ok) => requestAnimationFrame(() => setTimeout(ok, 400)));
+            })()`);
+            const file = join(out, `${name}-${width}.png`);
+            await page.screenshot(file, writeFileSync);
+            console.log(file);
+        };
+        await shot('cono-pochi-dati', `
+            const p = corpimetroProgram, s = p.screens.get('Form12');
+            for (const c of ['Check4']) s.control(c).el.checked = false;
+            p.options.tell = async () => {};
+            await p.solve(s, p.solvers.get('Form12').solvers[0]);`);
+        await shot('tre-schermate', `
+            const p = corpimetroProgram;
+            p.hide('Form12');
+            p.screens.get('Form1').control('Command2').el.click();
+            p.screens.get('Form1').control('Command3').el.click();
+            scrollTo(0, 0);`);
+        await shot('prisma-triangolare', `
+            const p = corpimetroProgram;
+            p.show('Form15');
+            scrollTo(0, 0);`);
+        await shot('fuso-svolgimento', `
+            const p = corpimetroProgram;
+            p.show('Form41');
+            p.screens.get('Form41').control('Svolgimento').el.click();`);
     }
 } finally {
     await browser.close();

@@ -36,9 +36,14 @@ function messageDialog(d) {
     });
 }
 
+// The solid a screen is about, as the worked solution names it: the
+// caption, or the title where the caption is empty or an internal name (the
+// core's "subject").
+const subject = (s) => s.desc.subject ?? (s.desc.caption.trim() || s.name);
+
 function solutionDialog(s) {
     const dialog = $('solution-dialog');
-    $('solution-title').textContent = s.program.texts.solutionTitle + (s.desc.caption || s.name);
+    $('solution-title').textContent = s.program.texts.solutionTitle + subject(s);
     const list = $('solution-lines');
     list.replaceChildren();
     if (!s.solution.length) {
@@ -63,7 +68,7 @@ function solutionDialog(s) {
 function printWorksheet(s) {
     const sheet = $('worksheet');
     const title = document.createElement('h2');
-    title.textContent = (s.desc.caption || s.name).trim() + ' \u2013 svolgimento';
+    title.textContent = subject(s) + ' \u2013 svolgimento';
     const figure = s.el.querySelector('img.picture')?.cloneNode();
     if (figure)
         figure.loading = 'eager'; // the sheet is shown only on paper
@@ -98,6 +103,27 @@ function printScreen(s) {
 
 // --- The calculator for a person.
 
+// After a press the page brings its outcome into view: the results, and the
+// hint line with them when it says something. Already in view, nothing
+// moves; taller than the window, its start comes to the top. Smooth, unless
+// the reader asks for reduced motion.
+function bringIntoView(s, view = window) {
+    const parts = [s.el.querySelector('.results'), s.hint ? s.hintEl : null].filter(Boolean);
+    if (!parts.length)
+        return;
+    const rects = parts.map((e) => e.getBoundingClientRect());
+    const margin = 8;
+    const top = Math.min(...rects.map((r) => r.top)) - margin;
+    const bottom = Math.max(...rects.map((r) => r.bottom)) + margin;
+    const height = view.innerHeight;
+    if (top >= 0 && bottom <= height)
+        return;
+    // Down just enough to show its end, or up (or down) to its start.
+    const by = top > 0 && bottom - top <= height ? bottom - height : top;
+    const reduced = view.matchMedia('(prefers-reduced-motion: reduce)').matches;
+    view.scrollTo({ top: view.scrollY + by, behavior: reduced ? 'auto' : 'smooth' });
+}
+
 let decimal = null;
 
 function startInteractive(description, core) {
@@ -130,11 +156,14 @@ function startInteractive(description, core) {
             tell: (d) => messageDialog(d),
             print: printScreen,
             explain: solutionDialog,
-            shown: (s) => {
-                document.title = s.desc.caption.trim() ? `${s.desc.caption.trim()} \u2013 ${TITLE}` : TITLE;
+            solved: (s) => bringIntoView(s),
+            // A raised screen was already on view: no history entry.
+            shown: (s, raised) => {
+                const named = s.kind === 'solver' ? subject(s) : s.desc.caption.trim();
+                document.title = named ? `${named} \u2013 ${TITLE}` : TITLE;
                 if (!program)
                     return;
-                if (!replaying) {
+                if (!replaying && !raised) {
                     ++entry;
                     shownAt[entry] = s.name;
                     shownAt.length = entry + 1;
@@ -215,6 +244,10 @@ async function keepOffline(description) {
 function startRunner(description, core) {
     const host = $('screens');
     let program = null;
+    // A transcript lists each solver screen's hint where the core's press
+    // answers carry one: asked once, of a press that asks nothing.
+    const first = description.screens.find((d) => d.checks.length) ?? description.screens[0];
+    const hints = typeof core.press({ screen: first.name, button: first.solvers[0].name }).hint === 'string';
     window.corpimetroRun = async (text) => {
         let script;
         try {
@@ -225,7 +258,7 @@ function startRunner(description, core) {
             throw e;
         }
         host.replaceChildren();
-        program = new Program(host, description, core, { decimal: decimalOf(script.locale ?? 'en_US') });
+        program = new Program(host, description, core, { decimal: decimalOf(script.locale ?? 'en_US'), hints });
         window.corpimetroProgram = program;
         let status = 0, stderr = '';
         try {

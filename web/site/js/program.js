@@ -33,6 +33,14 @@ function el(tag, attrs = {}, ...children) {
 // Safe as part of an element id.
 const idPart = (name) => name.replace(/[^\w-]/g, '_');
 
+// A result's caption as its name and its ending, from the first "=" that
+// only blanks and other "=" follow: ["Raggio (r)", "      ="]; a caption
+// without one is all name.
+export function splitCaption(text) {
+    const m = /[\s=]*=[\s=]*$/.exec(text);
+    return m ? [text.slice(0, m.index), text.slice(m.index)] : [text, ''];
+}
+
 class Screen {
     constructor(program, name, kind, desc) {
         this.program = program;
@@ -41,13 +49,15 @@ class Screen {
         this.desc = desc;
         this.controls = new Map(); // name -> {kind, el, onClick}
         this.solution = [];
+        this.hint = ''; // the hint line of the last press
         this.id = 'scr' + ++uid;
         this.visible = false;
     }
 
     // A control is named as the core names it for a screen reader (the
     // description's "spoken"), as the desktop names it.
-    add(name, kind, element, onClick) {
+    // `show(text)`, where given, draws a label's text in parts of its own.
+    add(name, kind, element, onClick, show) {
         if (this.controls.has(name))
             throw new Error(`control ${name} of ${this.name} declared twice`);
         element.dataset.control = name;
@@ -58,7 +68,7 @@ class Screen {
             else if (kind !== 'label')
                 element.setAttribute('aria-label', spoken);
         }
-        this.controls.set(name, { kind, el: element, onClick });
+        this.controls.set(name, { kind, el: element, onClick, show });
         return element;
     }
 
@@ -79,8 +89,18 @@ class Screen {
             throw new Error(`control ${name} of ${this.name} shows no text`);
         if (c.kind === 'textbox')
             c.el.value = text;
+        else if (c.show)
+            c.show(text);
         else
             c.el.textContent = text;
+    }
+
+    // The line under the solving buttons: what the last press has to tell
+    // the student, empty when nothing.
+    setHint(text) {
+        this.hint = text;
+        if (this.hintEl)
+            this.hintEl.textContent = text;
     }
 
     // What the transcript lists of this screen.
@@ -95,9 +115,13 @@ class Screen {
                 options[name] = c.el.checked;
         }
         const out = { visible: this.visible, caption: this.desc.caption, labels, checks, options };
-        // A solver screen also lists the worked solution of its last press.
-        if (this.kind === 'solver')
+        // A solver screen also lists the worked solution of its last press,
+        // and its hint where the core gives hints.
+        if (this.kind === 'solver') {
             out.solution = this.solution;
+            if (this.program.options.hints)
+                out.hint = this.hint;
+        }
         return out;
     }
 }
@@ -107,7 +131,9 @@ export class Program {
     // object. `options`: decimal (mark to read and show numbers with),
     // assets (URL prefix of the pictures), ask(text, screen) -> Promise of the
     // answer (null: Cancel), or none to answer from the queue; tell(dialog)
-    // -> Promise, for the messages; print(screen), shown(screen), ended().
+    // -> Promise, for the messages; print(screen), shown(screen, raised),
+    // solved(screen), ended(); hints (the transcript lists each solver
+    // screen's hint: the core's press answers carry one).
     constructor(root, description, core, options = {}) {
         this.root = root;
         this.core = core;
@@ -184,7 +210,32 @@ export class Program {
         this.raised.push(name);
         // The screen shown last stands first.
         this.root.prepend(s.el);
-        this.options.shown?.(s);
+        this.restack();
+        this.options.shown?.(s, false);
+    }
+
+    // A screen on view brought in front of the others, as a window is
+    // raised by a click: nothing a transcript lists changes.
+    raise(name) {
+        const s = this.screens.get(name);
+        if (this.ended || !s || !s.visible || this.top() === s)
+            return;
+        this.raised = this.raised.filter((n) => n !== name);
+        this.raised.push(name);
+        this.root.prepend(s.el);
+        this.restack();
+        this.options.shown?.(s, true);
+    }
+
+    // The screens on view behind the top one are marked: a narrow page
+    // draws each of them as a bar that raises it.
+    restack() {
+        const top = this.top();
+        for (const s of this.screens.values()) {
+            const behind = s.visible && s !== top;
+            s.el.classList.toggle('behind', behind);
+            s.bar.setAttribute('aria-expanded', String(!behind));
+        }
     }
 
     hide(name) {
@@ -196,6 +247,7 @@ export class Program {
             s.el.hidden = true;
         }
         this.keepOneVisible();
+        this.restack();
     }
 
     keepOneVisible() {
@@ -225,6 +277,7 @@ export class Program {
             s.visible = false;
             s.el.hidden = true;
         }
+        this.restack();
         this.ended = true;
         this.options.ended?.();
     }
@@ -329,6 +382,8 @@ export class Program {
         if (this.busy)
             return;
         this.busy = true;
+        // The hint of the last press goes as this one starts.
+        s.setHint('');
         try {
             const ticks = s.desc.checks.filter((c) => s.control(c.name).el.checked).map((c) => c.name);
             const request = { screen: s.name, button: button.name, ticks, answers: [], decimal: this.decimal };
@@ -361,6 +416,7 @@ export class Program {
                 }
             }
             s.solution = r.solution || [];
+            s.setHint(typeof r.hint === 'string' ? r.hint : '');
             this.options.solved?.(s);
         } finally {
             this.busy = false;
@@ -388,11 +444,18 @@ export class Program {
         const close = el('button', { type: 'button', class: 'close', title: this.texts.close,
                                      'aria-label': this.spokenName(name) }, '\u2715');
         close.addEventListener('click', () => this.closeScreen(s));
-        s.body = el('div', { class: 'body' });
+        s.body = el('div', { class: 'body', id: s.id + '-body' });
+        // Behind the top screen on a narrow page only this bar is drawn, named
+        // after the solid (a screen whose caption is empty or an internal
+        // name is named by its title); a tap raises the screen.
+        const named = (desc.subject ?? desc.caption).trim() || desc.caption;
+        s.bar = el('button', { type: 'button', class: 'bar', 'aria-controls': s.body.id, 'aria-expanded': 'true' },
+                   el('span', { class: 'bar-text', text: named }));
+        s.bar.addEventListener('click', () => this.raise(name));
         // The close control stands in the title bar but comes last in the
         // keyboard order, as a window's own close control does.
         s.el = el('section', { class: 'screen ' + kind, 'data-screen': name, 'aria-labelledby': s.id + '-cap', hidden: true },
-                  el('header', { class: 'titlebar' }, caption), s.body, close);
+                  el('header', { class: 'titlebar' }, caption, s.bar), s.body, close);
         return s;
     }
 
@@ -532,7 +595,9 @@ export class Program {
         if (!d.title)
             return;
         if (d.titleIsTextBox) {
-            const t = el('input', { class: 'title textbox', readonly: true, tabindex: '-1' });
+            // A text box that only shows its text: an output, which wraps a
+            // long title where an input would cut it.
+            const t = el('output', { class: 'title textbox' });
             t.value = d.title.text;
             s.body.append(s.add(d.title.name, 'textbox', t));
         } else {
@@ -559,7 +624,16 @@ export class Program {
             col.append(this.solveButton(s, b));
             row.append(col);
         }
-        s.body.append(row);
+        s.body.append(row, this.hintLine(s));
+    }
+
+    // The screen's one hint line, under its first solving button or row of
+    // them; a live region, so a screen reader says each new hint.
+    hintLine(s) {
+        if (!s.hintEl)
+            s.hintEl = el('p', { class: 'hint', role: 'status', 'aria-live': 'polite', 'aria-atomic': 'true',
+                                 text: s.hint });
+        return s.hintEl;
     }
 
     addDescription(s, d) {
@@ -625,9 +699,14 @@ export class Program {
         }
         for (const k of d.knownList || [])
             known.append(this.label(s, k, 'p', 'known-item'));
+        let solves = false;
         for (const b of d.solvers)
-            if (!b.solidName && !b.solidPicture)
+            if (!b.solidName && !b.solidPicture) {
                 known.append(this.solveButton(s, b));
+                solves = true;
+            }
+        if (solves && !s.hintEl)
+            known.append(this.hintLine(s));
         middle.append(known);
     }
 
@@ -639,7 +718,7 @@ export class Program {
             results.append(this.label(s, d.resultsHeading, 'p', 'heading'));
         const table = el('div', { class: 'rows' });
         for (const r of d.rows) {
-            const cap = this.label(s, { name: r.caption, text: r.captionText }, 'span', 'row-caption');
+            const cap = this.rowCaption(s, r);
             const out = el('output', { class: 'value', tabindex: '0', role: 'status', 'aria-live': 'off',
                                        'aria-labelledby': cap.id,
                                        'aria-description': r.captionText ? undefined : this.spokenName(s.name, r.result) });
@@ -648,6 +727,19 @@ export class Program {
         }
         results.append(table);
         middle.append(results);
+    }
+
+    // A result's caption is drawn as its name and its "=" (with whatever
+    // the caption has after it), so that the "=" of every row stands in one
+    // column and never goes to a line of its own; its text is the caption's.
+    rowCaption(s, r) {
+        const e = el('span', { class: 'label row-caption', id: s.id + '-' + idPart(r.caption) });
+        const show = (text) => {
+            const [name, equals] = splitCaption(text);
+            e.replaceChildren(el('span', { class: 'row-name', text: name }), el('span', { class: 'row-equals', text: equals }));
+        };
+        show(r.captionText);
+        return s.add(r.caption, 'label', e, undefined, show);
     }
 
     // One formula label is named by the heading above it; several, each by

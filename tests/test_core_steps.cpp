@@ -443,6 +443,15 @@ void TestCoreSteps::consistency_data()
         << "Con r1 = 4, r2 = 3 e h = 7 @ r sarebbe 5, non 6: i dati non "
            "descrivono una zona sferica."
         << "";
+    // The trapezoid's faces share one apothem only when a + a = b + c.
+    QTest::newRow("trapezoid pyramid, no inscribed circle")
+        << "Form8" << QStringList{ "a", "b", "c", "a1" } << QStringList{ "5", "4", "10", "9" }
+        << "Con b = 4 e c = 10 @ a sarebbe 7, non 5: i dati non descrivono una piramide con le "
+           "facce ugualmente inclinate."
+        << "";
+    QTest::newRow("trapezoid pyramid, consistent")
+        << "Form8" << QStringList{ "a", "b", "c", "a1" } << QStringList{ "7", "4", "10", "9" } << ""
+        << "I dati sono coerenti: con b = 4 e c = 10 @ a è 7, come il dato.";
 }
 
 void TestCoreSteps::consistency()
@@ -463,7 +472,7 @@ void TestCoreSteps::consistency()
     QVERIFY(host.messages().empty());
     // "@" stands for the checked datum in words, as the glossary names it.
     const QString words = QString::fromStdString(
-        quantityWords(*solids::find(screen.toStdString()), known.last() == "a" ? "a" : "r")
+        quantityWords(*solids::find(screen.toStdString()), known.contains("a") ? "a" : "r")
             .definite);
     warning.replace("@", words);
     remark.replace("@", words);

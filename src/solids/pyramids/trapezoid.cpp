@@ -18,6 +18,12 @@ void calcola(Calc &calc)
     Quantity S(calc, "S", "la somma b + c dei lati paralleli"),
         m(calc, "m", "la semidifferenza (c − b) / 2 dei lati paralleli");
 
+    // The faces share one apothem only over a trapezoid with an inscribed
+    // circle, whose oblique sides together equal the parallel ones: with all
+    // three sides typed, the data must agree on it.
+    const auto tangential = [&] {
+        calc.agree(a, (b * 1 + c * 1) / 2, "una piramide con le facce ugualmente inclinate");
+    };
     // The height of the trapezoid from its oblique side and the half
     // difference of the parallel sides.
     const auto trapezoidHeight = [&] { h1 = pow(pow(a, 2) - pow((c - b) / 2, 2), 0.5); };
@@ -41,6 +47,7 @@ void calcola(Calc &calc)
         b = calc.ask("INTRODUCI LO SPIGOLO DI BASE (BC)=");
         c = calc.ask("INTRODUCI LO SPIGOLO DI BASE (AD) =");
         a1 = calc.ask("INTRODUCI L'APOTEMA (a) =");
+        tangential();
         S = b * 1 + c * 1;
         trapezoidHeight();
         AB = S * h1 / 2;
@@ -55,6 +62,7 @@ void calcola(Calc &calc)
         b = calc.ask("INTRODUCI LO SPIGOLO DI BASE (BC)=");
         c = calc.ask("INTRODUCI LO SPIGOLO DI BASE (AD) =");
         h = calc.ask("INTRODUCI IL RAGGIO (h) =");
+        tangential();
         trapezoidHeight();
         AB = (b * 1 + c * 1) * h1 / 2;
         calc.formula(

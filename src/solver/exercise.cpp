@@ -218,9 +218,14 @@ std::string figureWithData(std::string_view svgView, const std::vector<Datum> &d
         const double size = l->main->size * 0.85;
         const std::string value = "= " + written(d.typed);
         right = std::max(right, x + 0.6 * size * double(characters(value)));
-        inserts.push_back({ last.end, "<text x=\"" + number(x) + "\" y=\"" + number(l->main->y)
-                                          + "\" font-family=\"DejaVu Sans\" font-size=\""
-                                          + number(size) + "\" fill=\"#c0392b\">" + value
+        // On a white halo, so that no edge of the drawing runs through it.
+        const std::string place = "<text x=\"" + number(x) + "\" y=\"" + number(l->main->y)
+                                  + "\" font-family=\"DejaVu Sans\" font-size=\"" + number(size)
+                                  + "\" ";
+        inserts.push_back({ last.end, place
+                                          + "fill=\"#ffffff\" stroke=\"#ffffff\" "
+                                            "stroke-width=\"4\" stroke-linejoin=\"round\">"
+                                          + value + "</text>" + place + "fill=\"#c0392b\">" + value
                                           + "</text>" });
     }
     std::sort(inserts.begin(), inserts.end(),

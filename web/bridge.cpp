@@ -213,7 +213,8 @@ const Json *optional(const Json &request, const char *key)
 }
 
 // What the printed worksheet of a press says beyond its lines: the exercise
-// in words, the data for the figure, and each result row in words.
+// in words, the figure of the solid solved and the data to write on it, and
+// each result row in words.
 Ordered worksheet(const solver::SolverScreen &s, const solver::SolveButton &button,
                   const std::optional<solver::Solution> &solution)
 {
@@ -228,6 +229,8 @@ Ordered worksheet(const solver::SolverScreen &s, const solver::SolveButton &butt
                              { "symbol", r.quantity },
                              { "words", solver::quantityWords(s, r.quantity).bare } });
     return { { "exercise", solution ? solver::exerciseText(s, button, *solution) : std::string() },
+             { "picture",
+               button.solidPicture.present() ? button.solidPicture.text : s.picture.text },
              { "data", data },
              { "rows", rows } };
 }

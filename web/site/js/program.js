@@ -361,6 +361,7 @@ export class Program {
                 }
             }
             s.solution = r.solution || [];
+            s.worksheet = r.worksheet || null;
             this.options.solved?.(s);
         } finally {
             this.busy = false;

@@ -214,7 +214,7 @@ std::string figureWithData(std::string_view svgView, const std::vector<Datum> &d
         done.insert(l);
         const SvgText &last = *l->last;
         const double width = 0.6 * last.size * double(characters(last.content));
-        const double x = (last.middle ? last.x + width / 2 : last.x + width) + 0.2 * l->main->size;
+        const double x = (last.middle ? last.x + width / 2 : last.x + width) + 0.3 * l->main->size;
         const double size = l->main->size * 0.85;
         const std::string value = "= " + written(d.typed);
         right = std::max(right, x + 0.6 * size * double(characters(value)));

@@ -271,7 +271,7 @@ test('Svolgimento shows the worked solution of the last press, prints its two wo
     const pdfText = async (version, button) => {
         await page.evaluate(`document.getElementById("${button}").click()`);
         await until(page, `document.getElementById("worksheet").dataset.ready === "${version}"`, version + ' built');
-        const { data } = await page.send('Page.printToPDF', { printBackground: false });
+        const { data } = await page.send('Page.printToPDF', { printBackground: false, preferCSSPageSize: true });
         const dir = mkdtempSync(join(tmpdir(), 'corpimetro-print-'));
         try {
             const pdf = join(dir, version + '.pdf');
@@ -293,13 +293,15 @@ test('Svolgimento shows the worked solution of the last press, prints its two wo
         for (const word of ['Copia', 'Chiudi', 'Calcola:', 'Ritorna', 'Form12'])
             assert.doesNotMatch(text, new RegExp(word), `"${word}" is printed`);
     }
+    // Each step, whatever blanks the PDF reads between its signs.
+    const squeezed = (t) => t.replace(/\s+/g, '');
     for (const line of expected.solution.filter((l) => l.trim()))
-        assert.ok(soluzione.includes(line.trim().replace(/\s+/g, ' ')), `"${line}" printed`);
+        assert.ok(squeezed(soluzione).includes(squeezed(line)), `"${line}" printed`);
     assert.match(soluzione, /Risultati/);
     assert.match(soluzione, /Apotema a = 5/);
     assert.doesNotMatch(soluzione, /= =/);
-    assert.match(testo, /= 3/);
-    assert.match(testo, /= 4/);
+    assert.match(testo, /r ?= 3/);
+    assert.match(testo, /h ?= 4/);
     assert.match(testo, /Svolgimento/);
     assert.doesNotMatch(testo, /Calcoli|Risultati|= 5/);
 

@@ -86,28 +86,20 @@ export function labelledFigure(svgText, data) {
         const last = l.last;
         const width = 0.6 * size(last) * [...last.textContent].length;
         const x0 = parseFloat(last.getAttribute('x')) || 0;
-        const x = (last.getAttribute('text-anchor') === 'middle' ? x0 + width / 2 : x0 + width) + 0.2 * size(l.main);
+        const x = (last.getAttribute('text-anchor') === 'middle' ? x0 + width / 2 : x0 + width) + 0.3 * size(l.main);
         const fontSize = size(l.main) * 0.85;
         const value = '= ' + written(d.typed);
         right = Math.max(right, x + 0.6 * fontSize * [...value].length);
-        let after = last;
-        for (const [fill, halo] of [['#ffffff', true], [RED, false]]) {
-            const t = doc.createElementNS(SVG, 'text');
-            t.setAttribute('x', x.toFixed(1));
-            t.setAttribute('y', l.main.getAttribute('y'));
-            t.setAttribute('font-family', 'DejaVu Sans');
-            t.setAttribute('font-size', fontSize.toFixed(1));
-            t.setAttribute('fill', fill);
-            if (halo) {
-                t.setAttribute('stroke', '#ffffff');
-                t.setAttribute('stroke-width', '4');
-                t.setAttribute('stroke-linejoin', 'round');
-                t.setAttribute('aria-hidden', 'true');
-            }
-            t.textContent = value;
-            after.after(t);
-            after = t;
-        }
+        // On a white halo (its stroke painted first), so that no edge of
+        // the drawing runs through it.
+        const t = doc.createElementNS(SVG, 'text');
+        const attributes = { x: x.toFixed(1), y: l.main.getAttribute('y'), 'font-family': 'DejaVu Sans',
+                             'font-size': fontSize.toFixed(1), fill: RED, stroke: '#ffffff',
+                             'stroke-width': '4', 'stroke-linejoin': 'round', 'paint-order': 'stroke' };
+        for (const [name, v] of Object.entries(attributes))
+            t.setAttribute(name, v);
+        t.textContent = value;
+        last.after(t);
     }
     const box = (svg.getAttribute('viewBox') || '').split(/\s+/).map(Number);
     if (box.length === 4 && right + 4 > box[0] + box[2]) {

@@ -7,6 +7,7 @@
 #include "solids/solids.h"
 
 #include "solver/texts.h"
+#include "solver/words.h"
 #include "ui/solutionwindow.h"
 #include "ui/solverwindow.h"
 #include "ui/widgets.h"
@@ -225,7 +226,7 @@ void TestAllScreens::failureReportedOnce()
 
 // "Svolgimento" beside "Stampa", with a keyboard letter of its own: its window
 // follows each press (the insufficient-data list, then a failing step), copies
-// its text and prints the worksheet through the printer path. What it shows is
+// the exercise and its text and prints the worksheet through the printer path. What it shows is
 // checked against what the lines must say, and against the core's own worked
 // solution of the same press, computed without any window.
 void TestAllScreens::svolgimento()
@@ -320,7 +321,11 @@ void TestAllScreens::svolgimento()
             copy = b;
     QVERIFY(copy);
     copy->click();
-    QCOMPARE(QApplication::clipboard()->text(), expected.join('\n'));
+    // The exercise first (the data as typed), the lines, a last newline.
+    const QString copied = QApplication::clipboard()->text();
+    QVERIFY2(copied.endsWith('\n' + expected.join('\n') + '\n'), qPrintable(copied));
+    QVERIFY2(copied.startsWith(q(solver::solidWords(s, &press)).left(1).toUpper()),
+             qPrintable(copied));
     w->printWorksheet();
     QCOMPARE(r.printed(), QStringList{ screen + " svolgimento" });
 }

@@ -276,7 +276,9 @@ void TestCoreBridge::membersInTheirOrder()
 
     const Ordered failed = Ordered::parse(bridge::press(
         R"({"screen":"Form3","button":"Command3","ticks":["Check1"],"answers":["x"]})"));
-    QCOMPARE(keysOf(failed), (Keys{ "events", "pending", "solution", "hint" }));
+    QCOMPARE(keysOf(failed), (Keys{ "events", "pending", "solution", "hint", "worksheet" }));
+    QCOMPARE(keysOf(failed.at("worksheet")), (Keys{ "exercise", "picture", "data", "rows" }));
+    QCOMPARE(keysOf(failed.at("worksheet").at("rows")[0]), (Keys{ "result", "symbol", "words" }));
     QCOMPARE(keysOf(failed.at("events").front()), (Keys{ "kind", "text" }));
     QCOMPARE(keysOf(failed.at("events")[1]), (Keys{ "kind", "control", "text" }));
     QCOMPARE(keysOf(failed.at("events").back()), (Keys{ "kind", "failure", "text" }));
@@ -611,6 +613,15 @@ void TestCoreBridge::cFunctions()
     QCOMPARE(onlyRadius.at("hint").get<std::string>(),
              solver::hint(coneScreen, host.ticks, *host.solution));
     QVERIFY(onlyRadius.at("hint").get<std::string>().rfind("Spunta anche: ", 0) == 0);
+    // With the worksheet's exercise, data and results in words.
+    const Json &sheet = cone.at("worksheet");
+    QCOMPARE(sheet.at("exercise").get<std::string>(),
+             "Un cono ha raggio 3 e altezza 4. Calcola il diametro, la circonferenza, l'apotema, "
+             "l'area laterale, l'area totale, il volume e l'area di base.");
+    QCOMPARE(sheet.at("picture").get<std::string>(), "cono.svg");
+    QCOMPARE(sheet.at("data").size(), std::size_t(2));
+    QCOMPARE(sheet.at("data")[1].at("typed").get<std::string>(), "4");
+    QCOMPARE(sheet.at("rows")[4].at("words").get<std::string>(), "apotema");
     const Json stopped = parsed(corpimetro_press(
         R"({"screen":"Form12","button":"Command1","ticks":["Check1","Check4"],"answers":["3"]})"));
     QCOMPARE(stopped.at("pending").get<bool>(), true);

@@ -5,13 +5,17 @@
 #include "screens.h"
 #include "scriptrunner.h"
 #include "ui/platform.h"
+#include "ui/solutionwindow.h"
 #include "ui/widgets.h"
 
 #include <QAbstractButton>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPageLayout>
 #include <QPrinter>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,6 +53,8 @@ private slots:
     void everyScreen();
     void suggestedFile_data();
     void suggestedFile();
+    void worksheetFillsThePage_data();
+    void worksheetFillsThePage();
 };
 
 void TestPrinting::everyScreen_data()
@@ -140,6 +146,71 @@ void TestPrinting::suggestedFile()
     QCOMPARE(QFileInfo(ui::suggestedPdfPath(w, screen)).fileName(), QString("A-B-C.pdf"));
     w->setWindowTitle(QString());
     QCOMPARE(QFileInfo(ui::suggestedPdfPath(w, screen)).fileName(), screen + ".pdf");
+}
+
+void TestPrinting::worksheetFillsThePage_data()
+{
+    QTest::addColumn<double>("printerMargin"); // mm
+    QTest::addColumn<int>("version");
+    QTest::newRow("no printer margin, exercise") << 0.0 << int(ui::Worksheet::Testo);
+    QTest::newRow("narrow printer margin, answers") << 5.0 << int(ui::Worksheet::Soluzione);
+    QTest::newRow("wide printer margin, exercise") << 25.0 << int(ui::Worksheet::Testo);
+}
+
+// A worksheet is a page of its own: no caption above it, and it fills the
+// A4 paper within margins of 15 mm, or the printer's own when wider.
+void TestPrinting::worksheetFillsThePage()
+{
+    QFETCH(double, printerMargin);
+    QFETCH(int, version);
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty())
+        QSKIP("pdftoppm (poppler-utils) is not installed");
+    ui::WorksheetContent content;
+    content.subject = QStringLiteral("CUBO");
+    content.exercise = QStringLiteral("Un cubo ha spigolo 2. Calcola il volume.");
+    content.lines = QStringList{ "Dati:", "s = 2", "Calcoli:", "V = s³ = 2³ = 8" };
+    content.results = { { "Volume", "V", "8" } };
+    std::unique_ptr<QWidget> page(ui::makeWorksheet(content, ui::Worksheet(version)));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                    QMarginsF(printerMargin, printerMargin, printerMargin, printerMargin),
+                    QPageLayout::Millimeter));
+    QVERIFY(ui::paintWindow(page.get(), printer));
+    const QString text = pdftext::text(path);
+    QVERIFY2(!text.contains(page->windowTitle()), qPrintable(text.left(200)));
+    QVERIFY(text.contains(QStringLiteral("Cubo")));
+
+    // The drawn part of the page, read from a rendering at 50 dots an inch.
+    QProcess render;
+    render.start(pdftoppm, { "-png", "-r", "50", "-singlefile", path, dir.filePath("sheet") });
+    QVERIFY(render.waitForFinished(60000));
+    QImage image(dir.filePath(QStringLiteral("sheet.png")));
+    QVERIFY(!image.isNull());
+    QRect drawn;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 200)
+                drawn |= QRect(x, y, 1, 1);
+    const double mm = 50 / 25.4;
+    const double margin = std::max(15.0, printerMargin);
+    QVERIFY2(drawn.left() >= (margin - 1) * mm && drawn.left() <= (margin + 2) * mm,
+             qPrintable(QString::number(drawn.left() / mm)));
+    QVERIFY2(drawn.top() >= (margin - 1) * mm && drawn.top() <= (margin + 6) * mm,
+             qPrintable(QString::number(drawn.top() / mm)));
+    // The lines for name, class and date run to the right margin.
+    QVERIFY2(image.width() - 1 - drawn.right() >= (margin - 1) * mm
+                 && image.width() - 1 - drawn.right() <= (margin + 2) * mm,
+             qPrintable(QString::number((image.width() - 1 - drawn.right()) / mm)));
+    // The exercise's ruled space reaches down to the bottom margin.
+    if (ui::Worksheet(version) == ui::Worksheet::Testo)
+        QVERIFY2(image.height() - 1 - drawn.bottom() <= (margin + 15) * mm,
+                 qPrintable(QString::number((image.height() - 1 - drawn.bottom()) / mm)));
 }
 
 QTEST_MAIN(TestPrinting)

@@ -12,7 +12,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QMenu>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -195,6 +197,18 @@ void TestSolutionWindow::everySolver()
     else
         QVERIFY2(frame.height() <= room.height() && frame.width() <= room.width(),
                  qPrintable(where));
+
+    // "Stampa" offers the exercise to hand out and its answer key.
+    QPushButton *stampa = nullptr;
+    for (auto *b : window->findChildren<QPushButton *>())
+        if (b->text() == QStringLiteral("&Stampa"))
+            stampa = b;
+    QVERIFY(stampa && stampa->menu());
+    QStringList offered;
+    for (const auto *a : stampa->menu()->actions())
+        offered << a->text().remove('&');
+    QCOMPARE(offered, (QStringList{ "Testo dell'esercizio, da consegnare",
+                                    "Soluzione, con passaggi e risultati" }));
 
     // The title names the solid.
     const QString title = window->windowTitle();

@@ -4,11 +4,13 @@
 #include "solids/solids.h"
 #include "solver/calc.h"
 #include "solver/hint.h"
+#include "solver/exercise.h"
 #include "solver/menu.h"
 #include "solver/numberformat.h"
 #include "solver/screen.h"
 #include "solver/scripted.h"
 #include "solver/texts.h"
+#include "solver/words.h"
 
 #include <nlohmann/json.hpp>
 
@@ -213,6 +215,29 @@ const Json *optional(const Json &request, const char *key)
     return v == request.end() || v->is_null() ? nullptr : &*v;
 }
 
+// What the printed worksheet of a press says beyond its lines: the exercise
+// in words, the figure of the solid solved and the data to write on it, and
+// each result row in words.
+Ordered worksheet(const solver::SolverScreen &s, const solver::SolveButton &button,
+                  const std::optional<solver::Solution> &solution)
+{
+    Ordered data = Ordered::array(), rows = Ordered::array();
+    if (solution)
+        for (const auto &d : solver::pressData(*solution))
+            data.push_back({ { "symbol", d.symbol }, { "typed", d.typed } });
+    const auto labels = s.resultsOf(button);
+    for (const auto &r : s.rows)
+        if (std::find(labels.begin(), labels.end(), r.result) != labels.end())
+            rows.push_back({ { "result", r.result },
+                             { "symbol", r.quantity },
+                             { "words", solver::quantityWords(s, r.quantity).bare } });
+    return { { "exercise", solution ? solver::exerciseText(s, button, *solution) : std::string() },
+             { "picture",
+               button.solidPicture.present() ? button.solidPicture.text : s.picture.text },
+             { "data", data },
+             { "rows", rows } };
+}
+
 std::string pressRequest(const Json &request)
 {
     if (!request.is_object())
@@ -273,7 +298,8 @@ std::string pressRequest(const Json &request)
           { "pending", host.stopped },
           { "solution", host.solution ? host.solution->lines() : std::vector<std::string>() },
           { "hint",
-            host.solution ? solver::hint(*s, host.ticks, *host.solution) : std::string() } });
+            host.solution ? solver::hint(*s, host.ticks, *host.solution) : std::string() },
+          { "worksheet", worksheet(*s, *button, host.solution) } });
 }
 
 // The spoken name of every control whose name is fixed, keyed

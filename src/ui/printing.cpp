@@ -30,6 +30,48 @@ QString documentTitle(const QWidget *window, const QString &screen)
 
 } // namespace
 
+namespace {
+
+// A page that draws its own heading (a worksheet) fills the paper inside
+// margins of a hand's width, whatever margins the printer leaves: as wide
+// as the paper allows, as tall as the paper's proportion gives it.
+bool paintPage(QWidget *page, QPrinter &printer)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const int dpi = printer.resolution();
+    const QRectF paper = printer.pageLayout().fullRectPixels(dpi);
+    const QRectF paint = printer.pageLayout().paintRectPixels(dpi);
+    const double margin = 15.0 / 25.4 * dpi;
+    QRectF inside = paper.adjusted(margin, margin, -margin, -margin).intersected(paint);
+    inside.translate(-paint.topLeft());
+
+    if (page->layout())
+        page->layout()->activate();
+    const QSize least = page->sizeHint().expandedTo(page->minimumSize());
+    QSize size(least.width(), int(least.width() * inside.height() / inside.width()));
+    if (size.height() < least.height())
+        size = QSize(int(least.height() * inside.width() / inside.height()), least.height());
+    page->resize(size);
+    if (page->layout())
+        page->layout()->activate();
+
+    const double scale = inside.width() / size.width();
+    QPicture drawing;
+    {
+        QPainter recorder(&drawing);
+        page->render(&recorder, QPoint(), QRegion(), QWidget::DrawChildren);
+    }
+    const double playback = double(printer.logicalDpiX()) / drawing.logicalDpiX();
+    painter.translate(inside.topLeft());
+    painter.scale(scale / playback, scale / playback);
+    painter.drawPicture(0, 0, drawing);
+    return painter.end();
+}
+
+} // namespace
+
 bool paintWindow(QWidget *window, QPrinter &printer)
 {
     // The whole content, also the part a small window scrolls out of view.
@@ -45,6 +87,8 @@ bool paintWindow(QWidget *window, QPrinter &printer)
     const QString title = window->windowTitle().simplified();
     if (printer.docName().isEmpty())
         printer.setDocName(documentTitle(window, window->objectName()));
+    if (window->property("printsOwnHeading").toBool())
+        return paintPage(window, printer);
 
     QPainter painter;
     if (!painter.begin(&printer))

@@ -17,7 +17,9 @@ void printWindow(QWidget *window, const QString &screen);
 // Draws a window on a printer page: its caption as a heading, then its
 // controls drawn again at the printer's resolution (text stays text and
 // pictures stay vector drawings), about the size it has on screen, smaller
-// if it does not fit. The caption is also the document's title.
+// if it does not fit. The caption is also the document's title. A window whose
+// property "printsOwnHeading" is true (a worksheet) gets no heading: it is a
+// page of its own, and fills the paper within margins of 15 mm.
 // Returns false when the printer could not be started.
 bool paintWindow(QWidget *window, QPrinter &printer);
 

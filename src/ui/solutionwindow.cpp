@@ -9,16 +9,36 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace ui {
 
-SolutionWindow::SolutionWindow(const QString &caption, std::function<void()> print, QWidget *parent)
+QString worksheetText(const WorksheetContent &content)
+{
+    QString text;
+    if (!content.exercise.isEmpty())
+        text += content.exercise + QStringLiteral("\n\n");
+    text += (content.lines.isEmpty() ? SolutionWindow::nothingYet()
+                                     : content.lines.join(QLatin1Char('\n')))
+            + QLatin1Char('\n');
+    if (!content.results.isEmpty()) {
+        text += QStringLiteral("\nRisultati:\n");
+        for (const auto &r : content.results)
+            text += QStringLiteral("%1: %2 = %3\n").arg(r.words, r.symbol, r.value);
+    }
+    return text;
+}
+
+SolutionWindow::SolutionWindow(const QString &caption, std::function<void(Worksheet)> print,
+                               QWidget *parent)
     : QWidget(parent, Qt::Window), m_printWorksheet(std::move(print))
 {
     setWindowTitle(title(caption));
@@ -38,10 +58,19 @@ SolutionWindow::SolutionWindow(const QString &caption, std::function<void()> pri
     m_print = new QPushButton(QStringLiteral("&Stampa"), this);
     auto *close = new QPushButton(QStringLiteral("C&hiudi"), this);
     connect(m_copy, &QPushButton::clicked, this, &SolutionWindow::copy);
-    connect(m_print, &QPushButton::clicked, this, [this] {
-        if (m_printWorksheet)
-            m_printWorksheet();
-    });
+    // Which worksheet, chosen before the preview or the PDF.
+    auto *choice = new QMenu(m_print);
+    const auto offer = [this, choice](const QString &text, Worksheet version) {
+        QAction *a = choice->addAction(text);
+        a->setData(int(version));
+        connect(a, &QAction::triggered, this, [this, version] {
+            if (m_printWorksheet)
+                m_printWorksheet(version);
+        });
+    };
+    offer(QStringLiteral("&Testo dell'esercizio, da consegnare"), Worksheet::Testo);
+    offer(QStringLiteral("&Soluzione, con passaggi e risultati"), Worksheet::Soluzione);
+    m_print->setMenu(choice);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -122,51 +151,220 @@ QString SolutionWindow::text() const
     return m_text->toPlainText();
 }
 
-void SolutionWindow::copy() const
+void SolutionWindow::setContent(const WorksheetContent &content)
 {
-    QApplication::clipboard()->setText(text());
+    m_content = content;
+    setLines(content.lines);
 }
 
-QWidget *makeWorksheet(const QString &caption, const QString &pictureAsset,
-                       const QStringList &lines, const QList<QPair<QString, QString>> &results)
+void SolutionWindow::copy() const
 {
-    auto *page = new QWidget;
-    page->setWindowTitle(caption + QStringLiteral(" – svolgimento"));
-    page->setAttribute(Qt::WA_DontShowOnScreen);
-    auto *layout = new QVBoxLayout(page);
-    auto *top = new QHBoxLayout;
-    if (!pictureAsset.isEmpty()) {
-        auto *figure = new PictureBox(pictureAsset, QSize(220, 190), page);
-        figure->setFixedSize(220, 190);
-        top->addWidget(figure, 0, Qt::AlignTop);
+    WorksheetContent shown = m_content;
+    shown.lines = text().split(QLatin1Char('\n'));
+    if (text() == nothingYet())
+        shown = {};
+    QApplication::clipboard()->setText(worksheetText(shown));
+}
+
+namespace {
+
+// The lines a pupil writes name, class and date on.
+class NameLines : public QWidget {
+public:
+    explicit NameLines(QWidget *parent) : QWidget(parent)
+    {
+        setFixedHeight(fontMetrics().height() * 2);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     }
-    auto *steps = new QLabel(lines.join(QLatin1Char('\n'))
-                                 .toHtmlEscaped()
-                                 .replace(QLatin1Char('\n'), QStringLiteral("<br>")),
-                             page);
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setPen(QPen(palette().color(QPalette::WindowText), 1));
+        // Name on half the width, class and date on a quarter each.
+        const struct {
+            const char *word;
+            double from, to;
+        } fields[] = { { "Nome", 0.0, 0.5 }, { "Classe", 0.53, 0.73 }, { "Data", 0.76, 1.0 } };
+        const QFontMetrics fm = fontMetrics();
+        const int base = height() - fm.descent() - 2;
+        for (const auto &f : fields) {
+            const int x = int(f.from * width());
+            const int end = int(f.to * width()) - 1;
+            const QString word = QString::fromUtf8(f.word);
+            p.drawText(x, base, word);
+            const int lineFrom = x + fm.horizontalAdvance(word) + fm.horizontalAdvance(' ');
+            p.drawLine(lineFrom, base + 1, end, base + 1);
+        }
+    }
+};
+
+// Ruled space to work the exercise out, as tall as the page leaves.
+class Ruled : public QWidget {
+public:
+    explicit Ruled(QWidget *parent) : QWidget(parent)
+    {
+        setMinimumHeight(spacing() * 6);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+
+protected:
+    int spacing() const { return fontMetrics().lineSpacing() * 2; }
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setPen(QPen(QColor(0xa0, 0xa8, 0xb4), 1));
+        for (int y = spacing(); y < height(); y += spacing())
+            p.drawLine(0, y, width() - 1, y);
+    }
+};
+
+// A figure drawn from SVG text, in proportion, at most `most` wide.
+class Figure : public QWidget {
+public:
+    Figure(const QByteArray &svg, QSize most, QWidget *parent)
+        : QWidget(parent), m_renderer(svg, this)
+    {
+        QSizeF size = m_renderer.defaultSize();
+        if (size.isEmpty())
+            size = most;
+        size.scale(most, Qt::KeepAspectRatio);
+        setFixedSize(size.toSize());
+    }
+    bool isValid() const { return m_renderer.isValid(); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        m_renderer.render(&p, QRectF(rect()));
+    }
+
+private:
+    QSvgRenderer m_renderer;
+};
+
+QLabel *label(const QString &text, QWidget *parent, double points, bool bold = false)
+{
+    auto *l = new QLabel(text, parent);
+    QFont f = l->font();
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    l->setFont(f);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+QString subjectWords(const QString &subject)
+{
+    // "CONO" and "Cono" alike: as a title writes it.
+    const QString s = subject.simplified();
+    if (s != s.toUpper())
+        return s;
+    return s.left(1) + s.mid(1).toLower();
+}
+
+} // namespace
+
+// A page 190 mm × 268 mm at 96 dots an inch: A4 inside its margins.
+static const QSize kPage(718, 1013);
+
+QWidget *makeWorksheet(const WorksheetContent &content, Worksheet version)
+{
+    const bool answers = version == Worksheet::Soluzione;
+    auto *page = new QWidget;
+    const QString subject = subjectWords(content.subject);
+    page->setWindowTitle(subject
+                         + (answers ? QStringLiteral(" – soluzione") : QStringLiteral(" – testo")));
+    page->setProperty("printsOwnHeading", true);
+    page->setAttribute(Qt::WA_DontShowOnScreen);
+    page->setAutoFillBackground(true);
+    QPalette palette = page->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    page->setPalette(palette);
+    QFont font = page->font();
+    font.setPointSizeF(11);
+    page->setFont(font);
+
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(10);
+    layout->addWidget(new NameLines(page));
+    layout->addSpacing(6);
+
+    auto *titleRow = new QHBoxLayout;
+    titleRow->addWidget(label(subject, page, 17, true), 1);
+    titleRow->addWidget(
+        label(answers ? QStringLiteral("Soluzione") : QStringLiteral("Esercizio"), page, 12, true),
+        0, Qt::AlignRight | Qt::AlignBottom);
+    layout->addLayout(titleRow);
+
+    if (!content.exercise.isEmpty()) {
+        auto *exercise = label(content.exercise, page, 12.5);
+        exercise->setWordWrap(true);
+        layout->addWidget(exercise);
+    }
+
+    if (!answers) {
+        if (!content.figure.isEmpty()) {
+            auto *figure = new Figure(content.figure, QSize(360, 260), page);
+            layout->addWidget(figure, 0, Qt::AlignHCenter);
+        }
+        layout->addWidget(label(QStringLiteral("Svolgimento"), page, 12, true));
+        layout->addWidget(new Ruled(page), 1);
+        page->resize(kPage);
+        page->setMinimumSize(kPage);
+        return page;
+    }
+
+    // The answer key in a larger hand: the page has room for it.
+    QFont larger = page->font();
+    larger.setPointSizeF(12.5);
+    page->setFont(larger);
+    auto *middle = new QHBoxLayout;
+    middle->setSpacing(18);
+    QString html;
+    for (const auto &line : content.lines) {
+        const QString escaped = line.toHtmlEscaped();
+        html += line.endsWith(QLatin1Char(':')) ? QStringLiteral("<b>%1</b><br>").arg(escaped)
+                                                : escaped + QStringLiteral("<br>");
+    }
+    auto *steps = new QLabel(html, page);
     steps->setTextFormat(Qt::RichText);
     steps->setWordWrap(true);
-    steps->setMinimumWidth(420);
-    top->addWidget(steps, 1, Qt::AlignTop);
-    layout->addLayout(top);
-    if (!results.isEmpty()) {
-        auto *heading = new QLabel(QStringLiteral("Risultati"), page);
-        QFont bold = heading->font();
-        bold.setBold(true);
-        heading->setFont(bold);
-        layout->addWidget(heading);
+    middle->addWidget(steps, 1, Qt::AlignTop);
+    if (!content.figure.isEmpty())
+        middle->addWidget(new Figure(content.figure, QSize(260, 220), page), 0, Qt::AlignTop);
+    layout->addLayout(middle);
+
+    if (!content.results.isEmpty()) {
+        layout->addSpacing(6);
+        layout->addWidget(label(QStringLiteral("Risultati"), page, 12, true));
         auto *grid = new QGridLayout;
+        grid->setHorizontalSpacing(8);
+        grid->setVerticalSpacing(2);
         int row = 0;
-        for (const auto &[name, value] : results) {
-            grid->addWidget(new QLabel(name.trimmed(), page), row, 0);
-            grid->addWidget(new QLabel(value, page), row, 1);
+        for (const auto &r : content.results) {
+            grid->addWidget(new QLabel(r.words, page), row, 0);
+            auto *symbol = new QLabel(r.symbol, page);
+            QFont italic = symbol->font();
+            italic.setItalic(true);
+            symbol->setFont(italic);
+            grid->addWidget(symbol, row, 1, Qt::AlignRight);
+            grid->addWidget(new QLabel(QStringLiteral("="), page), row, 2);
+            grid->addWidget(new QLabel(r.value, page), row, 3);
             ++row;
         }
-        grid->setColumnStretch(2, 1);
+        grid->setColumnMinimumWidth(0, 200);
+        grid->setColumnStretch(4, 1);
         layout->addLayout(grid);
     }
-    layout->addStretch();
-    page->adjustSize();
+    layout->addStretch(1);
+    page->setMinimumSize(kPage);
+    page->resize(page->sizeHint().expandedTo(kPage));
     return page;
 }
 

@@ -1,8 +1,11 @@
 // The worked solution of a solver screen's last press ("Svolgimento"), in a
 // window of its own beside the screen: it follows each new press, its text
-// can be selected and copied, and it prints as a one-page worksheet.
+// can be selected and copied, and it prints as a one-page worksheet, either
+// the exercise to hand out ("Testo") or its answer key ("Soluzione").
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QStringList>
 #include <QWidget>
 
@@ -13,16 +16,44 @@ class QPushButton;
 
 namespace ui {
 
+// The two worksheets of a press: the exercise with its figure and ruled space
+// to work it out, or the exercise with the steps and the results.
+enum class Worksheet { Testo, Soluzione };
+
+// A result as the worksheet lists it: "Diametro", "d", "12".
+struct WorksheetResult {
+    QString words;
+    QString symbol;
+    QString value;
+};
+
+// What a worksheet holds, from the last press.
+struct WorksheetContent {
+    QString subject;   // the solid, as the title names it
+    QString exercise;  // the exercise in words; empty before a press with data
+    QByteArray figure; // the SVG with the data beside their letters; empty: none
+    QStringList lines; // the worked solution
+    QList<WorksheetResult> results;
+};
+
+// The text "Copia" puts on the clipboard: the exercise, the steps and the
+// results, ending with a newline.
+QString worksheetText(const WorksheetContent &content);
+
 class SolutionWindow : public QWidget {
     Q_OBJECT
 public:
-    // `caption`: the screen's caption; `print` prints the worksheet.
-    SolutionWindow(const QString &caption, std::function<void()> print, QWidget *parent = nullptr);
+    // `caption`: the screen's caption; `print` prints the worksheet chosen
+    // under "Stampa".
+    SolutionWindow(const QString &caption, std::function<void(Worksheet)> print,
+                   QWidget *parent = nullptr);
 
     void setLines(const QStringList &lines);
+    // The lines shown, and the exercise and results "Copia" adds to them.
+    void setContent(const WorksheetContent &content);
     QString text() const;
 
-    // Copies the whole solution to the clipboard.
+    // Copies the exercise, the solution and the results to the clipboard.
     void copy() const;
 
     static QString title(const QString &caption);
@@ -43,12 +74,15 @@ private:
     QPlainTextEdit *m_text;
     QPushButton *m_copy;
     QPushButton *m_print;
-    std::function<void()> m_printWorksheet;
+    std::function<void(Worksheet)> m_printWorksheet;
+    WorksheetContent m_content;
 };
 
-// The one-page worksheet: the screen's caption, its figure, the solution and
-// the results, laid out as a page to print. Titled "<caption> – svolgimento".
-QWidget *makeWorksheet(const QString &caption, const QString &pictureAsset,
-                       const QStringList &lines, const QList<QPair<QString, QString>> &results);
+// The one-page worksheet as a page to print (A4 in proportion): the lines for
+// name, class and date, the solid, the exercise; then the figure and ruled
+// space ("Testo"), or the steps beside the figure and the results aligned on
+// their "=" ("Soluzione"). Titled "<solid> – testo" or "<solid> – soluzione";
+// it draws its own heading (paintWindow adds none).
+QWidget *makeWorksheet(const WorksheetContent &content, Worksheet version);
 
 } // namespace ui

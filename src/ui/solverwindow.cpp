@@ -9,10 +9,13 @@
 #include "widgets.h"
 
 #include "solver/hint.h"
+#include "solver/exercise.h"
 #include "solver/numberformat.h"
 #include "solver/texts.h"
+#include "solver/words.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -373,6 +376,7 @@ void SolverWindow::solve(const solver::SolveButton &button)
         q(button.solidPicture.present() ? button.solidPicture.text : m_screen.picture.text);
     // The hint of the last press goes as this one starts.
     m_hint->setLiveText({});
+    m_solvedButton = &button;
     try {
         solver::runCalcola(*this, m_screen, button);
     } catch (const std::exception &e) {
@@ -421,8 +425,9 @@ void SolverWindow::solved(const solver::Solution &solution)
     m_solution.clear();
     for (const auto &line : solution.lines())
         m_solution.append(q(line));
+    m_lastSolution = solution;
     if (m_solutionWindow)
-        m_solutionWindow->setLines(m_solution);
+        m_solutionWindow->setContent(worksheet());
     std::set<std::string> ticked;
     for (const auto &c : m_screen.checks)
         if (this->ticked(c.name))
@@ -436,9 +441,9 @@ SolutionWindow *SolverWindow::showSolution()
         // Owned by this window; closing it only hides it, so it reopens
         // where it was.
         m_solutionWindow = new SolutionWindow(
-            solutionSubject(), [this] { printWorksheet(); }, this);
+            solutionSubject(), [this](Worksheet version) { printWorksheet(version); }, this);
     }
-    m_solutionWindow->setLines(m_solution);
+    m_solutionWindow->setContent(worksheet());
     if (!m_solutionPlaced) {
         placeSolution();
         m_solutionPlaced = true;
@@ -480,16 +485,46 @@ void SolverWindow::hideEvent(QHideEvent *event)
 
 void SolverWindow::printWorksheet()
 {
-    QList<QPair<QString, QString>> results;
+    printWorksheet(Worksheet::Soluzione);
+}
+
+void SolverWindow::printWorksheet(Worksheet version)
+{
+    std::unique_ptr<QWidget> page(makeWorksheet(worksheet(), version));
+    platform().print(page.get(),
+                     q(m_screen.name)
+                         + (version == Worksheet::Soluzione ? QStringLiteral(" svolgimento")
+                                                            : QStringLiteral(" testo")));
+}
+
+WorksheetContent SolverWindow::worksheet() const
+{
+    WorksheetContent content;
+    content.subject = solutionSubject();
+    content.lines = m_solution;
+    const QString picture = m_solvedPicture.isEmpty() ? q(m_screen.picture.text) : m_solvedPicture;
+    QFile svg(QStringLiteral(":/assets/") + picture);
+    if (!picture.isEmpty() && svg.open(QIODevice::ReadOnly))
+        content.figure = QByteArray::fromStdString(
+            solver::figureWithData(svg.readAll().toStdString(), solver::pressData(m_lastSolution)));
+    if (!m_solvedButton)
+        return content;
+    content.exercise = q(solver::exerciseText(m_screen, *m_solvedButton, m_lastSolution));
+    const auto labels = m_screen.resultsOf(*m_solvedButton);
     for (const auto &row : m_screen.rows) {
-        const QString value = control<QLabel>(q(row.result))->text();
-        if (!value.trimmed().isEmpty())
-            results.append({ control<QLabel>(q(row.caption))->text(), value });
+        if (std::find(labels.begin(), labels.end(), row.result) == labels.end())
+            continue;
+        const QString value = control<QLabel>(q(row.result))->text().trimmed();
+        if (value.isEmpty())
+            continue;
+        QString words = q(solver::quantityWords(m_screen, row.quantity).bare);
+        if (words.isEmpty())
+            words = q(solver::spokenName(row.captionText));
+        if (!words.isEmpty())
+            words[0] = words[0].toUpper();
+        content.results.append({ words, q(row.quantity), value });
     }
-    std::unique_ptr<QWidget> page(makeWorksheet(
-        solutionSubject(), m_solvedPicture.isEmpty() ? q(m_screen.picture.text) : m_solvedPicture,
-        m_solution, results));
-    platform().print(page.get(), q(m_screen.name) + QStringLiteral(" svolgimento"));
+    return content;
 }
 
 solver::NumberFormat SolverWindow::numberFormat() const

@@ -16,6 +16,8 @@ namespace ui {
 
 class LiveLabel;
 class SolutionWindow;
+struct WorksheetContent;
+enum class Worksheet;
 
 class SolverWindow : public ScreenWindow, public solver::Host {
     Q_OBJECT
@@ -42,8 +44,12 @@ public:
     QString hint() const;
     // Opens (or raises) the window that shows it and follows each press.
     SolutionWindow *showSolution();
-    // Prints the one-page worksheet of the last press.
+    // Prints the one-page worksheet of the last press: its answer key, or
+    // the exercise to hand out.
     void printWorksheet();
+    void printWorksheet(Worksheet version);
+    // What the worksheet and "Copia" hold after the last press.
+    WorksheetContent worksheet() const;
 
 protected:
     void closeRequested() override;
@@ -80,6 +86,8 @@ private:
     QStringList m_solution;
     LiveLabel *m_hint = nullptr;
     QString m_solvedPicture; // the figure of the solid the last press solved
+    const solver::SolveButton *m_solvedButton = nullptr;
+    solver::Solution m_lastSolution;
     QPointer<SolutionWindow> m_solutionWindow;
     // Placed beside the screen once; afterwards it keeps its own geometry.
     bool m_solutionPlaced = false;

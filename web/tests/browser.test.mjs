@@ -229,7 +229,7 @@ test('every control is named as the core names it, on every screen', async () =>
     assert.equal(d.spoken.Form3, 'Chiudi Cubo');
 });
 
-test('Svolgimento shows the worked solution of the last press and prints it alone', async () => {
+test('Svolgimento shows the worked solution of the last press, prints its two worksheets and copies it', async () => {
     const page = await browser.newPage();
     await page.send('Emulation.setLocaleOverride', { locale: 'it-IT' });
     await page.send('Network.setUserAgentOverride', { userAgent: 'CORPIMETRO test', acceptLanguage: 'it-IT' });
@@ -265,23 +265,56 @@ test('Svolgimento shows the worked solution of the last press and prints it alon
     assert.deepEqual(after.lines, expected.solution);
     assert.ok(after.lines.some((l) => /= 5$/.test(l)), 'the apothem 5 of r 3, h 4');
 
-    await page.evaluate('document.getElementById("solution-print").click()');
+    // Both worksheets, each one page: the lines for name, class and date,
+    // the exercise; the answer key with the steps and the results in words,
+    // the exercise with the figure's data and ruled space instead.
+    const pdfText = async (version, button) => {
+        await page.evaluate(`document.getElementById("${button}").click()`);
+        await until(page, `document.getElementById("worksheet").dataset.ready === "${version}"`, version + ' built');
+        const { data } = await page.send('Page.printToPDF', { printBackground: false, preferCSSPageSize: true });
+        const dir = mkdtempSync(join(tmpdir(), 'corpimetro-print-'));
+        try {
+            const pdf = join(dir, version + '.pdf');
+            writeFileSync(pdf, Buffer.from(data, 'base64'));
+            assert.match(execFileSync('pdfinfo', [pdf], { encoding: 'utf8' }), /^Pages:\s+1$/m, version);
+            return execFileSync('pdftotext', ['-layout', pdf, '-'], { encoding: 'utf8' }).replace(/\s+/g, ' ');
+        } finally {
+            rmSync(dir, { recursive: true, force: true });
+        }
+    };
+    const exercise = 'Un cono ha raggio 3 e altezza 4. Calcola il diametro, la circonferenza, '
+        + 'l\'apotema, l\'area laterale, l\'area totale, il volume e l\'area di base.';
+    const soluzione = await pdfText('soluzione', 'solution-print');
+    const testo = await pdfText('testo', 'solution-print-text');
     await close();
-    const { data } = await page.send('Page.printToPDF', { printBackground: false });
-    const dir = mkdtempSync(join(tmpdir(), 'corpimetro-print-'));
-    try {
-        const pdf = join(dir, 'svolgimento.pdf');
-        writeFileSync(pdf, Buffer.from(data, 'base64'));
-        assert.match(execFileSync('pdfinfo', [pdf], { encoding: 'utf8' }), /^Pages:\s+1$/m);
-        const text = execFileSync('pdftotext', [pdf, '-'], { encoding: 'utf8' });
-        assert.match(text, /svolgimento/);
-        for (const line of expected.solution.filter((l) => l.trim()))
-            assert.ok(text.replace(/\s+/g, ' ').includes(line.trim().replace(/\s+/g, ' ')), `"${line}" printed`);
-        for (const word of ['Copia', 'Chiudi', 'Calcola', 'Ritorna'])
+    for (const text of [soluzione, testo]) {
+        for (const word of ['Nome', 'Classe', 'Data', 'Cono', exercise])
+            assert.ok(text.includes(word), `"${word}" printed`);
+        for (const word of ['Copia', 'Chiudi', 'Calcola:', 'Ritorna', 'Form12'])
             assert.doesNotMatch(text, new RegExp(word), `"${word}" is printed`);
-    } finally {
-        rmSync(dir, { recursive: true, force: true });
     }
+    // Each step, whatever blanks the PDF reads between its signs.
+    const squeezed = (t) => t.replace(/\s+/g, '');
+    for (const line of expected.solution.filter((l) => l.trim()))
+        assert.ok(squeezed(soluzione).includes(squeezed(line)), `"${line}" printed`);
+    assert.match(soluzione, /Risultati/);
+    assert.match(soluzione, /Apotema a = 5/);
+    assert.doesNotMatch(soluzione, /= =/);
+    assert.match(testo, /r ?= 3/);
+    assert.match(testo, /h ?= 4/);
+    assert.match(testo, /Svolgimento/);
+    assert.doesNotMatch(testo, /Calcoli|Risultati|= 5/);
+
+    // "Copia" copies the exercise, the lines and the results.
+    const copied = await page.evaluate(`(async () => {
+        let text = null;
+        Object.defineProperty(navigator, 'clipboard', { value: { writeText: async (t) => { text = t; } } });
+        document.getElementById('solution-copy').click();
+        return text;
+    })()`);
+    assert.ok(copied.startsWith(exercise + '\n\n' + expected.solution.join('\n') + '\n\nRisultati:\n'), copied);
+    assert.match(copied, /\nApotema: a = 5\n/);
+    assert.ok(copied.endsWith('\n'));
 });
 
 // A screen whose caption is empty (the triangular prism) or an internal name

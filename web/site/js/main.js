@@ -6,6 +6,7 @@ import { loadCore, laterCore, pageDescriptions, browserDecimal } from './core.js
 import { Program, TITLE } from './program.js';
 import { ScriptError, parse, decimalOf, run } from './script.js';
 import { indented } from './transcript.js';
+import { printWorksheet, worksheetText } from './worksheet.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -57,38 +58,12 @@ function solutionDialog(s) {
         p.textContent = line;
         list.append(p);
     }
-    $('solution-copy').onclick = () => navigator.clipboard?.writeText(s.solution.join('\n')).catch(() => {});
-    $('solution-print').onclick = () => printWorksheet(s);
+    $('solution-copy').onclick = () =>
+        navigator.clipboard?.writeText(worksheetText(s, s.program.texts.solutionEmpty)).catch(() => {});
+    $('solution-print-text').onclick = () => printWorksheet(s, 'testo');
+    $('solution-print').onclick = () => printWorksheet(s, 'soluzione');
     dialog.showModal();
     dialog.querySelector('button[value="ok"]').focus();
-}
-
-// The worked solution as a page of its own: the caption, the figure, the
-// lines and the results.
-function printWorksheet(s) {
-    const sheet = $('worksheet');
-    const title = document.createElement('h2');
-    title.textContent = subject(s) + ' \u2013 svolgimento';
-    const figure = s.el.querySelector('img.picture')?.cloneNode();
-    if (figure)
-        figure.loading = 'eager'; // the sheet is shown only on paper
-    const lines = document.createElement('pre');
-    lines.textContent = s.solution.join('\n');
-    const results = document.createElement('dl');
-    for (const r of s.desc.rows) {
-        const value = s.text(r.result);
-        if (!value.trim())
-            continue;
-        const dt = document.createElement('dt');
-        dt.textContent = s.text(r.caption);
-        const dd = document.createElement('dd');
-        dd.textContent = value;
-        results.append(dt, dd);
-    }
-    sheet.replaceChildren(...[title, figure, lines, results].filter(Boolean));
-    document.body.classList.add('printing-worksheet');
-    window.addEventListener('afterprint', () => document.body.classList.remove('printing-worksheet'), { once: true });
-    window.print();
 }
 
 function printScreen(s) {

@@ -417,6 +417,7 @@ export class Program {
             }
             s.solution = r.solution || [];
             s.setHint(typeof r.hint === 'string' ? r.hint : '');
+            s.worksheet = r.worksheet || null;
             this.options.solved?.(s);
         } finally {
             this.busy = false;

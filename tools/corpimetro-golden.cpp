@@ -3,14 +3,16 @@
 //
 //   {"script":<the script>,"transcript":<its transcript>}
 //
-// both in compact JSON. Reads one script per line on standard input (as
-// corpimetro-scriptgen prints them). The golden transcripts under
+// both in compact JSON, without the screens' worked solutions, which the
+// golden comparison leaves out. Reads one script per line on standard input
+// (as corpimetro-scriptgen prints them). The golden transcripts under
 // tests/golden/ are made with it; see the README there.
 #include "scriptrunner.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QJsonDocument>
+#include <QJsonObject>
 
 #include <cstdio>
 
@@ -20,6 +22,19 @@ void quiet(QtMsgType type, const QMessageLogContext &, const QString &msg)
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
         std::fprintf(stderr, "%s\n", qPrintable(msg));
+}
+
+// The transcript as the golden set stores it: every screen's "solution" left out.
+QJsonObject stored(QJsonObject transcript)
+{
+    QJsonObject screens = transcript.value(QStringLiteral("screens")).toObject();
+    for (auto it = screens.begin(); it != screens.end(); ++it) {
+        QJsonObject screen = it.value().toObject();
+        screen.remove(QStringLiteral("solution"));
+        it.value() = screen;
+    }
+    transcript.insert(QStringLiteral("screens"), screens);
+    return transcript;
 }
 
 } // namespace
@@ -47,7 +62,8 @@ int main(int argc, char *argv[])
             script::Runner runner(script::fromUtf8(script.locale));
             runner.run(script.steps);
             out.write("{\"script\":" + doc.toJson(QJsonDocument::Compact) + ",\"transcript\":"
-                      + QJsonDocument(runner.transcript()).toJson(QJsonDocument::Compact) + "}\n");
+                      + QJsonDocument(stored(runner.transcript())).toJson(QJsonDocument::Compact)
+                      + "}\n");
         } catch (const script::ScriptError &e) {
             // The golden set holds only scripts that run to their end.
             std::fprintf(stderr, "corpimetro-golden: line %d: %s\n", lineNumber,

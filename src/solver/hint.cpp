@@ -192,7 +192,7 @@ std::string hint(const SolverScreen &screen, const std::set<std::string> &ticked
     // Remarks on the data first: they often explain what follows.
     std::vector<std::string> parts;
     if (!warnings.empty())
-        parts.push_back("Attenzione: " + joined(warnings, " "));
+        parts.push_back("Attenzione! " + joined(warnings, " "));
     else if (!remarks.empty())
         parts.push_back(joined(remarks, " "));
     if (failed)

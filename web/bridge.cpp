@@ -3,8 +3,8 @@
 #include "solids/menus.h"
 #include "solids/solids.h"
 #include "solver/calc.h"
-#include "solver/hint.h"
 #include "solver/exercise.h"
+#include "solver/hint.h"
 #include "solver/menu.h"
 #include "solver/numberformat.h"
 #include "solver/screen.h"
@@ -297,8 +297,7 @@ std::string pressRequest(const Json &request)
         { { "events", events },
           { "pending", host.stopped },
           { "solution", host.solution ? host.solution->lines() : std::vector<std::string>() },
-          { "hint",
-            host.solution ? solver::hint(*s, host.ticks, *host.solution) : std::string() },
+          { "hint", host.solution ? solver::hint(*s, host.ticks, *host.solution) : std::string() },
           { "worksheet", worksheet(*s, *button, host.solution) } });
 }
 

@@ -8,8 +8,8 @@
 #include "platform.h"
 #include "widgets.h"
 
-#include "solver/hint.h"
 #include "solver/exercise.h"
+#include "solver/hint.h"
 #include "solver/numberformat.h"
 #include "solver/texts.h"
 #include "solver/words.h"

@@ -75,8 +75,8 @@ void Solution::failed(const std::string &symbol, std::string formula, std::strin
 void Solution::insufficient(const std::vector<Combination> &combinations, bool closest)
 {
     for (const auto &c : combinations)
-        m_steps.push_back({ SolutionStep::Kind::Accepted, {}, {}, {}, {}, c.name, {}, false,
-                            c.boxes, closest });
+        m_steps.push_back(
+            { SolutionStep::Kind::Accepted, {}, {}, {}, {}, c.name, {}, false, c.boxes, closest });
 }
 
 void Solution::warning(std::string text)

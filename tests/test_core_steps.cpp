@@ -409,21 +409,21 @@ void TestCoreSteps::consistency_data()
     // The frustum: a² = h² + ((L1 − L2) / 2)², so 10, 4 and 4 give 5.
     QTest::newRow("frustum, apothem too short")
         << "Form24" << QStringList{ "L1", "L2", "h", "a" } << QStringList{ "10", "4", "4", "4" }
-        << "Con L1 = 10, L2 = 4 e h = 4 @ a sarebbe 5, non 4: i dati non descrivono un "
+        << "Con L1 = 10, L2 = 4 e h = 4 @ sarebbe 5, non 4: i dati non descrivono un "
            "tronco di piramide."
         << "";
     QTest::newRow("frustum, consistent")
         << "Form24" << QStringList{ "L1", "L2", "h", "a" } << QStringList{ "10", "4", "5", "4" }
         << ""
-        << "I dati sono coerenti: con L1 = 10, L2 = 4 e h = 4 @ a è 5, come il dato.";
+        << "I dati sono coerenti: con L1 = 10, L2 = 4 e h = 4 @ è 5, come il dato.";
     // Asked P1, L2, a, h: L1 = P1 / 4 = 10.
     QTest::newRow("frustum from a perimeter, consistent")
         << "Form24" << QStringList{ "L2", "h", "P1", "a" } << QStringList{ "40", "4", "5", "4" }
         << ""
-        << "I dati sono coerenti: con L1 = 10, L2 = 4 e h = 4 @ a è 5, come il dato.";
+        << "I dati sono coerenti: con L1 = 10, L2 = 4 e h = 4 @ è 5, come il dato.";
     QTest::newRow("frustum, height longer than the apothem")
         << "Form24" << QStringList{ "L1", "L2", "h", "a" } << QStringList{ "10", "10", "3", "4" }
-        << "Con L1 = 10, L2 = 10 e h = 4 @ a sarebbe 4, non 3: i dati non descrivono un "
+        << "Con L1 = 10, L2 = 10 e h = 4 @ sarebbe 4, non 3: i dati non descrivono un "
            "tronco di piramide."
         << "";
     // The zone: cuts of radius 4 and 3 at distance 3 and 4 from the centre of
@@ -431,27 +431,27 @@ void TestCoreSteps::consistency_data()
     QTest::newRow("zone, one side, consistent")
         << "Form40" << QStringList{ "r", "h", "r1", "r2" } << QStringList{ "5", "1", "4", "3" }
         << ""
-        << "I dati sono coerenti: con r1 = 4, r2 = 3 e h = 1 @ r è 5, come "
+        << "I dati sono coerenti: con r1 = 4, r2 = 3 e h = 1 @ è 5, come "
            "il dato.";
     QTest::newRow("zone, both sides, consistent")
         << "Form40" << QStringList{ "r", "h", "r1", "r2" } << QStringList{ "5", "7", "4", "3" }
         << ""
-        << "I dati sono coerenti: con r1 = 4, r2 = 3 e h = 7 @ r è 5, come "
+        << "I dati sono coerenti: con r1 = 4, r2 = 3 e h = 7 @ è 5, come "
            "il dato.";
     QTest::newRow("zone, wrong radius")
         << "Form40" << QStringList{ "r", "h", "r1", "r2" } << QStringList{ "6", "7", "4", "3" }
-        << "Con r1 = 4, r2 = 3 e h = 7 @ r sarebbe 5, non 6: i dati non "
+        << "Con r1 = 4, r2 = 3 e h = 7 @ sarebbe 5, non 6: i dati non "
            "descrivono una zona sferica."
         << "";
     // The trapezoid's faces share one apothem only when a + a = b + c.
     QTest::newRow("trapezoid pyramid, no inscribed circle")
         << "Form8" << QStringList{ "a", "b", "c", "a1" } << QStringList{ "5", "4", "10", "9" }
-        << "Con b = 4 e c = 10 @ a sarebbe 7, non 5: i dati non descrivono una piramide con le "
+        << "Con b = 4 e c = 10 @ sarebbe 7, non 5: i dati non descrivono una piramide con le "
            "facce ugualmente inclinate."
         << "";
     QTest::newRow("trapezoid pyramid, consistent")
         << "Form8" << QStringList{ "a", "b", "c", "a1" } << QStringList{ "7", "4", "10", "9" } << ""
-        << "I dati sono coerenti: con b = 4 e c = 10 @ a è 7, come il dato.";
+        << "I dati sono coerenti: con b = 4 e c = 10 @ è 7, come il dato.";
 }
 
 void TestCoreSteps::consistency()

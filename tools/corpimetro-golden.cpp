@@ -3,10 +3,10 @@
 //
 //   {"script":<the script>,"transcript":<its transcript>}
 //
-// both in compact JSON, without the screens' worked solutions, which the
-// golden comparison leaves out. Reads one script per line on standard input
-// (as corpimetro-scriptgen prints them). The golden transcripts under
-// tests/golden/ are made with it; see the README there.
+// both in compact JSON. Reads one script per line on standard input (as
+// corpimetro-scriptgen prints them). The golden transcripts under
+// tests/golden/ are made with it, with --stored: without the screens' worked
+// solutions, which the golden comparison leaves out; see the README there.
 #include "scriptrunner.h"
 
 #include <QApplication>
@@ -45,6 +45,7 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(quiet);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    const bool asStored = QApplication::arguments().contains(QStringLiteral("--stored"));
 
     QFile in, out;
     if (!in.open(stdin, QIODevice::ReadOnly) || !out.open(stdout, QIODevice::WriteOnly))
@@ -62,7 +63,8 @@ int main(int argc, char *argv[])
             script::Runner runner(script::fromUtf8(script.locale));
             runner.run(script.steps);
             out.write("{\"script\":" + doc.toJson(QJsonDocument::Compact) + ",\"transcript\":"
-                      + QJsonDocument(stored(runner.transcript())).toJson(QJsonDocument::Compact)
+                      + QJsonDocument(asStored ? stored(runner.transcript()) : runner.transcript())
+                            .toJson(QJsonDocument::Compact)
                       + "}\n");
         } catch (const script::ScriptError &e) {
             // The golden set holds only scripts that run to their end.

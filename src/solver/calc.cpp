@@ -134,7 +134,8 @@ void Calc::agree(const Quantity &datum, const Expr &implied, const std::string &
         return; // a datum that is not a number: the steps say so
     }
     const std::string words = quantityWords(m_screen, datum.symbol()).definite;
-    const std::string name = (words.empty() ? "" : words + " ") + datum.symbol();
+    // Named in words alone, as a textbook does; by symbol where it has none.
+    const std::string name = words.empty() ? datum.symbol() : words;
     const std::string given = written(datum.value());
     Value value;
     try {

@@ -303,6 +303,11 @@ void TestWorksheet::figure()
     QVERIFY(out.contains(QRegularExpression(
         QStringLiteral(">a</text><text[^>]*>= 10,5</text><text[^>]*>= 10,5</text>"))));
     QCOMPARE(out.count(QStringLiteral("fill=\"#c0392b\">= ")), 2);
+    // Placed from the letter's own coordinates (r at 153.9, 172.5, 19 units
+    // high), read with their decimal point under any locale: 153.9 + 0.6 · 19
+    // for the letter, then 0.3 · 19 of space.
+    QVERIFY2(out.contains(QStringLiteral("<text x=\"171.0\" y=\"172.5\"")),
+             qPrintable(out.right(900)));
     // A subscript belongs to its letter: r1 is written after the "1".
     QFile frustum(":/assets/tronco-cono.svg");
     QVERIFY(frustum.open(QIODevice::ReadOnly));

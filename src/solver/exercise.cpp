@@ -2,12 +2,15 @@
 
 #include "words.h"
 
+#include "numberformat.h"
+
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
-#include <regex>
 #include <set>
+#include <sstream>
 
 namespace solver {
 
@@ -107,33 +110,63 @@ struct SvgText {
     std::string content;
 };
 
+// A number as an SVG file writes it, with a point whatever the locale.
+std::optional<double> svgNumber(const std::string &text)
+{
+    const Reading r = readNumber(text, NumberFormat::point());
+    if (!r.isNumber())
+        return std::nullopt;
+    return r.value;
+}
+
+// Where the value of attribute `name` lies in `tag`: its first character and
+// its length; npos when the tag has no such attribute.
+std::pair<std::size_t, std::size_t> attributeValue(const std::string &tag, const std::string &name)
+{
+    const std::string key = name + "=\"";
+    for (std::size_t at = tag.find(key); at != std::string::npos; at = tag.find(key, at + 1)) {
+        if (at == 0 || !std::isspace(static_cast<unsigned char>(tag[at - 1])))
+            continue;
+        const std::size_t begin = at + key.size();
+        const std::size_t end = tag.find('"', begin);
+        if (end == std::string::npos)
+            break;
+        return { begin, end - begin };
+    }
+    return { std::string::npos, 0 };
+}
+
 std::optional<double> attribute(const std::string &tag, const std::string &name)
 {
-    const std::regex re("\\s" + name + "=\"([-0-9.]+)\"");
-    std::smatch m;
-    if (!std::regex_search(tag, m, re))
+    const auto [at, length] = attributeValue(tag, name);
+    if (at == std::string::npos)
         return std::nullopt;
-    return std::strtod(m[1].str().c_str(), nullptr);
+    return svgNumber(tag.substr(at, length));
 }
 
 // The letters a figure names its measures with: italic red texts.
 std::vector<SvgText> letters(const std::string &svg)
 {
-    static const std::regex text("<text([^>]*)>([^<]*)</text>");
+    static const std::string open = "<text", close = "</text>";
     std::vector<SvgText> out;
-    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), text); it != std::sregex_iterator();
-         ++it) {
-        const std::string tag = (*it)[1].str();
+    for (std::size_t at = svg.find(open); at != std::string::npos; at = svg.find(open, at + 1)) {
+        const std::size_t tagEnd = svg.find('>', at);
+        if (tagEnd == std::string::npos)
+            break;
+        const std::size_t contentEnd = svg.find('<', tagEnd + 1);
+        if (contentEnd == std::string::npos || svg.compare(contentEnd, close.size(), close) != 0)
+            continue; // not a text of plain characters
+        const std::string tag = svg.substr(at + open.size(), tagEnd - at - open.size());
         if (tag.find("font-style=\"italic\"") == std::string::npos)
             continue;
         SvgText t;
-        t.begin = std::size_t(it->position(0));
-        t.end = t.begin + std::size_t(it->length(0));
+        t.begin = at;
+        t.end = contentEnd + close.size();
         t.x = attribute(tag, "x").value_or(0);
         t.y = attribute(tag, "y").value_or(0);
         t.size = attribute(tag, "font-size").value_or(16);
         t.middle = tag.find("text-anchor=\"middle\"") != std::string::npos;
-        t.content = (*it)[2].str();
+        t.content = svg.substr(tagEnd + 1, contentEnd - tagEnd - 1);
         out.push_back(t);
     }
     return out;
@@ -234,24 +267,29 @@ std::string figureWithData(std::string_view svgView, const std::vector<Datum> &d
         svg.insert(i.at, i.text);
 
     // Room on the right for what goes past the edge.
-    static const std::regex box("viewBox=\"([-0-9.]+) ([-0-9.]+) ([-0-9.]+) ([-0-9.]+)\"");
-    std::smatch m;
-    if (!inserts.empty() && std::regex_search(svg, m, box)) {
-        const double left = std::strtod(m[1].str().c_str(), nullptr);
-        const double width = std::strtod(m[3].str().c_str(), nullptr);
-        if (right + 4 > left + width) {
-            const double wider = std::ceil(right + 4 - left);
-            const std::string replaced = "viewBox=\"" + m[1].str() + " " + m[2].str() + " "
-                                         + number(wider) + " " + m[4].str() + "\"";
-            const auto at = std::size_t(m.position(0));
-            svg.replace(at, std::size_t(m.length(0)), replaced);
-            static const std::regex svgWidth("(<svg[^>]*\\swidth=\")([-0-9.]+)(\")");
-            std::smatch w;
-            if (std::regex_search(svg, w, svgWidth)) {
-                const double old = std::strtod(w[2].str().c_str(), nullptr);
-                const std::string scaled = number(old * wider / width);
-                svg.replace(std::size_t(w.position(2)), std::size_t(w.length(2)), scaled);
-            }
+    const std::size_t svgEnd = svg.find('>', svg.find("<svg"));
+    const std::string svgTag = svg.substr(0, svgEnd == std::string::npos ? 0 : svgEnd);
+    const auto [boxAt, boxLength] = attributeValue(svgTag, "viewBox");
+    if (!inserts.empty() && boxAt != std::string::npos) {
+        std::istringstream parts(svg.substr(boxAt, boxLength));
+        std::string x, y, w, h;
+        parts >> x >> y >> w >> h;
+        const auto left = svgNumber(x), width = svgNumber(w);
+        if (left && width && *width > 0 && right + 4 > *left + *width) {
+            const double wider = std::ceil(right + 4 - *left);
+            // The later of the two is replaced first, so that the other
+            // stays where it was found.
+            const auto [widthAt, widthLength] = attributeValue(svgTag, "width");
+            const std::optional<double> oldWidth =
+                widthAt == std::string::npos ? std::nullopt
+                                             : svgNumber(svg.substr(widthAt, widthLength));
+            const std::string box = x + " " + y + " " + number(wider) + " " + h;
+            const std::string scaled = oldWidth ? number(oldWidth.value() * wider / *width) : "";
+            if (!scaled.empty() && widthAt > boxAt)
+                svg.replace(widthAt, widthLength, scaled);
+            svg.replace(boxAt, boxLength, box);
+            if (!scaled.empty() && widthAt < boxAt)
+                svg.replace(widthAt, widthLength, scaled);
         }
     }
     return svg;

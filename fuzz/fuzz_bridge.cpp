@@ -196,11 +196,28 @@ struct Press {
 Press checkPress(const json &r, const Screen *screen, const std::string &request,
                  const std::string &response)
 {
-    require(r.is_object() && r.size() == 3 && r.contains("events") && r.at("events").is_array()
+    require(r.is_object() && r.size() == 5 && r.contains("events") && r.at("events").is_array()
                 && r.contains("pending") && r.at("pending").is_boolean() && r.contains("solution")
-                && r.at("solution").is_array(),
-            "a press response is not {events, pending, solution}", request, response);
+                && r.at("solution").is_array() && isString(r, "hint") && r.contains("worksheet")
+                && r.at("worksheet").is_object(),
+            "a press response is not {events, pending, solution, hint, worksheet}", request,
+            response);
     Press p{ r.at("events"), r.at("pending").get<bool>(), 0 };
+    // A press still waiting for an answer has nothing to say yet.
+    if (p.pending)
+        require(r.at("hint").get<std::string>().empty() && r.at("solution").empty(),
+                "a pending press has a hint or a solution", request, response);
+    const json &sheet = r.at("worksheet");
+    require(isString(sheet, "exercise") && isString(sheet, "picture") && sheet.contains("data")
+                && sheet.at("data").is_array() && sheet.contains("rows")
+                && sheet.at("rows").is_array(),
+            "a worksheet is not {exercise, picture, data, rows}", request, response);
+    for (const auto &row : sheet.at("rows"))
+        if (screen)
+            require(isString(row, "result")
+                        && screen->declared.count(row.at("result").get<std::string>()) > 0,
+                    "a worksheet row names a control the screen does not declare", request,
+                    response);
     for (const auto &e : p.events) {
         require(isString(e, "kind"), "an event without its kind", request, response);
         const std::string kind = e.at("kind").get<std::string>();

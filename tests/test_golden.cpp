@@ -93,15 +93,8 @@ QByteArray replay(const QJsonObject &script, QString *error)
     } catch (const script::ScriptError &e) {
         *error = e.message;
     }
-    QJsonObject transcript = runner.transcript();
-    QJsonObject screens = transcript.value(QStringLiteral("screens")).toObject();
-    for (auto it = screens.begin(); it != screens.end(); ++it) {
-        QJsonObject screen = it.value().toObject();
-        screen.remove(QStringLiteral("solution"));
-        it.value() = screen;
-    }
-    transcript.insert(QStringLiteral("screens"), screens);
-    return QJsonDocument(transcript).toJson(QJsonDocument::Compact);
+    return QJsonDocument(script::Runner::withoutSolutions(runner.transcript()))
+        .toJson(QJsonDocument::Compact);
 }
 
 // Qt's chatter about the offscreen platform would drown the differences.

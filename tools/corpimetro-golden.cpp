@@ -24,19 +24,6 @@ void quiet(QtMsgType type, const QMessageLogContext &, const QString &msg)
         std::fprintf(stderr, "%s\n", qPrintable(msg));
 }
 
-// The transcript as the golden set stores it: every screen's "solution" left out.
-QJsonObject stored(QJsonObject transcript)
-{
-    QJsonObject screens = transcript.value(QStringLiteral("screens")).toObject();
-    for (auto it = screens.begin(); it != screens.end(); ++it) {
-        QJsonObject screen = it.value().toObject();
-        screen.remove(QStringLiteral("solution"));
-        it.value() = screen;
-    }
-    transcript.insert(QStringLiteral("screens"), screens);
-    return transcript;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -63,7 +50,9 @@ int main(int argc, char *argv[])
             script::Runner runner(script::fromUtf8(script.locale));
             runner.run(script.steps);
             out.write("{\"script\":" + doc.toJson(QJsonDocument::Compact) + ",\"transcript\":"
-                      + QJsonDocument(asStored ? stored(runner.transcript()) : runner.transcript())
+                      + QJsonDocument(asStored
+                                          ? script::Runner::withoutSolutions(runner.transcript())
+                                          : runner.transcript())
                             .toJson(QJsonDocument::Compact)
                       + "}\n");
         } catch (const script::ScriptError &e) {

@@ -306,4 +306,16 @@ QJsonObject Runner::transcript() const
                         { QStringLiteral("screens"), screens } };
 }
 
+QJsonObject Runner::withoutSolutions(QJsonObject transcript)
+{
+    QJsonObject screens = transcript.value(QStringLiteral("screens")).toObject();
+    for (auto it = screens.begin(); it != screens.end(); ++it) {
+        QJsonObject screen = it.value().toObject();
+        screen.remove(QStringLiteral("solution"));
+        it.value() = screen;
+    }
+    transcript.insert(QStringLiteral("screens"), screens);
+    return transcript;
+}
+
 } // namespace script

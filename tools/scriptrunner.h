@@ -69,6 +69,9 @@ public:
 
     // What happened and what the screens show.
     QJsonObject transcript() const;
+    // A transcript as the golden set stores and compares it: every screen's
+    // "solution" left out.
+    static QJsonObject withoutSolutions(QJsonObject transcript);
     const QList<Dialog> &dialogs() const { return m_dialogs; }
     QStringList printed() const { return m_printed; }
     bool ended() const { return m_ended; }

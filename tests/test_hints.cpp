@@ -95,7 +95,7 @@ void TestHints::everyScreen()
     QCOMPARE(transcriptHint(r, screen), QString());
     auto *line = w->findChild<ui::LiveLabel *>();
     QVERIFY(line);
-    QVERIFY(!line->isVisible());
+    QVERIFY(!line->isShown());
 
     const solver::SolveButton &button = s.solvers.front();
     r.click(screen + "." + q(button.name));
@@ -112,7 +112,7 @@ void TestHints::everyScreen()
     QCOMPARE(transcriptHint(r, screen), expected);
     QCOMPARE(line->text(), expected);
 
-    QVERIFY(line->isVisible());
+    QVERIFY(line->isShown());
     QVERIFY2(
         line->height() >= line->heightForWidth(line->width()),
         qPrintable(
@@ -139,12 +139,13 @@ void TestHints::clearsAtTheNextPress()
     auto *w = qobject_cast<ui::SolverWindow *>(r.shell().window("Form12"));
     auto *line = w->findChild<ui::LiveLabel *>();
     QStringList seen;
-    r.during = [&] { seen << (line->isVisible() ? "shown: " : "hidden: ") + w->hint(); };
+    r.during = [&] { seen << (line->isShown() ? "shown: " : "hidden: ") + w->hint(); };
 
     r.click("Form12.Command1");
     QCOMPARE(seen, QStringList{ "hidden: " });
     QVERIFY(w->hint().startsWith("Spunta: "));
-    QVERIFY(line->isVisible());
+    QApplication::processEvents();
+    QVERIFY(line->isShown());
 
     seen.clear();
     r.tick("Form12.Check1");
@@ -158,7 +159,9 @@ void TestHints::clearsAtTheNextPress()
     r.click("Form12.Command1");
     QCOMPARE(seen, (QStringList{ "hidden: ", "hidden: " }));
     QCOMPARE(w->hint(), QString());
-    QVERIFY(!line->isVisible());
+    QApplication::processEvents();
+    QVERIFY(!line->isShown());
+    QCOMPARE(line->height(), 0);
     QCOMPARE(transcriptHint(r, "Form12"), QString());
 }
 

@@ -147,6 +147,9 @@ public:
         QAccessible::State s = QAccessibleWidget::state();
         s.readOnly = true;
         s.selectableText = true;
+        // An empty line is collapsed to nothing: there is nothing to read.
+        if (static_cast<LiveLabel *>(widget())->text().isEmpty())
+            s.invisible = true;
         return s;
     }
 };
@@ -172,7 +175,22 @@ LiveLabel::LiveLabel(QWidget *parent) : QLabel(parent)
     setTextFormat(Qt::PlainText);
     setTextInteractionFlags(Qt::TextSelectableByMouse);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    hide();
+    collapse(true);
+}
+
+// An empty line stays in the layout with no height and no frame, rather than
+// hidden: showing a hidden widget costs its window a full re-layout, which a
+// press cannot afford.
+void LiveLabel::collapse(bool empty)
+{
+    setFrameShape(empty ? QFrame::NoFrame : QFrame::StyledPanel);
+    setMargin(empty ? 0 : 6);
+    setMaximumHeight(empty ? 0 : QWIDGETSIZE_MAX);
+}
+
+bool LiveLabel::isShown() const
+{
+    return isVisible() && !text().isEmpty() && height() > 0;
 }
 
 void LiveLabel::setLiveText(const QString &text)
@@ -180,7 +198,7 @@ void LiveLabel::setLiveText(const QString &text)
     if (text == this->text())
         return;
     setText(text);
-    setVisible(!text.isEmpty());
+    collapse(text.isEmpty());
     // The new name, then the alert that has a screen reader say it even
     // though the focus stays where it is.
     QAccessibleEvent named(this, QAccessible::NameChanged);

@@ -17,11 +17,16 @@ class LiveLabel : public QLabel {
     Q_OBJECT
 public:
     explicit LiveLabel(QWidget *parent = nullptr);
-    // Shows `text` (hides the line when empty) and announces it.
+    // Shows `text` (collapses the line when empty) and announces it.
     void setLiveText(const QString &text);
+    // Whether the line shows words: visible, not empty, not collapsed.
+    bool isShown() const;
 signals:
     // Sent with each new text announced, as the accessibility events go out.
     void announced(const QString &text);
+
+private:
+    void collapse(bool empty);
 };
 
 // A picture is named by the <desc> or <title> of its SVG, read when first

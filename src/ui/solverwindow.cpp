@@ -302,8 +302,6 @@ void SolverWindow::addResults(QBoxLayout *middle)
 void SolverWindow::addHint(QBoxLayout *outer)
 {
     m_hint = new LiveLabel(content());
-    m_hint->setFrameShape(QFrame::StyledPanel);
-    m_hint->setMargin(6);
     outer->addWidget(m_hint);
 }
 

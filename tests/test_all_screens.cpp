@@ -65,7 +65,7 @@ public:
     {
     }
     bool ticked(const std::string &control) const override { return m_ticks.count(control) > 0; }
-    std::string prompt(const std::string &) override
+    std::string prompt(const std::string &, const std::string &) override
     {
         return m_prompts++ < 12 ? m_answer : std::string();
     }

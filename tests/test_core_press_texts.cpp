@@ -14,7 +14,7 @@ public:
     QStringList writes; // "control=text", in order
 
     bool ticked(const std::string &) const override { return false; }
-    std::string prompt(const std::string &) override { return "2"; }
+    std::string prompt(const std::string &, const std::string &) override { return "2"; }
     void message(const std::string &) override {}
     void setText(const std::string &control, const std::string &text) override
     {

@@ -56,7 +56,7 @@ public:
                 m_ticked.insert(c.name);
     }
     bool ticked(const std::string &control) const override { return m_ticked.count(control); }
-    std::string prompt(const std::string &) override
+    std::string prompt(const std::string &, const std::string &) override
     {
         return m_answers.isEmpty() ? std::string() : m_answers.takeFirst().toStdString();
     }

@@ -2,6 +2,7 @@
 
 #include "hint.h"
 #include "screen.h"
+#include "texts.h"
 #include "words.h"
 
 #include <algorithm>
@@ -13,8 +14,11 @@
 namespace solver {
 
 Calc::Calc(Host &host, const SolverScreen &screen, CaseTrace *trace)
-    : m_host(host), m_screen(screen), m_trace(trace), m_format(host.numberFormat())
+    : m_host(host), m_screen(screen), m_trace(trace), m_preferences(host.preferences()),
+      m_format(host.numberFormat())
 {
+    m_format.decimals = m_preferences.decimals;
+    m_solution.setDecimals(m_preferences.decimals);
     for (auto &name : screen.declared())
         m_declared.insert(std::move(name));
 }
@@ -53,10 +57,15 @@ Quantity &Quantity::operator=(const Answer &answer)
 {
     m_value = answer.value;
     if (!m_calc.insufficientShown()) {
-        m_calc.solution().given(m_symbol, m_value.text());
+        m_calc.solution().given(m_symbol, m_value.text(), m_calc.unitOf(m_symbol));
         m_calc.datum(*this);
     }
     return *this;
+}
+
+Quantity &Quantity::operator=(const Asked &asked)
+{
+    return *this = asked.calc.answer(asked.prompt, m_calc.m_screen.kindOf(m_symbol));
 }
 
 Quantity &Quantity::operator=(const Expr &expr)
@@ -78,11 +87,29 @@ Quantity &Quantity::operator=(const Expr &expr)
                                      expr.reason(failed, error, format), std::move(notes));
         throw;
     }
-    if (!m_calc.insufficientShown())
-        m_calc.solution().computed(m_symbol, expr.symbols(format), expr.numbers(format),
-                                   m_value.isEmpty() ? "0" : withMinusSign(m_value.display(format)),
-                                   std::move(notes));
+    if (!m_calc.insufficientShown()) {
+        std::string numbers = expr.numbers(format);
+        std::string result = m_value.isEmpty() ? "0" : withMinusSign(m_value.display(format));
+        // Rounded numbers make the step approximate: it ends with "≈".
+        const bool approximate =
+            format.decimals != NumberFormat::kAll
+            && (numbers != expr.numbers(everyDigit(format)) || result != m_calc.exact(m_value));
+        m_calc.solution().computed(m_symbol, expr.symbols(format), std::move(numbers),
+                                   std::move(result), std::move(notes), m_calc.unitOf(m_symbol),
+                                   approximate);
+    }
     return *this;
+}
+
+std::string Calc::exact(const Value &value) const
+{
+    return value.isEmpty() ? "0" : withMinusSign(value.display(everyDigit(m_format)));
+}
+
+std::string Calc::unitOf(const std::string &symbol) const
+{
+    const auto kind = m_screen.kindOf(symbol);
+    return kind ? unitSuffix(m_preferences.unit, *kind) : std::string();
 }
 
 std::string Calc::written(const Value &value) const
@@ -188,9 +215,23 @@ bool Calc::ticked(const std::string &box) const
     return m_host.ticked(tickBox(box));
 }
 
-Answer Calc::ask(const std::string &prompt)
+Asked::operator Value() const
 {
-    return { Value::typed(m_host.prompt(prompt), m_format) };
+    return calc.answer(prompt, std::nullopt).value;
+}
+
+Asked Calc::ask(const std::string &prompt)
+{
+    return { *this, prompt };
+}
+
+Answer Calc::answer(const std::string &prompt, std::optional<Kind> kind)
+{
+    const std::string unit = kind ? unitSuffix(m_preferences.unit, *kind) : std::string();
+    // Beside the box the unit stands alone: "cm²", "°".
+    const auto b = unit.find_first_not_of(' ');
+    return { Value::typed(
+        m_host.prompt(prompt, b == std::string::npos ? std::string() : unit.substr(b)), m_format) };
 }
 
 void Calc::insufficient()
@@ -249,7 +290,91 @@ void Calc::show(const std::string &name, const Value &value)
     }
     if (!r->pressCaption.empty())
         m_host.setText(r->caption, r->pressCaption);
-    m_host.setText(r->result, value.display(m_format));
+    std::string text = value.display(m_format);
+    if (!text.empty())
+        text += unitOf(r->quantity);
+    m_host.setText(r->result, text);
+    if (r == m_screen.volumeRow())
+        m_volume = value;
+}
+
+void Calc::clearCapacity()
+{
+    if (m_screen.volumeRow() && m_preferences.unit != Unit::None) {
+        m_host.setText(texts::capacityControl, {});
+        m_host.setText(texts::weightResultControl, {});
+    }
+}
+
+void Calc::finish()
+{
+    const ResultRow *volumeRow = m_screen.volumeRow();
+    if (!volumeRow || m_preferences.unit == Unit::None || m_insufficient)
+        return;
+    clearCapacity();
+    if (!m_volume || m_volume->isEmpty())
+        return;
+
+    // The volume as the screen showed it, now a datum of these two steps.
+    Quantity V(*this, volumeRow->quantity);
+    V.m_value = *m_volume;
+    const std::string cubic = unitSuffix(m_preferences.unit, Kind::Volume);
+    const double litres = litresPerCubicUnit(m_preferences.unit);
+    const std::string unitName = solver::unitName(m_preferences.unit);
+    const Expr capacity =
+        litres >= 1 ? (litres == 1 ? Expr(V) : V * Expr(litres)) : V / Expr(1 / litres);
+    const std::string note = "Poiché 1 dm³ = 1 l, 1 " + unitName
+                             + "³ = " + Value(litres).display(everyDigit(m_format)) + " l.";
+    try {
+        const Value value = capacity.evaluate();
+        std::string text = value.display(m_format) + " l";
+        std::string numbers = capacity.numbers(m_format);
+        std::string result = withMinusSign(value.display(m_format));
+        const bool approximate =
+            m_format.decimals != NumberFormat::kAll
+            && (numbers != capacity.numbers(everyDigit(m_format)) || result != exact(value));
+        m_solution.computed("Capacità", capacity.symbols(m_format), numbers, result,
+                            { unitName == "dm" ? "Poiché 1 dm³ = 1 l, la capacità in litri è il "
+                                                 "volume in dm³."
+                                               : note },
+                            " l", approximate);
+        if (m_screen.hectolitres) {
+            const Value hl = value / Value(100);
+            text += " = " + hl.display(m_format) + " hl";
+            m_solution.remark("Cioè " + withMinusSign(hl.display(m_format))
+                              + " hl, perché 1 hl = 100 l.");
+        }
+        m_host.setText(texts::capacityControl, text);
+    } catch (const CalcError &) {
+        // A volume too large for litres: the capacity stays empty.
+    }
+
+    if (m_preferences.specificWeight.empty())
+        return;
+    Quantity ps(*this, "ps");
+    ps.m_value = Value::typed(m_preferences.specificWeight, m_format);
+    m_solution.given("ps", m_preferences.specificWeight, " g/cm³");
+    const Expr weight = V * Expr(ps);
+    try {
+        const Value value = weight.evaluate();
+        std::string numbers = weight.numbers(m_format);
+        std::string result = withMinusSign(value.display(m_format));
+        const bool approximate =
+            m_format.decimals != NumberFormat::kAll
+            && (numbers != weight.numbers(everyDigit(m_format)) || result != exact(value));
+        const std::string unit = weightUnit(m_preferences.unit);
+        m_solution.computed("P", weight.symbols(m_format), numbers, result,
+                            { "Il peso è il volume per il peso specifico: con il volume in "
+                              + unitName
+                              + "³ e il peso specifico in g/cm³ (che è anche kg/dm³ e "
+                                "t/m³), il peso è in "
+                              + unit + "." },
+                            " " + unit, approximate);
+        m_host.setText(texts::weightResultControl, value.display(m_format) + " " + unit);
+    } catch (const CalcError &error) {
+        m_solution.warning("Il peso specifico " + m_preferences.specificWeight
+                           + " non è un numero: il peso non si può calcolare.");
+    }
 }
 
 void Calc::show(const std::string &name, const Quantity &quantity)
@@ -262,9 +387,11 @@ void runCalcola(Host &host, const SolverScreen &screen, const SolveButton &butto
     Calc calc(host, screen, trace);
     try {
         button.steps(calc);
+        calc.finish();
     } catch (const CalcError &error) {
         for (const auto &label : screen.resultsOf(button))
             host.setText(label, {});
+        calc.clearCapacity();
         if (!calc.insufficientShown())
             host.failure(error);
     }

@@ -29,10 +29,12 @@
 #include "failure.h"
 #include "numberformat.h"
 #include "solution.h"
+#include "units.h"
 #include "value.h"
 
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -48,14 +50,18 @@ class Host {
 public:
     virtual ~Host() = default;
     virtual bool ticked(const std::string &control) const = 0;
-    // A modal prompt titled CORPIMETRO; Cancel gives the empty text.
-    virtual std::string prompt(const std::string &text) = 0;
+    // A modal prompt titled CORPIMETRO; Cancel gives the empty text. `unit`
+    // is what the value asked for is measured in (" cm", " cm²", "°"; empty
+    // for none), shown beside the input box: the text stays as it is.
+    virtual std::string prompt(const std::string &text, const std::string &unit) = 0;
     // A modal message box titled CORPIMETRO with one OK button.
     virtual void message(const std::string &text) = 0;
     virtual void setText(const std::string &control, const std::string &text) = 0;
     // Reports a step that could not be computed.
     virtual void failure(const CalcError &error) = 0;
     virtual NumberFormat numberFormat() const = 0;
+    // The unit, decimals and specific weight chosen.
+    virtual Preferences preferences() const { return {}; }
     // The worked solution of the press just ended.
     virtual void solved(const Solution &) {}
 };
@@ -75,6 +81,15 @@ struct Answer {
     operator const Value &() const { return value; }
 };
 
+// A prompt to show as its answer is assigned to a quantity, so that the
+// prompt shows that quantity's unit: `r = calc.ask("INTRODUCI IL RAGGIO =")`.
+// Read as a plain Value instead, it is shown there and then, with no unit.
+struct Asked {
+    Calc &calc;
+    std::string prompt;
+    operator Value() const;
+};
+
 // A quantity of the solid in one press: a named value. Assigning an answer
 // records it among the data; assigning an expression computes it and records
 // the step.
@@ -88,6 +103,7 @@ public:
     Quantity(const Quantity &) = delete;
 
     Quantity &operator=(const Answer &answer);
+    Quantity &operator=(const Asked &asked);
     Quantity &operator=(const Expr &expr);
     Quantity &operator=(const Quantity &other) { return *this = Expr(other); }
 
@@ -95,6 +111,7 @@ public:
     const std::string &symbol() const { return m_symbol; }
 
 private:
+    friend class Calc;
     Calc &m_calc;
     std::string m_symbol;
     std::string m_words;
@@ -114,8 +131,11 @@ public:
     bool given(const std::vector<std::string> &boxes);
     // Whether one box is ticked (outside a case test).
     bool ticked(const std::string &box) const;
-    // Shows a prompt and returns the answer as typed text.
-    Answer ask(const std::string &prompt);
+    // A prompt, shown when assigned to the quantity it asks for; that
+    // quantity receives the answer as typed text.
+    Asked ask(const std::string &prompt);
+    // Shows a prompt for a value measured by `kind` and returns the answer.
+    Answer answer(const std::string &prompt, std::optional<Kind> kind);
     // The insufficient-data message.
     void insufficient();
     // Writes the formula text of the case (a fixed literal) to the screen's
@@ -138,8 +158,18 @@ public:
     // data should describe, with its article ("un tronco di piramide").
     void agree(const Quantity &datum, const Expr &implied, const std::string &solid);
 
+    // After the steps of a press that ran to its end: where the screen shows
+    // a volume and a unit is chosen, its capacity in litres, and its weight
+    // when a specific weight is given.
+    void finish();
+    // Empties the capacity and weight a unit shows, when a press fails.
+    void clearCapacity();
+
     bool insufficientShown() const { return m_insufficient; }
     const NumberFormat &format() const { return m_format; }
+    const Preferences &preferences() const { return m_preferences; }
+    // What a value of this quantity is followed by (" cm³"); empty without a unit.
+    std::string unitOf(const std::string &symbol) const;
     const Solution &solution() const { return m_solution; }
     Solution &solution() { return m_solution; }
 
@@ -154,10 +184,15 @@ private:
     const ResultRow *row(const std::string &quantity) const;
     const std::string &declared(const std::string &name) const;
 
+    // A value shown with every digit: the step is rounded when it differs.
+    std::string exact(const Value &value) const;
+
     Host &m_host;
     const SolverScreen &m_screen;
     CaseTrace *m_trace;
+    Preferences m_preferences;
     NumberFormat m_format;
+    std::optional<Value> m_volume; // the volume shown by this press
     std::unordered_set<std::string> m_declared;
     bool m_insufficient = false;
     Solution m_solution;

@@ -325,10 +325,11 @@ private:
     std::string leafText(const Node &n) const
     {
         switch (n.op) {
+        // The formula's own numbers are written as they are, never rounded.
         case Op::Literal:
-            return withMinusSign(n.value.display(m_format));
+            return withMinusSign(n.value.display(everyDigit(m_format)));
         case Op::Constant:
-            return m_numbers ? withMinusSign(n.value.display(m_format)) : n.symbol;
+            return m_numbers ? withMinusSign(n.value.display(everyDigit(m_format))) : n.symbol;
         default:
             return m_numbers ? withMinusSign(shown(n.value)) : n.symbol;
         }
@@ -403,9 +404,9 @@ void explain(const Node &n, const NumberFormat &format, std::vector<std::string>
 {
     std::string line;
     if (n.op == Op::Constant)
-        line = n.symbol + " ≈ " + withMinusSign(n.value.display(format));
+        line = n.symbol + " ≈ " + withMinusSign(n.value.display(everyDigit(format)));
     else if (n.op == Op::Literal && !n.note.empty())
-        line = withMinusSign(n.value.display(format)) + " ≈ " + n.note;
+        line = withMinusSign(n.value.display(everyDigit(format))) + " ≈ " + n.note;
     if (!line.empty()) {
         for (const auto &l : out)
             if (l == line)

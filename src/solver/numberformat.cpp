@@ -1,5 +1,6 @@
 #include "numberformat.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -446,6 +447,76 @@ std::string formatNumber(double value, int digits, const NumberFormat &format)
     }
     return out + "0" + format.decimal + std::string(static_cast<std::size_t>(-exponent - 1), '0')
            + mantissa;
+}
+
+std::string roundedText(const std::string &shown, int decimals, const std::string &decimal)
+{
+    if (decimals < 0)
+        return shown;
+    // sign, digits [decimal digits] [E sign digits]: the display rule's form.
+    std::size_t i = 0;
+    const bool negative = !shown.empty() && shown[0] == '-';
+    if (negative)
+        i = 1;
+    std::string whole, fraction, exponent;
+    auto digit = [&](std::size_t at) {
+        return at < shown.size() && shown[at] >= '0' && shown[at] <= '9';
+    };
+    while (digit(i))
+        whole += shown[i++];
+    if (whole.empty())
+        return shown;
+    if (!decimal.empty() && shown.compare(i, decimal.size(), decimal) == 0) {
+        i += decimal.size();
+        while (digit(i))
+            fraction += shown[i++];
+        if (fraction.empty())
+            return shown;
+    }
+    if (i < shown.size() && shown[i] == 'E') {
+        exponent = shown.substr(i);
+        if (exponent.size() < 3 || (exponent[1] != '+' && exponent[1] != '-'))
+            return shown;
+        for (std::size_t k = 2; k < exponent.size(); ++k)
+            if (!digit(i + k))
+                return shown;
+        i = shown.size();
+    }
+    if (i != shown.size())
+        return shown;
+
+    // Rounds the digit string whole+fraction at `decimals` decimals, half
+    // away from zero (the sign is put back after).
+    const auto keep = static_cast<std::size_t>(decimals);
+    std::string digits = whole + fraction.substr(0, std::min(keep, fraction.size()));
+    digits.append(keep - std::min(keep, fraction.size()), '0');
+    if (fraction.size() > keep && fraction[keep] >= '5') {
+        std::size_t k = digits.size();
+        while (k > 0 && digits[k - 1] == '9')
+            digits[--k] = '0';
+        if (k == 0)
+            digits.insert(digits.begin(), '1');
+        else
+            ++digits[k - 1];
+    }
+    std::size_t intLen = digits.size() - keep;
+    // In exponent form the mantissa keeps one digit before the point: 9,999E+20
+    // rounds to 1,00E+21, not 10,00E+20.
+    if (!exponent.empty() && intLen > 1) {
+        int e = std::stoi(exponent.substr(1)) + static_cast<int>(intLen - 1);
+        digits.resize(digits.size() - (intLen - 1));
+        intLen = 1;
+        const int absExp = e < 0 ? -e : e;
+        exponent = std::string("E") + (e < 0 ? "-" : "+") + (absExp < 10 ? "0" : "")
+                   + formatInteger(absExp);
+    }
+    // Leading zeros the rounding left aside ("09" never arises, but "00" can't
+    // either: the whole part is the display rule's).
+    std::string out = digits.substr(0, intLen);
+    if (keep > 0)
+        out += decimal + digits.substr(intLen);
+    const bool zero = digits.find_first_not_of('0') == std::string::npos;
+    return (negative && !zero ? "-" : "") + out + exponent;
 }
 
 std::string formatInteger(long long value)

@@ -10,6 +10,11 @@ namespace solver {
 
 struct NumberFormat {
     std::string decimal = "."; // decimal separator
+    // Decimals a computed value is shown with; kAll: every digit the display
+    // rule gives (15 significant digits).
+    int decimals = kAll;
+
+    static constexpr int kAll = -1;
 
     static NumberFormat point() { return { "." }; }
     static NumberFormat comma() { return { "," }; }
@@ -24,6 +29,13 @@ struct Reading {
     bool isNumber() const { return status == Status::Number; }
 };
 
+// The format with every digit shown, whatever the decimals chosen.
+inline NumberFormat everyDigit(NumberFormat format)
+{
+    format.decimals = NumberFormat::kAll;
+    return format;
+}
+
 // Reads typed text as a number: blanks around it are ignored, a leading sign is
 // accepted, only the format's decimal separator marks decimals, an exponent
 // (1E-05) is accepted. Anything else (group separators, the other decimal mark,
@@ -35,6 +47,13 @@ Reading readNumber(const std::string &text, const NumberFormat &format);
 // singles), exponential form when the rounded decimal exponent is >= digits or
 // < -4, no group separator, negative zero as 0.
 std::string formatNumber(double value, int digits, const NumberFormat &format);
+
+// A number as the display rule writes it ("2,675", "1,5E+20"), rounded half
+// away from zero to exactly `decimals` decimals ("2,68", "1,50E+20"): the
+// decimal text is rounded, not the double. Exponent form stays exponent form,
+// its mantissa rounded. kAll, and a text that is not a number so written
+// (empty, typed), come back unchanged.
+std::string roundedText(const std::string &shown, int decimals, const std::string &decimal);
 
 // An integer's decimal digits, with a leading "-" when negative.
 std::string formatInteger(long long value);

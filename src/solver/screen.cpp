@@ -1,5 +1,9 @@
 #include "screen.h"
 
+#include "texts.h"
+
+#include <algorithm>
+
 namespace solver {
 
 namespace {
@@ -38,6 +42,12 @@ std::vector<std::string> SolverScreen::declared() const
         add(out, b.solidName);
         add(out, b.solidPicture);
     }
+    if (volumeRow()) {
+        out.push_back(texts::capacityCaptionControl);
+        out.push_back(texts::capacityControl);
+        out.push_back(texts::weightResultCaptionControl);
+        out.push_back(texts::weightResultControl);
+    }
     add(out, stampaButton);
     add(out, ritornaButton);
     add(out, esciButton);
@@ -46,12 +56,27 @@ std::vector<std::string> SolverScreen::declared() const
 
 std::vector<std::string> SolverScreen::resultsOf(const SolveButton &button) const
 {
-    if (!button.results.empty())
-        return button.results;
-    std::vector<std::string> out;
-    for (const auto &row : rows)
-        out.push_back(row.result);
+    std::vector<std::string> out = button.results;
+    if (out.empty())
+        for (const auto &row : rows)
+            out.push_back(row.result);
     return out;
+}
+
+std::optional<Kind> SolverScreen::kindOf(const std::string &symbol) const
+{
+    for (const auto &q : quantities)
+        if (q.symbol == symbol)
+            return q.kind;
+    return std::nullopt;
+}
+
+const ResultRow *SolverScreen::volumeRow() const
+{
+    for (const auto &row : rows)
+        if (!row.quantity.empty() && kindOf(row.quantity) == Kind::Volume)
+            return &row;
+    return nullptr;
 }
 
 } // namespace solver

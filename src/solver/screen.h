@@ -6,6 +6,7 @@
 #pragma once
 
 #include "calc.h"
+#include "units.h"
 
 #include <string>
 #include <vector>
@@ -72,6 +73,11 @@ struct SolverScreen {
     Control description = {};            // a long descriptive label
     Control resultsHeading = {};         // "Risultati"
     std::vector<ResultRow> rows = {};
+    // The kind of every quantity the screen names or computes, its helper
+    // quantities included: {"r", Kind::Length}, {"V", Kind::Volume}.
+    std::vector<QuantityKind> quantities = {};
+    // A container whose capacity also reads in hectolitres (barrels, trench).
+    bool hectolitres = false;
     Control formulaHeading = {}; // "Formule applicate:"
     std::vector<std::string> formulaLabels = {};
     Control picture = {}; // name, asset file; absent: no picture box
@@ -86,6 +92,11 @@ struct SolverScreen {
     std::vector<std::string> declared() const;
     // The result labels a button writes.
     std::vector<std::string> resultsOf(const SolveButton &button) const;
+    // The kind of a quantity; nullopt where the screen gives none.
+    std::optional<Kind> kindOf(const std::string &symbol) const;
+    // The row that shows the solid's volume (the first of kind Volume), or
+    // null: a screen with one also shows its capacity and weight.
+    const ResultRow *volumeRow() const;
 };
 
 } // namespace solver

@@ -21,9 +21,9 @@ std::size_t ScriptedHost::answerIndex(std::size_t prompt) const
     return answers.size();
 }
 
-std::string ScriptedHost::prompt(const std::string &text)
+std::string ScriptedHost::prompt(const std::string &text, const std::string &unit)
 {
-    events.push_back({ PressEvent::Kind::Prompt, {}, text });
+    events.push_back({ PressEvent::Kind::Prompt, {}, text, Failure::TypeMismatch, unit });
     const std::size_t k = answerIndex(asked++);
     if (k < answers.size())
         return answers[k].value_or(std::string());

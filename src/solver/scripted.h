@@ -23,6 +23,7 @@ struct PressEvent {
     std::string control; // Set: the label written
     std::string text;    // the prompt, the message, the text written, the failure's text
     Failure failure = Failure::TypeMismatch; // Failure only
+    std::string unit = {};                   // Prompt: the unit beside the box ("cm²")
 
     bool operator==(const PressEvent &) const = default;
 };
@@ -50,6 +51,7 @@ public:
     std::vector<Answer> answers;
     NumberFormat format;
     WhenOut whenOut;
+    Preferences choices; // unit, decimals, specific weight
 
     // What it did.
     std::vector<PressEvent> events;
@@ -71,11 +73,12 @@ public:
     std::string failed() const;
 
     bool ticked(const std::string &control) const override { return ticks.count(control) > 0; }
-    std::string prompt(const std::string &text) override;
+    std::string prompt(const std::string &text, const std::string &unit) override;
     void message(const std::string &text) override;
     void setText(const std::string &control, const std::string &text) override;
     void failure(const CalcError &error) override;
     NumberFormat numberFormat() const override { return format; }
+    Preferences preferences() const override { return choices; }
     void solved(const Solution &s) override { solution = s; }
 
 private:

@@ -1,10 +1,11 @@
 #include "solution.h"
 
 #include "expr.h"
+#include "numberformat.h"
 
 namespace solver {
 
-void Solution::given(const std::string &symbol, const std::string &typed)
+void Solution::given(const std::string &symbol, const std::string &typed, std::string unit)
 {
     SolutionStep s;
     s.kind = SolutionStep::Kind::Given;
@@ -12,6 +13,7 @@ void Solution::given(const std::string &symbol, const std::string &typed)
     const auto b = typed.find_first_not_of(" \t");
     const auto e = typed.find_last_not_of(" \t");
     s.result = b == std::string::npos ? std::string() : typed.substr(b, e - b + 1);
+    s.unit = std::move(unit);
     m_steps.push_back(std::move(s));
 }
 
@@ -38,7 +40,8 @@ std::vector<std::string> unwritten(const std::vector<SolutionStep> &steps,
 } // namespace
 
 void Solution::computed(const std::string &symbol, std::string formula, std::string numbers,
-                        std::string result, std::vector<std::string> notes)
+                        std::string result, std::vector<std::string> notes, std::string unit,
+                        bool approximate)
 {
     bool datum = false;
     for (const auto &s : m_steps) {
@@ -55,6 +58,8 @@ void Solution::computed(const std::string &symbol, std::string formula, std::str
                        {},
                        unwritten(m_steps, std::move(notes)),
                        datum };
+    step.unit = std::move(unit);
+    step.approximate = approximate;
     m_steps.push_back(std::move(step));
 }
 
@@ -96,11 +101,25 @@ std::string stepLine(const SolutionStep &step)
     for (const std::string *part : { &step.formula, &step.numbers, &step.result }) {
         if (part->empty() || *part == last)
             continue;
-        line += " = " + *part;
+        line += (part == &step.result && step.approximate ? " ≈ " : " = ") + *part;
         last = *part;
     }
-    return line;
+    return step.result.empty() ? line : line + step.unit;
 }
+
+namespace {
+
+// Whether a datum as typed is the value shown: with the decimals chosen,
+// "2,5" is "2,50", and "2,504" is "2,50" too.
+bool sameAsShown(const std::string &typed, const std::string &shown, int decimals)
+{
+    return withMinusSign(typed) == shown
+           || (decimals != NumberFormat::kAll
+               && (withMinusSign(roundedText(typed, decimals, ",")) == shown
+                   || withMinusSign(roundedText(typed, decimals, ".")) == shown));
+}
+
+} // namespace
 
 std::vector<std::string> Solution::lines() const
 {
@@ -112,7 +131,8 @@ std::vector<std::string> Solution::lines() const
         if (!data)
             out.push_back("Dati:");
         data = true;
-        out.push_back(s.symbol + " = " + (s.result.empty() ? "(nessun valore)" : s.result));
+        out.push_back(s.symbol + " = "
+                      + (s.result.empty() ? "(nessun valore)" : s.result + s.unit));
     }
     for (const auto &s : m_steps) {
         switch (s.kind) {
@@ -135,10 +155,10 @@ std::vector<std::string> Solution::lines() const
                     if (g.kind == SolutionStep::Kind::Given && g.symbol == s.symbol)
                         typed = g.result;
                 out.push_back("Verifica: " + stepLine(s)
-                              + (withMinusSign(typed) == s.result
+                              + (sameAsShown(typed, s.result, m_decimals)
                                      ? ", come il dato."
-                                     : "; il dato era " + withMinusSign(typed)
-                                           + ", i risultati mostrano " + s.result + "."));
+                                     : "; il dato era " + withMinusSign(typed) + s.unit
+                                           + ", i risultati mostrano " + s.result + s.unit + "."));
             } else {
                 out.push_back(stepLine(s));
                 out.push_back("Non si può calcolare " + s.symbol + ": " + s.reason);

@@ -28,6 +28,12 @@ struct SolutionStep {
     // is listed as one of the closest because none holds every ticked box.
     std::vector<std::string> boxes = {};
     bool closest = false;
+    // Given, Computed: what the result is followed by (" cm³"); empty
+    // without a unit.
+    std::string unit = {};
+    // Computed: some number written was rounded to the decimals chosen, so
+    // the result follows "≈".
+    bool approximate = false;
 };
 
 // An accepted combination of tick boxes: its name ("Raggio (r) e Altezza
@@ -39,11 +45,12 @@ struct Combination {
 
 class Solution {
 public:
-    void given(const std::string &symbol, const std::string &typed);
+    void given(const std::string &symbol, const std::string &typed, std::string unit = {});
     // A step written exactly as an earlier one is not written again; a step
     // that works out a datum again is a check of it.
     void computed(const std::string &symbol, std::string formula, std::string numbers,
-                  std::string result, std::vector<std::string> notes = {});
+                  std::string result, std::vector<std::string> notes = {}, std::string unit = {},
+                  bool approximate = false);
     void failed(const std::string &symbol, std::string formula, std::string numbers,
                 std::string reason, std::vector<std::string> notes = {});
     // The data did not suffice: `combinations` are the accepted ones, in the
@@ -56,6 +63,9 @@ public:
     // A remark on the data that warns of nothing: data that agree.
     void remark(std::string text);
     void clear() { m_steps.clear(); }
+    // The decimals results are shown with (NumberFormat::kAll: every digit):
+    // a datum checked again agrees with its value rounded so.
+    void setDecimals(int decimals) { m_decimals = decimals; }
 
     const std::vector<SolutionStep> &steps() const { return m_steps; }
     bool empty() const { return m_steps.empty(); }
@@ -65,10 +75,12 @@ public:
 
 private:
     std::vector<SolutionStep> m_steps;
+    int m_decimals = -1;
 };
 
 // One computed step as a line: "a = √(h² + r²) = √(4² + 3²) = 5", without the
-// parts that would only repeat the one before ("d = r = 6").
+// parts that would only repeat the one before ("d = r = 6"); the result
+// follows "≈" where numbers were rounded, and is followed by its unit.
 std::string stepLine(const SolutionStep &step);
 
 } // namespace solver

@@ -32,6 +32,32 @@ inline constexpr char solutionEmpty[] =
 inline constexpr char close[] = "Chiudi";
 // Before the solid's name in the name of a picture without words of its own.
 inline constexpr char figure[] = "Figura: ";
+
+// The row of choices beside "Stampa", the same on every solver screen: the
+// captions (with the Alt letter after "&"), the control names a script
+// chooses by, and what a screen reader says of each.
+inline constexpr char unitCaption[] = "&Unità:";
+inline constexpr char unitControl[] = "Unita";
+inline constexpr char unitTip[] = "L'unità di misura dei dati: i risultati la mostrano";
+inline constexpr char decimalsCaption[] = "&Decimali:";
+inline constexpr char decimalsControl[] = "Decimali";
+inline constexpr char decimalsTip[] =
+    "Quanti decimali mostrano i risultati (i calcoli li usano tutti)";
+inline constexpr char weightCaption[] = "&Peso specifico:";
+inline constexpr char weightControl[] = "PesoSpecifico";
+inline constexpr char weightTip[] =
+    "Il peso specifico del materiale, in g/cm³ (è anche kg/dm³ e t/m³): dà il peso del solido";
+inline constexpr char weightNeedsUnit[] = "Scegli prima l'unità di misura dei dati";
+inline constexpr char weightPlaceholder[] = "nessuno";
+
+// The results every screen with a volume adds: capacity and weight, their
+// captions and control names.
+inline constexpr char capacityCaption[] = "Capacità =";
+inline constexpr char capacityControl[] = "Capacita";
+inline constexpr char capacityCaptionControl[] = "CapacitaDidascalia";
+inline constexpr char weightResultCaption[] = "Peso (P) =";
+inline constexpr char weightResultControl[] = "Peso";
+inline constexpr char weightResultCaptionControl[] = "PesoDidascalia";
 } // namespace texts
 
 // (key, text) pairs, in a fixed order.

@@ -133,11 +133,12 @@ std::string Value::display(const NumberFormat &format) const
     case Kind::Text:
         return m_text;
     case Kind::Integer:
-        return formatInteger(m_int);
+        return roundedText(formatInteger(m_int), format.decimals, format.decimal);
     case Kind::Double:
-        return formatNumber(m_double, 15, format);
+        return roundedText(formatNumber(m_double, 15, format), format.decimals, format.decimal);
     case Kind::Single:
-        return formatNumber(static_cast<double>(m_single), 7, format);
+        return roundedText(formatNumber(static_cast<double>(m_single), 7, format), format.decimals,
+                           format.decimal);
     }
     return {};
 }

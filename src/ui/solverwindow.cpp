@@ -392,7 +392,7 @@ bool SolverWindow::ticked(const std::string &name) const
     return control<QCheckBox>(q(name))->isChecked();
 }
 
-std::string SolverWindow::prompt(const std::string &text)
+std::string SolverWindow::prompt(const std::string &text, const std::string &)
 {
     return platform().prompt(this, q(text)).toStdString();
 }

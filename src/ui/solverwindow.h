@@ -29,7 +29,7 @@ public:
 
     // solver::Host
     bool ticked(const std::string &control) const override;
-    std::string prompt(const std::string &text) override;
+    std::string prompt(const std::string &text, const std::string &unit) override;
     void message(const std::string &text) override;
     void setText(const std::string &control, const std::string &text) override;
     void failure(const solver::CalcError &error) override;

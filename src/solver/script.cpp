@@ -16,7 +16,7 @@ struct Malformed {
 };
 
 // What each step takes.
-enum class Arg { Screen, Control, Answers };
+enum class Arg { Screen, Control, Answers, Choice };
 
 struct StepKind {
     const char *name;
@@ -26,7 +26,7 @@ struct StepKind {
 constexpr StepKind kSteps[] = {
     { "show", Arg::Screen },     { "close", Arg::Screen },   { "click", Arg::Control },
     { "tick", Arg::Control },    { "untick", Arg::Control }, { "select", Arg::Control },
-    { "answers", Arg::Answers },
+    { "answers", Arg::Answers }, { "choose", Arg::Choice },
 };
 
 const StepKind *stepKind(const std::string &name)
@@ -88,12 +88,46 @@ bool isTag(char c)
     return isAlpha(c) || isDigit(c) || c == '-' || c == '_';
 }
 
+Preferences preferences(const Json &p)
+{
+    if (!p.is_object())
+        throw Malformed{ "\"preferences\" must be an object" };
+    Preferences out;
+    for (const auto &[key, value] : p.items()) {
+        if (key == "unit") {
+            const auto unit = value.is_string() ? unitFromName(value.get_ref<const std::string &>())
+                                                : std::nullopt;
+            if (!unit)
+                throw Malformed{ "\"unit\" is one of \"\u2014\", \"mm\", \"cm\", \"dm\", "
+                                 "\"m\", \"km\"" };
+            out.unit = *unit;
+        } else if (key == "decimals") {
+            std::optional<int> decimals;
+            if (value.is_number_integer() && value.get<long long>() >= 0
+                && value.get<long long>() <= Preferences::kMaxDecimals)
+                decimals = value.get<int>();
+            else if (value.is_string())
+                decimals = decimalsFromName(value.get_ref<const std::string &>());
+            if (!decimals)
+                throw Malformed{ "\"decimals\" is \"tutti\" or a whole number from 0 to 6" };
+            out.decimals = *decimals;
+        } else if (key == "specificWeight") {
+            if (!value.is_string())
+                throw Malformed{ "\"specificWeight\" must be a string" };
+            out.specificWeight = value.get<std::string>();
+        } else {
+            throw Malformed{ "unknown preference " + script::quoted(key) };
+        }
+    }
+    return out;
+}
+
 Script checked(const Json &doc)
 {
     if (!doc.is_object())
         throw Malformed{ "the script must be a JSON object" };
     for (const auto &[key, value] : doc.items())
-        if (key != "locale" && key != "steps")
+        if (key != "locale" && key != "steps" && key != "preferences")
             throw Malformed{ "unknown key " + script::quoted(key) };
     Script script;
     if (const auto it = doc.find("locale"); it != doc.end()) {
@@ -105,16 +139,24 @@ Script checked(const Json &doc)
                              + script::quoted(it->get_ref<const std::string &>()) };
         script.locale = *name;
     }
+    if (const auto it = doc.find("preferences"); it != doc.end())
+        script.preferences = preferences(*it);
     const auto steps = doc.find("steps");
     if (steps == doc.end() || !steps->is_array())
         throw Malformed{ "\"steps\" must be an array" };
     for (std::size_t i = 0; i < steps->size(); ++i) {
         const std::string where = "step " + std::to_string(i) + ": ";
         const Json &step = (*steps)[i];
-        if (!step.is_object() || step.size() != 1)
+        if (!step.is_object())
             throw Malformed{ where + "a step is an object with one key" };
-        const std::string &kind = step.begin().key();
-        const Json &arg = step.begin().value();
+        // "choose" is the one step with a second key, its "option".
+        const bool choose = step.contains("choose");
+        if (step.size() != (choose ? 2u : 1u) || (choose && !step.contains("option")))
+            throw Malformed{ where
+                             + (choose ? "\"choose\" takes \"option\" beside it"
+                                       : "a step is an object with one key") };
+        const std::string &kind = choose ? std::string("choose") : step.begin().key();
+        const Json &arg = choose ? step.at("choose") : step.begin().value();
         const StepKind *k = stepKind(kind);
         if (!k)
             throw Malformed{ where + "unknown step " + script::quoted(kind) };
@@ -134,8 +176,14 @@ Script checked(const Json &doc)
             throw Malformed{ where + "\"" + kind + "\" takes a string" };
         } else {
             s.name = arg.get<std::string>();
-            if (k->arg == Arg::Control && s.name.find('.') == std::string::npos)
+            if (k->arg != Arg::Screen && s.name.find('.') == std::string::npos)
                 throw Malformed{ where + "\"" + kind + "\" takes \"Screen.Control\"" };
+            if (k->arg == Arg::Choice) {
+                const Json &option = step.at("option");
+                if (!option.is_string())
+                    throw Malformed{ where + "\"option\" takes a string" };
+                s.option = option.get<std::string>();
+            }
         }
         script.steps.push_back(std::move(s));
     }
@@ -244,11 +292,19 @@ std::string toJson(const Script &script)
             for (const auto &a : s.answers)
                 answers.push_back(a ? Json(*a) : Json(nullptr));
             steps.push_back({ { s.kind, answers } });
+        } else if (s.kind == "choose") {
+            steps.push_back({ { s.kind, s.name }, { "option", s.option } });
         } else {
             steps.push_back({ { s.kind, s.name } });
         }
     }
-    const Json doc = { { "locale", script.locale }, { "steps", steps } };
+    Json doc = { { "locale", script.locale }, { "steps", steps } };
+    if (const auto &p = script.preferences)
+        doc["preferences"] = { { "unit", unitName(p->unit) },
+                               { "decimals", p->decimals == Preferences::kAllDecimals
+                                                 ? Json("tutti")
+                                                 : Json(p->decimals) },
+                               { "specificWeight", p->specificWeight } };
     return doc.dump(-1, ' ', true, Json::error_handler_t::replace);
 }
 

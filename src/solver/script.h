@@ -4,6 +4,8 @@
 // WebAssembly export (web/scriptreader.cpp).
 #pragma once
 
+#include "units.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,17 +14,25 @@
 namespace solver::script {
 
 // One step: "show", "close" (a screen), "click", "tick", "untick", "select"
-// ("Screen.Control") take `name`; "answers" takes `answers` (nullopt = Cancel).
+// ("Screen.Control") take `name`; "answers" takes `answers` (nullopt = Cancel);
+// "choose" takes `name` (a choice of a solver screen: "Form3.Unita") and the
+// `option` chosen ("cm").
 struct Step {
     std::string kind;
     std::string name;
     std::vector<std::optional<std::string>> answers;
+    std::string option = {};
 };
 
 struct Script {
     // "C", or a language with its script and territory when written:
     // "it_IT", "en_US", "it", "sr_Latn_RS". "en_US" when the script names none.
     std::string locale = "en_US";
+    // The choices made before the script starts, as "preferences" gives them:
+    // {"unit": "cm", "decimals": 2, "specificWeight": "7,8"}; without it the
+    // program starts from no unit, every decimal and no specific weight,
+    // whatever a person chose before.
+    std::optional<Preferences> preferences;
     std::vector<Step> steps;
 };
 

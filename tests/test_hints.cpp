@@ -37,11 +37,11 @@ public:
     using Runner::Runner;
     std::function<void()> during;
 
-    QString prompt(QWidget *parent, const QString &text) override
+    QString prompt(QWidget *parent, const QString &text, const QString &unit) override
     {
         if (during)
             during();
-        return Runner::prompt(parent, text);
+        return Runner::prompt(parent, text, unit);
     }
     void message(QWidget *parent, const QString &text) override
     {

@@ -87,7 +87,7 @@ void TestLoudNames::window()
     change(s);
     bool thrown = false;
     try {
-        ui::SolverWindow w(s, shell);
+        ui::SolverWindow w(s, shell, shell.choices());
     } catch (const std::logic_error &) {
         thrown = true;
     }
@@ -123,7 +123,7 @@ void TestLoudNames::calculation()
         calc.show(l, solver::Value(2));
     };
     app::Shell shell({});
-    ui::SolverWindow w(s, shell);
+    ui::SolverWindow w(s, shell, shell.choices());
     bool thrown = false;
     try {
         solver::runCalcola(w, s, s.solvers[0]);

@@ -109,7 +109,7 @@ int main(int argc, char *argv[])
         script::Runner runner(script::fromUtf8(script.locale));
         int status = 0;
         try {
-            runner.run(script.steps);
+            runner.run(script);
         } catch (const script::ScriptError &e) {
             std::fprintf(stderr, "corpimetro-script: %s\n", qPrintable(e.message));
             status = 2;

@@ -1,10 +1,12 @@
 #include "scriptrunner.h"
 
+#include "solver/texts.h"
 #include "ui/locale.h"
 #include "ui/solverwindow.h"
 #include "ui/widgets.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <QLabel>
@@ -126,6 +128,26 @@ void Runner::select(const QString &path)
         o->setChecked(true);
 }
 
+void Runner::choose(const QString &path, const QString &option)
+{
+    QWidget *c = control(path);
+    auto *w =
+        qobject_cast<ui::SolverWindow *>(m_shell->window(path.section(QLatin1Char('.'), 0, 0)));
+    const QString name = c->objectName();
+    if (!w
+        || (name != QString::fromUtf8(solver::texts::unitControl)
+            && name != QString::fromUtf8(solver::texts::decimalsControl)
+            && name != QString::fromUtf8(solver::texts::weightControl)))
+        throw ScriptError{ quoted(path) + QStringLiteral(" is not a choice") };
+    if (!w->choose(name, option))
+        throw ScriptError{ quoted(path) + QStringLiteral(" has no option ") + quoted(option) };
+}
+
+void Runner::setPreferences(const solver::Preferences &preferences)
+{
+    m_shell->choices().setPreferences(preferences);
+}
+
 void Runner::answers(const QList<std::optional<QString>> &queue)
 {
     for (const auto &a : queue)
@@ -151,6 +173,8 @@ void Runner::run(const std::vector<solver::script::Step> &steps)
                 untick(name);
             else if (step.kind == "select")
                 select(name);
+            else if (step.kind == "choose")
+                choose(name, fromUtf8(step.option));
             else if (step.kind == "answers") {
                 QList<std::optional<QString>> queue;
                 for (const auto &a : step.answers)
@@ -162,6 +186,13 @@ void Runner::run(const std::vector<solver::script::Step> &steps)
         }
         QCoreApplication::processEvents();
     }
+}
+
+void Runner::run(const solver::script::Script &script)
+{
+    if (script.preferences)
+        setPreferences(*script.preferences);
+    run(script.steps);
 }
 
 void Runner::run(const QJsonArray &steps)
@@ -227,9 +258,9 @@ bool Runner::enabled(const QString &path) const
     return c && c->isEnabled();
 }
 
-QString Runner::prompt(QWidget *, const QString &text)
+QString Runner::prompt(QWidget *, const QString &text, const QString &unit)
 {
-    Dialog d{ m_step, QStringLiteral("prompt"), kTitle, text, std::nullopt, {} };
+    Dialog d{ m_step, QStringLiteral("prompt"), kTitle, text, std::nullopt, {}, unit };
     if (!m_answers.isEmpty())
         d.answer = m_answers.dequeue();
     m_dialogs.append(d);
@@ -238,7 +269,8 @@ QString Runner::prompt(QWidget *, const QString &text)
 
 void Runner::message(QWidget *, const QString &text)
 {
-    m_dialogs.append(Dialog{ m_step, QStringLiteral("message"), kTitle, text, std::nullopt, {} });
+    m_dialogs.append(
+        Dialog{ m_step, QStringLiteral("message"), kTitle, text, std::nullopt, {}, {} });
 }
 
 void Runner::failure(QWidget *, const QString &text, solver::Failure kind)
@@ -266,6 +298,8 @@ QJsonObject Runner::transcript() const
                        { QStringLiteral("text"), d.text } };
         if (d.kind == QStringLiteral("prompt"))
             o.insert(QStringLiteral("answer"), d.answer ? QJsonValue(*d.answer) : QJsonValue());
+        if (!d.unit.isEmpty())
+            o.insert(QStringLiteral("unit"), d.unit);
         if (d.kind == QStringLiteral("error"))
             o.insert(QStringLiteral("failure"), d.failure);
         dialogs.append(o);
@@ -273,9 +307,28 @@ QJsonObject Runner::transcript() const
     QJsonObject screens;
     for (auto *w : m_shell->created()) {
         QJsonObject labels, checks, options;
+        // The capacity and weight, with their captions, only while they show
+        // a value: with no unit chosen the transcript is as it always was.
+        const auto empty = [w](const char *result) {
+            auto *l = qobject_cast<QLabel *>(w->declaredControl(QString::fromUtf8(result)));
+            return !l || l->text().isEmpty();
+        };
+        const QHash<QString, bool> unshown{
+            { QString::fromUtf8(solver::texts::capacityControl),
+              empty(solver::texts::capacityControl) },
+            { QString::fromUtf8(solver::texts::capacityCaptionControl),
+              empty(solver::texts::capacityControl) },
+            { QString::fromUtf8(solver::texts::weightResultControl),
+              empty(solver::texts::weightResultControl) },
+            { QString::fromUtf8(solver::texts::weightResultCaptionControl),
+              empty(solver::texts::weightResultControl) },
+        };
         for (auto *c : w->findChildren<QWidget *>()) {
             const QString name = c->objectName();
-            if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
+            if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || unshown.value(name))
+                continue;
+            // The field inside a pick list is the list's, not a text box.
+            if (qobject_cast<QComboBox *>(c->parentWidget()))
                 continue;
             if (auto *l = qobject_cast<QLabel *>(c))
                 labels.insert(name, l->text());
@@ -297,6 +350,14 @@ QJsonObject Runner::transcript() const
             screen.insert(QStringLiteral("solution"),
                           QJsonArray::fromStringList(solver->solution()));
             screen.insert(QStringLiteral("hint"), solver->hint());
+            // The choices, where they are not the defaults.
+            const solver::Preferences p = solver->preferences();
+            if (p.unit != solver::Preferences{}.unit)
+                screen.insert(QStringLiteral("unit"), fromUtf8(solver::unitName(p.unit)));
+            if (p.decimals != solver::Preferences{}.decimals)
+                screen.insert(QStringLiteral("decimals"), p.decimals);
+            if (!p.specificWeight.empty())
+                screen.insert(QStringLiteral("specificWeight"), fromUtf8(p.specificWeight));
         }
         screens.insert(w->screenName(), screen);
     }

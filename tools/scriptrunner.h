@@ -37,12 +37,16 @@ struct Dialog {
     QString text;
     std::optional<QString> answer; // prompts: nullopt = Cancel
     QString failure;               // errors: "type mismatch", ...
+    QString unit = {};             // prompts: the unit beside the field ("cm²"), if any
 };
 
 class Runner : public ui::Platform {
 public:
     // `locale`: "it_IT" (decimal comma), "en_US" (decimal point), ... The
-    // program starts as it does for a person: the main menu shown.
+    // program starts as it does for a person: the main menu shown. The
+    // choices of unit, decimals and specific weight start from the defaults,
+    // kept in memory only: the runner never reads or writes those a person
+    // saved.
     explicit Runner(const QString &locale = QStringLiteral("en_US"));
     ~Runner() override;
 
@@ -54,7 +58,16 @@ public:
     void select(const QString &control);
     void answers(const QList<std::optional<QString>> &queue);
     void close(const QString &screen);
+    // A choice of a solver screen's row ("Form3.Unita", "cm"): an option as
+    // listed ("cm", "2", "tutti"), or for "PesoSpecifico" a material
+    // ("ferro") or a number typed under the locale. A specific weight chosen
+    // while no unit is chosen changes nothing, as its box is disabled.
+    void choose(const QString &control, const QString &option);
+    // The choices as a script's "preferences" gives them, before its steps.
+    void setPreferences(const solver::Preferences &preferences);
 
+    // Runs a script: its preferences, then its steps.
+    void run(const solver::script::Script &script);
     // Runs a script's steps, as read().
     void run(const std::vector<solver::script::Step> &steps);
     // Runs a whole script's "steps" array (already checked by validate()).
@@ -86,7 +99,7 @@ public:
     app::Shell &shell() { return *m_shell; }
 
     // ui::Platform
-    QString prompt(QWidget *parent, const QString &text) override;
+    QString prompt(QWidget *parent, const QString &text, const QString &unit) override;
     void message(QWidget *parent, const QString &text) override;
     void failure(QWidget *parent, const QString &text, solver::Failure kind) override;
     void print(QWidget *window, const QString &screen) override;

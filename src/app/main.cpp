@@ -16,7 +16,10 @@ int main(int argc, char *argv[])
     // where translations exist, read when one is first shown.
     ui::armQtTranslations();
 
-    app::Shell shell([] { QCoreApplication::exit(0); });
+    // The unit, decimals and specific weight chosen last time.
+    app::Shell shell(
+        [] { QCoreApplication::exit(0); },
+        std::make_unique<ui::Choices>(ui::Choices::userSettings(), ui::numberFormat(ui::locale())));
     shell.show(QStringLiteral("Form1"));
     return app.exec();
 }

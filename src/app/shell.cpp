@@ -13,13 +13,15 @@
 
 namespace app {
 
-Shell::Shell(std::function<void()> onEnd) : m_onEnd(std::move(onEnd))
+Shell::Shell(std::function<void()> onEnd, std::unique_ptr<ui::Choices> choices)
+    : m_choices(choices ? std::move(choices) : std::make_unique<ui::Choices>()),
+      m_onEnd(std::move(onEnd))
 {
     m_factories = menuFactories();
     for (const auto &name : solids::names()) {
         const QString screen = QString::fromStdString(name);
-        m_factories.insert(screen, [name](ui::Navigator &nav) {
-            return new ui::SolverWindow(*solids::find(name), nav);
+        m_factories.insert(screen, [this, name](ui::Navigator &nav) {
+            return new ui::SolverWindow(*solids::find(name), nav, *m_choices);
         });
     }
 }

@@ -2,12 +2,14 @@
 // hides, prints and ends.
 #pragma once
 
+#include "ui/choices.h"
 #include "ui/screenwindow.h"
 
 #include <QMap>
 #include <QSet>
 
 #include <functional>
+#include <memory>
 
 namespace app {
 
@@ -15,8 +17,10 @@ class Shell : public ui::Navigator {
 public:
     using Factory = std::function<ui::ScreenWindow *(ui::Navigator &)>;
 
-    // `onEnd` runs once when the program is ended ("Esci").
-    explicit Shell(std::function<void()> onEnd);
+    // `onEnd` runs once when the program is ended ("Esci"). `choices` are
+    // the unit, decimals and specific weight every solver screen shares;
+    // without them the shell keeps its own in memory, from the defaults.
+    explicit Shell(std::function<void()> onEnd, std::unique_ptr<ui::Choices> choices = nullptr);
     ~Shell() override;
 
     void show(const QString &screen, const QWidget *opener = nullptr,
@@ -32,6 +36,7 @@ public:
     ui::ScreenWindow *window(const QString &screen);
     // The windows created so far, by name.
     QList<ui::ScreenWindow *> created() const;
+    ui::Choices &choices() { return *m_choices; }
 
 private:
     void keepOneVisible();
@@ -49,6 +54,7 @@ private:
 
     QMap<QString, QPoint> m_positions; // where each screen was when last hidden
 
+    std::unique_ptr<ui::Choices> m_choices;
     QMap<QString, Factory> m_factories;
     QMap<QString, ui::ScreenWindow *> m_windows;
     QSet<QString> m_shown; // screens shown at least once

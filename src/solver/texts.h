@@ -49,6 +49,9 @@ inline constexpr char weightTip[] =
     "Il peso specifico del materiale, in g/cm³ (è anche kg/dm³ e t/m³): dà il peso del solido";
 inline constexpr char weightNeedsUnit[] = "Scegli prima l'unità di misura dei dati";
 inline constexpr char weightPlaceholder[] = "nessuno";
+// Said when what was typed is no specific weight; the choice stays as it was.
+inline constexpr char weightInvalid[] =
+    "Non è un peso specifico: scrivi un numero maggiore di zero o scegli un materiale";
 
 // The results every screen with a volume adds: capacity and weight, their
 // captions and control names.

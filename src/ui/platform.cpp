@@ -2,14 +2,54 @@
 
 #include "locale.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace ui {
 
 namespace {
 
 Platform *g_platform = nullptr;
+
+// The prompt of a value measured in `unit`: the same text, field and buttons
+// as the plain one, the unit right of the field.
+QString promptWithUnit(QWidget *parent, const QString &text, const QString &unit)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(Platform::kTitle);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *label = new QLabel(text, &dialog);
+    label->setTextFormat(Qt::PlainText);
+    layout->addWidget(label);
+    auto *row = new QHBoxLayout;
+    auto *edit = new QLineEdit(&dialog);
+    label->setBuddy(edit);
+    edit->setAccessibleName(text.simplified());
+    auto *suffix = new QLabel(unit, &dialog);
+    suffix->setTextFormat(Qt::PlainText);
+    row->addWidget(edit, 1);
+    row->addWidget(suffix);
+    layout->addLayout(row);
+    edit->setAccessibleDescription(unit);
+    auto *buttons = new QDialogButtonBox(&dialog);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QStringLiteral("Annulla"), QDialogButtonBox::RejectRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    edit->setFocus();
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return edit->text();
+}
 
 } // namespace
 
@@ -36,9 +76,11 @@ void setPlatform(Platform *p)
     g_platform = p;
 }
 
-QString QtPlatform::prompt(QWidget *parent, const QString &text)
+QString QtPlatform::prompt(QWidget *parent, const QString &text, const QString &unit)
 {
     loadQtTranslations();
+    if (!unit.isEmpty())
+        return promptWithUnit(parent, text, unit);
     QInputDialog dialog(parent);
     dialog.setWindowTitle(kTitle);
     dialog.setLabelText(text);

@@ -18,8 +18,9 @@ public:
 
     virtual ~Platform() = default;
     // Modal prompt titled CORPIMETRO, empty entry field, OK / Annulla.
-    // Annulla gives the empty text.
-    virtual QString prompt(QWidget *parent, const QString &text) = 0;
+    // Annulla gives the empty text. `unit` ("cm²", "°"), when not empty,
+    // stands right of the entry field: what the value is measured in.
+    virtual QString prompt(QWidget *parent, const QString &text, const QString &unit) = 0;
     // Modal message titled CORPIMETRO, one OK button, no icon.
     virtual void message(QWidget *parent, const QString &text) = 0;
     // A step of a calculation that could not be computed.
@@ -35,7 +36,7 @@ void setPlatform(Platform *platform);
 // The real dialogs and printer.
 class QtPlatform : public Platform {
 public:
-    QString prompt(QWidget *parent, const QString &text) override;
+    QString prompt(QWidget *parent, const QString &text, const QString &unit) override;
     void message(QWidget *parent, const QString &text) override;
     void failure(QWidget *parent, const QString &text, solver::Failure kind) override;
     void print(QWidget *window, const QString &screen) override;

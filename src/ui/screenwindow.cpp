@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
@@ -185,6 +186,20 @@ QRadioButton *ScreenWindow::option(const QString &name, const QString &text)
     return o;
 }
 
+QComboBox *ScreenWindow::comboBox(const QString &name, const QString &caption, const QString &tip)
+{
+    auto *c = new QComboBox(m_content);
+    named(c, name);
+    QString spoken = caption;
+    spoken.remove(QLatin1Char('&'));
+    if (spoken.endsWith(QLatin1Char(':')))
+        spoken.chop(1);
+    c->setAccessibleName(spokenName(spoken));
+    c->setAccessibleDescription(tip);
+    c->setToolTip(tip);
+    return c;
+}
+
 PictureBox *ScreenWindow::picture(const QString &name, const QString &asset, QSize size,
                                   const QString &description)
 {
@@ -243,6 +258,12 @@ void ScreenWindow::finishControls()
             order.append(b);
 
     QString used;
+    for (auto *l : m_content->findChildren<QLabel *>()) {
+        const QString text = l->text();
+        const int amp = int(text.indexOf(QLatin1Char('&')));
+        if (l->buddy() && amp >= 0 && amp + 1 < text.size())
+            used.append(text[amp + 1].toLower());
+    }
     for (auto *b : std::as_const(order)) {
         const QString text = b->text();
         int chosen = -1;

@@ -12,6 +12,7 @@
 
 class QPushButton;
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QRadioButton;
 class QScrollArea;
@@ -50,7 +51,8 @@ public:
 
     // Called once the screen's controls are all made: gives the buttons their
     // Alt+letter shortcuts, no letter twice in one window, the common
-    // buttons' initials first.
+    // buttons' initials first. The letters of the captions that carry one
+    // ("&Unità:") are never given to a button.
     void finishControls();
 
     // The widget the screen's layout lives on; it scrolls inside the window
@@ -91,6 +93,9 @@ protected:
     QCheckBox *checkBox(const QString &name, const QString &text);
     QLineEdit *textBox(const QString &name, const QString &text);
     QRadioButton *option(const QString &name, const QString &text);
+    // A pick list, named for screen readers by its caption ("&Unità:" is
+    // read "Unità"), described by `tip`, which is its tooltip too.
+    QComboBox *comboBox(const QString &name, const QString &caption, const QString &tip);
     // `description` names the picture when its SVG does not describe itself.
     PictureBox *picture(const QString &name, const QString &asset, QSize size,
                         const QString &description);

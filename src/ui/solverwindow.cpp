@@ -3,6 +3,7 @@
 #include "solutionwindow.h"
 
 #include "accessibility.h"
+#include "choices.h"
 
 #include "locale.h"
 #include "platform.h"
@@ -15,6 +16,7 @@
 #include "solver/words.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QFrame>
 #include <QGridLayout>
@@ -23,6 +25,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <map>
@@ -46,11 +50,15 @@ void makeHeading(QLabel *l)
 
 } // namespace
 
-SolverWindow::SolverWindow(const solver::SolverScreen &screen, Navigator &navigator)
-    : ScreenWindow(q(screen.name), q(screen.caption), navigator), m_screen(screen)
+SolverWindow::SolverWindow(const solver::SolverScreen &screen, Navigator &navigator,
+                           Choices &choices)
+    : ScreenWindow(q(screen.name), q(screen.caption), navigator), m_screen(screen),
+      m_choices(choices)
 {
     validate();
     build();
+    showChoices();
+    connect(&m_choices, &Choices::changed, this, &SolverWindow::showChoices);
 }
 
 // A description naming a control twice, placing a control on a picture it
@@ -104,6 +112,7 @@ void SolverWindow::build()
         addHint(outer);
 
     addFormulas(outer);
+    addChoices(outer);
     addCommonButtons(outer);
     setKeyboardOrder();
 
@@ -281,7 +290,7 @@ void SolverWindow::addResults(QBoxLayout *middle)
     }
     // Room for the longest number shown: sign, 15 digits, decimal mark and a
     // three-digit exponent.
-    const QString longest = q(solver::formatNumber(-8.88888888888888e+300, 15, numberFormat()));
+    m_longest = q(solver::formatNumber(-8.88888888888888e+300, 15, numberFormat()));
     int row = 1;
     for (const auto &r : s.rows) {
         auto *cap = label(q(r.caption), q(r.captionText));
@@ -289,10 +298,30 @@ void SolverWindow::addResults(QBoxLayout *middle)
         // A result whose caption is empty until the first "Calcola" is named
         // after its quantity meanwhile.
         auto *res = valueLabel(q(r.result), cap, q(solver::resultFallback(row, r.quantity)));
-        res->reserveRoomFor(longest);
         results->addWidget(res, row, 1);
         m_values.append(res);
+        m_results.append({ res, r.quantity });
         ++row;
+    }
+    // A screen with a volume adds its capacity and weight, shown when a unit
+    // (and a specific weight) is chosen.
+    if (s.volumeRow()) {
+        const auto addRow = [&](const char *caption, const char *captionText, const char *result) {
+            auto *cap = label(QString::fromUtf8(caption), QString::fromUtf8(captionText));
+            results->addWidget(cap, row, 0);
+            auto *res = valueLabel(QString::fromUtf8(result), cap,
+                                   spokenName(QString::fromUtf8(captionText)));
+            results->addWidget(res, row, 1);
+            m_values.append(res);
+            ++row;
+            return std::pair(cap, res);
+        };
+        std::tie(m_capacityCaption, m_capacity) =
+            addRow(solver::texts::capacityCaptionControl, solver::texts::capacityCaption,
+                   solver::texts::capacityControl);
+        std::tie(m_weightResultCaption, m_weightResult) =
+            addRow(solver::texts::weightResultCaptionControl, solver::texts::weightResultCaption,
+                   solver::texts::weightResultControl);
     }
     results->setRowStretch(row, 1);
     middle->addLayout(results, 1);
@@ -334,6 +363,159 @@ void SolverWindow::addFormulas(QBoxLayout *outer)
     }
 }
 
+// The choices every screen shares, in a row of their own above the buttons:
+// each caption carries the Alt letter of its box.
+void SolverWindow::addChoices(QBoxLayout *outer)
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(6);
+    const auto add = [&](const char *name, const char *caption, const char *tip) {
+        auto *box =
+            comboBox(QString::fromUtf8(name), QString::fromUtf8(caption), QString::fromUtf8(tip));
+        auto *cap = new QLabel(QString::fromUtf8(caption), content());
+        cap->setBuddy(box);
+        cap->setToolTip(QString::fromUtf8(tip));
+        if (row->count())
+            row->addSpacing(12);
+        row->addWidget(cap);
+        row->addWidget(box);
+        m_choiceControls.append(box);
+        return std::pair(cap, box);
+    };
+    m_unit =
+        add(solver::texts::unitControl, solver::texts::unitCaption, solver::texts::unitTip).second;
+    for (const auto &o : solver::unitOptions())
+        m_unit->addItem(q(o));
+    m_decimals = add(solver::texts::decimalsControl, solver::texts::decimalsCaption,
+                     solver::texts::decimalsTip)
+                     .second;
+    for (const auto &o : solver::decimalsOptions())
+        m_decimals->addItem(q(o));
+    std::tie(m_weightCaption, m_weight) =
+        add(solver::texts::weightControl, solver::texts::weightCaption, solver::texts::weightTip);
+    m_weight->setEditable(true);
+    m_weight->setInsertPolicy(QComboBox::NoInsert);
+    const QString none = QString::fromUtf8(solver::texts::weightPlaceholder);
+    m_weight->lineEdit()->setPlaceholderText(none);
+    m_weight->addItem(none);
+    const auto format = numberFormat();
+    for (const auto &m : solver::materials())
+        m_weight->addItem(materialEntry(m, format));
+    row->addStretch();
+    outer->addLayout(row);
+
+    connect(m_unit, &QComboBox::currentIndexChanged, this, [this](int) {
+        if (auto unit = solver::unitFromName(m_unit->currentText().toStdString()))
+            m_choices.setUnit(*unit);
+    });
+    connect(m_decimals, &QComboBox::currentIndexChanged, this, [this](int) {
+        if (auto d = solver::decimalsFromName(m_decimals->currentText().toStdString()))
+            m_choices.setDecimals(*d);
+    });
+    connect(m_weight, &QComboBox::activated, this, [this](int) { takeWeight(); });
+    connect(m_weight->lineEdit(), &QLineEdit::editingFinished, this, [this] { takeWeight(); });
+}
+
+bool SolverWindow::takeWeight()
+{
+    const auto entry = readWeight(m_weight->currentText(), numberFormat());
+    const QString tip = QString::fromUtf8(solver::texts::weightTip);
+    if (!entry) {
+        // The choice stays; the box shows it again and says why.
+        const QString why = QString::fromUtf8(solver::texts::weightInvalid);
+        m_weight->setToolTip(why + QStringLiteral(".\n") + tip);
+        m_weight->setAccessibleDescription(why);
+        if (m_weight->isVisible())
+            QToolTip::showText(m_weight->mapToGlobal(QPoint(0, m_weight->height())), why, m_weight);
+        showWeight();
+        return false;
+    }
+    m_weight->setToolTip(tip);
+    m_weight->setAccessibleDescription(tip);
+    m_choices.setSpecificWeight(entry->weight, entry->material);
+    // As the choice reads: "nessuno" picked from the list leaves the box
+    // empty, its placeholder shown; "ferro" typed shows "ferro (7,8)".
+    showWeight();
+    return true;
+}
+
+bool SolverWindow::choose(const QString &control, const QString &option)
+{
+    const auto pick = [&option](QComboBox *box) {
+        const int at = box->findText(option, Qt::MatchExactly);
+        if (at < 0)
+            return false;
+        box->setCurrentIndex(at);
+        return true;
+    };
+    if (control == QString::fromUtf8(solver::texts::unitControl))
+        return pick(m_unit);
+    if (control == QString::fromUtf8(solver::texts::decimalsControl))
+        return pick(m_decimals);
+    if (control != QString::fromUtf8(solver::texts::weightControl)
+        || !readWeight(option, numberFormat()))
+        return false;
+    if (!m_weight->isEnabled())
+        return true;
+    m_weight->setEditText(option);
+    return takeWeight();
+}
+
+void SolverWindow::showWeight()
+{
+    const QSignalBlocker blocker(m_weight);
+    m_weight->setEditText(
+        weightShown(m_choices.preferences().specificWeight, m_choices.material(), numberFormat()));
+}
+
+void SolverWindow::showChoices()
+{
+    const solver::Preferences &p = m_choices.preferences();
+    const bool unit = p.unit != solver::Unit::None;
+    {
+        const QSignalBlocker unitBlocker(m_unit), decimalsBlocker(m_decimals),
+            weightBlocker(m_weight);
+        m_unit->setCurrentIndex(m_unit->findText(q(solver::unitName(p.unit))));
+        m_decimals->setCurrentIndex(m_decimals->findText(q(solver::decimalsName(p.decimals))));
+    }
+    showWeight();
+    const QString weightTip =
+        QString::fromUtf8(unit ? solver::texts::weightTip : solver::texts::weightNeedsUnit);
+    m_weight->setEnabled(unit);
+    m_weightCaption->setEnabled(unit);
+    m_weightCaption->setToolTip(weightTip);
+    if (!unit) {
+        m_weight->setToolTip(weightTip);
+        m_weight->setAccessibleDescription(weightTip);
+    } else if (m_weight->toolTip() == QString::fromUtf8(solver::texts::weightNeedsUnit)) {
+        m_weight->setToolTip(weightTip);
+        m_weight->setAccessibleDescription(weightTip);
+    }
+
+    // Room for the longest number with its unit, so that a press never asks
+    // for a new layout.
+    for (const auto &[label, quantity] : std::as_const(m_results)) {
+        const auto kind = m_screen.kindOf(quantity);
+        label->reserveRoomFor(m_longest
+                              + (kind ? q(solver::unitSuffix(p.unit, *kind)) : QString()));
+    }
+    if (!m_capacity)
+        return;
+    QString capacity = m_longest + QStringLiteral(" l");
+    if (m_screen.hectolitres)
+        capacity += QStringLiteral(" = ") + m_longest + QStringLiteral(" hl");
+    m_capacity->reserveRoomFor(capacity);
+    m_weightResult->reserveRoomFor(m_longest + QLatin1Char(' ') + q(solver::weightUnit(p.unit)));
+    // What they showed was in the unit chosen before.
+    m_capacity->clear();
+    m_weightResult->clear();
+    const bool weight = unit && !p.specificWeight.empty();
+    m_capacityCaption->setVisible(unit);
+    m_capacity->setVisible(unit);
+    m_weightResultCaption->setVisible(weight);
+    m_weightResult->setVisible(weight);
+}
+
 void SolverWindow::addCommonButtons(QBoxLayout *outer)
 {
     const auto &s = m_screen;
@@ -357,13 +539,13 @@ void SolverWindow::addCommonButtons(QBoxLayout *outer)
 }
 
 // Keyboard order: ticks, the solving buttons, the results and formulas, the
-// buttons beside the pictures, then the common buttons.
+// buttons beside the pictures, the choices, then the common buttons.
 void SolverWindow::setKeyboardOrder()
 {
     QList<QWidget *> order;
     for (const auto &c : m_screen.checks)
         order.append(control(q(c.name)));
-    order << m_solveButtons << m_values << m_extraButtons << m_commonButtons;
+    order << m_solveButtons << m_values << m_extraButtons << m_choiceControls << m_commonButtons;
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -392,9 +574,9 @@ bool SolverWindow::ticked(const std::string &name) const
     return control<QCheckBox>(q(name))->isChecked();
 }
 
-std::string SolverWindow::prompt(const std::string &text, const std::string &)
+std::string SolverWindow::prompt(const std::string &text, const std::string &unit)
 {
-    return platform().prompt(this, q(text)).toStdString();
+    return platform().prompt(this, q(text), q(unit)).toStdString();
 }
 
 void SolverWindow::message(const std::string &text)
@@ -528,6 +710,11 @@ WorksheetContent SolverWindow::worksheet() const
 solver::NumberFormat SolverWindow::numberFormat() const
 {
     return ui::numberFormat(ui::locale());
+}
+
+solver::Preferences SolverWindow::preferences() const
+{
+    return m_choices.preferences();
 }
 
 void SolverWindow::closeRequested()

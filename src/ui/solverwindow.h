@@ -10,11 +10,15 @@
 #include <QStringList>
 
 class QBoxLayout;
+class QComboBox;
+class QLabel;
 class QPushButton;
 
 namespace ui {
 
+class Choices;
 class LiveLabel;
+class ValueLabel;
 class SolutionWindow;
 struct WorksheetContent;
 enum class Worksheet;
@@ -22,7 +26,8 @@ enum class Worksheet;
 class SolverWindow : public ScreenWindow, public solver::Host {
     Q_OBJECT
 public:
-    SolverWindow(const solver::SolverScreen &screen, Navigator &navigator);
+    // `choices` are the unit, decimals and specific weight every screen shares.
+    SolverWindow(const solver::SolverScreen &screen, Navigator &navigator, Choices &choices);
 
     // Runs a solving button ("Calcola", or one of several "Vai").
     void solve(const solver::SolveButton &button);
@@ -34,7 +39,16 @@ public:
     void setText(const std::string &control, const std::string &text) override;
     void failure(const solver::CalcError &error) override;
     solver::NumberFormat numberFormat() const override;
+    solver::Preferences preferences() const override;
     void solved(const solver::Solution &solution) override;
+
+    // Makes a choice of the row as a person does: `control` is "Unita",
+    // "Decimali" or "PesoSpecifico"; `option` one the list offers ("cm", "2",
+    // "tutti"), or for the specific weight a material ("ferro") or a number
+    // typed under the locale. False when the control offers no such option.
+    // A specific weight chosen while no unit is chosen changes nothing, as
+    // the box is disabled then.
+    bool choose(const QString &control, const QString &option);
 
     // The worked solution of the last press, as lines ("Svolgimento").
     QStringList solution() const { return m_solution; }
@@ -70,8 +84,17 @@ private:
     void addResults(QBoxLayout *middle);
     void addHint(QBoxLayout *outer);
     void addFormulas(QBoxLayout *outer);
+    void addChoices(QBoxLayout *outer);
     void addCommonButtons(QBoxLayout *outer);
     void setKeyboardOrder();
+
+    // The row and the capacity and weight as the choices now are: called as
+    // they change, never during a press.
+    void showChoices();
+    // Takes what the specific weight's box holds, or says why it cannot.
+    bool takeWeight();
+    // Shows the specific weight chosen in its box.
+    void showWeight();
 
     QPushButton *solveButton(const solver::SolveButton &button);
     // The spoken name of the screen's pictures: "Figura: " and the solid.
@@ -92,7 +115,19 @@ private:
     // Placed beside the screen once; afterwards it keeps its own geometry.
     bool m_solutionPlaced = false;
     // Controls in keyboard order, collected while building.
-    QList<QWidget *> m_solveButtons, m_values, m_extraButtons, m_commonButtons;
+    QList<QWidget *> m_solveButtons, m_values, m_extraButtons, m_choiceControls, m_commonButtons;
+
+    Choices &m_choices;
+    QComboBox *m_unit = nullptr;
+    QComboBox *m_decimals = nullptr;
+    QComboBox *m_weight = nullptr;
+    QLabel *m_weightCaption = nullptr;
+    // The capacity and weight rows of a screen with a volume.
+    QLabel *m_capacityCaption = nullptr, *m_weightResultCaption = nullptr;
+    ValueLabel *m_capacity = nullptr, *m_weightResult = nullptr;
+    // Each result and its quantity, to keep room for its unit.
+    QList<QPair<ValueLabel *, std::string>> m_results;
+    QString m_longest; // the longest number shown
 };
 
 } // namespace ui

@@ -7,6 +7,7 @@
 #include "solids/solids.h"
 #include "solver/texts.h"
 #include "ui/choices.h"
+#include "ui/solutionwindow.h"
 #include "ui/solverwindow.h"
 #include "ui/widgets.h"
 
@@ -67,12 +68,13 @@ QStringList listed(const std::vector<std::string> &options)
 }
 
 // The cube, its quantities measured: the kinds its description gives, and a
-// volume row whatever the registered description says.
+// volume row whatever the registered description says. Its window stands
+// apart from the shell's, under the same name, so that the words of the
+// worksheet know it.
 const solver::SolverScreen &measuredCube()
 {
     static const solver::SolverScreen cube = [] {
         solver::SolverScreen s = *solids::find("Form3");
-        s.name = "FormCubo";
         s.quantities = { { "s", Kind::Length }, { "d", Kind::Length }, { "d1", Kind::Length },
                          { "AL", Kind::Area },  { "AT", Kind::Area },  { "V", Kind::Volume } };
         return s;
@@ -123,6 +125,7 @@ private slots:
     void pressWithChoices_data();
     void pressWithChoices();
     void rowsFollowChoices();
+    void worksheetCarriesUnits();
 
     // The script runner.
     void transcriptWithDefaults();
@@ -588,6 +591,37 @@ void TestChoices::rowsFollowChoices()
     w.solve(screen.solvers.front());
     QVERIFY(r.dialogs().last().unit.isEmpty());
     QVERIFY(!r.transcript().value("dialogs").toArray().last().toObject().contains("unit"));
+}
+
+// The exercise of the worksheet gives the data with their unit, the specific
+// weight in a sentence of its own, and asks for the capacity and the weight.
+void TestChoices::worksheetCarriesUnits()
+{
+    Runner r("it_IT");
+    const auto &screen = measuredCube();
+    ui::SolverWindow w(screen, r.shell(), r.shell().choices());
+    w.finishControls();
+    w.findChild<QCheckBox *>("Check1")->setChecked(true);
+    r.answers({ QStringLiteral("2,5") });
+    w.solve(screen.solvers.front());
+    const QString plain = w.worksheet().exercise;
+    QVERIFY2(plain.startsWith("Un cubo ha ") && plain.contains(" 2,5. Calcola "),
+             qPrintable(plain));
+    QVERIFY(!plain.contains("cm") && !plain.contains("capacità"));
+
+    QVERIFY(w.choose("Unita", "cm"));
+    QVERIFY(w.choose("PesoSpecifico", "ferro"));
+    r.answers({ QStringLiteral("2,5") });
+    w.solve(screen.solvers.front());
+    const QString measured = w.worksheet().exercise;
+    QVERIFY2(measured.contains(" 2,5 cm. Il suo peso specifico è 7,8 g/cm³. Calcola "),
+             qPrintable(measured));
+    QVERIFY2(measured.endsWith(", il volume, la capacità e il peso."), qPrintable(measured));
+    // The same quantities asked, the two more added.
+    QCOMPARE(measured.section(" Calcola ", 1).count(','),
+             plain.section(" Calcola ", 1).count(',') + 2);
+    // The worked solution ends with the weight, in grams.
+    QVERIFY2(w.solution().last().contains("121,875 g"), qPrintable(w.solution().join('\n')));
 }
 
 void TestChoices::transcriptWithDefaults()

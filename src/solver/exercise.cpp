@@ -16,6 +16,12 @@ namespace solver {
 
 namespace {
 
+// The steps Calc::finish() adds where a unit is chosen: the specific weight
+// among the data, the capacity and the weight computed.
+constexpr char kSpecificWeight[] = "ps";
+constexpr char kCapacity[] = "Capacità";
+constexpr char kWeight[] = "P";
+
 // A number as the exercise writes it: as typed, its minus sign a real one.
 std::string written(const std::string &typed)
 {
@@ -50,7 +56,7 @@ std::vector<Datum> pressData(const Solution &solution)
     std::vector<Datum> out;
     for (const auto &s : solution.steps())
         if (s.kind == SolutionStep::Kind::Given)
-            out.push_back({ s.symbol, s.result });
+            out.push_back({ s.symbol, s.result, s.unit });
     return out;
 }
 
@@ -90,12 +96,30 @@ std::string exerciseText(const SolverScreen &screen, const SolveButton &button,
     if (data.empty() || solid.empty())
         return {};
     std::vector<std::string> known;
-    for (const auto &d : data)
-        known.push_back(quantityWords(screen, d.symbol).bare + " " + written(d.typed));
+    std::string weight; // the specific weight, which is no quantity of the screen
+    for (const auto &d : data) {
+        if (d.symbol == kSpecificWeight)
+            weight = written(d.typed) + d.unit;
+        else
+            known.push_back(quantityWords(screen, d.symbol).bare + " " + written(d.typed) + d.unit);
+    }
+    if (known.empty())
+        return {};
     std::string text = capitalized(solid) + " ha " + listed(known) + ".";
+    if (!weight.empty())
+        text += " Il suo peso specifico è " + weight + ".";
     std::vector<std::string> asked;
     for (const auto &q : askedQuantities(screen, button, solution))
         asked.push_back(quantityWords(screen, q).definite);
+    // What a chosen unit adds after the screen's results.
+    for (const auto &s : solution.steps()) {
+        if (s.kind != SolutionStep::Kind::Computed)
+            continue;
+        if (s.symbol == kCapacity)
+            asked.push_back("la capacità");
+        else if (s.symbol == kWeight)
+            asked.push_back("il peso");
+    }
     if (!asked.empty())
         text += " Calcola " + listed(asked) + ".";
     return text;

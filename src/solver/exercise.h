@@ -12,10 +12,12 @@
 
 namespace solver {
 
-// A datum of a press: its quantity and the number as typed.
+// A datum of a press: its quantity, the number as typed, and the unit that
+// follows it (" cm"; empty without one).
 struct Datum {
     std::string symbol;
     std::string typed;
+    std::string unit = {};
 };
 
 // The data of a press, in the order they were asked.
@@ -30,8 +32,10 @@ std::vector<std::string> askedQuantities(const SolverScreen &screen, const Solve
 
 // The exercise of a press: the solid with its indefinite article, its data by
 // name ("ha raggio 6 e apotema 10"), then what is asked, with the definite
-// article. Numbers as typed, a leading minus written −. Empty when the press
-// took no data (the data did not suffice).
+// article. Numbers as typed, a leading minus written −, followed by their
+// unit when one is chosen; a specific weight given makes its own sentence,
+// and the capacity and weight worked out are asked for too. Empty when the
+// press took no data (the data did not suffice).
 std::string exerciseText(const SolverScreen &screen, const SolveButton &button,
                          const Solution &solution);
 

@@ -48,7 +48,7 @@ int main(int argc, char *argv[])
             const solver::script::Script script = script::Runner::read(line);
             const QJsonDocument doc = QJsonDocument::fromJson(line);
             script::Runner runner(script::fromUtf8(script.locale));
-            runner.run(script.steps);
+            runner.run(script);
             out.write("{\"script\":" + doc.toJson(QJsonDocument::Compact) + ",\"transcript\":"
                       + QJsonDocument(asStored
                                           ? script::Runner::withoutSolutions(runner.transcript())

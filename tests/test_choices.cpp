@@ -620,6 +620,11 @@ void TestChoices::worksheetCarriesUnits()
     // The same quantities asked, the two more added.
     QCOMPARE(measured.section(" Calcola ", 1).count(','),
              plain.section(" Calcola ", 1).count(',') + 2);
+    // The answer key and "Copia" end with the capacity and the weight.
+    const QString copied = ui::worksheetText(w.worksheet());
+    QVERIFY2(
+        copied.endsWith("Volume: V = 15,625 cm³\nCapacità = 0,015625 l\nPeso: P = 121,875 g\n"),
+        qPrintable(copied));
     // The worked solution ends with the weight, in grams.
     QVERIFY2(w.solution().last().contains("121,875 g"), qPrintable(w.solution().join('\n')));
 }

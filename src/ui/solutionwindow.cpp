@@ -32,7 +32,9 @@ QString worksheetText(const WorksheetContent &content)
     if (!content.results.isEmpty()) {
         text += QStringLiteral("\nRisultati:\n");
         for (const auto &r : content.results)
-            text += QStringLiteral("%1: %2 = %3\n").arg(r.words, r.symbol, r.value);
+            text += r.symbol.isEmpty()
+                        ? QStringLiteral("%1 = %2\n").arg(r.words, r.value)
+                        : QStringLiteral("%1: %2 = %3\n").arg(r.words, r.symbol, r.value);
     }
     return text;
 }

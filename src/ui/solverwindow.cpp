@@ -704,6 +704,12 @@ WorksheetContent SolverWindow::worksheet() const
             words[0] = words[0].toUpper();
         content.results.append({ words, q(row.quantity), value });
     }
+    // The capacity and weight the chosen unit adds.
+    if (m_capacity && !m_capacity->text().isEmpty())
+        content.results.append({ QStringLiteral("Capacità"), QString(), m_capacity->text() });
+    if (m_weightResult && !m_weightResult->text().isEmpty())
+        content.results.append(
+            { QStringLiteral("Peso"), QStringLiteral("P"), m_weightResult->text() });
     return content;
 }
 

@@ -310,10 +310,10 @@ void Calc::clearCapacity()
 void Calc::finish()
 {
     const ResultRow *volumeRow = m_screen.volumeRow();
-    if (!volumeRow || m_preferences.unit == Unit::None || m_insufficient)
+    if (!volumeRow || m_preferences.unit == Unit::None)
         return;
     clearCapacity();
-    if (!m_volume || m_volume->isEmpty())
+    if (m_insufficient || !m_volume || m_volume->isEmpty())
         return;
 
     // The volume as the screen showed it, now a datum of these two steps.

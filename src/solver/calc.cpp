@@ -91,9 +91,7 @@ Quantity &Quantity::operator=(const Expr &expr)
         std::string numbers = expr.numbers(format);
         std::string result = m_value.isEmpty() ? "0" : withMinusSign(m_value.display(format));
         // Rounded numbers make the step approximate: it ends with "≈".
-        const bool approximate =
-            format.decimals != NumberFormat::kAll
-            && (numbers != expr.numbers(everyDigit(format)) || result != m_calc.exact(m_value));
+        const bool approximate = m_calc.rounded(expr, m_value);
         m_calc.solution().computed(m_symbol, expr.symbols(format), std::move(numbers),
                                    std::move(result), std::move(notes), m_calc.unitOf(m_symbol),
                                    approximate);
@@ -101,9 +99,12 @@ Quantity &Quantity::operator=(const Expr &expr)
     return *this;
 }
 
-std::string Calc::exact(const Value &value) const
+bool Calc::rounded(const Expr &expr, const Value &result) const
 {
-    return value.isEmpty() ? "0" : withMinusSign(value.display(everyDigit(m_format)));
+    if (m_format.decimals == NumberFormat::kAll)
+        return false;
+    const NumberFormat all = everyDigit(m_format), shown = unpadded(m_format);
+    return expr.numbers(shown) != expr.numbers(all) || result.display(shown) != result.display(all);
 }
 
 std::string Calc::unitOf(const std::string &symbol) const
@@ -309,10 +310,10 @@ void Calc::clearCapacity()
 void Calc::finish()
 {
     const ResultRow *volumeRow = m_screen.volumeRow();
-    if (!volumeRow || m_preferences.unit == Unit::None || m_insufficient)
+    if (!volumeRow || m_preferences.unit == Unit::None)
         return;
     clearCapacity();
-    if (!m_volume || m_volume->isEmpty())
+    if (m_insufficient || !m_volume || m_volume->isEmpty())
         return;
 
     // The volume as the screen showed it, now a datum of these two steps.
@@ -330,9 +331,7 @@ void Calc::finish()
         std::string text = value.display(m_format) + " l";
         std::string numbers = capacity.numbers(m_format);
         std::string result = withMinusSign(value.display(m_format));
-        const bool approximate =
-            m_format.decimals != NumberFormat::kAll
-            && (numbers != capacity.numbers(everyDigit(m_format)) || result != exact(value));
+        const bool approximate = rounded(capacity, value);
         m_solution.computed("Capacità", capacity.symbols(m_format), numbers, result,
                             { unitName == "dm" ? "Poiché 1 dm³ = 1 l, la capacità in litri è il "
                                                  "volume in dm³."
@@ -359,9 +358,7 @@ void Calc::finish()
         const Value value = weight.evaluate();
         std::string numbers = weight.numbers(m_format);
         std::string result = withMinusSign(value.display(m_format));
-        const bool approximate =
-            m_format.decimals != NumberFormat::kAll
-            && (numbers != weight.numbers(everyDigit(m_format)) || result != exact(value));
+        const bool approximate = rounded(weight, value);
         const std::string unit = weightUnit(m_preferences.unit);
         m_solution.computed("P", weight.symbols(m_format), numbers, result,
                             { "Il peso è il volume per il peso specifico: con il volume in "

@@ -184,8 +184,9 @@ private:
     const ResultRow *row(const std::string &quantity) const;
     const std::string &declared(const std::string &name) const;
 
-    // A value shown with every digit: the step is rounded when it differs.
-    std::string exact(const Value &value) const;
+    // Whether rounding changed a number the step writes, or its result: the
+    // step then ends with "≈".
+    bool rounded(const Expr &expr, const Value &result) const;
 
     Host &m_host;
     const SolverScreen &m_screen;

@@ -449,7 +449,8 @@ std::string formatNumber(double value, int digits, const NumberFormat &format)
            + mantissa;
 }
 
-std::string roundedText(const std::string &shown, int decimals, const std::string &decimal)
+std::string roundedText(const std::string &shown, int decimals, const std::string &decimal,
+                        bool pad)
 {
     if (decimals < 0)
         return shown;
@@ -513,8 +514,11 @@ std::string roundedText(const std::string &shown, int decimals, const std::strin
     // Leading zeros the rounding left aside ("09" never arises, but "00" can't
     // either: the whole part is the display rule's).
     std::string out = digits.substr(0, intLen);
-    if (keep > 0)
-        out += decimal + digits.substr(intLen);
+    std::string decimalsWritten = digits.substr(intLen);
+    if (!pad)
+        decimalsWritten.erase(decimalsWritten.find_last_not_of('0') + 1);
+    if (!decimalsWritten.empty())
+        out += decimal + decimalsWritten;
     const bool zero = digits.find_first_not_of('0') == std::string::npos;
     return (negative && !zero ? "-" : "") + out + exponent;
 }

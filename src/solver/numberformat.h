@@ -13,6 +13,9 @@ struct NumberFormat {
     // Decimals a computed value is shown with; kAll: every digit the display
     // rule gives (15 significant digits).
     int decimals = kAll;
+    // Whether a rounded value is written with exactly `decimals` decimals
+    // (150,00), or without the zeros that end them (150).
+    bool padDecimals = true;
 
     static constexpr int kAll = -1;
 
@@ -36,6 +39,14 @@ inline NumberFormat everyDigit(NumberFormat format)
     return format;
 }
 
+// The format rounding as chosen, but without the zeros that pad the
+// decimals: what a number rounded so is worth, to compare with every digit.
+inline NumberFormat unpadded(NumberFormat format)
+{
+    format.padDecimals = false;
+    return format;
+}
+
 // Reads typed text as a number: blanks around it are ignored, a leading sign is
 // accepted, only the format's decimal separator marks decimals, an exponent
 // (1E-05) is accepted. Anything else (group separators, the other decimal mark,
@@ -53,7 +64,8 @@ std::string formatNumber(double value, int digits, const NumberFormat &format);
 // decimal text is rounded, not the double. Exponent form stays exponent form,
 // its mantissa rounded. kAll, and a text that is not a number so written
 // (empty, typed), come back unchanged.
-std::string roundedText(const std::string &shown, int decimals, const std::string &decimal);
+std::string roundedText(const std::string &shown, int decimals, const std::string &decimal,
+                        bool pad = true);
 
 // An integer's decimal digits, with a leading "-" when negative.
 std::string formatInteger(long long value);

@@ -133,12 +133,14 @@ std::string Value::display(const NumberFormat &format) const
     case Kind::Text:
         return m_text;
     case Kind::Integer:
-        return roundedText(formatInteger(m_int), format.decimals, format.decimal);
+        return roundedText(formatInteger(m_int), format.decimals, format.decimal,
+                           format.padDecimals);
     case Kind::Double:
-        return roundedText(formatNumber(m_double, 15, format), format.decimals, format.decimal);
+        return roundedText(formatNumber(m_double, 15, format), format.decimals, format.decimal,
+                           format.padDecimals);
     case Kind::Single:
         return roundedText(formatNumber(static_cast<double>(m_single), 7, format), format.decimals,
-                           format.decimal);
+                           format.decimal, format.padDecimals);
     }
     return {};
 }

@@ -13,6 +13,8 @@ private slots:
     void rounded();
     void pointOrComma_data();
     void pointOrComma();
+    void unpadded_data();
+    void unpadded();
 };
 
 void TestCoreRounding::rounded_data()
@@ -81,6 +83,32 @@ void TestCoreRounding::pointOrComma()
     QCOMPARE(
         QString::fromStdString(solver::roundedText(shown.toStdString(), 2, decimal.toStdString())),
         expected);
+}
+
+// Unpadded, the rounding is the same and the zeros that end the decimals go:
+// what a rounded number is worth, to compare with every digit.
+void TestCoreRounding::unpadded_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("integer stays") << "150" << 2 << "150";
+    QTest::newRow("rounded, no zero to drop") << "2,675" << 2 << "2,68";
+    QTest::newRow("fewer decimals than asked") << "2,5" << 3 << "2,5";
+    QTest::newRow("carry leaves only zeros") << "9,995" << 2 << "10";
+    QTest::newRow("rounded to zero") << "-0,001" << 2 << "0";
+    QTest::newRow("exponent keeps its decimals") << "1,5E+20" << 2 << "1,5E+20";
+    QTest::newRow("exponent carrying") << "9,999E+20" << 2 << "1E+21";
+    QTest::newRow("typed stays") << "2,50e0" << 2 << "2,50e0";
+}
+
+void TestCoreRounding::unpadded()
+{
+    QFETCH(QString, shown);
+    QFETCH(int, decimals);
+    QFETCH(QString, expected);
+    QCOMPARE(QString::fromStdString(solver::roundedText(shown.toStdString(), decimals, ",", false)),
+             expected);
 }
 
 QTEST_APPLESS_MAIN(TestCoreRounding)

@@ -370,6 +370,11 @@ SolverScreen cone()
             {"Label3(7)", "Volume (V)           =", "Label3(15)", "V"},
             {"Label3(16)", "Area di Base (AB)      =", "Label3(17)", "AB"},
         },
+        .quantities = {
+            {"r", Kind::Length}, {"d", Kind::Length}, {"C", Kind::Length}, {"h", Kind::Length},
+            {"a", Kind::Length}, {"AL", Kind::Area}, {"AT", Kind::Area}, {"V", Kind::Volume},
+            {"AB", Kind::Area},
+        },
         .formulaHeading = {"Label5", "Formule applicate"},
         .formulaLabels = {"Label6"},
         .picture = {"Picture3", "cono.svg"},

@@ -81,6 +81,10 @@ SolverScreen cube()
             {"Label10", "Area Totale (AT)    =", "Label11", "AT"},
             {"Label12(0)", "Volume (V)             =", "Label13", "V"},
         },
+        .quantities = {
+            {"s", Kind::Length}, {"d", Kind::Length}, {"d1", Kind::Length}, {"AL", Kind::Area},
+            {"AT", Kind::Area}, {"V", Kind::Volume},
+        },
         .formulaHeading = {"Label14", "Formule applicate:"},
         .formulaLabels = {"Label15"},
         .picture = {"Picture1", "cubo.svg"},

@@ -253,6 +253,11 @@ SolverScreen cylinder()
             {"Label13", "", "Label14", "V", "VOLUME V= "},
             {"Label15", "", "Label16", "D1", "DIAGONALE D1="},
         },
+        .quantities = {
+            {"R", Kind::Length}, {"H", Kind::Length}, {"AB", Kind::Area}, {"AL", Kind::Area},
+            {"C", Kind::Length}, {"d", Kind::Length}, {"AT", Kind::Area}, {"V", Kind::Volume},
+            {"D1", Kind::Length},
+        },
         .formulaHeading = {"Label27(0)", "Formule applicate:"},
         .formulaLabels = {"Label26(0)", "Label26(1)"},
         .picture = {"Picture1(1)", "cilindro.svg"},

@@ -158,6 +158,10 @@ SolverScreen equilateralCylinder()
             {"Label2(6)", "Volume (V)     =", "Label2(14)", "V"},
             {"Label2(7)", "Diagonale (D)     =", "Label2(15)", "D"},
         },
+        .quantities = {
+            {"r", Kind::Length}, {"d", Kind::Length}, {"AB", Kind::Area}, {"C", Kind::Length},
+            {"AL", Kind::Area}, {"AT", Kind::Area}, {"V", Kind::Volume}, {"D", Kind::Length},
+        },
         .formulaHeading = {"Label27(0)", "Formule applicate:"},
         .formulaLabels = {"Label26(0)"},
         .picture = {"Picture1", "cilindro-equilatero.svg"},

@@ -277,6 +277,11 @@ SolverScreen parallelepiped()
             {"Label3(8)", "Volume (V) =", "Label4(8)", "V"},
             {"Label3(9)", "Area di Base (AB) =", "Label4(9)", "AB"},
         },
+        .quantities = {
+            {"a", Kind::Length}, {"b", Kind::Length}, {"c", Kind::Length}, {"d1", Kind::Length},
+            {"d2", Kind::Length}, {"P", Kind::Length}, {"AL", Kind::Area}, {"AT", Kind::Area},
+            {"V", Kind::Volume}, {"AB", Kind::Area},
+        },
         .formulaHeading = {"Label5", "Formule applicate"},
         .formulaLabels = {"Label6"},
         .picture = {"Picture1", "parallelepipedo.svg"},

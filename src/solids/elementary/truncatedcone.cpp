@@ -387,6 +387,11 @@ SolverScreen truncatedCone()
             {"Label1(12)", "Superficie Totale (At) =", "Label1(23)", "AT"},
             {"Label1(13)", "Volume  (V)               =", "Label1(24)", "V"},
         },
+        .quantities = {
+            {"r1", Kind::Length}, {"r2", Kind::Length}, {"h", Kind::Length}, {"C1", Kind::Length},
+            {"C2", Kind::Length}, {"a", Kind::Length}, {"A1", Kind::Area}, {"A2", Kind::Area},
+            {"AL", Kind::Area}, {"AT", Kind::Area}, {"V", Kind::Volume},
+        },
         .formulaHeading = {"Label1(25)", "Formule applicate"},
         .formulaLabels = {"Label2"},
         .picture = {"Picture1", "tronco-cono.svg"},

@@ -216,6 +216,10 @@ SolverScreen regularPolyhedra()
             {"Label4(4)", "Volume (V)                       =                         =",
              "Label5(4)", "V"},
         },
+        .quantities = {
+            {"l", Kind::Length}, {"h", Kind::Length}, {"Sl", Kind::Area}, {"St", Kind::Area},
+            {"V", Kind::Volume},
+        },
         .formulaHeading = {"Label3(2)", "Formule applicate  :"},
         .formulaLabels = {"Label6"},
         .solvers = {

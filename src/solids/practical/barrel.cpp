@@ -57,6 +57,11 @@ SolverScreen barrel()
             {"Label1(2)", "Lunghezza dell botte (L)                 =", "Label1(6)", "L"},
             {"Label1(13)", "Volume della Botte Circolare(V)     =", "Label1(14)", "V"},
         },
+        .quantities = {
+            {"D", Kind::Length}, {"d", Kind::Length}, {"L", Kind::Length}, {"V", Kind::Volume},
+            {"k", Kind::Length}, {"B", Kind::Area},
+        },
+        .hectolitres = true,
         .picture = "botte.svg",
         .calcola = calcola,
     });

@@ -71,6 +71,12 @@ SolverScreen biga()
             {"Label1(16)", "Altezza (h1)=", "Label1(18)", "h1"},
             {"Label1(15)", "Altezza(h)=", "Label1(17)", "h"},
         },
+        .quantities = {
+            {"a", Kind::Length}, {"b", Kind::Length}, {"c", Kind::Length}, {"d", Kind::Length},
+            {"h", Kind::Length}, {"h1", Kind::Length}, {"V", Kind::Volume}, {"S1", Kind::Area},
+            {"S2", Kind::Area}, {"V1", Kind::Volume}, {"V2", Kind::Volume}, {"B", Kind::Area},
+            {"k", Kind::Area},
+        },
         .picture = "biga.svg",
         .calcola = calcola,
     });

@@ -51,6 +51,10 @@ SolverScreen cavalla()
             {"Label1(10)", "Altezza  (h)        =", "Label1(5)", "h"},
             {"Label1(13)", "Volume del mucchio prismatico (V) =", "Label1(14)", "V"},
         },
+        .quantities = {
+            {"a", Kind::Length}, {"b", Kind::Length}, {"c", Kind::Length}, {"h", Kind::Length},
+            {"V", Kind::Volume}, {"k", Kind::Area},
+        },
         .picture = "cavalla.svg",
         .calcola = calcola,
         .esci = "Command4",

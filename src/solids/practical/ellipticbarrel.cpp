@@ -61,6 +61,12 @@ SolverScreen ellipticBarrel()
             {"Label1(2)", "Lunghezza dell botte (L)                 =", "Label1(6)", "L"},
             {"Label1(13)", "Volume della Botte Ellittica(V)        =", "Label1(14)", "V"},
         },
+        .quantities = {
+            {"D", Kind::Length}, {"D1", Kind::Length}, {"d", Kind::Length}, {"d1", Kind::Length},
+            {"L", Kind::Length}, {"V", Kind::Volume}, {"W2", Kind::Length}, {"Y2", Kind::Length},
+            {"W3", Kind::Area},
+        },
+        .hectolitres = true,
         .picture = "botte-ellittica.svg",
         .calcola = calcola,
     });

@@ -64,6 +64,12 @@ SolverScreen haystack()
             {"Label1(15)", "Il Volume del tronco (V1)=", "Label1(17)", "V1"},
             {"Label1(16)", "Il Volume del cono (V2)=", "Label1(18)", "V2"},
         },
+        .quantities = {
+            {"r", Kind::Length}, {"R", Kind::Length}, {"h", Kind::Length}, {"h1", Kind::Length},
+            {"V", Kind::Volume}, {"V1", Kind::Volume}, {"V2", Kind::Volume}, {"k", Kind::Length},
+            {"S", Kind::Area},
+        },
+        .hectolitres = true,
         .picture = "pagliaio.svg",
         .calcola = calcola,
     });

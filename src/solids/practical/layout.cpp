@@ -17,6 +17,8 @@ SolverScreen practicalScreen(PracticalScreen p)
         .description = { "Label3", std::move(p.description) },
         .resultsHeading = { "Label2(1)", "Risultati :" },
         .rows = std::move(p.rows),
+        .quantities = std::move(p.quantities),
+        .hectolitres = p.hectolitres,
         .formulaHeading = { std::move(p.formulaHeading), "Formula applicata:" },
         .formulaLabels = { "Label2(3)" },
         .solvers = { { .name = "Command1", .steps = std::move(p.calcola) } },

@@ -62,6 +62,10 @@ SolverScreen meda()
             {"Label1(13)", "Volume della Meda (V)=", "Label1(14)", "V"},
             {"Label1(15)", "Altezza(h)=", "Label1(17)", "h"},
         },
+        .quantities = {
+            {"a", Kind::Length}, {"b", Kind::Length}, {"c", Kind::Length}, {"d", Kind::Length},
+            {"h", Kind::Length}, {"V", Kind::Volume}, {"k", Kind::Length}, {"T", Kind::Area},
+        },
         .picture = "meda.svg",
         .calcola = calcola,
     });

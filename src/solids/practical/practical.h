@@ -18,6 +18,11 @@ struct PracticalScreen {
     std::string description;                // the long text, Label3
     std::vector<solver::Control> knownList; // what "Calcola" will ask
     std::vector<solver::ResultRow> rows;
+    // The kind of every quantity the screen names or computes, its helper
+    // quantities included.
+    std::vector<solver::QuantityKind> quantities;
+    // A container whose capacity also reads in hectolitres.
+    bool hectolitres = false;
     std::string picture = {}; // asset file; empty: no picture box
     solver::Steps calcola;
     std::string formulaHeading = "Label2(4)";

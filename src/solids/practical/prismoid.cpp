@@ -57,6 +57,10 @@ SolverScreen prismoid()
             {"Label1(10)", "Altezza  (h)                         =", "Label1(5)", "h"},
             {"Label1(13)", "Volume del prismoide (V) =", "Label1(14)", "V"},
         },
+        .quantities = {
+            {"A1", Kind::Area}, {"A2", Kind::Area}, {"Am", Kind::Area}, {"h", Kind::Length},
+            {"V", Kind::Volume}, {"M", Kind::Area}, {"k", Kind::Length}, {"S", Kind::Area},
+        },
         .picture = "prismoide.svg",
         .calcola = calcola,
         .esci = "Command4",

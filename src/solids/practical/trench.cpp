@@ -47,6 +47,11 @@ SolverScreen trench()
             {"Label1(2)", "Altezza della trincea  (h)  =", "Label1(6)", "h"},
             {"Label1(3)", "Volume della trincea (V) =", "Label1(7)", "V"},
         },
+        .quantities = {
+            {"A1", Kind::Area}, {"A2", Kind::Area}, {"h", Kind::Length}, {"V", Kind::Volume},
+            {"k", Kind::Length},
+        },
+        .hectolitres = true,
         .picture = "trincea.svg",
         .calcola = calcola,
         .formulaHeading = "Label2(2)",

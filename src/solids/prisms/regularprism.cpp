@@ -480,6 +480,11 @@ SolverScreen prismScreen(const PrismRecord &rec)
             {"Label1(21)", "Area Totale  (AT)", "Label3(9)", "AT"},
             {"Label1(20)", "Volume  (V)", "Label3(8)", "V"},
         },
+        .quantities = {
+            {"L", Kind::Length}, {"a", Kind::Length}, {"d", Kind::Length}, {"h", Kind::Length},
+            {"P", Kind::Length}, {"D", Kind::Length}, {"AB", Kind::Area}, {"AL", Kind::Area},
+            {"AT", Kind::Area}, {"V", Kind::Volume},
+        },
         .formulaHeading = {"Label5", "Formule applicate"},
         .formulaLabels = {"Label6"},
         .picture = {"Picture1", "prisma-" + std::to_string(rec.n) + ".svg"},

@@ -375,6 +375,11 @@ SolverScreen triangularPrism()
             {"Label8(7)", "Volume (V)             =", "Label4(7)", "V"},
             {"Label8(8)", "Apotema base (a)  =", "Label4(8)", "a"},
         },
+        .quantities = {
+            {"s", Kind::Length}, {"h", Kind::Length}, {"h1", Kind::Length}, {"P", Kind::Length},
+            {"AB", Kind::Area}, {"AL", Kind::Area}, {"AT", Kind::Area}, {"V", Kind::Volume},
+            {"a", Kind::Length},
+        },
         .formulaHeading = {"Label5", "Formule applicate"},
         .formulaLabels = {"Label6"},
         .picture = {"Picture1", "prisma-triangolare.svg"},

@@ -18,6 +18,7 @@ struct PolygonPyramid {
     Control stampa, ritorna;
     Control picture;
     std::vector<ResultRow> rows;
+    std::vector<QuantityKind> quantities;
     std::vector<Control> checks;
 };
 
@@ -249,6 +250,11 @@ const PolygonPyramid &pentagon()
             {"Label3(4)", "Area Totale (AT)                 =", "Label3(17)", "AT"},
             {"Label3(8)", "Volume(V)                           =", "Label3(18)", "V"},
         },
+        .quantities = {
+            {"s", Kind::Length}, {"r", Kind::Length}, {"h", Kind::Length}, {"a", Kind::Length},
+            {"l", Kind::Length}, {"AB", Kind::Area}, {"P", Kind::Length}, {"AL", Kind::Area},
+            {"AT", Kind::Area}, {"V", Kind::Volume},
+        },
         .checks = {
             {"Check7", "Spigolo di base(s)", "s"},
             {"Check2", "Raggio o apotema di base (r)", "r"},
@@ -302,6 +308,11 @@ const PolygonPyramid &hexagon()
             {"Label3(4)", "Area Totale (AT)                 =", "Label3(12)", "AT"},
             {"Label3(8)", "Volume(V)                           =", "Label3(18)", "V"},
         },
+        .quantities = {
+            {"s", Kind::Length}, {"r", Kind::Length}, {"h", Kind::Length}, {"a", Kind::Length},
+            {"l", Kind::Length}, {"AB", Kind::Area}, {"P", Kind::Length}, {"AL", Kind::Area},
+            {"AT", Kind::Area}, {"V", Kind::Volume},
+        },
         .checks = {
             // Never looked at: the perimeter is known through Check10.
             {"Check5(0)", "Perimetro (P) "},
@@ -331,6 +342,7 @@ SolverScreen polygonScreen(const PolygonPyramid &rec)
         .checks = rec.checks,
         .resultsHeading = { "Label1(1)", "Risultati" },
         .rows = rec.rows,
+        .quantities = rec.quantities,
         .formulaHeading = { "Label5", "Formule applicate" },
         .formulaLabels = { "Label6" },
         .picture = rec.picture,

@@ -236,6 +236,11 @@ SolverScreen rectangularPyramid()
             {"Label3(9)", "Area Totale (AT)    =", "Label3(20)", "AT"},
             {"Label3(10)", "Volume (V)            =", "Label3(21)", "V"},
         },
+        .quantities = {
+            {"a", Kind::Length}, {"b", Kind::Length}, {"a1", Kind::Length}, {"a2", Kind::Length},
+            {"h", Kind::Length}, {"P", Kind::Length}, {"l", Kind::Length}, {"AB", Kind::Area},
+            {"AL", Kind::Area}, {"AT", Kind::Area}, {"V", Kind::Volume},
+        },
         .formulaHeading = {"Label5", "Formule applicate"},
         .formulaLabels = {"Label6"},
         .picture = {"Picture2", "piramide-rettangolare.svg"},

@@ -223,6 +223,11 @@ SolverScreen squarePyramid()
             {"Label3(14)", "Apotema di base(R) =", "Label3(16)", "R"},
             {"Label3(15)", "Volume (V) =", "Label3(17)", "V"},
         },
+        .quantities = {
+            {"l", Kind::Length}, {"l1", Kind::Length}, {"h", Kind::Length}, {"a", Kind::Length},
+            {"P", Kind::Length}, {"AB", Kind::Area}, {"AL", Kind::Area}, {"AT", Kind::Area},
+            {"R", Kind::Length}, {"V", Kind::Volume},
+        },
         .formulaHeading = {"Label5", "Formule applicate"},
         .formulaLabels = {"Label6"},
         .picture = {"Picture1", "piramide-quadrata.svg"},

@@ -156,6 +156,12 @@ SolverScreen trapezoidPyramid()
             {"Label3(22)", "Spigolo laterale (VC=VB) =", "Label3(24)", "VC"},
             {"Label3(23)", "Spigolo laterale (VD=VA)=", "Label3(25)", "VD"},
         },
+        .quantities = {
+            {"a", Kind::Length}, {"c", Kind::Length}, {"b", Kind::Length}, {"h1", Kind::Length},
+            {"a1", Kind::Length}, {"h", Kind::Length}, {"P", Kind::Length}, {"r", Kind::Length},
+            {"AB", Kind::Area}, {"AL", Kind::Area}, {"AT", Kind::Area}, {"V", Kind::Volume},
+            {"VC", Kind::Length}, {"VD", Kind::Length}, {"S", Kind::Length}, {"m", Kind::Length},
+        },
         .formulaHeading = {"Label5", "Formule applicate"},
         .formulaLabels = {"Label6"},
         .picture = {"Picture1", "piramide-trapezio.svg"},

@@ -218,6 +218,11 @@ SolverScreen triangularPyramid()
             {"Label3(10)", "Volume (V)                             =", "Label3(21)", "V"},
             {"Label3(1)", "Spigolo laterale (VA=VB=VC=l) =", "Label3(11)", "l"},
         },
+        .quantities = {
+            {"s", Kind::Length}, {"h1", Kind::Length}, {"h", Kind::Length}, {"a", Kind::Length},
+            {"P", Kind::Length}, {"r", Kind::Length}, {"AB", Kind::Area}, {"AL", Kind::Area},
+            {"AT", Kind::Area}, {"V", Kind::Volume}, {"l", Kind::Length},
+        },
         .formulaHeading = {"Label5", "Formule applicate"},
         .formulaLabels = {"Label6"},
         .picture = {"Picture1(0)", "piramide-triangolare.svg"},

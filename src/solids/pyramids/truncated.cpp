@@ -210,6 +210,12 @@ SolverScreen truncatedSquarePyramid()
             {"Label7(0)", "Area di base (AB1)      =", "Label4(11)", "AB1"},
             {"Label7(1)", "Area di base (AB2)      =", "Label4(12)", "AB2"},
         },
+        .quantities = {
+            {"L1", Kind::Length}, {"L2", Kind::Length}, {"h", Kind::Length}, {"P1", Kind::Length},
+            {"P2", Kind::Length}, {"a1", Kind::Length}, {"a2", Kind::Length}, {"a", Kind::Length},
+            {"AL", Kind::Area}, {"AT", Kind::Area}, {"V", Kind::Volume}, {"AB1", Kind::Area},
+            {"AB2", Kind::Area},
+        },
         .formulaHeading = {"Label5", "Formule applicate"},
         .formulaLabels = {"Label6"},
         .picture = {"Picture1", "tronco-piramide.svg"},

@@ -80,6 +80,10 @@ SolverScreen sphericalCap()
             {"Label1(3)", "Volume Calotta   (V)   =", "Label1(7)", "V"},
             {"Label1(1)", "Diametro (d=2R)        =", "Label1(5)", "d"},
         },
+        .quantities = {
+            {"R", Kind::Length}, {"h", Kind::Length}, {"A", Kind::Area}, {"V", Kind::Volume},
+            {"d", Kind::Length},
+        },
         .formulaHeading = {"Label1(8)", "Formule applicate"},
         .formulaLabels = {"Label1(9)"},
         .picture = {"Picture1", "calotta.svg"},

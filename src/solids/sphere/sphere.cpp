@@ -87,6 +87,10 @@ SolverScreen sphere()
             {"Label1(3)", "Area Totale (AT) =", "Label1(8)", "AT"},
             {"Label1(4)", "Volume (V) =", "Label1(9)", "V"},
         },
+        .quantities = {
+            {"r", Kind::Length}, {"d", Kind::Length}, {"C", Kind::Length}, {"AT", Kind::Area},
+            {"V", Kind::Volume},
+        },
         .formulaHeading = {"Label1(10)", "Formule applicate :"},
         .formulaLabels = {"Label1(11)"},
         .picture = {"Picture1", "sfera.svg"},

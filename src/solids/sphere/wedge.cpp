@@ -91,6 +91,10 @@ SolverScreen sphericalWedge()
             {"Label1(2)", "Superficie  (A)            =", "Label1(6)", "A"},
             {"Label1(3)", "Volume fuso sferica (V) =", "Label1(7)", "V"},
         },
+        .quantities = {
+            {"alfa", Kind::Angle}, {"r", Kind::Length}, {"d", Kind::Length}, {"A", Kind::Area},
+            {"V", Kind::Volume},
+        },
         .formulaHeading = {"Label1(8)", "Formule applicate"},
         .formulaLabels = {"Label1(9)"},
         .picture = {"Picture1", "fuso.svg"},

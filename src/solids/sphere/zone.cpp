@@ -87,6 +87,10 @@ SolverScreen sphericalZone()
             {"Label1(2)", "Superficie  (A)            =", "Label1(6)", "A"},
             {"Label1(3)", "Volume zona sferica (V) =", "Label1(7)", "V"},
         },
+        .quantities = {
+            {"r2", Kind::Length}, {"r1", Kind::Length}, {"r", Kind::Length}, {"h", Kind::Length},
+            {"d", Kind::Length}, {"A", Kind::Area}, {"V", Kind::Volume},
+        },
         .formulaHeading = {"Label1(8)", "Formule applicate"},
         .formulaLabels = {"Label1(9)"},
         .picture = {"Picture1", "zona.svg"},

@@ -10,6 +10,14 @@ export const TITLE = 'CORPIMETRO';
 // A solve's re-runs stop here: no screen asks this many questions.
 const MAX_PROMPTS = 64;
 
+// The option of "Decimali" that shows every decimal, and the choices of a
+// program that has made none (the unit's first option is no unit).
+const ALL_DECIMALS = 'tutti';
+
+// A caption as a form control's label shows it: without the "&" that marks
+// the desktop's Alt letter.
+const withoutAlt = (caption) => caption.replace(/&(.)/g, '$1');
+
 let uid = 0;
 
 function el(tag, attrs = {}, ...children) {
@@ -103,12 +111,17 @@ class Screen {
             this.hintEl.textContent = text;
     }
 
-    // What the transcript lists of this screen.
+    // What the transcript lists of this screen: the capacity and weight rows
+    // only while they show something, the choices only where they differ
+    // from none.
     state() {
         const labels = {}, checks = {}, options = {};
         for (const [name, c] of this.controls) {
-            if (c.kind === 'label' || c.kind === 'textbox')
+            if (c.kind === 'label' || c.kind === 'textbox') {
+                if (c.optional && this.text(name) === '')
+                    continue;
                 labels[name] = this.text(name);
+            }
             else if (c.kind === 'check')
                 checks[name] = c.el.checked;
             else if (c.kind === 'option')
@@ -121,6 +134,13 @@ class Screen {
             out.solution = this.solution;
             if (this.program.options.hints)
                 out.hint = this.hint;
+            const p = this.program.preferences();
+            if (p.unit !== '')
+                out.unit = p.unit;
+            if (p.decimals !== ALL_DECIMALS)
+                out.decimals = Number(p.decimals);
+            if (p.specificWeight !== '')
+                out.specificWeight = p.specificWeight;
         }
         return out;
     }
@@ -133,7 +153,9 @@ export class Program {
     // answer (null: Cancel), or none to answer from the queue; tell(dialog)
     // -> Promise, for the messages; print(screen), shown(screen, raised),
     // solved(screen), ended(); hints (the transcript lists each solver
-    // screen's hint: the core's press answers carry one).
+    // screen's hint: the core's press answers carry one); choices (the
+    // choices to start with: {unit, decimals, weight}, as chose() gives
+    // them), chose(choices) (they changed).
     constructor(root, description, core, options = {}) {
         this.root = root;
         this.core = core;
@@ -144,6 +166,9 @@ export class Program {
         // The words shown around the descriptions, and the spoken names.
         this.texts = description.texts;
         this.spoken = description.spoken;
+        // The options of the row of choices, and the choices made.
+        this.lists = description.choices;
+        this.chosen = this.checkedChoices(options.choices);
         this.screens = new Map(); // created, by name
         this.raised = []; // visible screens, last raised last
         this.dialogs = [];
@@ -194,6 +219,92 @@ export class Program {
                 return s;
         }
         return null;
+    }
+
+    // --- The choices of unit, decimals and specific weight -----------------
+
+    // The choices with nothing chosen.
+    noChoices() {
+        return { unit: this.lists.units[0], decimals: ALL_DECIMALS, weight: '' };
+    }
+
+    // Choices as stored or given, each one that is not an option of its list
+    // left as none.
+    checkedChoices(given) {
+        const out = this.noChoices();
+        if (given && typeof given === 'object') {
+            if (this.lists.units.includes(given.unit))
+                out.unit = given.unit;
+            if (this.lists.decimals.includes(given.decimals))
+                out.decimals = given.decimals;
+            if (typeof given.weight === 'string')
+                out.weight = given.weight;
+        }
+        return out;
+    }
+
+    // A material of the list as the pick list of "Peso specifico" shows it:
+    // "ferro (7,8)".
+    materialLabel(m) {
+        return `${m.name} (${m.value.replace('.', this.decimal)})`;
+    }
+
+    // The material a text names, by its name alone or as its label shows it
+    // (whatever the decimal mark there); undefined for any other text.
+    material(text) {
+        const m = /^\s*([^()]*?)\s*(\([^()]*\))?\s*$/.exec(text);
+        if (!m)
+            return undefined;
+        const name = m[1].toLowerCase();
+        return this.lists.materials.find((x) => x.name === name);
+    }
+
+    // The choices as the core takes them: the unit ("" for none), the
+    // decimals' option, and the specific weight written the language's way
+    // (a material's own value for a material).
+    preferences() {
+        const c = this.chosen;
+        const m = this.material(c.weight);
+        return {
+            unit: c.unit === this.lists.units[0] ? '' : c.unit,
+            decimals: c.decimals,
+            specificWeight: m ? m.value.replace('.', this.decimal) : c.weight.trim(),
+        };
+    }
+
+    // Changes some of the choices, the same on every screen; `typing` is the
+    // box being typed in, left as it is.
+    setChoices(change, typing) {
+        this.chosen = this.checkedChoices({ ...this.chosen, ...change });
+        for (const s of this.screens.values())
+            if (s.kind === 'solver')
+                this.showChoices(s, typing);
+        this.options.chose?.({ ...this.chosen });
+    }
+
+    // A screen's row of choices, and the capacity and weight rows they call
+    // for, as chosen. A row that goes is emptied.
+    showChoices(s, typing) {
+        if (!s.choice)
+            return;
+        s.choice.unit.value = this.chosen.unit;
+        s.choice.decimals.value = this.chosen.decimals;
+        if (s.choice.weight !== typing)
+            s.choice.weight.value = this.chosen.weight;
+        const noUnit = this.chosen.unit === this.lists.units[0];
+        s.choice.weight.disabled = noUnit;
+        s.choice.weight.title = noUnit ? this.texts.weightNeedsUnit : this.texts.weightTip;
+        s.choice.weightLabel.title = s.choice.weight.title;
+        if (!s.extraRows)
+            return;
+        const show = (row, on) => {
+            row.el.hidden = !on;
+            s.setText(row.caption, on ? row.captionText : '');
+            if (!on)
+                s.setText(row.result, '');
+        };
+        show(s.extraRows.capacity, !noUnit);
+        show(s.extraRows.weight, !noUnit && this.chosen.weight.trim() !== '');
     }
 
     // --- The shell's operations -------------------------------------------
@@ -373,6 +484,26 @@ export class Program {
             c.el.checked = true;
     }
 
+    // A choice of the row beside "Stampa": "Form3.Unita" and one of its
+    // options ("cm", "—"), "Form3.Decimali" ("2", "tutti"), or
+    // "Form3.PesoSpecifico" and a material's name or a number as typed.
+    async choose(path, option) {
+        const c = this.find(path);
+        if (c.kind !== 'choice')
+            throw new ScriptError(quoted(path) + ' is not a choice');
+        if (typeof option !== 'string')
+            throw new ScriptError('the option of ' + quoted(path) + ' is not a text');
+        if (c.choice === 'weight') {
+            const m = this.material(option);
+            this.setChoices({ weight: m && m.name === option.trim().toLowerCase() ? this.materialLabel(m) : option });
+            return;
+        }
+        const list = c.choice === 'unit' ? this.lists.units : this.lists.decimals;
+        if (!list.includes(option))
+            throw new ScriptError(quoted(option) + ' is not an option of ' + quoted(path));
+        this.setChoices({ [c.choice]: option });
+    }
+
     // --- A press of a solving button ----------------------------------------
 
     // The press is a pure function of the ticks and of the answers given so
@@ -386,7 +517,8 @@ export class Program {
         s.setHint('');
         try {
             const ticks = s.desc.checks.filter((c) => s.control(c.name).el.checked).map((c) => c.name);
-            const request = { screen: s.name, button: button.name, ticks, answers: [], decimal: this.decimal };
+            const request = { screen: s.name, button: button.name, ticks, answers: [], decimal: this.decimal,
+                              preferences: this.preferences() };
             let r;
             for (;;) {
                 r = await this.core.press(request);
@@ -395,7 +527,7 @@ export class Program {
                 if (!r.pending || request.answers.length >= MAX_PROMPTS)
                     break;
                 const prompt = r.events[r.events.length - 1];
-                request.answers.push(await this.ask(prompt.text, s));
+                request.answers.push(await this.ask(prompt.text, s, prompt.unit ?? ''));
             }
             const step = this.step;
             let answered = 0;
@@ -403,8 +535,11 @@ export class Program {
                 if (e.kind === 'set') {
                     s.setText(e.control, e.text);
                 } else if (e.kind === 'prompt') {
-                    this.dialogs.push({ step, kind: 'prompt', title: TITLE, text: e.text,
-                                        answer: request.answers[answered++] ?? null });
+                    const d = { step, kind: 'prompt', title: TITLE, text: e.text,
+                                answer: request.answers[answered++] ?? null };
+                    if (e.unit)
+                        d.unit = e.unit;
+                    this.dialogs.push(d);
                 } else if (e.kind === 'message') {
                     const d = { step, kind: 'message', title: TITLE, text: e.text };
                     this.dialogs.push(d);
@@ -424,9 +559,10 @@ export class Program {
         }
     }
 
-    async ask(text, s) {
+    // `unit`: what the answer is measured in ("cm²"), shown beside the box.
+    async ask(text, s, unit = '') {
         if (this.options.ask)
-            return this.options.ask(text, s);
+            return this.options.ask(text, s, unit);
         return this.answers.length ? this.answers.shift() : null;
     }
 
@@ -726,6 +862,23 @@ export class Program {
             s.add(r.result, 'label', out);
             table.append(el('div', { class: 'row' }, cap, out));
         }
+        // Under them, where the screen shows a volume, its capacity and
+        // weight: each row shown while the choices call for it, its caption
+        // written only then.
+        if (d.capacity) {
+            s.extraRows = {};
+            for (const key of ['capacity', 'weight']) {
+                const r = d.capacity[key];
+                const cap = this.rowCaption(s, { caption: r.caption, captionText: '' });
+                const out = el('output', { class: 'value extra-value', tabindex: '0', role: 'status',
+                                           'aria-live': 'off', 'aria-labelledby': cap.id });
+                s.add(r.result, 'label', out);
+                s.control(r.caption).optional = s.control(r.result).optional = true;
+                const row = el('div', { class: 'row', hidden: true }, cap, out);
+                s.extraRows[key] = { el: row, caption: r.caption, captionText: r.captionText, result: r.result };
+                table.append(row);
+            }
+        }
         results.append(table);
         middle.append(results);
     }
@@ -764,6 +917,45 @@ export class Program {
         const name = this.texts.solution;
         const svolgimento = this.button(s, { name, text: name }, () => this.options.explain?.(s), 'svolgimento');
         svolgimento.title = this.texts.solutionTip;
-        s.body.append(this.commonButtons(s, d, [], [svolgimento]));
+        s.body.append(this.choicesRow(s), this.commonButtons(s, d, [], [svolgimento]));
+        this.showChoices(s);
+    }
+
+    // The row of choices above "Stampa", the same on every solver screen:
+    // unit and decimals from their lists, the specific weight typed or
+    // picked from the materials. Each control is named by its caption.
+    choicesRow(s) {
+        const t = this.texts;
+        const field = (caption, control, tip) => {
+            control.id = s.id + '-' + idPart(control.dataset.control);
+            control.title = tip;
+            return el('label', { class: 'choice', for: control.id },
+                      el('span', { class: 'choice-caption', text: withoutAlt(caption) }), control);
+        };
+        const select = (name, list, key) => {
+            const e = el('select', {}, ...list.map((o) => el('option', { value: o, text: o })));
+            s.add(name, 'choice', e);
+            s.control(name).choice = key;
+            e.addEventListener('change', () => this.setChoices({ [key]: e.value }));
+            return e;
+        };
+        const unit = select(t.unitControl, this.lists.units, 'unit');
+        const decimals = select(t.decimalsControl, this.lists.decimals, 'decimals');
+        const list = el('datalist', { id: s.id + '-materiali' });
+        const weight = el('input', { type: 'text', list: list.id, autocomplete: 'off', spellcheck: 'false',
+                                     placeholder: t.weightPlaceholder, size: 12 });
+        s.add(t.weightControl, 'choice', weight);
+        s.control(t.weightControl).choice = 'weight';
+        // The materials are written with the language's mark, asked of the
+        // browser only when the list is first wanted.
+        weight.addEventListener('focus', () => {
+            if (!list.childElementCount)
+                list.append(...this.lists.materials.map((m) => el('option', { value: this.materialLabel(m) })));
+        });
+        weight.addEventListener('input', () => this.setChoices({ weight: weight.value }, weight));
+        const weightLabel = field(t.weightCaption, weight, t.weightTip);
+        s.choice = { unit, decimals, weight, weightLabel };
+        return el('div', { class: 'choices' }, field(t.unitCaption, unit, t.unitTip),
+                  field(t.decimalsCaption, decimals, t.decimalsTip), weightLabel, list);
     }
 }

@@ -69,11 +69,14 @@ export function parse(text) {
 export async function run(program, steps) {
     for (let i = 0; i < steps.length && !program.ended; ++i) {
         program.step = i;
-        const [kind] = Object.keys(steps[i]);
+        // "choose" is the one step with a second key, its "option".
+        const kind = Object.hasOwn(steps[i], 'choose') ? 'choose' : Object.keys(steps[i])[0];
         const arg = steps[i][kind];
         try {
             if (kind === 'answers')
                 program.queueAnswers(arg);
+            else if (kind === 'choose')
+                await program.choose(arg, steps[i].option);
             else
                 await program[kind === 'show' ? 'showStep' : kind](arg);
         } catch (e) {

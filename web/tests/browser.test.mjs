@@ -489,7 +489,8 @@ const choose = (page, screen, control, value) => page.evaluate(`(() => {
     const e = corpimetroProgram.screens.get(${JSON.stringify(screen)}).control(${JSON.stringify(control)}).el;
     e.focus();
     e.value = ${JSON.stringify(value)};
-    e.dispatchEvent(new Event(e.tagName === 'SELECT' ? 'change' : 'input', { bubbles: true }));
+    e.dispatchEvent(new Event('input', { bubbles: true }));
+    e.dispatchEvent(new Event('change', { bubbles: true }));
 })()`);
 
 const choicesOn = (page, screen) => page.evaluate(`(() => {
@@ -514,7 +515,10 @@ test('the choices are the same on every screen and kept across a reload, not in 
     await choose(page, 'Form3', 'Decimali', '2');
     assert.equal((await choicesOn(page, 'Form12')).weightOn, true);
     await choose(page, 'Form12', 'PesoSpecifico', 'ferro');
-    const chosen = { unit: 'cm', decimals: '2', weight: 'ferro', weightOn: true };
+    // A material typed by its name shows as the list shows it.
+    const iron = await page.evaluate('corpimetroProgram.materialLabel(corpimetroProgram.lists.materials.find((m) => m.name === "ferro"))');
+    assert.match(iron, /^ferro \(7[.,]8\)$/);
+    const chosen = { unit: 'cm', decimals: '2', weight: iron, weightOn: true };
     assert.deepEqual(await choicesOn(page, 'Form3'), chosen);
     assert.deepEqual(await choicesOn(page, 'Form12'), chosen);
     // A screen opened later shows them as well.
@@ -525,6 +529,10 @@ test('the choices are the same on every screen and kept across a reload, not in 
     await until(page, 'window.corpimetroProgram?.top()?.name === "Form1"', 'the page reloaded');
     await click(page, 'Form1.Command6');
     assert.deepEqual(await choicesOn(page, 'Form12'), chosen);
+    // A text that is no specific weight leaves the choice as it was.
+    await choose(page, 'Form12', 'PesoSpecifico', 'piombo');
+    assert.deepEqual(await choicesOn(page, 'Form12'), chosen);
+    assert.equal(await page.evaluate('corpimetroProgram.screens.get("Form12").control("PesoSpecifico").el.getAttribute("aria-invalid")'), 'true');
     // Back to no unit: the specific weight is kept, but waits again.
     await choose(page, 'Form12', 'Unita', '\u2014');
     assert.deepEqual(await choicesOn(page, 'Form12'), { ...chosen, unit: '\u2014', weightOn: false });
@@ -555,7 +563,7 @@ test('the choices are the same on every screen and kept across a reload, not in 
                      'ferro (7,8)');
         const wrong = await run({ locale: 'en_US', steps: [{ show: 'Form3' }, { choose: 'Form3.Unita', option: 'inch' }] });
         assert.equal(wrong.status, 2);
-        assert.match(wrong.stderr, /step 1: "inch" is not an option of "Form3.Unita"/);
+        assert.match(wrong.stderr, /step 1: "Form3.Unita" has no option "inch"/);
         assert.equal(await page.evaluate(`localStorage.getItem(${JSON.stringify(CHOICES_KEY)})`), stored);
     });
 });
@@ -597,8 +605,14 @@ test('a press with a unit, decimals and iron shows volume, capacity and weight',
     const listed = await page.evaluate('corpimetroProgram.transcript()');
     assert.deepEqual(listed.dialogs.map((d) => d.unit), ['cm']);
     assert.equal(listed.screens.Form3.labels.Capacita, '0,02 l');
-    // Without the specific weight the weight row goes, emptied.
+    assert.equal(listed.screens.Form3.labels.CapacitaDidascalia, 'Capacità =');
+    // Without the specific weight the weight row goes; what both rows
+    // showed was for the choices of before, and goes too, with its
+    // captions from the transcript.
     await choose(page, 'Form3', 'PesoSpecifico', '');
-    assert.deepEqual(await row('weight'), { shown: false, caption: '', value: '' });
-    assert.equal('Peso' in (await page.evaluate('corpimetroProgram.transcript()')).screens.Form3.labels, false);
+    assert.deepEqual(await row('weight'), { shown: false, caption: 'Peso (P) =', value: '' });
+    assert.deepEqual(await row('capacity'), { shown: true, caption: 'Capacità =', value: '' });
+    const labels = (await page.evaluate('corpimetroProgram.transcript()')).screens.Form3.labels;
+    for (const name of ['Capacita', 'CapacitaDidascalia', 'Peso', 'PesoDidascalia'])
+        assert.equal(name in labels, false, name);
 });

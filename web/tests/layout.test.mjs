@@ -177,7 +177,7 @@ test('after a press the results come into view, smoothly unless motion is reduce
 // with a volume shows its capacity and weight, filled the same way.
 const everyScreen = (body) => `(() => {
     const p = corpimetroProgram, out = [];
-    p.setChoices({ unit: 'km', decimals: '6', weight: p.materialLabel(p.lists.materials.find((m) => m.name === 'alluminio')) });
+    p.setChoices({ unit: 'km', decimals: '6', ...p.readWeight('alluminio') });
     for (const name of [...p.menus.keys(), ...p.solvers.keys()]) {
         p.show(name);
         for (const other of p.screens.values())

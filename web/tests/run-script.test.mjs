@@ -71,8 +71,9 @@ test('exit codes', async (t) => {
         ['an unknown control', '{"steps":[{"tick":"Form3.Check9"}]}', 2, /step 0: unknown control "Form3.Check9"/, true],
         ['a tick on a button', '{"steps":[{"tick":"Form3.Command3"}]}', 2, /step 0: "Form3.Command3" is not a tick box/, true],
         ['a select of a tick box', '{"steps":[{"select":"Form3.Check1"}]}', 2, /step 0: "Form3.Check1" is not an option button/, true],
-        ['a choice not on the list', '{"steps":[{"choose":"Form3.Unita","option":"inch"}]}', 2, /step 0: "inch" is not an option of "Form3.Unita"/, true],
+        ['a choice not on the list', '{"steps":[{"choose":"Form3.Unita","option":"inch"}]}', 2, /step 0: "Form3.Unita" has no option "inch"/, true],
         ['a choice of a tick box', '{"steps":[{"choose":"Form3.Check1","option":"cm"}]}', 2, /step 0: "Form3.Check1" is not a choice/, true],
+        ['a specific weight that is no number', '{"steps":[{"choose":"Form3.PesoSpecifico","option":"piombo"}]}', 2, /step 0: "Form3.PesoSpecifico" has no option "piombo"/, true],
         ['a good script', '{"steps":[{"click":"Form1.Command1"}]}', 0, /^$/, true],
     ];
     for (const [what, input, status, stderr, printed] of cases) {

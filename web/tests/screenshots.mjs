@@ -90,7 +90,7 @@ try {
                 if (name !== 'Form12')
                     p.hide(name);
             p.show('Form12');
-            p.setChoices({ unit: 'cm', decimals: '2', weight: p.materialLabel(p.lists.materials.find((m) => m.name === 'ferro')) });
+            p.setChoices({ unit: 'cm', decimals: '2', ...p.readWeight('ferro') });
             p.options.ask = window.realAsk;
             for (const c of ['Check1', 'Check4']) p.screens.get('Form12').control(c).el.checked = true;
             p.screens.get('Form12').control('Command1').el.click();

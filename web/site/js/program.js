@@ -111,14 +111,14 @@ class Screen {
             this.hintEl.textContent = text;
     }
 
-    // What the transcript lists of this screen: the capacity and weight rows
-    // only while they show something, the choices only where they differ
-    // from none.
+    // What the transcript lists of this screen: the capacity and weight,
+    // with their captions, only while they show a value, and the choices
+    // only where they differ from none.
     state() {
         const labels = {}, checks = {}, options = {};
         for (const [name, c] of this.controls) {
             if (c.kind === 'label' || c.kind === 'textbox') {
-                if (c.optional && this.text(name) === '')
+                if (c.shownWith !== undefined && this.text(c.shownWith) === '')
                     continue;
                 labels[name] = this.text(name);
             }
@@ -154,8 +154,8 @@ export class Program {
     // -> Promise, for the messages; print(screen), shown(screen, raised),
     // solved(screen), ended(); hints (the transcript lists each solver
     // screen's hint: the core's press answers carry one); choices (the
-    // choices to start with: {unit, decimals, weight}, as chose() gives
-    // them), chose(choices) (they changed).
+    // choices to start with: {unit, decimals, weight, material, mark}, as
+    // chose() gives them), chose(choices) (they changed).
     constructor(root, description, core, options = {}) {
         this.root = root;
         this.core = core;
@@ -222,14 +222,20 @@ export class Program {
     }
 
     // --- The choices of unit, decimals and specific weight -----------------
+    //
+    // `chosen` holds the unit (an option of its list), the decimals (an
+    // option of theirs), the specific weight as the core takes it (written
+    // with the decimal mark of the numbers, "" for none) and the material it
+    // was picked as ("" for a number typed).
 
     // The choices with nothing chosen.
     noChoices() {
-        return { unit: this.lists.units[0], decimals: ALL_DECIMALS, weight: '' };
+        return { unit: this.lists.units[0], decimals: ALL_DECIMALS, weight: '', material: '' };
     }
 
     // Choices as stored or given, each one that is not an option of its list
-    // left as none.
+    // left as none. A weight kept with another decimal mark (`mark`) is
+    // written with the one of the numbers now.
     checkedChoices(given) {
         const out = this.noChoices();
         if (given && typeof given === 'object') {
@@ -237,74 +243,113 @@ export class Program {
                 out.unit = given.unit;
             if (this.lists.decimals.includes(given.decimals))
                 out.decimals = given.decimals;
-            if (typeof given.weight === 'string')
+            if (typeof given.weight === 'string') {
                 out.weight = given.weight;
+                if (typeof given.mark === 'string' && given.mark && given.weight && given.mark !== this.decimal)
+                    out.weight = given.weight.split(given.mark).join(this.decimal);
+            }
+            if (typeof given.material === 'string' && this.lists.materials.some((m) => m.name === given.material))
+                out.material = given.material;
         }
         return out;
+    }
+
+    // A material's specific weight with the decimal mark of the numbers.
+    materialValue(m) {
+        return m.value.replace('.', this.decimal);
     }
 
     // A material of the list as the pick list of "Peso specifico" shows it:
     // "ferro (7,8)".
     materialLabel(m) {
-        return `${m.name} (${m.value.replace('.', this.decimal)})`;
+        return `${m.name} (${this.materialValue(m)})`;
     }
 
-    // The material a text names, by its name alone or as its label shows it
-    // (whatever the decimal mark there); undefined for any other text.
-    material(text) {
-        const m = /^\s*([^()]*?)\s*(\([^()]*\))?\s*$/.exec(text);
-        if (!m)
-            return undefined;
-        const name = m[1].toLowerCase();
-        return this.lists.materials.find((x) => x.name === name);
+    // A specific weight as typed or picked, read as the desktop reads it:
+    // {weight, material}, nothing for the empty text or the placeholder's
+    // word, a material by its name (in any case) or as the list shows it, or
+    // a number above zero written the language's way; null for anything else.
+    readWeight(text) {
+        const t = text.trim();
+        if (t === '' || t === this.texts.weightPlaceholder)
+            return { weight: '', material: '' };
+        for (const m of this.lists.materials)
+            if (t.toLowerCase() === m.name.toLowerCase() || t === this.materialLabel(m))
+                return { weight: this.materialValue(m), material: m.name };
+        const mark = this.decimal.replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
+        const form = new RegExp(`^[+-]?(\\d+(${mark}\\d*)?|${mark}\\d+)([eE][+-]?\\d+)?$`);
+        if (!form.test(t))
+            return null;
+        const value = Number(t.replace(this.decimal, '.'));
+        return value > 0 && Number.isFinite(value) ? { weight: t, material: '' } : null;
+    }
+
+    // What the box of the specific weight shows: a material as the list
+    // shows it, a number as typed.
+    weightShown() {
+        const m = this.lists.materials.find((x) => x.name === this.chosen.material);
+        return m && this.materialValue(m) === this.chosen.weight ? this.materialLabel(m) : this.chosen.weight;
     }
 
     // The choices as the core takes them: the unit ("" for none), the
-    // decimals' option, and the specific weight written the language's way
-    // (a material's own value for a material).
+    // decimals' option, and the specific weight.
     preferences() {
         const c = this.chosen;
-        const m = this.material(c.weight);
-        return {
-            unit: c.unit === this.lists.units[0] ? '' : c.unit,
-            decimals: c.decimals,
-            specificWeight: m ? m.value.replace('.', this.decimal) : c.weight.trim(),
-        };
+        return { unit: c.unit === this.lists.units[0] ? '' : c.unit, decimals: c.decimals,
+                 specificWeight: c.weight };
     }
 
-    // Changes some of the choices, the same on every screen; `typing` is the
-    // box being typed in, left as it is.
-    setChoices(change, typing) {
-        this.chosen = this.checkedChoices({ ...this.chosen, ...change });
+    // Changes some of the choices, the same on every screen: each shows
+    // them, and the capacity and weight it showed, in the choices of before,
+    // are emptied. The choices are kept (options.chose) with the decimal mark
+    // of their weight.
+    setChoices(change) {
+        const chosen = this.checkedChoices({ ...this.chosen, ...change });
+        if (JSON.stringify(chosen) === JSON.stringify(this.chosen))
+            return;
+        this.chosen = chosen;
         for (const s of this.screens.values())
-            if (s.kind === 'solver')
-                this.showChoices(s, typing);
-        this.options.chose?.({ ...this.chosen });
+            if (s.kind === 'solver') {
+                this.showChoices(s);
+                if (s.extraRows)
+                    for (const row of Object.values(s.extraRows))
+                        s.setText(row.result, '');
+            }
+        this.options.chose?.({ ...this.chosen, mark: this.chosen.weight ? this.decimal : '' });
     }
 
-    // A screen's row of choices, and the capacity and weight rows they call
-    // for, as chosen. A row that goes is emptied.
-    showChoices(s, typing) {
+    // A screen's row of choices, and which of the capacity and weight rows
+    // they call for.
+    showChoices(s) {
         if (!s.choice)
             return;
         s.choice.unit.value = this.chosen.unit;
         s.choice.decimals.value = this.chosen.decimals;
-        if (s.choice.weight !== typing)
-            s.choice.weight.value = this.chosen.weight;
+        s.choice.weight.value = this.chosen.weight ? this.weightShown() : '';
+        s.choice.weight.removeAttribute('aria-invalid');
         const noUnit = this.chosen.unit === this.lists.units[0];
         s.choice.weight.disabled = noUnit;
         s.choice.weight.title = noUnit ? this.texts.weightNeedsUnit : this.texts.weightTip;
         s.choice.weightLabel.title = s.choice.weight.title;
-        if (!s.extraRows)
+        if (s.extraRows) {
+            s.extraRows.capacity.el.hidden = noUnit;
+            s.extraRows.weight.el.hidden = noUnit || this.chosen.weight === '';
+        }
+    }
+
+    // What is typed in, or picked for, the box of the specific weight: a
+    // weight that reads becomes the choice; one that does not leaves the
+    // choice as it was, and the box shows it again, marked invalid.
+    takeWeight(s) {
+        const box = s.choice.weight;
+        const entry = this.readWeight(box.value);
+        if (!entry) {
+            this.showChoices(s);
+            box.setAttribute('aria-invalid', 'true');
             return;
-        const show = (row, on) => {
-            row.el.hidden = !on;
-            s.setText(row.caption, on ? row.captionText : '');
-            if (!on)
-                s.setText(row.result, '');
-        };
-        show(s.extraRows.capacity, !noUnit);
-        show(s.extraRows.weight, !noUnit && this.chosen.weight.trim() !== '');
+        }
+        this.setChoices(entry);
+        this.showChoices(s);
     }
 
     // --- The shell's operations -------------------------------------------
@@ -484,23 +529,28 @@ export class Program {
             c.el.checked = true;
     }
 
-    // A choice of the row beside "Stampa": "Form3.Unita" and one of its
+    // A choice of the row above "Stampa": "Form3.Unita" and one of its
     // options ("cm", "—"), "Form3.Decimali" ("2", "tutti"), or
-    // "Form3.PesoSpecifico" and a material's name or a number as typed.
+    // "Form3.PesoSpecifico" and what may be typed there ("ferro", "7,8",
+    // "" for none), which changes nothing while no unit is chosen.
     async choose(path, option) {
         const c = this.find(path);
         if (c.kind !== 'choice')
             throw new ScriptError(quoted(path) + ' is not a choice');
+        const noOption = () => new ScriptError(quoted(path) + ' has no option ' + quoted(String(option)));
         if (typeof option !== 'string')
-            throw new ScriptError('the option of ' + quoted(path) + ' is not a text');
+            throw noOption();
         if (c.choice === 'weight') {
-            const m = this.material(option);
-            this.setChoices({ weight: m && m.name === option.trim().toLowerCase() ? this.materialLabel(m) : option });
+            const entry = this.readWeight(option);
+            if (!entry)
+                throw noOption();
+            if (this.chosen.unit !== this.lists.units[0])
+                this.setChoices(entry);
             return;
         }
         const list = c.choice === 'unit' ? this.lists.units : this.lists.decimals;
         if (!list.includes(option))
-            throw new ScriptError(quoted(option) + ' is not an option of ' + quoted(path));
+            throw noOption();
         this.setChoices({ [c.choice]: option });
     }
 
@@ -863,19 +913,18 @@ export class Program {
             table.append(el('div', { class: 'row' }, cap, out));
         }
         // Under them, where the screen shows a volume, its capacity and
-        // weight: each row shown while the choices call for it, its caption
-        // written only then.
+        // weight: each row shown while the choices call for it.
         if (d.capacity) {
             s.extraRows = {};
             for (const key of ['capacity', 'weight']) {
                 const r = d.capacity[key];
-                const cap = this.rowCaption(s, { caption: r.caption, captionText: '' });
+                const cap = this.rowCaption(s, r);
                 const out = el('output', { class: 'value extra-value', tabindex: '0', role: 'status',
                                            'aria-live': 'off', 'aria-labelledby': cap.id });
                 s.add(r.result, 'label', out);
-                s.control(r.caption).optional = s.control(r.result).optional = true;
+                s.control(r.caption).shownWith = s.control(r.result).shownWith = r.result;
                 const row = el('div', { class: 'row', hidden: true }, cap, out);
-                s.extraRows[key] = { el: row, caption: r.caption, captionText: r.captionText, result: r.result };
+                s.extraRows[key] = { el: row, caption: r.caption, result: r.result };
                 table.append(row);
             }
         }
@@ -952,7 +1001,14 @@ export class Program {
             if (!list.childElementCount)
                 list.append(...this.lists.materials.map((m) => el('option', { value: this.materialLabel(m) })));
         });
-        weight.addEventListener('input', () => this.setChoices({ weight: weight.value }, weight));
+        // Taken when it is done with (Enter, or the focus leaves), or at once
+        // when a material is picked from the list.
+        weight.addEventListener('change', () => this.takeWeight(s));
+        weight.addEventListener('input', () => {
+            weight.removeAttribute('aria-invalid');
+            if (this.lists.materials.some((m) => this.materialLabel(m) === weight.value))
+                this.takeWeight(s);
+        });
         const weightLabel = field(t.weightCaption, weight, t.weightTip);
         s.choice = { unit, decimals, weight, weightLabel };
         return el('div', { class: 'choices' }, field(t.unitCaption, unit, t.unitTip),

@@ -724,7 +724,8 @@ void TestCoreBridge::pressesWithChoices()
     QFETCH(QString, decimal);
     QFETCH(QStringList, expected);
     QFETCH(QString, promptUnit);
-    if (!solids::find("Form3")->volumeRow())
+    // A unit needs the kinds of the cube's quantities.
+    if (!promptUnit.isEmpty() && !solids::find("Form3")->volumeRow())
         QSKIP("the cube does not give the kinds of its quantities yet");
     Json r = Json::parse(request("Form3", "Command3", { "Check1" }, { answer.toStdString() },
                                  decimal.toStdString()));

@@ -21,7 +21,8 @@ export function quoted(name) {
 // Reads the bytes of a script file (a Uint8Array) with the core's reader,
 // the WebAssembly export corpimetro_read_script of `core` (an instance of the
 // module): the same reader corpimetro-script is built with. Returns the
-// script in its normalized form ({locale, steps}, the locale always given);
+// script in its normalized form ({locale, steps}, the locale always given,
+// "preferences" where the script gives them);
 // throws ScriptError for a malformed script.
 export function read(core, bytes) {
     const at = core._malloc(Math.max(bytes.length, 1));

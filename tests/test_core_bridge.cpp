@@ -11,6 +11,7 @@
 #include "solver/screen.h"
 #include "solver/scripted.h"
 #include "solver/texts.h"
+#include "solver/units.h"
 
 #include <QTest>
 
@@ -112,6 +113,11 @@ private slots:
     void hostileRequests();
     void textsAreEscaped();
     void cFunctions();
+    void describesTheChoices();
+    void pressesWithChoices_data();
+    void pressesWithChoices();
+    void faultyChoices_data();
+    void faultyChoices();
 };
 
 void TestCoreBridge::describesEveryScreen()
@@ -247,7 +253,8 @@ void TestCoreBridge::membersInTheirOrder()
 {
     using Keys = std::vector<std::string>;
     const Ordered d = Ordered::parse(bridge::describe());
-    QCOMPARE(keysOf(d), (Keys{ "screens", "menus", "texts", "spoken" }));
+    QCOMPARE(keysOf(d), (Keys{ "screens", "menus", "texts", "spoken", "choices" }));
+    QCOMPARE(keysOf(d.at("choices")), (Keys{ "units", "decimals", "materials" }));
     const Ordered &cube = d.at("screens")[0];
     QCOMPARE(
         keysOf(cube),
@@ -255,7 +262,7 @@ void TestCoreBridge::membersInTheirOrder()
                "titleIsTextBox", "knownHeading", "checks",         "knownList",     "description",
                "resultsHeading", "rows",         "formulaHeading", "formulaLabels", "picture",
                "extras",         "solvers",      "stampaButton",   "ritornaButton", "esciButton",
-               "declared" }));
+               "capacity",       "declared" }));
     QCOMPARE(keysOf(cube.at("checks")[0]), (Keys{ "name", "text", "quantity" }));
     QCOMPARE(keysOf(cube.at("rows")[0]), (Keys{ "caption", "captionText", "result", "quantity" }));
     QCOMPARE(keysOf(cube.at("solvers")[0]),
@@ -634,6 +641,136 @@ void TestCoreBridge::cFunctions()
             R"({"op":"press","screen":"Form12","button":"Command1","ticks":["Check1","Check4"],"answers":["3"]})"),
         bridge::press(
             R"({"screen":"Form12","button":"Command1","ticks":["Check1","Check4"],"answers":["3"]})"));
+}
+
+// The options of the row of choices are the core's own lists; a screen
+// describes its capacity and weight rows exactly when it shows a volume, and
+// declares their labels then.
+void TestCoreBridge::describesTheChoices()
+{
+    const Json d = parsed(bridge::describe());
+    const Json &choices = d.at("choices");
+    QCOMPARE(choices.at("units").get<std::vector<std::string>>(), solver::unitOptions());
+    QCOMPARE(choices.at("decimals").get<std::vector<std::string>>(), solver::decimalsOptions());
+    QCOMPARE(choices.at("materials").size(), solver::materials().size());
+    for (std::size_t k = 0; k < solver::materials().size(); ++k) {
+        QCOMPARE(str(choices.at("materials")[k], "name"), solver::materials()[k].name);
+        QCOMPARE(str(choices.at("materials")[k], "value"), solver::materials()[k].value);
+    }
+    for (const char *key :
+         { "unitCaption", "unitControl", "decimalsCaption", "decimalsControl", "weightCaption",
+           "weightControl", "weightNeedsUnit", "weightPlaceholder" })
+        QVERIFY2(!str(d.at("texts"), key).empty() && str(d.at("texts"), key)[0] != '<', key);
+    QCOMPARE(str(d.at("texts"), "unitControl"), std::string(solver::texts::unitControl));
+
+    for (const auto &j : d.at("screens")) {
+        const solver::SolverScreen &s = *solids::find(str(j, "name"));
+        const QByteArray where = QByteArray::fromStdString(s.name);
+        const auto declared = j.at("declared").get<std::vector<std::string>>();
+        const bool declaresCapacity =
+            std::find(declared.begin(), declared.end(), solver::texts::capacityControl)
+            != declared.end();
+        const Json &capacity = j.at("capacity");
+        QVERIFY2(capacity.is_null() == !s.volumeRow(), where);
+        QVERIFY2(declaresCapacity == !capacity.is_null(), where);
+        if (capacity.is_null())
+            continue;
+        QCOMPARE(str(capacity, "volume"), s.volumeRow()->result);
+        QCOMPARE(str(capacity.at("capacity"), "result"), std::string("Capacita"));
+        QCOMPARE(str(capacity.at("capacity"), "captionText"), std::string("Capacità ="));
+        QCOMPARE(str(capacity.at("weight"), "caption"), std::string("PesoDidascalia"));
+        QCOMPARE(str(capacity.at("weight"), "captionText"), std::string("Peso (P) ="));
+    }
+}
+
+void TestCoreBridge::pressesWithChoices_data()
+{
+    QTest::addColumn<QString>("preferences");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("decimal");
+    QTest::addColumn<QStringList>("expected"); // "control|text" of the set events named
+    QTest::addColumn<QString>("promptUnit");
+
+    // A cube of side 2,5: V = 15,625 cm³ = 0,015625 l; 15,625 · 7,8 = 121,875 g.
+    QTest::newRow("cm, 2 decimals, iron")
+        << R"({"unit":"cm","decimals":"2","specificWeight":"7,8"})"
+        << "2,5"
+        << "," << QStringList{ "Label13|15,63 cm³", "Capacita|0,02 l", "Peso|121,88 g" } << "cm";
+    // 1,5 m: V = 3,375 m³ = 3375 l; · 2,5 = 8,4375 t; one decimal each.
+    QTest::newRow("m, decimals as a number, glass, point")
+        << R"({"unit":"m","decimals":1,"specificWeight":"2.5"})"
+        << "1.5"
+        << "." << QStringList{ "Label13|3.4 m³", "Capacita|3375.0 l", "Peso|8.4 t" } << "m";
+    // No specific weight: the capacity alone; every decimal.
+    QTest::newRow("dm, every decimal, no weight")
+        << R"({"unit":"dm","decimals":"tutti"})"
+        << "2"
+        << "," << QStringList{ "Label13|8 dm³", "Capacita|8 l" } << "dm";
+    // No unit: nothing beyond the results; the decimals still apply, each
+    // result written with exactly that many.
+    QTest::newRow("no unit, 3 decimals")
+        << R"({"unit":"—","decimals":3,"specificWeight":"7,8"})"
+        << "2"
+        << "," << QStringList{ "Label13|8,000", "Label7|3,464" } << "";
+}
+
+// Presses of the cube with choices: results with their unit and decimals,
+// then the capacity and the weight, worked by hand; the prompt names the
+// unit of the side.
+void TestCoreBridge::pressesWithChoices()
+{
+    QFETCH(QString, preferences);
+    QFETCH(QString, answer);
+    QFETCH(QString, decimal);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, promptUnit);
+    // A unit needs the kinds of the cube's quantities.
+    if (!promptUnit.isEmpty() && !solids::find("Form3")->volumeRow())
+        QSKIP("the cube does not give the kinds of its quantities yet");
+    Json r = Json::parse(request("Form3", "Command3", { "Check1" }, { answer.toStdString() },
+                                 decimal.toStdString()));
+    r["preferences"] = Json::parse(preferences.toStdString());
+    const Json a = parsed(bridge::press(r.dump()));
+    QVERIFY2(!a.contains("error"), a.dump().c_str());
+    std::map<std::string, std::string> shown;
+    for (const auto &e : a.at("events"))
+        if (str(e, "kind") == "set")
+            shown[str(e, "control")] = str(e, "text");
+    for (const auto &line : expected) {
+        const auto parts = line.split('|');
+        QCOMPARE(QString::fromStdString(shown[parts[0].toStdString()]), parts[1]);
+    }
+    const bool unit = !promptUnit.isEmpty();
+    QCOMPARE(!shown["Capacita"].empty(), unit);
+    QCOMPARE(!shown["Peso"].empty(), unit && preferences.contains("specificWeight"));
+    const Json &prompt = a.at("events").front();
+    QCOMPARE(str(prompt, "kind"), std::string("prompt"));
+    QCOMPARE(prompt.contains("unit"), unit);
+    if (unit)
+        QCOMPARE(QString::fromStdString(str(prompt, "unit")), promptUnit);
+}
+
+void TestCoreBridge::faultyChoices_data()
+{
+    QTest::addColumn<QString>("preferences");
+    QTest::newRow("not an object") << R"("cm")";
+    QTest::newRow("unknown unit") << R"({"unit":"inch"})";
+    QTest::newRow("unit not a string") << R"({"unit":2})";
+    QTest::newRow("too many decimals") << R"({"decimals":7})";
+    QTest::newRow("negative decimals") << R"({"decimals":-2})";
+    QTest::newRow("decimals not an option") << R"({"decimals":"due"})";
+    QTest::newRow("decimals a fraction") << R"({"decimals":1.5})";
+    QTest::newRow("specific weight a number") << R"({"specificWeight":7.8})";
+    QTest::newRow("unknown choice") << R"({"colour":"red"})";
+}
+
+void TestCoreBridge::faultyChoices()
+{
+    QFETCH(QString, preferences);
+    Json r = Json::parse(request("Form3", "Command3", { "Check1" }, { "2" }, "."));
+    r["preferences"] = Json::parse(preferences.toStdString());
+    const Json a = parsed(bridge::press(r.dump()));
+    QVERIFY2(a.contains("error") && !a.contains("events"), a.dump().c_str());
 }
 
 QTEST_APPLESS_MAIN(TestCoreBridge)

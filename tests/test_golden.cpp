@@ -8,6 +8,8 @@
 #include "scriptgen.h"
 #include "scriptgenroutes.h"
 #include "scriptrunner.h"
+#include "solids/solids.h"
+#include "solver/script.h"
 
 #include <QApplication>
 #include <QJsonArray>
@@ -16,6 +18,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 
@@ -133,6 +136,7 @@ private slots:
     void everyCaseCovered();
     void scriptsVaried();
     void generatorRedrawsStoredScripts();
+    void generatorMakesChoicesWhenAsked();
 
 private:
     QList<Record> m_records;
@@ -332,6 +336,69 @@ void TestGolden::generatorRedrawsStoredScripts()
                                 .arg(QString::fromUtf8(m_records[i].scriptText),
                                      QString::fromUtf8(drawn))));
     }
+}
+
+// Asked for choices, about one script in five makes them, as preferences or
+// "choose" steps on the screen it presses, each an option the program offers;
+// every other script is the one drawn without choices, and a script with
+// choices has the same steps besides them.
+void TestGolden::generatorMakesChoicesWhenAsked()
+{
+    const scriptgen::Catalogue &catalogue = m_catalogue;
+    const auto routes = scriptgen::routesFrom(scriptgen::findHops(), catalogue);
+    const scriptgen::Generator plain(catalogue, routes, kSeed);
+    const scriptgen::Generator choosing(catalogue, routes, kSeed, {}, true);
+    const auto &units = solver::unitOptions();
+    const auto &decimals = solver::decimalsOptions();
+    constexpr int kCount = 1000;
+    int making = 0, withPreferences = 0, withSteps = 0;
+    for (int i = 0; i < kCount; ++i) {
+        const scriptgen::Script a = plain.script(std::uint64_t(i));
+        const scriptgen::Script b = choosing.script(std::uint64_t(i));
+        std::vector<scriptgen::Step> others;
+        int chooses = 0;
+        for (std::size_t k = 0; k < b.steps.size(); ++k) {
+            const scriptgen::Step &step = b.steps[k];
+            if (step.kind != "choose") {
+                others.push_back(step);
+                continue;
+            }
+            ++chooses;
+            const auto dot = step.arg.find('.');
+            const std::string screen = step.arg.substr(0, dot), control = step.arg.substr(dot + 1);
+            QVERIFY2(solids::find(screen), step.arg.c_str());
+            // It comes before a press of that screen, its answers between.
+            std::size_t next = k + 1;
+            while (next < b.steps.size()
+                   && (b.steps[next].kind == "choose" || b.steps[next].kind == "answers"))
+                ++next;
+            QVERIFY2(next < b.steps.size() && b.steps[next].kind == "click"
+                         && catalogue.button(screen, b.steps[next].arg.substr(dot + 1)),
+                     step.arg.c_str());
+            if (control == "Unita")
+                QVERIFY(std::find(units.begin(), units.end(), step.option) != units.end());
+            else if (control == "Decimali")
+                QVERIFY(std::find(decimals.begin(), decimals.end(), step.option) != decimals.end());
+            else
+                QCOMPARE(control, std::string("PesoSpecifico"));
+        }
+        QVERIFY2(others == a.steps, qPrintable(QStringLiteral("script %1").arg(i)));
+        QCOMPARE(b.locale, a.locale);
+        QVERIFY(!a.preferences);
+        making += chooses > 0 || b.preferences;
+        withPreferences += bool(b.preferences);
+        withSteps += chooses > 0;
+        // The core's reader takes it, choices and all.
+        const auto read = solver::script::read(scriptgen::toJson(b));
+        QVERIFY2(read.script, read.error.c_str());
+        QCOMPARE(read.script->preferences.has_value(), b.preferences.has_value());
+        if (b.preferences)
+            QCOMPARE(read.script->preferences->specificWeight, b.preferences->specificWeight);
+    }
+    std::printf("%d of %d scripts make choices: %d with preferences, %d with choose steps\n",
+                making, kCount, withPreferences, withSteps);
+    QVERIFY(making > kCount / 8 && making < kCount * 3 / 10);
+    QVERIFY(withPreferences > kCount / 20 && withSteps > kCount / 20);
 }
 
 QTEST_MAIN(TestGolden)

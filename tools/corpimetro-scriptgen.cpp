@@ -1,10 +1,13 @@
 // corpimetro-scriptgen: prints random scripts for corpimetro-script, one line
 // of compact JSON each, drawn from a seed.
 //
-//   corpimetro-scriptgen --seed S --count N [--locale it_IT|en_US]
+//   corpimetro-scriptgen --seed S --count N [--locale it_IT|en_US] [--choices]
 //
 // The same seed and count give the same lines on any build. Without --locale
-// the scripts are for it_IT and en_US, about half each. The menus are clicked
+// the scripts are for it_IT and en_US, about half each. With --choices about
+// one script in five also makes choices of unit, decimals and specific
+// weight, as "preferences" or "choose" steps; the other scripts are the same
+// as without it. The menus are clicked
 // on Qt's offscreen platform to learn the ways to every screen.
 #include "scriptgen.h"
 #include "scriptgenroutes.h"
@@ -26,7 +29,9 @@ void quiet(QtMsgType type, const QMessageLogContext &, const QString &msg)
 
 int usage()
 {
-    std::fputs("usage: corpimetro-scriptgen --seed S --count N [--locale it_IT|en_US]\n", stderr);
+    std::fputs("usage: corpimetro-scriptgen --seed S --count N [--locale it_IT|en_US] "
+               "[--choices]\n",
+               stderr);
     return 2;
 }
 
@@ -44,10 +49,14 @@ bool number(const char *text, unsigned long long &out)
 int main(int argc, char *argv[])
 {
     unsigned long long seed = 0, count = 0;
-    bool haveSeed = false, haveCount = false;
+    bool haveSeed = false, haveCount = false, choices = false;
     std::string locale;
     for (int i = 1; i < argc; ++i) {
         const char *a = argv[i];
+        if (!std::strcmp(a, "--choices")) {
+            choices = true;
+            continue;
+        }
         if (i + 1 >= argc)
             return usage();
         if (!std::strcmp(a, "--seed"))
@@ -71,7 +80,7 @@ int main(int argc, char *argv[])
 
     const auto catalogue = scriptgen::Catalogue::fromRegistry();
     const scriptgen::Generator generator(
-        catalogue, scriptgen::routesFrom(scriptgen::findHops(), catalogue), seed, locale);
+        catalogue, scriptgen::routesFrom(scriptgen::findHops(), catalogue), seed, locale, choices);
     if (count < generator.batches().size())
         std::fprintf(stderr,
                      "corpimetro-scriptgen: note: %zu scripts are needed to press every case "

@@ -201,10 +201,23 @@ std::string toJson(const Script &script)
             one[step.kind] = std::move(answers);
         } else {
             one[step.kind] = step.arg;
+            if (step.kind == "choose")
+                one["option"] = step.option;
         }
         steps.push_back(std::move(one));
     }
-    const nlohmann::ordered_json json = { { "locale", script.locale }, { "steps", steps } };
+    nlohmann::ordered_json json = { { "locale", script.locale } };
+    if (const auto &p = script.preferences) {
+        nlohmann::ordered_json prefs = { { "unit", solver::unitName(p->unit) } };
+        if (p->decimals == solver::Preferences::kAllDecimals)
+            prefs["decimals"] = "tutti";
+        else
+            prefs["decimals"] = p->decimals;
+        if (!p->specificWeight.empty())
+            prefs["specificWeight"] = p->specificWeight;
+        json["preferences"] = std::move(prefs);
+    }
+    json["steps"] = std::move(steps);
     return json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
@@ -498,9 +511,114 @@ private:
 
 } // namespace
 
+namespace {
+
+// A specific weight as a script gives it: mostly a material of the list by
+// name or by its value written the locale's way, else a number above zero
+// with at most one decimal; now and then none (the empty text).
+std::string specificWeight(Rng &rng, const std::string &locale, bool byName)
+{
+    const auto &materials = solver::materials();
+    const std::size_t roll = rng.below(100);
+    if (roll < 70) {
+        const solver::Material &m = rng.pick(materials);
+        if (byName)
+            return m.name;
+        std::string value = m.value;
+        if (const auto dot = value.find('.'); dot != std::string::npos)
+            value.replace(dot, 1, markOf(locale));
+        return value;
+    }
+    if (roll < 95) {
+        std::string value = std::to_string(1 + rng.below(25));
+        if (rng.percent(50))
+            value += markOf(locale) + std::string(1, nonZeroDigit(rng));
+        return value;
+    }
+    return {};
+}
+
+std::string decimalsOption(Rng &rng)
+{
+    return rng.pick(solver::decimalsOptions());
+}
+
+// Random choices for a script: its preferences, and "choose" steps before
+// some of its presses on the screen pressed. Drawn from a generator of their
+// own, so that the other steps are those of the script without them.
+void addChoices(Script &script, Rng &rng)
+{
+    const std::size_t roll = rng.below(100);
+    if (roll < 60) {
+        solver::Preferences p;
+        const auto &units = solver::unitOptions();
+        // Mostly a unit: the capacity and weight want one.
+        p.unit = *solver::unitFromName(rng.percent(85) ? units[1 + rng.below(units.size() - 1)]
+                                                       : units[0]);
+        p.decimals = *solver::decimalsFromName(decimalsOption(rng));
+        if (rng.percent(60))
+            p.specificWeight = specificWeight(rng, script.locale, false);
+        script.preferences = p;
+    }
+    if (roll < 30)
+        return;
+    // The presses of solving buttons: a click followed by nothing but
+    // further steps, after an "answers" step or on a screen's own button.
+    std::vector<std::size_t> presses;
+    for (std::size_t i = 0; i < script.steps.size(); ++i) {
+        const Step &step = script.steps[i];
+        if (step.kind != "click")
+            continue;
+        const auto dot = step.arg.find('.');
+        const solver::SolverScreen *s = solids::find(step.arg.substr(0, dot));
+        if (!s)
+            continue;
+        const std::string control = step.arg.substr(dot + 1);
+        for (const auto &b : s->solvers)
+            if (b.name == control)
+                presses.push_back(i);
+    }
+    if (presses.empty())
+        return;
+    std::vector<Step> steps;
+    std::size_t next = 0;
+    const std::size_t count = 1 + rng.below(3);
+    std::vector<std::size_t> before; // steps a choice goes before
+    for (std::size_t k = 0; k < count; ++k)
+        before.push_back(rng.pick(presses));
+    std::sort(before.begin(), before.end());
+    for (std::size_t i = 0; i < script.steps.size(); ++i) {
+        while (next < before.size() && before[next] == i) {
+            // Just before the press and its answers.
+            std::size_t at = steps.size();
+            if (at > 0 && steps[at - 1].kind == "answers")
+                --at;
+            const std::string screen = script.steps[i].arg.substr(0, script.steps[i].arg.find('.'));
+            Step choose{ "choose" };
+            const std::size_t which = rng.below(100);
+            if (which < 45) {
+                choose.arg = screen + ".Unita";
+                choose.option = rng.pick(solver::unitOptions());
+            } else if (which < 75) {
+                choose.arg = screen + ".Decimali";
+                choose.option = decimalsOption(rng);
+            } else {
+                choose.arg = screen + ".PesoSpecifico";
+                choose.option = specificWeight(rng, script.locale, rng.percent(50));
+            }
+            steps.insert(steps.begin() + long(at), std::move(choose));
+            ++next;
+        }
+        steps.push_back(script.steps[i]);
+    }
+    script.steps = std::move(steps);
+}
+
+} // namespace
+
 Generator::Generator(const Catalogue &catalogue, Routes routes, std::uint64_t seed,
-                     std::string locale)
-    : m_catalogue(catalogue), m_routes(std::move(routes)), m_seed(seed)
+                     std::string locale, bool choices)
+    : m_catalogue(catalogue), m_routes(std::move(routes)), m_seed(seed), m_choices(choices)
 {
     const std::vector<std::string> locales =
         locale.empty() ? kLocales : std::vector<std::string>{ locale };
@@ -592,7 +710,14 @@ Script Generator::script(std::uint64_t index) const
         w.click(end.screen, end.esci);
     else if (roll < 6)
         w.close(end.screen);
-    return w.take();
+    Script script = w.take();
+    if (m_choices) {
+        // One script in five, decided and drawn apart from the rest.
+        Rng choices(mix(m_seed ^ mix(index + 1) ^ 0x63686F696365ull));
+        if (choices.percent(20))
+            addChoices(script, choices);
+    }
+    return script;
 }
 
 } // namespace scriptgen

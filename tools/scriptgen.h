@@ -12,6 +12,7 @@
 #pragma once
 
 #include "solver/numberformat.h"
+#include "solver/units.h"
 
 #include <cstdint>
 #include <map>
@@ -27,21 +28,26 @@ namespace scriptgen {
 using Answer = std::optional<std::string>;
 
 // One step of a script: "show"/"close" take a screen, "click"/"tick"/"untick"/
-// "select" take "Screen.Control", "answers" takes the list.
+// "select" take "Screen.Control", "answers" takes the list, "choose" takes
+// "Screen.Unita" (or Decimali, PesoSpecifico) and the option chosen.
 struct Step {
     std::string kind;
     std::string arg = {};
     std::vector<Answer> answers = {};
+    std::string option = {};
 
     bool operator==(const Step &) const = default;
 };
 
 struct Script {
     std::string locale; // "it_IT" or "en_US"
+    // The choices the script starts with, when it gives them.
+    std::optional<solver::Preferences> preferences = {};
     std::vector<Step> steps;
 };
 
-// The script as one line of compact JSON: {"locale":...,"steps":[...]}.
+// The script as one line of compact JSON: {"locale":...,"steps":[...]}, with
+// "preferences" after the locale when the script gives them.
 std::string toJson(const Script &script);
 
 // The two locales scripts are written for.
@@ -135,9 +141,13 @@ struct Target {
 
 class Generator {
 public:
-    // `locale` empty: scripts for both locales, about half each.
+    // `locale` empty: scripts for both locales, about half each. With
+    // `choices` about one script in five also starts with random choices of
+    // unit, decimals and specific weight, or changes them with "choose" steps
+    // before its presses, or both; the steps it has besides are those it has
+    // without `choices`.
     Generator(const Catalogue &catalogue, Routes routes, std::uint64_t seed,
-              std::string locale = {});
+              std::string locale = {}, bool choices = false);
 
     // The index-th script of this seed; independent of how many are drawn.
     Script script(std::uint64_t index) const;
@@ -153,6 +163,7 @@ private:
     const Catalogue &m_catalogue;
     Routes m_routes;
     std::uint64_t m_seed;
+    bool m_choices;
     std::vector<std::vector<Target>> m_batches;
 };
 

@@ -10,6 +10,7 @@
 #include "solver/screen.h"
 #include "solver/scripted.h"
 #include "solver/texts.h"
+#include "solver/units.h"
 #include "solver/words.h"
 
 #include <nlohmann/json.hpp>
@@ -89,6 +90,25 @@ const char *extraKind(solver::Extra::Kind kind)
     return "Label";
 }
 
+// The rows a screen with a volume adds under its results: capacity, then
+// weight, each shown while the choices call for it; null without a volume.
+Ordered capacity(const solver::SolverScreen &s)
+{
+    const solver::ResultRow *volume = s.volumeRow();
+    if (!volume)
+        return nullptr;
+    namespace t = solver::texts;
+    return { { "volume", volume->result },
+             { "capacity",
+               { { "caption", t::capacityCaptionControl },
+                 { "captionText", t::capacityCaption },
+                 { "result", t::capacityControl } } },
+             { "weight",
+               { { "caption", t::weightResultCaptionControl },
+                 { "captionText", t::weightResultCaption },
+                 { "result", t::weightResultControl } } } };
+}
+
 Ordered screen(const solver::SolverScreen &s)
 {
     Ordered rows = Ordered::array();
@@ -135,6 +155,7 @@ Ordered screen(const solver::SolverScreen &s)
              { "stampaButton", control(s.stampaButton) },
              { "ritornaButton", control(s.ritornaButton) },
              { "esciButton", control(s.esciButton) },
+             { "capacity", capacity(s) },
              { "declared", s.declared() } };
 }
 
@@ -180,6 +201,8 @@ Ordered event(const solver::PressEvent &e)
     using Kind = solver::PressEvent::Kind;
     switch (e.kind) {
     case Kind::Prompt:
+        if (!e.unit.empty())
+            return { { "kind", "prompt" }, { "text", e.text }, { "unit", e.unit } };
         return { { "kind", "prompt" }, { "text", e.text } };
     case Kind::Message:
         return { { "kind", "message" }, { "text", e.text } };
@@ -238,6 +261,48 @@ Ordered worksheet(const solver::SolverScreen &s, const solver::SolveButton &butt
              { "rows", rows } };
 }
 
+// The choices of a press: {"unit": "cm", "decimals": 2, "specificWeight":
+// "7,8"}, each member optional; decimals also as an option of the list
+// ("tutti", "2").
+solver::Preferences preferences(const Json &p)
+{
+    if (!p.is_object())
+        throw std::runtime_error("\"preferences\" is not an object");
+    solver::Preferences out;
+    for (const auto &[key, value] : p.items()) {
+        if (value.is_null())
+            continue;
+        if (key == "unit") {
+            const auto unit = value.is_string()
+                                  ? solver::unitFromName(value.get_ref<const std::string &>())
+                                  : std::nullopt;
+            if (!unit)
+                throw std::runtime_error("\"unit\" is not one of the units listed");
+            out.unit = *unit;
+        } else if (key == "decimals") {
+            std::optional<int> decimals;
+            if (value.is_number_integer()) {
+                const auto n = value.get<long long>();
+                if (n == solver::Preferences::kAllDecimals
+                    || (n >= 0 && n <= solver::Preferences::kMaxDecimals))
+                    decimals = static_cast<int>(n);
+            } else if (value.is_string()) {
+                decimals = solver::decimalsFromName(value.get_ref<const std::string &>());
+            }
+            if (!decimals)
+                throw std::runtime_error("\"decimals\" is not \"tutti\" or 0 to 6");
+            out.decimals = *decimals;
+        } else if (key == "specificWeight") {
+            if (!value.is_string())
+                throw std::runtime_error("\"specificWeight\" is not a string");
+            out.specificWeight = value.get<std::string>();
+        } else {
+            throw std::runtime_error("unknown preference \"" + key + "\"");
+        }
+    }
+    return out;
+}
+
 std::string pressRequest(const Json &request)
 {
     if (!request.is_object())
@@ -287,6 +352,8 @@ std::string pressRequest(const Json &request)
             throw std::runtime_error("\"decimal\" is not a decimal mark");
         host.format = solver::NumberFormat{ d->get<std::string>() };
     }
+    if (const Json *p = optional(request, "preferences"))
+        host.choices = preferences(*p);
 
     host.press(*s, *button);
 
@@ -347,8 +414,18 @@ std::string describe()
     Ordered spoken = Ordered::object();
     for (const auto &[key, name] : spokenNames())
         spoken[key] = name;
-    return text(
-        { { "screens", screens }, { "menus", menus }, { "texts", texts }, { "spoken", spoken } });
+    // The options of the row of choices every solver screen shows.
+    Ordered materials = Ordered::array();
+    for (const auto &m : solver::materials())
+        materials.push_back({ { "name", m.name }, { "value", m.value } });
+    const Ordered choices = { { "units", solver::unitOptions() },
+                              { "decimals", solver::decimalsOptions() },
+                              { "materials", materials } };
+    return text({ { "screens", screens },
+                  { "menus", menus },
+                  { "texts", texts },
+                  { "spoken", spoken },
+                  { "choices", choices } });
 }
 
 // The library's message without its own heading: "malformed JSON at offset

@@ -35,6 +35,17 @@ TextPairs fixedTexts()
         { "solutionEmpty", texts::solutionEmpty },
         { "close", texts::close },
         { "figure", texts::figure },
+        { "unitCaption", texts::unitCaption },
+        { "unitControl", texts::unitControl },
+        { "unitTip", texts::unitTip },
+        { "decimalsCaption", texts::decimalsCaption },
+        { "decimalsControl", texts::decimalsControl },
+        { "decimalsTip", texts::decimalsTip },
+        { "weightCaption", texts::weightCaption },
+        { "weightControl", texts::weightControl },
+        { "weightTip", texts::weightTip },
+        { "weightNeedsUnit", texts::weightNeedsUnit },
+        { "weightPlaceholder", texts::weightPlaceholder },
     };
 }
 

@@ -67,6 +67,8 @@ test('Tab follows the desktop order; Enter answers, Escape cancels, Escape goes 
         ...d.solvers.map((b) => 'Form12.' + b.name),
         ...d.rows.map((r) => 'Form12.' + r.result),
         ...d.formulaLabels.map((f) => 'Form12.' + f),
+        // The choices above "Stampa"; the specific weight waits for a unit.
+        'Form12.Unita', 'Form12.Decimali',
         'Form12.' + d.stampaButton.name, 'Form12.Svolgimento',
         'Form12.' + d.ritornaButton.name, 'Form12.' + d.esciButton.name,
         'Form12.close',
@@ -183,12 +185,20 @@ test('Stampa prints the screen on one page, without buttons', async () => {
 test('every control is named as the core names it, on every screen', async () => {
     const page = await open();
     const found = await page.evaluate(`(() => {
-        const p = corpimetroProgram, out = { named: {}, unnamed: [], closes: {}, tips: [], vai: [] };
+        const p = corpimetroProgram, out = { named: {}, unnamed: [], closes: {}, tips: [], vai: [], choices: [] };
         for (const name of [...p.menus.keys(), ...p.solvers.keys()]) {
             const s = p.window(name);
             out.closes[name] = s.el.querySelector(':scope > button.close').getAttribute('aria-label');
             for (const [control, c] of s.controls) {
                 const key = name + '.' + control;
+                // The choices are form controls named by their captions: a
+                // label around each, for it.
+                if (c.kind === 'choice') {
+                    const label = c.el.closest('label');
+                    out.choices.push([control, label && label.htmlFor === c.el.id && c.el.id !== ''
+                        ? label.querySelector('.choice-caption').textContent : null]);
+                    continue;
+                }
                 const said = c.kind === 'picture' ? c.el.getAttribute('alt')
                     : c.el.getAttribute('aria-label') ?? c.el.getAttribute('aria-description');
                 if (said === null)
@@ -220,6 +230,13 @@ test('every control is named as the core names it, on every screen', async () =>
     for (const [text, tip] of found.tips)
         assert.deepEqual([text, tip], [d.texts.solution, d.texts.solutionTip]);
     assert.ok(found.vai.length > 10 && found.vai.every((t) => t === d.texts.go));
+    // Every solver screen has the three choices, each named by its caption
+    // without the desktop's "&".
+    const captions = { [d.texts.unitControl]: 'Unità:', [d.texts.decimalsControl]: 'Decimali:',
+                       [d.texts.weightControl]: 'Peso specifico:' };
+    assert.equal(found.choices.length, 3 * d.screens.length);
+    for (const [control, label] of found.choices)
+        assert.equal(label, captions[control], control);
     // The names the desktop's accessibility test reads on the same controls.
     assert.equal(found.named['Form2.Command5'], 'Vai: cilindro equilatero');
     assert.equal(found.named['Form1.Command3'], 'Vai: Cubo');
@@ -461,4 +478,141 @@ test('an answer of 10 MB is answered by the core, not lost on its stack', async 
     // The core is still there for the next press.
     const next = await page.evaluate('corpimetroProgram.core.press({screen:"Form3",button:"Command3",ticks:["Check1"],answers:["2"],decimal:"."}).solution.length');
     assert.ok(next > 0);
+});
+
+// The choices of unit, decimals and specific weight: one for the whole
+// program, kept in this browser for the next visit, never read by a script.
+const CHOICES_KEY = 'corpimetro.scelte';
+
+// Chooses as a person does: an option of a list, or text typed in the box.
+const choose = (page, screen, control, value) => page.evaluate(`(() => {
+    const e = corpimetroProgram.screens.get(${JSON.stringify(screen)}).control(${JSON.stringify(control)}).el;
+    e.focus();
+    e.value = ${JSON.stringify(value)};
+    e.dispatchEvent(new Event('input', { bubbles: true }));
+    e.dispatchEvent(new Event('change', { bubbles: true }));
+})()`);
+
+const choicesOn = (page, screen) => page.evaluate(`(() => {
+    const s = corpimetroProgram.screens.get(${JSON.stringify(screen)});
+    const c = (n) => s.control(n).el;
+    return { unit: c('Unita').value, decimals: c('Decimali').value, weight: c('PesoSpecifico').value,
+             weightOn: !c('PesoSpecifico').disabled };
+})()`);
+
+test('the choices are the same on every screen and kept across a reload, not in a script', async (t) => {
+    const page = await open();
+    t.after(() => page.evaluate(`localStorage.removeItem(${JSON.stringify(CHOICES_KEY)})`));
+    await page.evaluate(`localStorage.removeItem(${JSON.stringify(CHOICES_KEY)})`);
+    await page.reload();
+    await until(page, 'window.corpimetroProgram?.top()?.name === "Form1"', 'the page again');
+    await click(page, 'Form1.Command3'); // the cube
+    await click(page, 'Form1.Command6'); // the cone
+    assert.deepEqual(await choicesOn(page, 'Form3'), { unit: '\u2014', decimals: 'tutti', weight: '', weightOn: false });
+
+    // The specific weight waits for a unit; chosen on the cube, the cone has it too.
+    await choose(page, 'Form3', 'Unita', 'cm');
+    await choose(page, 'Form3', 'Decimali', '2');
+    assert.equal((await choicesOn(page, 'Form12')).weightOn, true);
+    await choose(page, 'Form12', 'PesoSpecifico', 'ferro');
+    // A material typed by its name shows as the list shows it.
+    const iron = await page.evaluate('corpimetroProgram.materialLabel(corpimetroProgram.lists.materials.find((m) => m.name === "ferro"))');
+    assert.match(iron, /^ferro \(7[.,]8\)$/);
+    const chosen = { unit: 'cm', decimals: '2', weight: iron, weightOn: true };
+    assert.deepEqual(await choicesOn(page, 'Form3'), chosen);
+    assert.deepEqual(await choicesOn(page, 'Form12'), chosen);
+    // A screen opened later shows them as well.
+    await page.evaluate('corpimetroProgram.show("Form22")');
+    assert.deepEqual(await choicesOn(page, 'Form22'), chosen);
+
+    await page.reload();
+    await until(page, 'window.corpimetroProgram?.top()?.name === "Form1"', 'the page reloaded');
+    await click(page, 'Form1.Command6');
+    assert.deepEqual(await choicesOn(page, 'Form12'), chosen);
+    // A text that is no specific weight leaves the choice as it was.
+    await choose(page, 'Form12', 'PesoSpecifico', 'piombo');
+    assert.deepEqual(await choicesOn(page, 'Form12'), chosen);
+    assert.equal(await page.evaluate('corpimetroProgram.screens.get("Form12").control("PesoSpecifico").el.getAttribute("aria-invalid")'), 'true');
+    // Back to no unit: the specific weight is kept, but waits again.
+    await choose(page, 'Form12', 'Unita', '\u2014');
+    assert.deepEqual(await choicesOn(page, 'Form12'), { ...chosen, unit: '\u2014', weightOn: false });
+    await choose(page, 'Form12', 'Unita', 'm');
+
+    await t.test('a script starts from no choices and leaves them as they were', async () => {
+        const stored = await page.evaluate(`localStorage.getItem(${JSON.stringify(CHOICES_KEY)})`);
+        assert.ok(stored.includes('"m"'), stored);
+        const runner = await browser.newPage();
+        await runner.open(server.url + 'index.html?runner');
+        await until(runner, 'typeof window.corpimetroRun === "function"', 'the runner');
+        const run = (script) => runner.evaluate(`corpimetroRun(${JSON.stringify(JSON.stringify(script))})`);
+        const steps = [{ show: 'Form3' }, { tick: 'Form3.Check1' }, { answers: ['2'] }, { click: 'Form3.Command3' }];
+        const plain = JSON.parse((await run({ locale: 'en_US', steps })).transcript);
+        assert.equal(plain.screens.Form3.unit, undefined);
+        assert.equal(plain.screens.Form3.decimals, undefined);
+        assert.equal(plain.screens.Form3.labels.Label13, '8');
+        assert.equal(plain.dialogs[0].unit, undefined);
+        // Its own choices, and a choice as a step; the screens show them,
+        // the transcript lists them.
+        const own = await run({ locale: 'it_IT', preferences: { unit: 'dm', decimals: 1, specificWeight: '' },
+                                steps: [...steps, { choose: 'Form3.PesoSpecifico', option: 'ferro' },
+                                        { choose: 'Form3.Decimali', option: '3' }] });
+        assert.equal(own.status, 0, own.stderr);
+        const chose = JSON.parse(own.transcript).screens.Form3;
+        assert.deepEqual([chose.unit, chose.decimals, chose.specificWeight], ['dm', 3, '7,8']);
+        assert.equal(await runner.evaluate('corpimetroProgram.screens.get("Form3").control("PesoSpecifico").el.value'),
+                     'ferro (7,8)');
+        const wrong = await run({ locale: 'en_US', steps: [{ show: 'Form3' }, { choose: 'Form3.Unita', option: 'inch' }] });
+        assert.equal(wrong.status, 2);
+        assert.match(wrong.stderr, /step 1: "Form3.Unita" has no option "inch"/);
+        assert.equal(await page.evaluate(`localStorage.getItem(${JSON.stringify(CHOICES_KEY)})`), stored);
+    });
+});
+
+// The cube of side 2,5 in cm, two decimals, iron: 2,5³ = 15,625 cm³, which is
+// 0,015625 l; 15,625 · 7,8 = 121,875 g.
+test('a press with a unit, decimals and iron shows volume, capacity and weight', async (t) => {
+    const page = await browser.newPage();
+    await page.send('Emulation.setLocaleOverride', { locale: 'it-IT' });
+    await page.send('Network.setUserAgentOverride', { userAgent: 'CORPIMETRO test', acceptLanguage: 'it-IT' });
+    await page.open(server.url + 'index.html');
+    t.after(() => page.evaluate(`localStorage.removeItem(${JSON.stringify(CHOICES_KEY)})`));
+    if (!(await page.evaluate('!!corpimetroProgram.solvers.get("Form3").capacity'))) {
+        t.skip('the cube does not give the kinds of its quantities yet');
+        return;
+    }
+    await click(page, 'Form1.Command3');
+    const row = (control) => page.evaluate(`(() => {
+        const s = corpimetroProgram.screens.get('Form3');
+        const r = s.extraRows[${JSON.stringify(control)}];
+        return { shown: !r.el.hidden && r.el.querySelector('output').getClientRects().length > 0,
+                 caption: s.text(r.caption), value: s.text(r.result) };
+    })()`);
+    assert.equal((await row('capacity')).shown, false, 'no capacity without a unit');
+    await choose(page, 'Form3', 'Unita', 'cm');
+    await choose(page, 'Form3', 'Decimali', '2');
+    await choose(page, 'Form3', 'PesoSpecifico', 'ferro (7,8)');
+    await page.evaluate('corpimetroProgram.screens.get("Form3").control("Check1").el.checked = true');
+    await page.evaluate('corpimetroProgram.screens.get("Form3").control("Command3").el.click()');
+    await until(page, 'document.getElementById("prompt-dialog").open', 'the prompt');
+    // The unit of the side stands beside the box.
+    assert.equal(await page.evaluate('document.getElementById("prompt-unit").textContent'), 'cm');
+    await page.type('2,5');
+    await page.key('Enter');
+    await until(page, '!corpimetroProgram.busy', 'the press ended');
+    assert.equal(await page.evaluate('corpimetroProgram.screens.get("Form3").text("Label13")'), '15,63 cm\u00b3');
+    assert.deepEqual(await row('capacity'), { shown: true, caption: 'Capacità =', value: '0,02 l' });
+    assert.deepEqual(await row('weight'), { shown: true, caption: 'Peso (P) =', value: '121,88 g' });
+    const listed = await page.evaluate('corpimetroProgram.transcript()');
+    assert.deepEqual(listed.dialogs.map((d) => d.unit), ['cm']);
+    assert.equal(listed.screens.Form3.labels.Capacita, '0,02 l');
+    assert.equal(listed.screens.Form3.labels.CapacitaDidascalia, 'Capacità =');
+    // Without the specific weight the weight row goes; what both rows
+    // showed was for the choices of before, and goes too, with its
+    // captions from the transcript.
+    await choose(page, 'Form3', 'PesoSpecifico', '');
+    assert.deepEqual(await row('weight'), { shown: false, caption: 'Peso (P) =', value: '' });
+    assert.deepEqual(await row('capacity'), { shown: true, caption: 'Capacità =', value: '' });
+    const labels = (await page.evaluate('corpimetroProgram.transcript()')).screens.Form3.labels;
+    for (const name of ['Capacita', 'CapacitaDidascalia', 'Peso', 'PesoDidascalia'])
+        assert.equal(name in labels, false, name);
 });

@@ -172,18 +172,27 @@ test('after a press the results come into view, smoothly unless motion is reduce
 });
 
 // Every screen alone on view, the results of a solver screen filled with
-// the longest text a result can show.
+// the longest text a result can show. A unit and a specific weight are
+// chosen, so that the row of choices holds its longest texts and a screen
+// with a volume shows its capacity and weight, filled the same way.
 const everyScreen = (body) => `(() => {
     const p = corpimetroProgram, out = [];
+    p.setChoices({ unit: 'km', decimals: '6', ...p.readWeight('alluminio') });
     for (const name of [...p.menus.keys(), ...p.solvers.keys()]) {
         p.show(name);
         for (const other of p.screens.values())
             if (other.visible && other.name !== name)
                 p.hide(other.name);
         const s = p.screens.get(name);
-        for (const r of (p.solvers.get(name)?.rows || [])) s.setText(r.result, '-1,23456789012345E+18');
+        for (const r of (p.solvers.get(name)?.rows || [])) s.setText(r.result, '-1,23456789012345E+18 km³');
+        if (s.extraRows) {
+            s.setText('Capacita', '-1,23456789012345E+18 l = -1,23456789012345E+16 hl');
+            s.setText('Peso', '-1,23456789012345E+18 Gt');
+        }
         ${body}
     }
+    // The choices are kept for the next visit: the other tests start without.
+    localStorage.removeItem('corpimetro.scelte');
     return out;
 })()`;
 
@@ -221,6 +230,44 @@ test('at 360 px the "=" of the results stand in one column, each on its name\'s 
     })()`);
     for (const [shown, text] of texts)
         assert.equal(shown, text);
+});
+
+test('at 360 px the row of choices stands whole above "Stampa", each control beside its caption', async () => {
+    const page = await open(PHONE);
+    const problems = await page.evaluate(everyScreen(`
+        if (s.kind !== 'solver')
+            continue;
+        const body = s.body.getBoundingClientRect();
+        const row = s.el.querySelector('.choices'), buttons = s.el.querySelector('.buttons');
+        if (!row || row.nextElementSibling !== buttons)
+            out.push(name + ': the choices do not stand right above the buttons');
+        const fields = [...row.querySelectorAll('.choice')];
+        if (fields.length !== 3)
+            out.push(name + ': ' + fields.length + ' choices');
+        for (const f of fields) {
+            const r = f.getBoundingClientRect();
+            if (r.left < body.left - 0.5 || r.right > body.right + 0.5)
+                out.push(name + ': ' + f.textContent + ' goes out of the screen');
+            const caption = f.querySelector('.choice-caption').getBoundingClientRect();
+            const control = f.querySelector('select, input').getBoundingClientRect();
+            if (control.left < caption.right - 0.5 || control.top > caption.bottom || control.bottom < caption.top)
+                out.push(name + ': ' + f.textContent + ' is not beside its caption');
+            // A list shows its longest option whole.
+            const select = f.querySelector('select');
+            if (select) {
+                const probe = document.createElement('span');
+                probe.style.font = getComputedStyle(select).font;
+                probe.textContent = [...select.options].map((o) => o.text).sort((a, b) => b.length - a.length)[0];
+                document.body.append(probe);
+                if (select.clientWidth < probe.getBoundingClientRect().width + 4)
+                    out.push(name + ': ' + select.dataset.control + ' cuts ' + probe.textContent);
+                probe.remove();
+            }
+        }
+        if (s.extraRows && (s.extraRows.capacity.el.hidden || s.extraRows.weight.el.hidden))
+            out.push(name + ': the capacity and weight are not shown');
+    `));
+    assert.deepEqual(problems, []);
 });
 
 test('no text is cut, on a phone, just wider than a phone, and on wide screens', async (t) => {

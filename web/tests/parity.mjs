@@ -2,6 +2,11 @@
 // identical transcripts: dialogs, labels, ticks, worked solutions and all.
 //
 //   node web/tests/parity.mjs [--seed S] [--count N] [--desktop BUILD_DIR] [--sample K]
+//                             [--choices]
+//
+// With --choices the generator also makes choices of unit, decimals and
+// specific weight in about one script in five ("preferences", "choose"
+// steps), and only the generated scripts are run, not the hostile set.
 //
 // Both sides run in batch and side by side: the desktop's corpimetro-golden
 // (every script on a fresh runner, in one process) and `web/run-script
@@ -41,6 +46,7 @@ const desktop = option('--desktop', process.env.CORPIMETRO_BUILD || join(repo, '
 const seed = Number(option('--seed', 20261209));
 const count = Number(option('--count', 3000));
 const sample = Number(option('--sample', 30));
+const choices = process.argv.includes('--choices');
 
 // Screens whose calculations still leave to the compiler the order in which
 // both operands of one operation are read: where two of them fail, g++ (the
@@ -73,7 +79,8 @@ async function scripts() {
     // Both locales at once: the generator's own start-up is most of its time.
     const half = Math.ceil(count / 2);
     const runs = await Promise.all([['it_IT', half, seed], ['en_US', count - half, seed + 1]].map(
-        ([locale, n, s]) => exec(gen, ['--seed', String(s), '--count', String(n), '--locale', locale])));
+        ([locale, n, s]) => exec(gen, ['--seed', String(s), '--count', String(n), '--locale', locale,
+                                       ...(choices ? ['--choices'] : [])])));
     const lines = [];
     for (const r of runs) {
         if (r.status !== 0)
@@ -149,7 +156,8 @@ function onlyOpenOrder(line, a, b) {
 async function generated() {
 const tg = Date.now();
 const lines = await scripts();
-console.log(`# ${lines.length} scripts generated in ${(Date.now() - tg) / 1000} s`);
+console.log(`# ${lines.length} scripts generated in ${(Date.now() - tg) / 1000} s`
+            + (choices ? `, ${lines.filter((l) => /"preferences"|"choose"/.test(l)).length} making choices` : ''));
 // The two sides at once, one core each.
 const t0 = Date.now();
 let webTime, desktopTime;
@@ -262,5 +270,6 @@ async function hostile() {
 }
 
 const seconds = (t) => (Date.now() - t) / 1000;
-const failures = (process.argv.includes('--hostile-only') ? 0 : await generated()) + await hostile();
+const failures = (process.argv.includes('--hostile-only') ? 0 : await generated())
+    + (choices ? 0 : await hostile());
 process.exit(failures ? 1 : 0);

@@ -28,6 +28,34 @@ test('a script from a file, run from another directory, prints the transcript', 
     assert.ok(r.stdout.startsWith('{\n    "dialogs": [\n        {\n'), 'indented as the desktop writes it');
 });
 
+// A 2 cube with 2 decimals: d = 2√3 = 3,4641... and d1 = 2√2 = 2,8284...
+// written with two; 1 decimal after the choice, in dm: d1 = 2,8 (the side,
+// typed, stays as typed).
+test('a script\'s own choices apply before its first step, and a choice as a step after', () => {
+    const steps = [{ click: 'Form1.Command3' }, { tick: 'Form3.Check1' }, { answers: ['2'] }, { click: 'Form3.Command3' }];
+    writeFileSync(join(dir, 'scelte.json'), JSON.stringify({ locale: 'it_IT', preferences: { decimals: 2 }, steps: [
+        ...steps, { choose: 'Form3.Decimali', option: '1' }, { choose: 'Form3.Unita', option: 'dm' },
+        { answers: ['2'] }, { click: 'Form3.Command3' }, { choose: 'Form3.Decimali', option: 'tutti' }] }));
+    const r = run(['scelte.json']);
+    assert.equal(r.status, 0, r.stderr);
+    const t = JSON.parse(r.stdout);
+    const cube = t.screens.Form3;
+    // The choices at the end: dm, every decimal again, no specific weight.
+    assert.equal(cube.unit, 'dm');
+    assert.equal('decimals' in cube, false);
+    assert.equal('specificWeight' in cube, false);
+    assert.equal(cube.labels.Label7.replace(/ dm$/, ''), '3,5');
+    assert.equal(cube.labels['Label12(2)'].replace(/ dm$/, ''), '2,8');
+
+    // The first press alone, under the script's preferences.
+    writeFileSync(join(dir, 'prima.json'), JSON.stringify({ locale: 'it_IT', preferences: { decimals: 2 }, steps }));
+    const first = JSON.parse(run(['prima.json']).stdout).screens.Form3;
+    assert.equal(first.decimals, 2);
+    assert.equal('unit' in first, false);
+    assert.equal(first.labels.Label7, '3,46');
+    assert.equal(first.labels['Label12(2)'], '2,83');
+});
+
 test('exit codes', async (t) => {
     const cases = [
         // [what, input, status, stderr pattern, transcript printed]
@@ -43,6 +71,9 @@ test('exit codes', async (t) => {
         ['an unknown control', '{"steps":[{"tick":"Form3.Check9"}]}', 2, /step 0: unknown control "Form3.Check9"/, true],
         ['a tick on a button', '{"steps":[{"tick":"Form3.Command3"}]}', 2, /step 0: "Form3.Command3" is not a tick box/, true],
         ['a select of a tick box', '{"steps":[{"select":"Form3.Check1"}]}', 2, /step 0: "Form3.Check1" is not an option button/, true],
+        ['a choice not on the list', '{"steps":[{"choose":"Form3.Unita","option":"inch"}]}', 2, /step 0: "Form3.Unita" has no option "inch"/, true],
+        ['a choice of a tick box', '{"steps":[{"choose":"Form3.Check1","option":"cm"}]}', 2, /step 0: "Form3.Check1" is not a choice/, true],
+        ['a specific weight that is no number', '{"steps":[{"choose":"Form3.PesoSpecifico","option":"piombo"}]}', 2, /step 0: "Form3.PesoSpecifico" has no option "piombo"/, true],
         ['a good script', '{"steps":[{"click":"Form1.Command1"}]}', 0, /^$/, true],
     ];
     for (const [what, input, status, stderr, printed] of cases) {

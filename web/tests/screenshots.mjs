@@ -1,8 +1,10 @@
 // Screenshots of the cone after a calculation, at 360 and 1366 px wide, of
 // its worked solution after r 3, h 4, of the cone with too few data, of
 // the main menu, the cylinder and the cube open together, and of the
-// triangular prism and the spherical wedge's worked solution, for looking at
-// the layout (not a test).
+// triangular prism and the spherical wedge's worked solution, and of the
+// cone again in cm, with 2 decimals and iron, with its prompt's unit and its
+// capacity and weight after the press, for looking at the layout (not a
+// test).
 //
 //   node web/tests/screenshots.mjs OUTPUT_DIR
 
@@ -25,6 +27,7 @@ try {
             p.screens.get('Form1').control('Command6').el.click();
             const s = p.screens.get('Form12');
             for (const c of ['Check1', 'Check4']) s.control(c).el.checked = true;
+            window.realAsk = p.options.ask;
             p.options.ask = async (text) => text.includes('RAGGIO') ? '2,5' : '3';
             await p.solve(s, p.solvers.get('Form12').solvers[0]);
             document.activeElement.blur();
@@ -79,6 +82,39 @@ try {
             const p = corpimetroProgram;
             p.show('Form41');
             p.screens.get('Form41').control('Svolgimento').el.click();`);
+        // The prompt with the unit of the radius beside its box.
+        await page.evaluate(`(async () => {
+            document.getElementById('solution-dialog').close();
+            const p = corpimetroProgram;
+            for (const name of [...p.screens.keys()])
+                if (name !== 'Form12')
+                    p.hide(name);
+            p.show('Form12');
+            p.setChoices({ unit: 'cm', decimals: '2', ...p.readWeight('ferro') });
+            p.options.ask = window.realAsk;
+            for (const c of ['Check1', 'Check4']) p.screens.get('Form12').control(c).el.checked = true;
+            p.screens.get('Form12').control('Command1').el.click();
+            await new Promise((ok) => requestAnimationFrame(() => setTimeout(ok, 200)));
+        })()`);
+        const prompt = join(out, `cono-cm-domanda-${width}.png`);
+        await page.screenshot(prompt, writeFileSync);
+        console.log(prompt);
+        // Cancelled, each prompt: the press ends.
+        await page.evaluate(`(async () => {
+            const dialog = document.getElementById('prompt-dialog');
+            while (corpimetroProgram.busy) {
+                if (dialog.open)
+                    dialog.close();
+                await new Promise((ok) => setTimeout(ok, 20));
+            }
+        })()`);
+        await shot('cono-cm-ferro', `
+            const p = corpimetroProgram, s = p.screens.get('Form12');
+            for (const c of ['Check1', 'Check4']) s.control(c).el.checked = true;
+            p.options.ask = async (text) => text.includes('RAGGIO') ? '2,5' : '3';
+            await p.solve(s, p.solvers.get('Form12').solvers[0]);
+            s.el.querySelector('.choices').scrollIntoView({ block: 'end' });`);
+        await page.evaluate('localStorage.removeItem("corpimetro.scelte")');
     }
 } finally {
     await browser.close();

@@ -12,10 +12,12 @@ const $ = (id) => document.getElementById(id);
 
 // --- Dialogs: modal, the focus kept inside, Enter for OK, Escape to cancel.
 
-function promptDialog(text) {
+// `unit`: what the value asked is measured in ("cm²"), shown beside the box.
+function promptDialog(text, unit = '') {
     const dialog = $('prompt-dialog');
     const input = $('prompt-input');
     $('prompt-text').textContent = text;
+    $('prompt-unit').textContent = unit;
     input.value = '';
     dialog.returnValue = '';
     return new Promise((resolve) => {
@@ -101,6 +103,25 @@ function bringIntoView(s, view = window) {
 
 let decimal = null;
 
+// The choices of unit, decimals and specific weight, kept for the next visit.
+const CHOICES_KEY = 'corpimetro.scelte';
+
+function storedChoices() {
+    try {
+        return JSON.parse(localStorage.getItem(CHOICES_KEY) ?? 'null');
+    } catch {
+        return null;
+    }
+}
+
+function storeChoices(choices) {
+    try {
+        localStorage.setItem(CHOICES_KEY, JSON.stringify(choices));
+    } catch {
+        // A page that may not store anything forgets them.
+    }
+}
+
 function startInteractive(description, core) {
     const root = $('screens');
     const closed = $('closed');
@@ -127,7 +148,9 @@ function startInteractive(description, core) {
             get decimal() {
                 return (decimal ??= browserDecimal());
             },
-            ask: (text) => promptDialog(text),
+            ask: (text, s, unit) => promptDialog(text, unit),
+            choices: storedChoices(),
+            chose: storeChoices,
             tell: (d) => messageDialog(d),
             print: printScreen,
             explain: solutionDialog,
@@ -233,7 +256,11 @@ function startRunner(description, core) {
             throw e;
         }
         host.replaceChildren();
-        program = new Program(host, description, core, { decimal: decimalOf(script.locale ?? 'en_US'), hints });
+        // A script starts from no choices unless it gives its own; the
+        // choices a person made in this browser are neither read nor kept.
+        const p = script.preferences;
+        const choices = p ? { unit: p.unit, decimals: String(p.decimals), weight: p.specificWeight ?? '' } : undefined;
+        program = new Program(host, description, core, { decimal: decimalOf(script.locale ?? 'en_US'), hints, choices });
         window.corpimetroProgram = program;
         let status = 0, stderr = '';
         try {

@@ -10,6 +10,14 @@ export const TITLE = 'CORPIMETRO';
 // A solve's re-runs stop here: no screen asks this many questions.
 const MAX_PROMPTS = 64;
 
+// The option of "Decimali" that shows every decimal, and the choices of a
+// program that has made none (the unit's first option is no unit).
+const ALL_DECIMALS = 'tutti';
+
+// A caption as a form control's label shows it: without the "&" that marks
+// the desktop's Alt letter.
+const withoutAlt = (caption) => caption.replace(/&(.)/g, '$1');
+
 let uid = 0;
 
 function el(tag, attrs = {}, ...children) {
@@ -103,12 +111,17 @@ class Screen {
             this.hintEl.textContent = text;
     }
 
-    // What the transcript lists of this screen.
+    // What the transcript lists of this screen: the capacity and weight,
+    // with their captions, only while they show a value, and the choices
+    // only where they differ from none.
     state() {
         const labels = {}, checks = {}, options = {};
         for (const [name, c] of this.controls) {
-            if (c.kind === 'label' || c.kind === 'textbox')
+            if (c.kind === 'label' || c.kind === 'textbox') {
+                if (c.shownWith !== undefined && this.text(c.shownWith) === '')
+                    continue;
                 labels[name] = this.text(name);
+            }
             else if (c.kind === 'check')
                 checks[name] = c.el.checked;
             else if (c.kind === 'option')
@@ -121,6 +134,13 @@ class Screen {
             out.solution = this.solution;
             if (this.program.options.hints)
                 out.hint = this.hint;
+            const p = this.program.preferences();
+            if (p.unit !== '')
+                out.unit = p.unit;
+            if (p.decimals !== ALL_DECIMALS)
+                out.decimals = Number(p.decimals);
+            if (p.specificWeight !== '')
+                out.specificWeight = p.specificWeight;
         }
         return out;
     }
@@ -133,7 +153,9 @@ export class Program {
     // answer (null: Cancel), or none to answer from the queue; tell(dialog)
     // -> Promise, for the messages; print(screen), shown(screen, raised),
     // solved(screen), ended(); hints (the transcript lists each solver
-    // screen's hint: the core's press answers carry one).
+    // screen's hint: the core's press answers carry one); choices (the
+    // choices to start with: {unit, decimals, weight, material, mark}, as
+    // chose() gives them), chose(choices) (they changed).
     constructor(root, description, core, options = {}) {
         this.root = root;
         this.core = core;
@@ -144,6 +166,9 @@ export class Program {
         // The words shown around the descriptions, and the spoken names.
         this.texts = description.texts;
         this.spoken = description.spoken;
+        // The options of the row of choices, and the choices made.
+        this.lists = description.choices;
+        this.chosen = this.checkedChoices(options.choices);
         this.screens = new Map(); // created, by name
         this.raised = []; // visible screens, last raised last
         this.dialogs = [];
@@ -194,6 +219,137 @@ export class Program {
                 return s;
         }
         return null;
+    }
+
+    // --- The choices of unit, decimals and specific weight -----------------
+    //
+    // `chosen` holds the unit (an option of its list), the decimals (an
+    // option of theirs), the specific weight as the core takes it (written
+    // with the decimal mark of the numbers, "" for none) and the material it
+    // was picked as ("" for a number typed).
+
+    // The choices with nothing chosen.
+    noChoices() {
+        return { unit: this.lists.units[0], decimals: ALL_DECIMALS, weight: '', material: '' };
+    }
+
+    // Choices as stored or given, each one that is not an option of its list
+    // left as none. A weight kept with another decimal mark (`mark`) is
+    // written with the one of the numbers now.
+    checkedChoices(given) {
+        const out = this.noChoices();
+        if (given && typeof given === 'object') {
+            if (this.lists.units.includes(given.unit))
+                out.unit = given.unit;
+            if (this.lists.decimals.includes(given.decimals))
+                out.decimals = given.decimals;
+            if (typeof given.weight === 'string') {
+                out.weight = given.weight;
+                if (typeof given.mark === 'string' && given.mark && given.weight && given.mark !== this.decimal)
+                    out.weight = given.weight.split(given.mark).join(this.decimal);
+            }
+            if (typeof given.material === 'string' && this.lists.materials.some((m) => m.name === given.material))
+                out.material = given.material;
+        }
+        return out;
+    }
+
+    // A material's specific weight with the decimal mark of the numbers.
+    materialValue(m) {
+        return m.value.replace('.', this.decimal);
+    }
+
+    // A material of the list as the pick list of "Peso specifico" shows it:
+    // "ferro (7,8)".
+    materialLabel(m) {
+        return `${m.name} (${this.materialValue(m)})`;
+    }
+
+    // A specific weight as typed or picked, read as the desktop reads it:
+    // {weight, material}, nothing for the empty text or the placeholder's
+    // word, a material by its name (in any case) or as the list shows it, or
+    // a number above zero written the language's way; null for anything else.
+    readWeight(text) {
+        const t = text.trim();
+        if (t === '' || t === this.texts.weightPlaceholder)
+            return { weight: '', material: '' };
+        for (const m of this.lists.materials)
+            if (t.toLowerCase() === m.name.toLowerCase() || t === this.materialLabel(m))
+                return { weight: this.materialValue(m), material: m.name };
+        const mark = this.decimal.replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
+        const form = new RegExp(`^[+-]?(\\d+(${mark}\\d*)?|${mark}\\d+)([eE][+-]?\\d+)?$`);
+        if (!form.test(t))
+            return null;
+        const value = Number(t.replace(this.decimal, '.'));
+        return value > 0 && Number.isFinite(value) ? { weight: t, material: '' } : null;
+    }
+
+    // What the box of the specific weight shows: a material as the list
+    // shows it, a number as typed.
+    weightShown() {
+        const m = this.lists.materials.find((x) => x.name === this.chosen.material);
+        return m && this.materialValue(m) === this.chosen.weight ? this.materialLabel(m) : this.chosen.weight;
+    }
+
+    // The choices as the core takes them: the unit ("" for none), the
+    // decimals' option, and the specific weight.
+    preferences() {
+        const c = this.chosen;
+        return { unit: c.unit === this.lists.units[0] ? '' : c.unit, decimals: c.decimals,
+                 specificWeight: c.weight };
+    }
+
+    // Changes some of the choices, the same on every screen: each shows
+    // them, and the capacity and weight it showed, in the choices of before,
+    // are emptied. The choices are kept (options.chose) with the decimal mark
+    // of their weight.
+    setChoices(change) {
+        const chosen = this.checkedChoices({ ...this.chosen, ...change });
+        if (JSON.stringify(chosen) === JSON.stringify(this.chosen))
+            return;
+        this.chosen = chosen;
+        for (const s of this.screens.values())
+            if (s.kind === 'solver') {
+                this.showChoices(s);
+                if (s.extraRows)
+                    for (const row of Object.values(s.extraRows))
+                        s.setText(row.result, '');
+            }
+        this.options.chose?.({ ...this.chosen, mark: this.chosen.weight ? this.decimal : '' });
+    }
+
+    // A screen's row of choices, and which of the capacity and weight rows
+    // they call for.
+    showChoices(s) {
+        if (!s.choice)
+            return;
+        s.choice.unit.value = this.chosen.unit;
+        s.choice.decimals.value = this.chosen.decimals;
+        s.choice.weight.value = this.chosen.weight ? this.weightShown() : '';
+        s.choice.weight.removeAttribute('aria-invalid');
+        const noUnit = this.chosen.unit === this.lists.units[0];
+        s.choice.weight.disabled = noUnit;
+        s.choice.weight.title = noUnit ? this.texts.weightNeedsUnit : this.texts.weightTip;
+        s.choice.weightLabel.title = s.choice.weight.title;
+        if (s.extraRows) {
+            s.extraRows.capacity.el.hidden = noUnit;
+            s.extraRows.weight.el.hidden = noUnit || this.chosen.weight === '';
+        }
+    }
+
+    // What is typed in, or picked for, the box of the specific weight: a
+    // weight that reads becomes the choice; one that does not leaves the
+    // choice as it was, and the box shows it again, marked invalid.
+    takeWeight(s) {
+        const box = s.choice.weight;
+        const entry = this.readWeight(box.value);
+        if (!entry) {
+            this.showChoices(s);
+            box.setAttribute('aria-invalid', 'true');
+            return;
+        }
+        this.setChoices(entry);
+        this.showChoices(s);
     }
 
     // --- The shell's operations -------------------------------------------
@@ -373,6 +529,31 @@ export class Program {
             c.el.checked = true;
     }
 
+    // A choice of the row above "Stampa": "Form3.Unita" and one of its
+    // options ("cm", "—"), "Form3.Decimali" ("2", "tutti"), or
+    // "Form3.PesoSpecifico" and what may be typed there ("ferro", "7,8",
+    // "" for none), which changes nothing while no unit is chosen.
+    async choose(path, option) {
+        const c = this.find(path);
+        if (c.kind !== 'choice')
+            throw new ScriptError(quoted(path) + ' is not a choice');
+        const noOption = () => new ScriptError(quoted(path) + ' has no option ' + quoted(String(option)));
+        if (typeof option !== 'string')
+            throw noOption();
+        if (c.choice === 'weight') {
+            const entry = this.readWeight(option);
+            if (!entry)
+                throw noOption();
+            if (this.chosen.unit !== this.lists.units[0])
+                this.setChoices(entry);
+            return;
+        }
+        const list = c.choice === 'unit' ? this.lists.units : this.lists.decimals;
+        if (!list.includes(option))
+            throw noOption();
+        this.setChoices({ [c.choice]: option });
+    }
+
     // --- A press of a solving button ----------------------------------------
 
     // The press is a pure function of the ticks and of the answers given so
@@ -386,7 +567,8 @@ export class Program {
         s.setHint('');
         try {
             const ticks = s.desc.checks.filter((c) => s.control(c.name).el.checked).map((c) => c.name);
-            const request = { screen: s.name, button: button.name, ticks, answers: [], decimal: this.decimal };
+            const request = { screen: s.name, button: button.name, ticks, answers: [], decimal: this.decimal,
+                              preferences: this.preferences() };
             let r;
             for (;;) {
                 r = await this.core.press(request);
@@ -395,7 +577,7 @@ export class Program {
                 if (!r.pending || request.answers.length >= MAX_PROMPTS)
                     break;
                 const prompt = r.events[r.events.length - 1];
-                request.answers.push(await this.ask(prompt.text, s));
+                request.answers.push(await this.ask(prompt.text, s, prompt.unit ?? ''));
             }
             const step = this.step;
             let answered = 0;
@@ -403,8 +585,11 @@ export class Program {
                 if (e.kind === 'set') {
                     s.setText(e.control, e.text);
                 } else if (e.kind === 'prompt') {
-                    this.dialogs.push({ step, kind: 'prompt', title: TITLE, text: e.text,
-                                        answer: request.answers[answered++] ?? null });
+                    const d = { step, kind: 'prompt', title: TITLE, text: e.text,
+                                answer: request.answers[answered++] ?? null };
+                    if (e.unit)
+                        d.unit = e.unit;
+                    this.dialogs.push(d);
                 } else if (e.kind === 'message') {
                     const d = { step, kind: 'message', title: TITLE, text: e.text };
                     this.dialogs.push(d);
@@ -424,9 +609,10 @@ export class Program {
         }
     }
 
-    async ask(text, s) {
+    // `unit`: what the answer is measured in ("cm²"), shown beside the box.
+    async ask(text, s, unit = '') {
         if (this.options.ask)
-            return this.options.ask(text, s);
+            return this.options.ask(text, s, unit);
         return this.answers.length ? this.answers.shift() : null;
     }
 
@@ -726,6 +912,22 @@ export class Program {
             s.add(r.result, 'label', out);
             table.append(el('div', { class: 'row' }, cap, out));
         }
+        // Under them, where the screen shows a volume, its capacity and
+        // weight: each row shown while the choices call for it.
+        if (d.capacity) {
+            s.extraRows = {};
+            for (const key of ['capacity', 'weight']) {
+                const r = d.capacity[key];
+                const cap = this.rowCaption(s, r);
+                const out = el('output', { class: 'value extra-value', tabindex: '0', role: 'status',
+                                           'aria-live': 'off', 'aria-labelledby': cap.id });
+                s.add(r.result, 'label', out);
+                s.control(r.caption).shownWith = s.control(r.result).shownWith = r.result;
+                const row = el('div', { class: 'row', hidden: true }, cap, out);
+                s.extraRows[key] = { el: row, caption: r.caption, result: r.result };
+                table.append(row);
+            }
+        }
         results.append(table);
         middle.append(results);
     }
@@ -764,6 +966,52 @@ export class Program {
         const name = this.texts.solution;
         const svolgimento = this.button(s, { name, text: name }, () => this.options.explain?.(s), 'svolgimento');
         svolgimento.title = this.texts.solutionTip;
-        s.body.append(this.commonButtons(s, d, [], [svolgimento]));
+        s.body.append(this.choicesRow(s), this.commonButtons(s, d, [], [svolgimento]));
+        this.showChoices(s);
+    }
+
+    // The row of choices above "Stampa", the same on every solver screen:
+    // unit and decimals from their lists, the specific weight typed or
+    // picked from the materials. Each control is named by its caption.
+    choicesRow(s) {
+        const t = this.texts;
+        const field = (caption, control, tip) => {
+            control.id = s.id + '-' + idPart(control.dataset.control);
+            control.title = tip;
+            return el('label', { class: 'choice', for: control.id },
+                      el('span', { class: 'choice-caption', text: withoutAlt(caption) }), control);
+        };
+        const select = (name, list, key) => {
+            const e = el('select', {}, ...list.map((o) => el('option', { value: o, text: o })));
+            s.add(name, 'choice', e);
+            s.control(name).choice = key;
+            e.addEventListener('change', () => this.setChoices({ [key]: e.value }));
+            return e;
+        };
+        const unit = select(t.unitControl, this.lists.units, 'unit');
+        const decimals = select(t.decimalsControl, this.lists.decimals, 'decimals');
+        const list = el('datalist', { id: s.id + '-materiali' });
+        const weight = el('input', { type: 'text', list: list.id, autocomplete: 'off', spellcheck: 'false',
+                                     placeholder: t.weightPlaceholder, size: 12 });
+        s.add(t.weightControl, 'choice', weight);
+        s.control(t.weightControl).choice = 'weight';
+        // The materials are written with the language's mark, asked of the
+        // browser only when the list is first wanted.
+        weight.addEventListener('focus', () => {
+            if (!list.childElementCount)
+                list.append(...this.lists.materials.map((m) => el('option', { value: this.materialLabel(m) })));
+        });
+        // Taken when it is done with (Enter, or the focus leaves), or at once
+        // when a material is picked from the list.
+        weight.addEventListener('change', () => this.takeWeight(s));
+        weight.addEventListener('input', () => {
+            weight.removeAttribute('aria-invalid');
+            if (this.lists.materials.some((m) => this.materialLabel(m) === weight.value))
+                this.takeWeight(s);
+        });
+        const weightLabel = field(t.weightCaption, weight, t.weightTip);
+        s.choice = { unit, decimals, weight, weightLabel };
+        return el('div', { class: 'choices' }, field(t.unitCaption, unit, t.unitTip),
+                  field(t.decimalsCaption, decimals, t.decimalsTip), weightLabel, list);
     }
 }

@@ -21,7 +21,8 @@ export function quoted(name) {
 // Reads the bytes of a script file (a Uint8Array) with the core's reader,
 // the WebAssembly export corpimetro_read_script of `core` (an instance of the
 // module): the same reader corpimetro-script is built with. Returns the
-// script in its normalized form ({locale, steps}, the locale always given);
+// script in its normalized form ({locale, steps}, the locale always given,
+// "preferences" where the script gives them);
 // throws ScriptError for a malformed script.
 export function read(core, bytes) {
     const at = core._malloc(Math.max(bytes.length, 1));
@@ -69,11 +70,14 @@ export function parse(text) {
 export async function run(program, steps) {
     for (let i = 0; i < steps.length && !program.ended; ++i) {
         program.step = i;
-        const [kind] = Object.keys(steps[i]);
+        // "choose" is the one step with a second key, its "option".
+        const kind = Object.hasOwn(steps[i], 'choose') ? 'choose' : Object.keys(steps[i])[0];
         const arg = steps[i][kind];
         try {
             if (kind === 'answers')
                 program.queueAnswers(arg);
+            else if (kind === 'choose')
+                await program.choose(arg, steps[i].option);
             else
                 await program[kind === 'show' ? 'showStep' : kind](arg);
         } catch (e) {

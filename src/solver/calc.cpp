@@ -99,6 +99,12 @@ Quantity &Quantity::operator=(const Expr &expr)
     return *this;
 }
 
+bool Calc::roundedAway(const Value &value) const
+{
+    return m_format.decimals != NumberFormat::kAll
+           && value.display(unpadded(m_format)) != value.display(everyDigit(m_format));
+}
+
 bool Calc::rounded(const Expr &expr, const Value &result) const
 {
     if (m_format.decimals == NumberFormat::kAll)
@@ -319,7 +325,6 @@ void Calc::finish()
     // The volume as the screen showed it, now a datum of these two steps.
     Quantity V(*this, volumeRow->quantity);
     V.m_value = *m_volume;
-    const std::string cubic = unitSuffix(m_preferences.unit, Kind::Volume);
     const double litres = litresPerCubicUnit(m_preferences.unit);
     const std::string unitName = solver::unitName(m_preferences.unit);
     const Expr capacity =
@@ -332,17 +337,18 @@ void Calc::finish()
         std::string numbers = capacity.numbers(m_format);
         std::string result = withMinusSign(value.display(m_format));
         const bool approximate = rounded(capacity, value);
+        // A container's capacity also in hectolitres, on the same line.
+        std::string unit = " l";
+        if (m_screen.hectolitres) {
+            const Value hl = value / Value(100);
+            text += " = " + hl.display(m_format) + " hl";
+            unit += (roundedAway(hl) ? " ≈ " : " = ") + withMinusSign(hl.display(m_format)) + " hl";
+        }
         m_solution.computed("Capacità", capacity.symbols(m_format), numbers, result,
                             { unitName == "dm" ? "Poiché 1 dm³ = 1 l, la capacità in litri è il "
                                                  "volume in dm³."
                                                : note },
-                            " l", approximate);
-        if (m_screen.hectolitres) {
-            const Value hl = value / Value(100);
-            text += " = " + hl.display(m_format) + " hl";
-            m_solution.remark("Cioè " + withMinusSign(hl.display(m_format))
-                              + " hl, perché 1 hl = 100 l.");
-        }
+                            unit, approximate);
         m_host.setText(texts::capacityControl, text);
     } catch (const CalcError &) {
         // A volume too large for litres: the capacity stays empty.
@@ -360,13 +366,22 @@ void Calc::finish()
         std::string result = withMinusSign(value.display(m_format));
         const bool approximate = rounded(weight, value);
         const std::string unit = weightUnit(m_preferences.unit);
+        // A thousand of a unit or more also in the next unit up, on the same line.
+        std::string written = " " + unit;
+        static const char *const kUp[][2] = { { "mg", "g" }, { "g", "kg" }, { "kg", "t" } };
+        for (const auto &up : kUp)
+            if (unit == up[0] && std::fabs(value.number()) >= 1000) {
+                const Value larger = value / Value(1000);
+                written += (roundedAway(larger) ? " ≈ " : " = ")
+                           + withMinusSign(larger.display(m_format)) + " " + up[1];
+            }
         m_solution.computed("P", weight.symbols(m_format), numbers, result,
                             { "Il peso è il volume per il peso specifico: con il volume in "
                               + unitName
                               + "³ e il peso specifico in g/cm³ (che è anche kg/dm³ e "
                                 "t/m³), il peso è in "
                               + unit + "." },
-                            " " + unit, approximate);
+                            written, approximate);
         m_host.setText(texts::weightResultControl, value.display(m_format) + " " + unit);
     } catch (const CalcError &error) {
         m_solution.warning("Il peso specifico " + m_preferences.specificWeight

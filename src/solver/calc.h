@@ -187,6 +187,8 @@ private:
     // Whether rounding changed a number the step writes, or its result: the
     // step then ends with "≈".
     bool rounded(const Expr &expr, const Value &result) const;
+    // Whether rounding changed the value as shown.
+    bool roundedAway(const Value &value) const;
 
     Host &m_host;
     const SolverScreen &m_screen;

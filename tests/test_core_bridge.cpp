@@ -659,7 +659,7 @@ void TestCoreBridge::describesTheChoices()
     }
     for (const char *key :
          { "unitCaption", "unitControl", "decimalsCaption", "decimalsControl", "weightCaption",
-           "weightControl", "weightNeedsUnit", "weightPlaceholder" })
+           "weightControl", "weightNeedsUnit", "weightPlaceholder", "weightInvalid" })
         QVERIFY2(!str(d.at("texts"), key).empty() && str(d.at("texts"), key)[0] != '<', key);
     QCOMPARE(str(d.at("texts"), "unitControl"), std::string(solver::texts::unitControl));
 

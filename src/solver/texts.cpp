@@ -45,6 +45,7 @@ TextPairs fixedTexts()
         { "weightControl", texts::weightControl },
         { "weightTip", texts::weightTip },
         { "weightNeedsUnit", texts::weightNeedsUnit },
+        { "weightInvalid", texts::weightInvalid },
         { "weightPlaceholder", texts::weightPlaceholder },
     };
 }

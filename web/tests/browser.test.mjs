@@ -533,6 +533,8 @@ test('the choices are the same on every screen and kept across a reload, not in 
     await choose(page, 'Form12', 'PesoSpecifico', 'piombo');
     assert.deepEqual(await choicesOn(page, 'Form12'), chosen);
     assert.equal(await page.evaluate('corpimetroProgram.screens.get("Form12").control("PesoSpecifico").el.getAttribute("aria-invalid")'), 'true');
+    // and says why, in the desktop's words.
+    assert.match(await page.evaluate('corpimetroProgram.screens.get("Form12").control("PesoSpecifico").el.title'), /^Non è un peso specifico: /);
     // Back to no unit: the specific weight is kept, but waits again.
     await choose(page, 'Form12', 'Unita', '\u2014');
     assert.deepEqual(await choicesOn(page, 'Form12'), { ...chosen, unit: '\u2014', weightOn: false });

@@ -346,6 +346,8 @@ export class Program {
         if (!entry) {
             this.showChoices(s);
             box.setAttribute('aria-invalid', 'true');
+            // Said as the desktop says it, until the next entry.
+            box.title = this.texts.weightInvalid;
             return;
         }
         this.setChoices(entry);

@@ -9,8 +9,9 @@
 //   byte 1, 2   the screen and the solving button, among those describe() lists;
 //   byte 3, 4   the tick boxes ticked, one bit each in the screen's order;
 //   byte 5      the decimal mark (",", ".", a long or odd one, none), how the
-//               request is spoiled, if at all, and whether controls in the
-//               answers are escaped;
+//               request is spoiled, if at all, whether controls in the
+//               answers are escaped, and (top two bits) the choices of unit,
+//               decimals and specific weight, if any;
 //   the rest    the answers, separated by 0x1E. An answer that is exactly 0x1F
 //               is Cancel (null); one that begins with 0x1D is its rest
 //               repeated up to some thousands of bytes (huge numbers).
@@ -224,12 +225,22 @@ Press checkPress(const json &r, const Screen *screen, const std::string &request
         require(isString(e, "text"), "an event without its text", request, response);
         if (kind == "prompt") {
             ++p.prompts;
+            // A unit beside the box is named, never empty.
+            if (e.contains("unit"))
+                require(isString(e, "unit") && !e.at("unit").get<std::string>().empty(),
+                        "a prompt's unit is not a name", request, response);
         } else if (kind == "message") {
         } else if (kind == "set") {
             require(isString(e, "control"), "a set event without its control", request, response);
             if (screen)
                 require(screen->declared.count(e.at("control").get<std::string>()) > 0,
                         "a control the screen does not declare was written", request, response);
+            const std::string text = e.at("text").get<std::string>();
+            if (e.at("control") == "Capacita" && !text.empty())
+                require(text.size() > 2
+                            && (text.compare(text.size() - 2, 2, " l") == 0
+                                || text.compare(text.size() - 3, 3, " hl") == 0),
+                        "a capacity not in litres", request, response);
         } else if (kind == "failure") {
             require(isString(e, "failure"), "a failure without its name", request, response);
             bool known = false;
@@ -280,7 +291,8 @@ struct Built {
 Built buildRequest(const Screen &s, const std::string &button,
                    const std::vector<std::string> &ticks,
                    const std::vector<std::optional<std::string>> &answers,
-                   const std::optional<std::string> &decimal, unsigned spoil, bool rawControls)
+                   const std::optional<std::string> &decimal, unsigned spoil, bool rawControls,
+                   const std::string &preferences = {})
 {
     Built b;
     std::string &out = b.request;
@@ -313,6 +325,8 @@ Built buildRequest(const Screen &s, const std::string &button,
         out += ",\"decimal\":";
         literal(out, *decimal, false);
     }
+    if (!preferences.empty())
+        out += ",\"preferences\":" + preferences;
     out += "}";
     if (spoil == 7 && out.size() > 2)
         out.resize(out.size() / 2); // cut short
@@ -379,6 +393,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // One request in eight is spoiled, in one of seven ways.
     const unsigned spoil = ((how >> 3) & 7) != 0 ? 0 : 1 + (mode >> 3) % 7;
     const bool rawControls = (mode & 0xc0) == 0xc0;
+    // Choices: none, a usual set, the largest unit with no decimals, the
+    // smallest with the most; the specific weight sometimes a first answer's
+    // bytes (typed, so anything).
+    std::string preferences;
+    switch (how >> 6) {
+    case 1:
+        preferences = R"({"unit":"cm","decimals":2,"specificWeight":"7,8"})";
+        break;
+    case 2:
+        preferences = R"({"unit":"km","decimals":0,"specificWeight":"1E300"})";
+        break;
+    case 3:
+        preferences = R"({"unit":"mm","decimals":"6","specificWeight":"-0,5"})";
+        break;
+    default:
+        break;
+    }
 
     std::vector<std::optional<std::string>> answers;
     std::string current;
@@ -405,7 +436,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size > 6)
         flush();
 
-    const Built built = buildRequest(s, button, ticks, answers, decimal, spoil, rawControls);
+    const Built built =
+        buildRequest(s, button, ticks, answers, decimal, spoil, rawControls, preferences);
     const std::string response = bridge::press(built.request);
     const json r = parsed(built.request, response);
     // JSON text is UTF-8: a request that is not is malformed.
@@ -429,7 +461,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // that answer was never asked for).
     if (!answers.empty()) {
         std::vector<std::optional<std::string>> fewer(answers.begin(), answers.end() - 1);
-        const Built shorter = buildRequest(s, button, ticks, fewer, decimal, 0, false);
+        const Built shorter = buildRequest(s, button, ticks, fewer, decimal, 0, false, preferences);
         const std::string response2 = bridge::press(shorter.request);
         const Press part =
             checkPress(parsed(shorter.request, response2), &s, shorter.request, response2);

@@ -7,31 +7,14 @@
 #include "solids/solids.h"
 #include "solver/scripted.h"
 
+#include "answers.h"
+
 #include <QTest>
 
 #include <map>
 #include <set>
 
 using namespace solver;
-
-namespace {
-
-// Answer patterns: a press succeeds for a combination when one of them
-// describes a solid its case can compute.
-const std::vector<std::vector<const char *>> kPatterns = {
-    { "3", "4", "5", "6", "7", "8" },
-    { "9", "8", "7", "6", "5", "4" },
-    { "10", "1", "12", "2", "14", "3" },
-    { "1", "10", "2", "12", "3", "14" },
-    { "100", "3", "2", "50", "4", "1" },
-    { "2", "60", "5", "200", "7", "90" },
-    { "0.5", "0.6", "0.3", "0.2", "0.1", "0.05" },
-    { "100", "60", "20", "10", "5", "2" },
-    { "200", "100", "20", "6", "3", "1" },
-    { "5", "5.5", "4", "3", "2", "1" },
-};
-
-} // namespace
 
 class TestCoreScreens : public QObject {
     Q_OBJECT
@@ -82,7 +65,7 @@ void TestCoreScreens::everyCombination()
                         ticks.insert(s.checks[i].name);
                 bool ended = false;
                 std::string lastFailure;
-                for (const auto &pattern : kPatterns) {
+                for (const auto &pattern : answers::solidPatterns()) {
                     // Prompt k is answered with pattern[k % size].
                     ScriptedHost host(NumberFormat::point(), ScriptedHost::WhenOut::Repeat);
                     host.ticks = ticks;

@@ -8,6 +8,8 @@
 #include "solver/scripted.h"
 #include "solver/texts.h"
 
+#include "answers.h"
+
 #include <QTest>
 
 #include <cmath>
@@ -16,16 +18,6 @@
 using namespace solver;
 
 namespace {
-
-// The answer patterns of test_core_screens: some pattern describes a solid
-// every case can compute. Prompt k gets pattern[k % size].
-const std::vector<std::vector<std::string>> kPatterns = {
-    { "3", "4", "5", "6", "7", "8" },      { "9", "8", "7", "6", "5", "4" },
-    { "10", "1", "12", "2", "14", "3" },   { "1", "10", "2", "12", "3", "14" },
-    { "100", "3", "2", "50", "4", "1" },   { "2", "60", "5", "200", "7", "90" },
-    { "100", "60", "20", "10", "5", "2" }, { "0.5", "0.6", "0.3", "0.2", "0.1", "0.05" },
-    { "200", "100", "20", "6", "3", "1" }, { "5", "5.5", "4", "3", "2", "1" },
-};
 
 // By kind (Length, Area, Volume, Angle, Number): the power of the scale it
 // goes with, and how a textbook writes a result of it in cm.
@@ -97,7 +89,7 @@ std::vector<Case> everyCase(const SolverScreen &s)
             for (std::size_t at = 0, plus; at < id.size(); at = plus + 1)
                 ticks.insert(id.substr(at, (plus = std::min(id.find('+', at), id.size())) - at));
             std::optional<Case> found;
-            for (const auto &pattern : kPatterns) {
+            for (const auto &pattern : answers::solidPatterns()) {
                 CaseTrace trace;
                 ScriptedHost host = press(s, b, ticks, pattern, Unit::None, &trace);
                 bool taken = id.empty();

@@ -144,7 +144,8 @@ void Calc::datum(const Quantity &quantity)
     if (!words.empty())
         words[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(words[0])));
     m_solution.warning((words.empty() ? "" : words + " ") + quantity.symbol() + " vale "
-                       + written(quantity.value()) + ", ma le misure di un solido sono positive.");
+                       + written(quantity.value()) + unitOf(quantity.symbol())
+                       + ", ma le misure di un solido sono positive.");
 }
 
 void Calc::agree(const Quantity &datum, const Expr &implied, const std::string &solid)
@@ -162,7 +163,7 @@ void Calc::agree(const Quantity &datum, const Expr &implied, const std::string &
             from += (i == 0                   ? ""
                      : i + 1 == others.size() ? " e "
                                               : ", ")
-                    + others[i].first + " = " + written(others[i].second);
+                    + others[i].first + " = " + written(others[i].second) + unitOf(others[i].first);
         }
     } catch (const CalcError &) {
         return; // a datum that is not a number: the steps say so
@@ -170,7 +171,9 @@ void Calc::agree(const Quantity &datum, const Expr &implied, const std::string &
     const std::string words = quantityWords(m_screen, datum.symbol()).definite;
     // Named in words alone, as a textbook does; by symbol where it has none.
     const std::string name = words.empty() ? datum.symbol() : words;
-    const std::string given = written(datum.value());
+    // Each number with its unit, when one is chosen.
+    const std::string unit = unitOf(datum.symbol());
+    const std::string given = written(datum.value()) + unit;
     Value value;
     try {
         value = implied.evaluate();
@@ -180,7 +183,7 @@ void Calc::agree(const Quantity &datum, const Expr &implied, const std::string &
                            + ": i dati non descrivono " + solid + ".");
         return;
     }
-    const std::string shown = withMinusSign(value.display(m_format));
+    const std::string shown = withMinusSign(value.display(m_format)) + unit;
     // Agreeing to the precision a result label shows.
     if (shown == given || std::fabs(x - y) <= 1e-12 * std::max(std::fabs(x), std::fabs(y))) {
         m_solution.remark("I dati sono coerenti: con " + from + " " + name + " è " + shown

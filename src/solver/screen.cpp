@@ -79,4 +79,9 @@ const ResultRow *SolverScreen::volumeRow() const
     return nullptr;
 }
 
+const FigureSpec &SolverScreen::figureOf(const SolveButton &button) const
+{
+    return button.figure.present() ? button.figure : figure;
+}
+
 } // namespace solver

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "calc.h"
+#include "figure.h"
 #include "units.h"
 
 #include <string>
@@ -58,6 +59,8 @@ struct SolveButton {
     // name and picture; both empty for a plain "Calcola".
     Control solidName = {};
     Control solidPicture = {}; // name, asset file
+    // The solid this button computes, where it is not the screen's own.
+    FigureSpec figure = {};
 };
 
 struct SolverScreen {
@@ -87,6 +90,8 @@ struct SolverScreen {
     Control stampaButton = {};  // name, "Stampa"
     Control ritornaButton = {}; // name, "Ritorna"
     Control esciButton = {};    // name, "Esci"
+    // How the quantities make the solid drawn in 3D.
+    FigureSpec figure = {};
 
     // Every control name the window has, in no particular order.
     std::vector<std::string> declared() const;
@@ -97,6 +102,8 @@ struct SolverScreen {
     // The row that shows the solid's volume (the first of kind Volume), or
     // null: a screen with one also shows its capacity and weight.
     const ResultRow *volumeRow() const;
+    // The solid a button computes: its own, or else the screen's.
+    const FigureSpec &figureOf(const SolveButton &button) const;
 };
 
 } // namespace solver

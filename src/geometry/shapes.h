@@ -65,7 +65,4 @@ struct Refusal {
 // the reason instead.
 std::variant<Solid, Refusal> build(Shape shape, const std::vector<double> &dimensions);
 
-// The names of the anchors a shape has.
-std::vector<std::string> anchorsOf(Shape shape);
-
 } // namespace geometry

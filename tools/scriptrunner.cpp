@@ -2,6 +2,7 @@
 
 #include "solver/texts.h"
 #include "ui/locale.h"
+#include "ui/figureview.h"
 #include "ui/solverwindow.h"
 #include "ui/widgets.h"
 
@@ -358,6 +359,20 @@ QJsonObject Runner::transcript() const
                 screen.insert(QStringLiteral("decimals"), p.decimals);
             if (!p.specificWeight.empty())
                 screen.insert(QStringLiteral("specificWeight"), fromUtf8(p.specificWeight));
+            // The solid the last press computed, or why there is none.
+            const solver::Figure &f = solver->figureView()->figure();
+            if (!f.solid.empty()) {
+                QJsonObject figure{ { QStringLiteral("solid"), fromUtf8(f.solid) } };
+                if (f.scene) {
+                    QJsonObject dimensions;
+                    for (const auto &[symbol, shown] : f.dimensions)
+                        dimensions.insert(fromUtf8(symbol), fromUtf8(shown));
+                    figure.insert(QStringLiteral("dimensions"), dimensions);
+                } else {
+                    figure.insert(QStringLiteral("none"), fromUtf8(f.none));
+                }
+                screen.insert(QStringLiteral("figure"), figure);
+            }
         }
         screens.insert(w->screenName(), screen);
     }

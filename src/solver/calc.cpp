@@ -56,6 +56,7 @@ Quantity::Quantity(Calc &calc, std::string symbol, std::string words)
 Quantity &Quantity::operator=(const Answer &answer)
 {
     m_value = answer.value;
+    m_calc.m_values[m_symbol] = m_value;
     if (!m_calc.insufficientShown()) {
         m_calc.solution().given(m_symbol, m_value.text(), m_calc.unitOf(m_symbol));
         m_calc.datum(*this);
@@ -87,6 +88,7 @@ Quantity &Quantity::operator=(const Expr &expr)
                                      expr.reason(failed, error, format), std::move(notes));
         throw;
     }
+    m_calc.m_values[m_symbol] = m_value;
     if (!m_calc.insufficientShown()) {
         std::string numbers = expr.numbers(format);
         std::string result = m_value.isEmpty() ? "0" : withMinusSign(m_value.display(format));
@@ -400,6 +402,7 @@ void Calc::show(const std::string &name, const Quantity &quantity)
 void runCalcola(Host &host, const SolverScreen &screen, const SolveButton &button, CaseTrace *trace)
 {
     Calc calc(host, screen, trace);
+    PressEnd end = PressEnd::Solved;
     try {
         button.steps(calc);
         calc.finish();
@@ -407,10 +410,14 @@ void runCalcola(Host &host, const SolverScreen &screen, const SolveButton &butto
         for (const auto &label : screen.resultsOf(button))
             host.setText(label, {});
         calc.clearCapacity();
+        end = PressEnd::Failed;
         if (!calc.insufficientShown())
             host.failure(error);
     }
+    if (calc.insufficientShown())
+        end = PressEnd::Insufficient;
     host.solved(calc.solution());
+    host.figured(figureOf(screen, button, calc, end));
 }
 
 } // namespace solver

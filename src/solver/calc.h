@@ -27,6 +27,7 @@
 
 #include "expr.h"
 #include "failure.h"
+#include "figure.h"
 #include "numberformat.h"
 #include "solution.h"
 #include "units.h"
@@ -34,6 +35,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <optional>
 #include <string>
 #include <unordered_set>
@@ -64,6 +66,8 @@ public:
     virtual Preferences preferences() const { return {}; }
     // The worked solution of the press just ended.
     virtual void solved(const Solution &) {}
+    // The solid the press just ended computed, or why there is none.
+    virtual void figured(const Figure &) {}
 };
 
 // The cases a press tested, for checking that every case of a chain can be
@@ -172,14 +176,16 @@ public:
     std::string unitOf(const std::string &symbol) const;
     const Solution &solution() const { return m_solution; }
     Solution &solution() { return m_solution; }
+    // Every quantity given or computed so far, by symbol, as last assigned.
+    const std::map<std::string, Value> &values() const { return m_values; }
+    const SolverScreen &screen() const { return m_screen; }
+    // A value as a result label shows it, trimmed, with the minus sign.
+    std::string written(const Value &value) const;
 
 private:
     friend class Quantity;
     // A typed datum: a measure that is not positive is remarked on.
     void datum(const Quantity &quantity);
-    // A value as a step writes it.
-    std::string written(const Value &value) const;
-
     const std::string &tickBox(const std::string &name) const;
     const ResultRow *row(const std::string &quantity) const;
     const std::string &declared(const std::string &name) const;
@@ -199,6 +205,7 @@ private:
     std::unordered_set<std::string> m_declared;
     bool m_insufficient = false;
     Solution m_solution;
+    std::map<std::string, Value> m_values;
     std::vector<std::vector<std::string>> m_cases; // tick boxes of each case tested
 };
 

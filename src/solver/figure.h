@@ -24,8 +24,8 @@ struct FigureMark {
 // the order the shape takes them (a quantity's symbol, or a number for a
 // constant such as the sides of a prism's base), and the measures drawn.
 // Given quantities with no mark (areas, volumes) go to the figure's legend.
+// The solid is named in words as the worked solution names it.
 struct FigureSpec {
-    std::string solid; // the solid in words, with its article: "il cono"
     geometry::Shape shape = geometry::Shape::Box;
     std::vector<std::string> dimensions = {};
     std::vector<FigureMark> marks = {};
@@ -33,15 +33,29 @@ struct FigureSpec {
     bool present() const { return !dimensions.empty(); }
 };
 
+class Calc;
+struct SolverScreen;
+struct SolveButton;
+
 // What one press gives the figure.
 struct Figure {
-    std::string solid; // as in the spec; empty before any press
+    std::string solid; // in words, with its article; empty before any press
     // The defining dimensions as shown, with their units: {"r", "6 cm"}.
     std::vector<std::pair<std::string, std::string>> dimensions;
     std::optional<geometry::Scene> scene; // none: no figure
     std::string none;                     // why there is none: a sentence
     // The figure in words, for screen readers.
     std::string alternative;
+
+    // The figure before any press.
+    static Figure beforeAnyPress();
 };
+
+// How a press ended.
+enum class PressEnd { Solved, Insufficient, Failed };
+
+// The figure of a press of `button` on `screen` that ended as `end`.
+Figure figureOf(const SolverScreen &screen, const SolveButton &button, const Calc &calc,
+                PressEnd end);
 
 } // namespace solver

@@ -59,6 +59,7 @@ public:
     bool stopped = false;                     // with WhenOut::Stop: a prompt went unanswered
     std::map<std::string, std::string> texts; // the last text written to each label
     std::optional<Solution> solution;         // only a press that ran to its end has one
+    std::optional<Figure> figure;             // likewise: its solid, or why there is none
 
     // Runs one press of `button` with this host. With WhenOut::Stop a prompt
     // beyond the queued answers ends it there: that prompt is the last event,
@@ -80,6 +81,7 @@ public:
     NumberFormat numberFormat() const override { return format; }
     Preferences preferences() const override { return choices; }
     void solved(const Solution &s) override { solution = s; }
+    void figured(const Figure &f) override { figure = f; }
 
 private:
     // Thrown at a prompt left unanswered with WhenOut::Stop; not a CalcError,

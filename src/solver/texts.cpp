@@ -47,6 +47,13 @@ TextPairs fixedTexts()
         { "weightNeedsUnit", texts::weightNeedsUnit },
         { "weightInvalid", texts::weightInvalid },
         { "weightPlaceholder", texts::weightPlaceholder },
+        { "figureToggleCaption", texts::figureToggleCaption },
+        { "figureToggleControl", texts::figureToggleControl },
+        { "figureToggleTip", texts::figureToggleTip },
+        { "figureResetCaption", texts::figureResetCaption },
+        { "figureResetControl", texts::figureResetControl },
+        { "figureViewName", texts::figureViewName },
+        { "figureViewTip", texts::figureViewTip },
     };
 }
 

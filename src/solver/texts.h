@@ -53,6 +53,19 @@ inline constexpr char weightPlaceholder[] = "nessuno";
 inline constexpr char weightInvalid[] =
     "Non è un peso specifico: scrivi un numero maggiore di zero o scegli un materiale";
 
+// The 3D figure in the picture's place: the toggle (with its Alt letter) and
+// its control name, the button that turns the solid back, and what the view
+// says of itself.
+inline constexpr char figureToggleCaption[] = "&Figura 3D";
+inline constexpr char figureToggleControl[] = "Figura3D";
+inline constexpr char figureToggleTip[] =
+    "Mostra il solido calcolato in 3D, in scala, al posto del disegno";
+inline constexpr char figureResetCaption[] = "Vista iniziale";
+inline constexpr char figureResetControl[] = "VistaIniziale";
+inline constexpr char figureViewName[] = "Figura 3D";
+inline constexpr char figureViewTip[] =
+    "Trascina o usa le frecce per ruotare il solido; Home lo riporta alla vista iniziale";
+
 // The results every screen with a volume adds: capacity and weight, their
 // captions and control names.
 inline constexpr char capacityCaption[] = "Capacità =";

@@ -141,6 +141,13 @@ Button *ScreenWindow::button(const QString &name, const QString &text)
     return b;
 }
 
+Button *ScreenWindow::steadyButton(const QString &name, const QString &text)
+{
+    auto *b = button(name, text);
+    m_steady.append(b);
+    return b;
+}
+
 ClickLabel *ScreenWindow::label(const QString &name, const QString &text)
 {
     // Named by its own text, read when asked, as captions change.
@@ -246,10 +253,14 @@ QPushButton *ScreenWindow::ritorna(const QString &name, const QString &parent)
 
 void ScreenWindow::finishControls()
 {
-    // The common buttons first, so that they keep their initials; then every
+    // The buttons of every screen first (the steady ones, then the common
+    // ones), so that they keep their initials; then every
     // other button in the order it was made, each taking the first letter of
     // its text that no button of the window has yet.
     QList<Button *> order;
+    for (const auto &b : std::as_const(m_steady))
+        if (b)
+            order.append(b);
     for (const auto &b : std::as_const(m_common))
         if (b)
             order.append(b);

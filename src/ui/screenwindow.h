@@ -100,6 +100,10 @@ protected:
     PictureBox *picture(const QString &name, const QString &asset, QSize size,
                         const QString &description);
 
+    // A button whose Alt letter is the same on every screen: its text's
+    // first letter, taken before any other button chooses.
+    Button *steadyButton(const QString &name, const QString &text);
+
     // Common buttons.
     QPushButton *esci(const QString &name, const QString &text = QStringLiteral("Esci"));
     QPushButton *stampa(const QString &name);
@@ -131,6 +135,7 @@ private:
     QScrollArea *m_scroll = nullptr;
     // The common buttons, which keep their initials as shortcuts.
     QList<QPointer<Button>> m_common;
+    QList<QPointer<Button>> m_steady;
     QPointer<QPushButton> m_ritorna;
 };
 

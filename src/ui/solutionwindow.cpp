@@ -1,5 +1,7 @@
 #include "solutionwindow.h"
 
+#include "figureview.h"
+
 #include "widgets.h"
 
 #include "solver/texts.h"
@@ -248,6 +250,43 @@ private:
     QSvgRenderer m_renderer;
 };
 
+// The computed solid at the turn it was seen from, drawn as vectors.
+class Solid3D : public QWidget {
+public:
+    Solid3D(const geometry::Scene &scene, const geometry::Camera &camera, QSize size,
+            QWidget *parent)
+        : QWidget(parent), m_scene(scene), m_camera(camera)
+    {
+        setFixedSize(size);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        FigureView::paint(p, geometry::draw(m_scene, m_camera, width(), height()));
+    }
+
+private:
+    geometry::Scene m_scene;
+    geometry::Camera m_camera;
+};
+
+// The figure of a worksheet: the 3D solid where the screen shows it, else
+// the picture with the data. The exercise handed out marks only the data.
+QWidget *figureOf(const WorksheetContent &content, QSize most, QWidget *page, bool answers)
+{
+    if (content.solid) {
+        geometry::Scene scene = *content.solid;
+        if (!answers)
+            std::erase_if(scene.measures, [](const geometry::Measure &m) { return !m.given; });
+        return new Solid3D(scene, content.camera, most, page);
+    }
+    if (!content.figure.isEmpty())
+        return new Figure(content.figure, most, page);
+    return nullptr;
+}
+
 QLabel *label(const QString &text, QWidget *parent, double points, bool bold = false)
 {
     auto *l = new QLabel(text, parent);
@@ -311,8 +350,7 @@ QWidget *makeWorksheet(const WorksheetContent &content, Worksheet version)
     }
 
     if (!answers) {
-        if (!content.figure.isEmpty()) {
-            auto *figure = new Figure(content.figure, QSize(360, 260), page);
+        if (auto *figure = figureOf(content, QSize(360, 260), page, answers)) {
             layout->addWidget(figure, 0, Qt::AlignHCenter);
         }
         layout->addWidget(label(QStringLiteral("Svolgimento"), page, 12, true));
@@ -338,8 +376,8 @@ QWidget *makeWorksheet(const WorksheetContent &content, Worksheet version)
     steps->setTextFormat(Qt::RichText);
     steps->setWordWrap(true);
     middle->addWidget(steps, 1, Qt::AlignTop);
-    if (!content.figure.isEmpty())
-        middle->addWidget(new Figure(content.figure, QSize(260, 220), page), 0, Qt::AlignTop);
+    if (auto *figure = figureOf(content, QSize(260, 220), page, answers))
+        middle->addWidget(figure, 0, Qt::AlignTop);
     layout->addLayout(middle);
 
     if (!content.results.isEmpty()) {

@@ -4,6 +4,10 @@
 // the exercise to hand out ("Testo") or its answer key ("Soluzione").
 #pragma once
 
+#include "geometry/view.h"
+
+#include <optional>
+
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
@@ -32,6 +36,10 @@ struct WorksheetContent {
     QString subject;   // the solid, as the title names it
     QString exercise;  // the exercise in words; empty before a press with data
     QByteArray figure; // the SVG with the data beside their letters; empty: none
+    // The computed solid, drawn in the figure's place at the turn it is seen
+    // from on screen, when the screen shows it ("Figura 3D").
+    std::optional<geometry::Scene> solid;
+    geometry::Camera camera;
     QStringList lines; // the worked solution
     QList<WorksheetResult> results;
 };

@@ -1,5 +1,7 @@
 #include "solverwindow.h"
 
+#include "figureview.h"
+
 #include "solutionwindow.h"
 
 #include "accessibility.h"
@@ -206,9 +208,10 @@ void SolverWindow::addPictures(QBoxLayout *middle)
     const auto &s = m_screen;
     auto *pictures = new QVBoxLayout;
     pictures->setSpacing(6);
-    if (s.picture.present())
-        pictures->addWidget(
-            picture(q(s.picture.name), q(s.picture.text), QSize(264, 220), figureName()));
+    if (s.picture.present()) {
+        m_picture = picture(q(s.picture.name), q(s.picture.text), QSize(264, 220), figureName());
+        pictures->addWidget(m_picture);
+    }
     for (const auto &e : s.extras) {
         QWidget *w = makeExtra(e);
         if (!e.onPicture.empty()) {
@@ -222,8 +225,58 @@ void SolverWindow::addPictures(QBoxLayout *middle)
         }
         pictures->addWidget(w, 0, Qt::AlignLeft);
     }
+    addFigure(pictures);
     pictures->addStretch();
     middle->addLayout(pictures);
+}
+
+// The 3D figure stands in the picture's place while its toggle is down.
+void SolverWindow::addFigure(QBoxLayout *pictures)
+{
+    m_figure = new FigureView(content());
+    m_figure->hide();
+    pictures->insertWidget(m_picture ? pictures->indexOf(m_picture) + 1 : 0, m_figure);
+    auto *row = new QHBoxLayout;
+    row->setSpacing(6);
+    m_figureToggle = steadyButton(q(solver::texts::figureToggleControl),
+                                  q(solver::texts::figureToggleCaption).remove(QLatin1Char('&')));
+    m_figureToggle->setCheckable(true);
+    m_figureToggle->setToolTip(q(solver::texts::figureToggleTip));
+    m_figureToggle->setAccessibleDescription(q(solver::texts::figureToggleTip));
+    m_figureReset = button(q(solver::texts::figureResetControl), q(solver::texts::figureResetCaption));
+    m_figureReset->hide();
+    row->addWidget(m_figureToggle);
+    row->addWidget(m_figureReset);
+    row->addStretch();
+    pictures->insertLayout(pictures->indexOf(m_figure) + 1, row);
+    m_extraButtons << m_figureToggle << m_figure << m_figureReset;
+    connect(m_figureToggle, &QPushButton::toggled, this, &SolverWindow::showFigure);
+    connect(m_figureReset, &QPushButton::clicked, this, [this] {
+        m_figure->resetView();
+        m_figure->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+bool SolverWindow::figureShown() const
+{
+    return m_figureToggle->isChecked();
+}
+
+void SolverWindow::showFigure(bool shown)
+{
+    if (m_figureToggle->isChecked() != shown) {
+        m_figureToggle->setChecked(shown); // comes back here through toggled
+        return;
+    }
+    if (m_picture)
+        m_picture->setVisible(!shown);
+    m_figure->setVisible(shown);
+    m_figureReset->setVisible(shown);
+}
+
+void SolverWindow::figured(const solver::Figure &figure)
+{
+    m_figure->setFigure(figure);
 }
 
 QWidget *SolverWindow::makeExtra(const solver::Extra &e)
@@ -687,6 +740,10 @@ WorksheetContent SolverWindow::worksheet() const
     if (!picture.isEmpty() && svg.open(QIODevice::ReadOnly))
         content.figure = QByteArray::fromStdString(
             solver::figureWithData(svg.readAll().toStdString(), solver::pressData(m_lastSolution)));
+    if (figureShown() && m_figure->figure().scene) {
+        content.solid = m_figure->figure().scene;
+        content.camera = m_figure->camera();
+    }
     if (!m_solvedButton)
         return content;
     content.exercise = q(solver::exerciseText(m_screen, *m_solvedButton, m_lastSolution));

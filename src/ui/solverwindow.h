@@ -17,6 +17,7 @@ class QPushButton;
 namespace ui {
 
 class Choices;
+class FigureView;
 class LiveLabel;
 class ValueLabel;
 class SolutionWindow;
@@ -41,6 +42,13 @@ public:
     solver::NumberFormat numberFormat() const override;
     solver::Preferences preferences() const override;
     void solved(const solver::Solution &solution) override;
+    void figured(const solver::Figure &figure) override;
+
+    // The 3D figure of the last press, and whether it stands in the
+    // picture's place ("Figura 3D").
+    FigureView *figureView() const { return m_figure; }
+    bool figureShown() const;
+    void showFigure(bool shown);
 
     // Makes a choice of the row as a person does: `control` is "Unita",
     // "Decimali" or "PesoSpecifico"; `option` one the list offers ("cm", "2",
@@ -79,6 +87,7 @@ private:
     void addSolidsRow(QBoxLayout *outer);
     void addDescription(QBoxLayout *outer);
     void addPictures(QBoxLayout *middle);
+    void addFigure(QBoxLayout *pictures);
     QWidget *makeExtra(const solver::Extra &extra);
     void addKnown(QBoxLayout *middle);
     void addResults(QBoxLayout *middle);
@@ -128,6 +137,11 @@ private:
     // Each result and its quantity, to keep room for its unit.
     QList<QPair<ValueLabel *, std::string>> m_results;
     QString m_longest; // the longest number shown
+    // The 3D figure, its toggle and the button that turns it back; the
+    // picture it stands in place of (absent on some screens).
+    FigureView *m_figure = nullptr;
+    QPushButton *m_figureToggle = nullptr, *m_figureReset = nullptr;
+    QWidget *m_picture = nullptr;
 };
 
 } // namespace ui

@@ -270,8 +270,8 @@ Built zone(double R, double h, double r1, double r2, bool basesKnown)
 }
 
 // The wedge: the part of the sphere between two half-planes through its
-// vertical axis, alfa degrees apart, turned to face the default view
-// symmetrically. A wedge of a whole turn is the sphere.
+// vertical axis, alfa degrees apart, the x axis halving the angle
+// between them. A wedge of a whole turn is the sphere.
 Built wedge(double r, double alfa)
 {
     if (alfa > 360.0 * (1 + 1e-12))

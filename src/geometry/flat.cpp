@@ -42,7 +42,7 @@
 //                       bottomLength (c), bottomWidth (d) on the ground,
 //                       height (the meda's, on the axis), ridgeHeight (h1,
 //                       the cavalla's, on the axis above it)
-//   Trench:             length (h, along a bottom edge)
+//   Trench:             length (h, along the middle of the top)
 //   Prismoid:           height (axis)
 #include "builders.h"
 
@@ -504,7 +504,7 @@ Built trench(double A1, double A2, double h)
     mesh.face({ F[2], F[1], B[1], B[2] }); // right slope
     mesh.face({ F[0], F[3], B[3], B[0] }); // left slope
     Solid solid{ std::move(mesh), {} };
-    solid.anchors = { { "length", { f[1], b[1] } } };
+    solid.anchors = { { "length", { Vec3{ 0, -h / 2, t }, Vec3{ 0, h / 2, t } } } };
     return solid;
 }
 

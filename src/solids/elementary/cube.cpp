@@ -92,6 +92,10 @@ SolverScreen cube()
         .stampaButton = {"Command4", "Stampa"},
         .ritornaButton = {"Command2", "Ritorna"},
         .esciButton = {"Command1", "Esci"},
+        .figure = {.solid = "il cubo",
+                   .shape = geometry::Shape::Cube,
+                   .dimensions = {"s"},
+                   .marks = {{"s", "edge"}, {"d", "diagonal"}, {"d1", "faceDiagonal"}}},
     };
 }
 

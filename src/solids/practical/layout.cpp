@@ -25,6 +25,7 @@ SolverScreen practicalScreen(PracticalScreen p)
         .stampaButton = { "Command2", "Stampa" },
         .ritornaButton = { std::move(p.ritorna), "Ritorna" },
         .esciButton = { std::move(p.esci), "Esci" },
+        .figure = std::move(p.figure),
     };
     if (!p.picture.empty())
         s.picture = { "Picture1", std::move(p.picture) };

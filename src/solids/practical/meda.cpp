@@ -68,6 +68,11 @@ SolverScreen meda()
         },
         .picture = "meda.svg",
         .calcola = calcola,
+        .figure = {.solid = "la meda",
+                   .shape = geometry::Shape::Meda,
+                   .dimensions = {"a", "b", "c", "d", "h"},
+                   .marks = {{"a", "length"}, {"b", "width"}, {"c", "topLength"},
+                             {"d", "topWidth"}, {"h", "height"}}},
     });
 }
 

@@ -28,6 +28,7 @@ struct PracticalScreen {
     std::string formulaHeading = "Label2(4)";
     std::string esci = "Command3";
     std::string ritorna = "Command4";
+    solver::FigureSpec figure = {};
 };
 
 solver::SolverScreen practicalScreen(PracticalScreen screen);

@@ -65,6 +65,10 @@ SolverScreen prismoid()
         .calcola = calcola,
         .esci = "Command4",
         .ritorna = "Command5",
+        .figure = {.solid = "il prismoide",
+                   .shape = geometry::Shape::Prismoid,
+                   .dimensions = {"A1", "A2", "Am", "h"},
+                   .marks = {{"h", "height"}}},
     });
 }
 

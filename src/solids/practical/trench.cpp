@@ -55,6 +55,10 @@ SolverScreen trench()
         .picture = "trincea.svg",
         .calcola = calcola,
         .formulaHeading = "Label2(2)",
+        .figure = {.solid = "la trincea",
+                   .shape = geometry::Shape::Trench,
+                   .dimensions = {"A1", "A2", "h"},
+                   .marks = {{"h", "length"}}},
     });
 }
 

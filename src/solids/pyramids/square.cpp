@@ -236,6 +236,11 @@ SolverScreen squarePyramid()
         .stampaButton = {"Command4", "Stampa"},
         .ritornaButton = {"Command2", "Ritorna"},
         .esciButton = {"Command1", "Esci"},
+        .figure = {.solid = "la piramide",
+                   .shape = geometry::Shape::RegularPyramid,
+                   .dimensions = {"4", "l", "h"},
+                   .marks = {{"l", "side"}, {"l1", "lateralEdge"}, {"h", "height"},
+                             {"a", "slant"}, {"R", "baseApothem"}}},
     };
 }
 

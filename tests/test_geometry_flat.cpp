@@ -11,9 +11,11 @@
 
 using namespace geometry;
 using Dims = std::vector<double>;
+using Lengths = std::vector<std::pair<std::string, double>>; // anchor, length
 
 Q_DECLARE_METATYPE(geometry::Shape)
 Q_DECLARE_METATYPE(Dims)
+Q_DECLARE_METATYPE(Lengths)
 
 namespace {
 
@@ -63,68 +65,54 @@ void TestGeometryFlat::measures_data()
     QTest::addColumn<double>("volume");
     QTest::addColumn<double>("area");
 
+    // clang-format off
     for (double k : { 1.0, 0.01, 250.0 }) {
-        const auto tag = [k](const char *name) {
-            return QByteArray(name) + " ×" + QByteArray::number(k);
+        const auto row = [k](const QByteArray &name, Shape shape, const Dims &dims, double V, double A) {
+            QTest::newRow(name + " ×" + QByteArray::number(k)) << shape << dims << V << A;
         };
-        const double a = 3 * k, b = 4 * k, c = 12 * k;
-        QTest::newRow(tag("box")) << Shape::Box << Dims{ a, b, c } << a * b * c
-                                  << 2 * (a * b + b * c + c * a);
-        QTest::newRow(tag("cube")) << Shape::Cube << Dims{ a } << a * a * a << 6 * a * a;
+        const double a = 3 * k, b = 4 * k, c = 12 * k, l = 2 * k;
+        row("box", Shape::Box, { a, b, c }, a * b * c, 2 * (a * b + b * c + c * a));
+        row("cube", Shape::Cube, { a }, a * a * a, 6 * a * a);
         for (int n : { 3, 4, 5, 6, 7, 12 }) {
             const double s = 2 * k, h = 5 * k, B = polygonArea(n, s), ap = apothem(n, s);
-            const auto name = "prism " + QByteArray::number(n);
-            QTest::newRow(tag(name))
-                << Shape::RegularPrism << Dims{ double(n), s, h } << B * h << 2 * B + n * s * h;
-            QTest::newRow(tag("pyramid " + QByteArray::number(n)))
-                << Shape::RegularPyramid << Dims{ double(n), s, h } << B * h / 3
-                << B + n * s * std::hypot(h, ap) / 2;
             const double s2 = 0.5 * k, B2 = polygonArea(n, s2), ap2 = apothem(n, s2);
-            QTest::newRow(tag("frustum " + QByteArray::number(n)))
-                << Shape::TruncatedPyramid << Dims{ double(n), s, s2, h }
-                << h / 3 * (B + B2 + std::sqrt(B * B2))
-                << B + B2 + n * (s + s2) / 2 * std::hypot(h, ap - ap2);
+            const QByteArray sides = QByteArray::number(n);
+            row("prism " + sides, Shape::RegularPrism, { double(n), s, h }, B * h, 2 * B + n * s * h);
+            row("pyramid " + sides, Shape::RegularPyramid, { double(n), s, h }, B * h / 3,
+                B + n * s * std::hypot(h, ap) / 2);
+            row("frustum " + sides, Shape::TruncatedPyramid, { double(n), s, s2, h },
+                h / 3 * (B + B2 + std::sqrt(B * B2)), B + B2 + n * (s + s2) / 2 * std::hypot(h, ap - ap2));
         }
-        QTest::newRow(tag("rectangular pyramid"))
-            << Shape::RectangularPyramid << Dims{ a, b, c } << a * b * c / 3
-            << a * b + a * std::hypot(c, b / 2) + b * std::hypot(c, a / 2);
+        row("rectangular pyramid", Shape::RectangularPyramid, { a, b, c }, a * b * c / 3,
+            a * b + a * std::hypot(c, b / 2) + b * std::hypot(c, a / 2));
         {
+            // The oblique faces' height: over the foot's distance from the oblique side.
             const double A = 10 * k, C = 4 * k, t = 3 * k, h = 7 * k, base = (A + C) * t / 2;
             const double o = std::hypot(t, (A - C) / 2), foot = t * (A + C) / (4 * o);
-            QTest::newRow(tag("trapezoid pyramid"))
-                << Shape::TrapezoidPyramid << Dims{ A, C, t, h } << base * h / 3
-                << base + (A + C) / 2 * std::hypot(h, t / 2) + o * std::hypot(h, foot);
+            row("trapezoid pyramid", Shape::TrapezoidPyramid, { A, C, t, h }, base * h / 3,
+                base + (A + C) / 2 * std::hypot(h, t / 2) + o * std::hypot(h, foot));
         }
-        const double l = 2 * k;
-        QTest::newRow(tag("tetrahedron"))
-            << Shape::Tetrahedron << Dims{ l } << l * l * l / (6 * r2) << r3 * l * l;
-        QTest::newRow(tag("octahedron"))
-            << Shape::Octahedron << Dims{ l } << r2 / 3 * l * l * l << 2 * r3 * l * l;
-        QTest::newRow(tag("dodecahedron"))
-            << Shape::Dodecahedron << Dims{ l } << (15 + 7 * r5) / 4 * l * l * l
-            << 3 * std::sqrt(25 + 10 * r5) * l * l;
-        QTest::newRow(tag("icosahedron"))
-            << Shape::Icosahedron << Dims{ l } << 5 * (3 + r5) / 12 * l * l * l << 5 * r3 * l * l;
-        // The heaps: a, b at the foot, c, d on top (c along a).
+        row("tetrahedron", Shape::Tetrahedron, { l }, l * l * l / (6 * r2), r3 * l * l);
+        row("octahedron", Shape::Octahedron, { l }, r2 / 3 * l * l * l, 2 * r3 * l * l);
+        row("dodecahedron", Shape::Dodecahedron, { l }, (15 + 7 * r5) / 4 * l * l * l, 3 * std::sqrt(25 + 10 * r5) * l * l);
+        row("icosahedron", Shape::Icosahedron, { l }, 5 * (3 + r5) / 12 * l * l * l, 5 * r3 * l * l);
+        // The heaps: a, b at the foot, c, d on top (c along a); sides of a meda.
         const double A = 10 * k, B = 6 * k, C = 4 * k, D = 2 * k, h = 3 * k, h1 = 5 * k;
-        const auto medaArea = [](double a, double b, double c, double d, double h) {
+        const auto sides = [](double a, double b, double c, double d, double h) {
             return (a + c) * std::hypot(h, (b - d) / 2) + (b + d) * std::hypot(h, (a - c) / 2);
         };
-        QTest::newRow(tag("meda")) << Shape::Meda << Dims{ A, B, C, D, h }
-                                   << h / 6 * (2 * A * B + B * C + 2 * C * D + A * D)
-                                   << A * B + C * D + medaArea(A, B, C, D, h);
-        QTest::newRow(tag("cavalla")) << Shape::Cavalla << Dims{ A, B, C, h }
-                                      << B * h / 6 * (2 * A + C) << A * B + medaArea(A, B, C, 0, h);
-        QTest::newRow(tag("biga"))
-            << Shape::Biga << Dims{ A, B, C, D, h, h1 }
-            << h / 6 * (2 * C * D + D * A + 2 * A * B + C * B) + B * h1 / 6 * (2 * A + C)
-            << C * D + medaArea(C, D, A, B, h) + medaArea(A, B, C, 0, h1);
-        QTest::newRow(tag("trench")) << Shape::Trench << Dims{ 12 * k * k, 30 * k * k, 20 * k }
-                                     << 10 * k * (42 * k * k) << -1.0;
-        QTest::newRow(tag("prismoid"))
-            << Shape::Prismoid << Dims{ 4 * k * k, 9 * k * k, 7 * k * k, 2 * k }
-            << 2 * k / 6 * (13 + 28) * k * k << -1.0;
+        row("meda", Shape::Meda, { A, B, C, D, h }, h / 6 * (2 * A * B + B * C + 2 * C * D + A * D),
+            A * B + C * D + sides(A, B, C, D, h));
+        row("cavalla", Shape::Cavalla, { A, B, C, h }, B * h / 6 * (2 * A + C), A * B + sides(A, B, C, 0, h));
+        row("biga", Shape::Biga, { A, B, C, D, h, h1 },
+            h / 6 * (2 * C * D + D * A + 2 * A * B + C * B) + B * h1 / 6 * (2 * A + C),
+            C * D + sides(C, D, A, B, h) + sides(A, B, C, 0, h1));
+        row("trench", Shape::Trench, { 12 * k * k, 30 * k * k, 20 * k }, 10 * k * (42 * k * k), -1);
+        row("prismoid", Shape::Prismoid, { 4 * k * k, 9 * k * k, 7 * k * k, 2 * k }, 2 * k / 6 * 41 * k * k, -1);
+        // The least middle section: two squares.
+        row("prismoid, least", Shape::Prismoid, { 4 * k * k, 9 * k * k, 6.25 * k * k, 2 * k }, 2 * k / 6 * 38 * k * k, 2 * k * k * (6.5 + 5 * std::hypot(2, 0.5)));
     }
+    // clang-format on
 }
 
 void TestGeometryFlat::measures()
@@ -183,90 +171,66 @@ void TestGeometryFlat::anchors_data()
 {
     QTest::addColumn<Shape>("shape");
     QTest::addColumn<Dims>("dims");
-    QTest::addColumn<QString>("anchor");
-    QTest::addColumn<double>("length");
-    const auto row = [](Shape shape, const Dims &dims, const char *anchor, double length) {
-        QTest::addRow("%d %s", int(shape), anchor) << shape << dims << QString(anchor) << length;
-    };
-    const Dims box{ 3, 4, 12 };
-    row(Shape::Box, box, "length", 3);
-    row(Shape::Box, box, "width", 4);
-    row(Shape::Box, box, "height", 12);
-    row(Shape::Box, box, "baseDiagonal", 5);
-    row(Shape::Box, box, "diagonal", 13);
-    row(Shape::Cube, { 2 }, "edge", 2);
-    row(Shape::Cube, { 2 }, "faceDiagonal", 2 * r2);
-    row(Shape::Cube, { 2 }, "diagonal", 2 * r3);
-    // The prisms' screens: d is L·√2, L·(√5 + 1)/2, 2·L, or √(L² + 4a²).
-    row(Shape::RegularPrism, { 4, 3, 1 }, "baseDiagonal", 3 * r2);
-    row(Shape::RegularPrism, { 4, 3, 1 }, "baseApothem", 1.5);
-    row(Shape::RegularPrism, { 5, 2, 3 }, "baseDiagonal", 1 + r5);
-    row(Shape::RegularPrism, { 5, 2, 3 }, "diagonal", std::hypot(1 + r5, 3));
-    row(Shape::RegularPrism, { 6, 2, 5 }, "baseDiameter", 4);
-    row(Shape::RegularPrism, { 6, 2, 5 }, "diameterDiagonal", std::sqrt(41));
-    row(Shape::RegularPrism, { 6, 2, 5 }, "side", 2);
-    row(Shape::RegularPrism, { 6, 2, 5 }, "height", 5);
+    QTest::addColumn<Lengths>("lengths");
     const double d7 = std::sqrt(1 + 4 * apothem(7, 1) * apothem(7, 1));
-    row(Shape::RegularPrism, { 7, 1, 2 }, "baseDiameter", d7);
-    row(Shape::RegularPrism, { 7, 1, 2 }, "diameterDiagonal", std::hypot(d7, 2));
-    row(Shape::RegularPrism, { 3, 2, 4 }, "baseHeight", r3);
-    row(Shape::RegularPrism, { 3, 2, 4 }, "baseApothem", r3 / 3);
-    row(Shape::RegularPyramid, { 4, 6, 4 }, "slant", 5);
-    row(Shape::RegularPyramid, { 4, 6, 4 }, "baseApothem", 3);
-    row(Shape::RegularPyramid, { 4, 6, 4 }, "height", 4);
-    row(Shape::RegularPyramid, { 4, 6, 4 }, "lateralEdge", std::sqrt(34));
-    row(Shape::RegularPyramid, { 3, 6, 2 }, "baseHeight", 3 * r3);
-    row(Shape::RegularPyramid, { 3, 6, 2 }, "slant", std::sqrt(7));
-    row(Shape::RegularPyramid, { 3, 6, 2 }, "lateralEdge", 4);
-    row(Shape::RectangularPyramid, { 6, 8, 12 }, "lengthSlant", std::sqrt(160));
-    row(Shape::RectangularPyramid, { 6, 8, 12 }, "widthSlant", std::sqrt(153));
-    row(Shape::RectangularPyramid, { 6, 8, 12 }, "lateralEdge", 13);
+    // clang-format off
+    QTest::newRow("box") << Shape::Box << Dims{ 3, 4, 12 } << Lengths{
+        { "length", 3 }, { "width", 4 }, { "height", 12 }, { "baseDiagonal", 5 }, { "diagonal", 13 } };
+    QTest::newRow("cube") << Shape::Cube << Dims{ 2 } << Lengths{
+        { "edge", 2 }, { "faceDiagonal", 2 * r2 }, { "diagonal", 2 * r3 } };
+    // The prisms' d: L·√2, L·(√5 + 1)/2, 2·L, √(L² + 4a²).
+    QTest::newRow("square prism") << Shape::RegularPrism << Dims{ 4, 3, 1 } << Lengths{
+        { "baseDiagonal", 3 * r2 }, { "baseApothem", 1.5 }, { "baseDiameter", 3 * r2 } };
+    QTest::newRow("pentagonal prism") << Shape::RegularPrism << Dims{ 5, 2, 3 } << Lengths{
+        { "baseDiagonal", 1 + r5 }, { "diagonal", std::hypot(1 + r5, 3) } };
+    QTest::newRow("hexagonal prism") << Shape::RegularPrism << Dims{ 6, 2, 5 } << Lengths{
+        { "baseDiameter", 4 }, { "diameterDiagonal", std::sqrt(41) }, { "side", 2 }, { "height", 5 } };
+    QTest::newRow("heptagonal prism") << Shape::RegularPrism << Dims{ 7, 1, 2 } << Lengths{
+        { "baseDiameter", d7 }, { "diameterDiagonal", std::hypot(d7, 2) } };
+    QTest::newRow("triangular prism") << Shape::RegularPrism << Dims{ 3, 2, 4 } << Lengths{
+        { "baseHeight", r3 }, { "baseApothem", r3 / 3 } };
+    QTest::newRow("square pyramid") << Shape::RegularPyramid << Dims{ 4, 6, 4 } << Lengths{
+        { "slant", 5 }, { "baseApothem", 3 }, { "height", 4 }, { "lateralEdge", std::sqrt(34) } };
+    QTest::newRow("triangular pyramid") << Shape::RegularPyramid << Dims{ 3, 6, 2 } << Lengths{
+        { "baseHeight", 3 * r3 }, { "slant", std::sqrt(7) }, { "lateralEdge", 4 } };
+    QTest::newRow("rectangular pyramid") << Shape::RectangularPyramid << Dims{ 6, 8, 12 } << Lengths{
+        { "lengthSlant", std::sqrt(160) }, { "widthSlant", std::sqrt(153) }, { "lateralEdge", 13 } };
     // A trapezoid 8, 2 with sides 5 holds a circle of radius 2: r = 2·AB/P.
-    const Dims trapezoid{ 8, 2, 4, 1.5 };
-    row(Shape::TrapezoidPyramid, trapezoid, "frontSide", 8);
-    row(Shape::TrapezoidPyramid, trapezoid, "backSide", 2);
-    row(Shape::TrapezoidPyramid, trapezoid, "obliqueSide", 5);
-    row(Shape::TrapezoidPyramid, trapezoid, "trapezoidHeight", 4);
-    row(Shape::TrapezoidPyramid, trapezoid, "overhang", 3);
-    row(Shape::TrapezoidPyramid, trapezoid, "inradius", 2);
-    row(Shape::TrapezoidPyramid, trapezoid, "slant", 2.5);
-    row(Shape::TrapezoidPyramid, trapezoid, "frontEdge", std::hypot(2.5, 4));
-    row(Shape::TrapezoidPyramid, trapezoid, "backEdge", std::hypot(2.5, 1));
-    const Dims frustum{ 4, 10, 4, 4 };
-    row(Shape::TruncatedPyramid, frustum, "slant", 5);
-    row(Shape::TruncatedPyramid, frustum, "lowerApothem", 5);
-    row(Shape::TruncatedPyramid, frustum, "upperApothem", 2);
-    row(Shape::TruncatedPyramid, frustum, "upperSide", 4);
-    row(Shape::TruncatedPyramid, frustum, "lateralEdge", std::sqrt(34));
-    row(Shape::Tetrahedron, { 3 }, "height", std::sqrt(6));
-    row(Shape::Octahedron, { 2 }, "edge", 2);
-    row(Shape::Dodecahedron, { 2 }, "edge", 2);
-    row(Shape::Icosahedron, { 2 }, "edge", 2);
-    row(Shape::Meda, { 10, 6, 4, 2, 3 }, "topLength", 4);
-    row(Shape::Meda, { 10, 6, 4, 2, 3 }, "topWidth", 2);
-    row(Shape::Cavalla, { 10, 6, 4, 3 }, "ridge", 4);
-    row(Shape::Cavalla, { 10, 6, 4, 3 }, "height", 3);
-    row(Shape::Biga, { 10, 6, 4, 2, 3, 5 }, "bottomWidth", 2);
-    row(Shape::Biga, { 10, 6, 4, 2, 3, 5 }, "width", 6);
-    row(Shape::Biga, { 10, 6, 4, 2, 3, 5 }, "ridgeHeight", 5);
-    row(Shape::Trench, { 12, 30, 20 }, "length", 20);
-    row(Shape::Prismoid, { 4, 9, 7, 2 }, "height", 2);
+    QTest::newRow("trapezoid pyramid") << Shape::TrapezoidPyramid << Dims{ 8, 2, 4, 1.5 } << Lengths{
+        { "frontSide", 8 }, { "backSide", 2 }, { "obliqueSide", 5 }, { "trapezoidHeight", 4 },
+        { "overhang", 3 }, { "inradius", 2 }, { "slant", 2.5 }, { "frontEdge", std::hypot(2.5, 4) },
+        { "backEdge", std::hypot(2.5, 1) } };
+    QTest::newRow("frustum") << Shape::TruncatedPyramid << Dims{ 4, 10, 4, 4 } << Lengths{
+        { "slant", 5 }, { "lowerApothem", 5 }, { "upperApothem", 2 }, { "upperSide", 4 },
+        { "lateralEdge", std::sqrt(34) } };
+    QTest::newRow("tetrahedron") << Shape::Tetrahedron << Dims{ 3 } << Lengths{ { "height", std::sqrt(6) } };
+    QTest::newRow("octahedron") << Shape::Octahedron << Dims{ 2 } << Lengths{ { "edge", 2 } };
+    QTest::newRow("dodecahedron") << Shape::Dodecahedron << Dims{ 2 } << Lengths{ { "edge", 2 } };
+    QTest::newRow("icosahedron") << Shape::Icosahedron << Dims{ 2 } << Lengths{ { "edge", 2 } };
+    QTest::newRow("meda") << Shape::Meda << Dims{ 10, 6, 4, 2, 3 } << Lengths{
+        { "topLength", 4 }, { "topWidth", 2 }, { "height", 3 } };
+    QTest::newRow("cavalla") << Shape::Cavalla << Dims{ 10, 6, 4, 3 } << Lengths{
+        { "ridge", 4 }, { "height", 3 } };
+    QTest::newRow("biga") << Shape::Biga << Dims{ 10, 6, 4, 2, 3, 5 } << Lengths{
+        { "bottomWidth", 2 }, { "width", 6 }, { "height", 3 }, { "ridgeHeight", 5 } };
+    QTest::newRow("trench") << Shape::Trench << Dims{ 12, 30, 20 } << Lengths{ { "length", 20 } };
+    QTest::newRow("prismoid") << Shape::Prismoid << Dims{ 4, 9, 7, 2 } << Lengths{ { "height", 2 } };
+    // clang-format on
 }
 
 void TestGeometryFlat::anchors()
 {
     QFETCH(Shape, shape);
     QFETCH(Dims, dims);
-    QFETCH(QString, anchor);
-    QFETCH(double, length);
+    QFETCH(Lengths, lengths);
     const Solid solid = solidOf(shape, dims);
-    const Anchor *found = solid.anchor(anchor.toStdString());
-    QVERIFY2(found, qPrintable("no anchor " + anchor));
-    QCOMPARE(int(found->path.size()), 2);
-    QVERIFY2(std::abs(geometry::length(found->path[1] - found->path[0]) - length) < 1e-9 * length,
-             qPrintable(QString("%1 is %2")
-                            .arg(anchor)
-                            .arg(geometry::length(found->path[1] - found->path[0]))));
+    for (const auto &[name, expected] : lengths) {
+        const Anchor *found = solid.anchor(name);
+        QVERIFY2(found && found->path.size() == 2, name.c_str());
+        const double measured = length(found->path[1] - found->path[0]);
+        QVERIFY2(std::abs(measured - expected) < 1e-9 * expected,
+                 qPrintable(QString("%1 is %2").arg(name.c_str()).arg(measured)));
+    }
 }
 
 // The areas the screens give are the solids' end faces.

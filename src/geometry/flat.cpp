@@ -512,10 +512,11 @@ Built prismoid(double A1, double A2, double Am, double h)
 {
     const double r1 = std::sqrt(A1), r2 = std::sqrt(A2);
     const double K = (4.0 * Am - A1 - A2) / (r1 * r2);
-    if (!(4.0 * Am >= (r1 + r2) * (r1 + r2)) || !std::isfinite(K))
+    // The least middle section itself is two squares: forgive its rounding.
+    if (!(4.0 * Am >= (r1 + r2) * (r1 + r2) * (1.0 - 1e-12)) || !std::isfinite(K))
         return refuse("la sezione media è troppo piccola: due basi rettangolari di queste aree "
                       "hanno una sezione media di almeno ((√A1 + √A2) / 2)².");
-    // p² + 1/p² = K; rounding may leave K a hair under 2.
+    // p² + 1/p² = K.
     const double q = (K + std::sqrt(std::max(0.0, K * K - 4.0))) / 2.0, p = std::sqrt(q);
     const Ring lo = rectangle(r1 * p, r1 / p, 0.0), hi = rectangle(r2 / p, r2 * p, h);
     Solid solid{ stack({ lo, hi }), {} };

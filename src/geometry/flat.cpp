@@ -100,11 +100,13 @@ Mesh stack(const std::vector<Ring> &rings)
     for (const auto &ring : rings) {
         std::vector<int> id;
         for (std::size_t i = 0; i < ring.size(); ++i) {
-            int found = -1;
-            for (std::size_t j = 0; j < i && found < 0; ++j)
-                if (ring[j] == ring[i])
-                    found = id[j];
-            id.push_back(found >= 0 ? found : mesh.add(ring[i]));
+            // Equal points follow each other, or close the ring.
+            if (i > 0 && ring[i] == ring[i - 1])
+                id.push_back(id[i - 1]);
+            else if (i > 0 && ring[i] == ring[0])
+                id.push_back(id[0]);
+            else
+                id.push_back(mesh.add(ring[i]));
         }
         ids.push_back(id);
     }
@@ -162,10 +164,20 @@ Mesh hull(const std::vector<Vec3> &points)
         size = std::max(size, length(p - centre));
     const double eps = 1e-9 * size;
     std::vector<std::vector<int>> seen;
+    const auto known = [&](int i, int j, int k) {
+        for (const auto &face : seen) {
+            const auto has = [&](int v) { return std::binary_search(face.begin(), face.end(), v); };
+            if (has(i) && has(j) && has(k))
+                return true;
+        }
+        return false;
+    };
     const int n = int(points.size());
     for (int i = 0; i < n; ++i)
         for (int j = i + 1; j < n; ++j)
             for (int k = j + 1; k < n; ++k) {
+                if (known(i, j, k))
+                    continue;
                 Vec3 normal = cross(points[j] - points[i], points[k] - points[i]);
                 if (length(normal) < eps * size)
                     continue;
@@ -181,7 +193,7 @@ Mesh hull(const std::vector<Vec3> &points)
                     else if (d > -eps)
                         on.push_back(m);
                 }
-                if (outside || std::find(seen.begin(), seen.end(), on) != seen.end())
+                if (outside)
                     continue;
                 seen.push_back(on);
                 // Around the face's centre, counter-clockwise about the normal.

@@ -382,7 +382,7 @@ SolverScreen cone()
         .stampaButton = {"Command4", "Stampa"},
         .ritornaButton = {"Command3", "Ritorna"},
         .esciButton = {"Command2", "Esci"},
-        .figure = {.solid = "il cono", .shape = geometry::Shape::Cone,
+        .figure = {.shape = geometry::Shape::Cone,
                    .dimensions = {"r", "h"},
                    .marks = {{"r", "radius"}, {"d", "diameter"}, {"C", "rim"}, {"h", "height"},
                               {"a", "slant"}}},

@@ -92,6 +92,9 @@ SolverScreen cube()
         .stampaButton = {"Command4", "Stampa"},
         .ritornaButton = {"Command2", "Ritorna"},
         .esciButton = {"Command1", "Esci"},
+        .figure = {.shape = geometry::Shape::Cube,
+                   .dimensions = {"s"},
+                   .marks = {{"s", "edge"}, {"d", "diagonal"}, {"d1", "faceDiagonal"}}},
     };
 }
 

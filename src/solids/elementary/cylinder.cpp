@@ -273,7 +273,7 @@ SolverScreen cylinder()
         .stampaButton = {"Command4", "Stampa"},
         .ritornaButton = {"Command3", "Ritorna"},
         .esciButton = {"Command1", "Esci"},
-        .figure = {.solid = "il cilindro", .shape = geometry::Shape::Cylinder,
+        .figure = {.shape = geometry::Shape::Cylinder,
                    .dimensions = {"R", "H"},
                    .marks = {{"R", "radius"}, {"H", "height"}, {"d", "diameter"}, {"C", "rim"},
                               {"D1", "diagonal"}}},

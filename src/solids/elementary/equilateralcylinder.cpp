@@ -171,7 +171,7 @@ SolverScreen equilateralCylinder()
         .stampaButton = {"Command2", "Stampa"},
         .ritornaButton = {"Command4", "Ritorna"},
         .esciButton = {"Command3", "Esci"},
-        .figure = {.solid = "il cilindro equilatero", .shape = geometry::Shape::Cylinder,
+        .figure = {.shape = geometry::Shape::Cylinder,
                    .dimensions = {"r", "d"},
                    .marks = {{"r", "radius"}, {"d", "diameter"}, {"C", "rim"}, {"D", "diagonal"}}},
     };

@@ -289,6 +289,10 @@ SolverScreen parallelepiped()
         .stampaButton = {"Command4", "Stampa"},
         .ritornaButton = {"Command2", "Ritorna"},
         .esciButton = {"Command1", "Esci"},
+        .figure = {.shape = geometry::Shape::Box,
+                   .dimensions = {"a", "b", "c"},
+                   .marks = {{"a", "length"}, {"b", "width"}, {"c", "height"},
+                             {"d1", "baseDiagonal"}, {"d2", "diagonal"}}},
     };
 }
 

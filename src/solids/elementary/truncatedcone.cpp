@@ -399,7 +399,7 @@ SolverScreen truncatedCone()
         .stampaButton = {"Command3", "Stampa"},
         .ritornaButton = {"Command2", "Ritorna"},
         .esciButton = {"Command1", "Esci "},
-        .figure = {.solid = "il tronco di cono", .shape = geometry::Shape::Frustum,
+        .figure = {.shape = geometry::Shape::Frustum,
                    .dimensions = {"r1", "r2", "h"},
                    .marks = {{"r1", "bottomRadius"}, {"r2", "topRadius"}, {"h", "height"},
                               {"a", "slant"}, {"C1", "bottomRim"}, {"C2", "topRim"}}},

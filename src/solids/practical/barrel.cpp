@@ -64,7 +64,7 @@ SolverScreen barrel()
         .hectolitres = true,
         .picture = "botte.svg",
         .calcola = calcola,
-        .figure = {.solid = "la botte", .shape = geometry::Shape::Barrel,
+        .figure = {.shape = geometry::Shape::Barrel,
                    .dimensions = {"D", "d", "L"},
                    .marks = {{"D", "bungDiameter"}, {"d", "headDiameter"}, {"L", "length"}}},
     });

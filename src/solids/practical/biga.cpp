@@ -79,6 +79,10 @@ SolverScreen biga()
         },
         .picture = "biga.svg",
         .calcola = calcola,
+        .figure = {.shape = geometry::Shape::Biga,
+                   .dimensions = {"a", "b", "c", "d", "h", "h1"},
+                   .marks = {{"a", "length"}, {"b", "width"}, {"c", "bottomLength"},
+                             {"d", "bottomWidth"}, {"h", "height"}, {"h1", "ridgeHeight"}}},
     });
 }
 

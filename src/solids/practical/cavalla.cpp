@@ -59,6 +59,9 @@ SolverScreen cavalla()
         .calcola = calcola,
         .esci = "Command4",
         .ritorna = "Command5",
+        .figure = {.shape = geometry::Shape::Cavalla,
+                   .dimensions = {"a", "b", "c", "h"},
+                   .marks = {{"a", "length"}, {"b", "width"}, {"c", "ridge"}, {"h", "height"}}},
     });
 }
 

@@ -69,7 +69,7 @@ SolverScreen ellipticBarrel()
         .hectolitres = true,
         .picture = "botte-ellittica.svg",
         .calcola = calcola,
-        .figure = {.solid = "la botte ellittica", .shape = geometry::Shape::EllipticBarrel,
+        .figure = {.shape = geometry::Shape::EllipticBarrel,
                    .dimensions = {"D", "D1", "d", "d1", "L"},
                    .marks = {{"D", "bungWidth"}, {"D1", "bungHeight"}, {"d", "headWidth"},
                               {"d1", "headHeight"}, {"L", "length"}}},

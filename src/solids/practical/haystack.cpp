@@ -72,7 +72,7 @@ SolverScreen haystack()
         .hectolitres = true,
         .picture = "pagliaio.svg",
         .calcola = calcola,
-        .figure = {.solid = "il pagliaio", .shape = geometry::Shape::Haystack,
+        .figure = {.shape = geometry::Shape::Haystack,
                    .dimensions = {"r", "R", "h", "h1"},
                    .marks = {{"r", "bottomRadius"}, {"R", "topRadius"}, {"h", "height"},
                               {"h1", "coneHeight"}}},

@@ -68,6 +68,10 @@ SolverScreen meda()
         },
         .picture = "meda.svg",
         .calcola = calcola,
+        .figure = {.shape = geometry::Shape::Meda,
+                   .dimensions = {"a", "b", "c", "d", "h"},
+                   .marks = {{"a", "length"}, {"b", "width"}, {"c", "topLength"},
+                             {"d", "topWidth"}, {"h", "height"}}},
     });
 }
 

@@ -65,6 +65,9 @@ SolverScreen prismoid()
         .calcola = calcola,
         .esci = "Command4",
         .ritorna = "Command5",
+        .figure = {.shape = geometry::Shape::Prismoid,
+                   .dimensions = {"A1", "A2", "Am", "h"},
+                   .marks = {{"h", "height"}}},
     });
 }
 

@@ -55,6 +55,9 @@ SolverScreen trench()
         .picture = "trincea.svg",
         .calcola = calcola,
         .formulaHeading = "Label2(2)",
+        .figure = {.shape = geometry::Shape::Trench,
+                   .dimensions = {"A1", "A2", "h"},
+                   .marks = {{"h", "length"}}},
     });
 }
 

@@ -503,6 +503,18 @@ SolverScreen prismScreen(const PrismRecord &rec)
     apothem.text = "Costante (apotema)=" + rec.apothemText;
     s.extras = { area, apothem };
     s.extras.insert(s.extras.end(), rec.extras.begin(), rec.extras.end());
+    // The pentagon's d is a diagonal; every other base's is the diameter of
+    // the circle around it (a diagonal too where the sides are even).
+    const bool chord = rec.base == PrismBase::Pentagon;
+    s.figure = {
+        .shape = geometry::Shape::RegularPrism,
+        .dimensions = { std::to_string(rec.n), "L", "h" },
+        .marks = { { "L", "side" },
+                   { "a", "baseApothem" },
+                   { "d", chord ? "baseDiagonal" : "baseDiameter" },
+                   { "h", "height" },
+                   { "D", chord ? "diagonal" : "diameterDiagonal" } },
+    };
     return s;
 }
 

@@ -393,6 +393,10 @@ SolverScreen triangularPrism()
         .stampaButton = {"Command3", "Stampa"},
         .ritornaButton = {"Command2", "Ritorna"},
         .esciButton = {"Command1", "Esci"},
+        .figure = {.shape = geometry::Shape::RegularPrism,
+                   .dimensions = {"3", "s", "h"},
+                   .marks = {{"s", "side"}, {"h", "height"}, {"h1", "baseHeight"},
+                             {"a", "baseApothem"}}},
     };
 }
 

@@ -350,6 +350,13 @@ SolverScreen polygonScreen(const PolygonPyramid &rec)
         .stampaButton = rec.stampa,
         .ritornaButton = rec.ritorna,
         .esciButton = { "Command1", "Esci" },
+        .figure = { .shape = geometry::Shape::RegularPyramid,
+                    .dimensions = { std::to_string(rec.n), "s", "h" },
+                    .marks = { { "s", "side" },
+                               { "r", "baseApothem" },
+                               { "h", "height" },
+                               { "a", "slant" },
+                               { "l", "lateralEdge" } } },
     };
 }
 

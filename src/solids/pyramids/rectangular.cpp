@@ -248,6 +248,10 @@ SolverScreen rectangularPyramid()
         .stampaButton = {"Command4", "Stampa"},
         .ritornaButton = {"Command2", "Ritorna"},
         .esciButton = {"Command1", "Esci"},
+        .figure = {.shape = geometry::Shape::RectangularPyramid,
+                   .dimensions = {"a", "b", "h"},
+                   .marks = {{"a", "length"}, {"b", "width"}, {"a1", "lengthSlant"},
+                             {"a2", "widthSlant"}, {"h", "height"}, {"l", "lateralEdge"}}},
     };
 }
 

@@ -236,6 +236,10 @@ SolverScreen squarePyramid()
         .stampaButton = {"Command4", "Stampa"},
         .ritornaButton = {"Command2", "Ritorna"},
         .esciButton = {"Command1", "Esci"},
+        .figure = {.shape = geometry::Shape::RegularPyramid,
+                   .dimensions = {"4", "l", "h"},
+                   .marks = {{"l", "side"}, {"l1", "lateralEdge"}, {"h", "height"},
+                             {"a", "slant"}, {"R", "baseApothem"}}},
     };
 }
 

@@ -169,6 +169,13 @@ SolverScreen trapezoidPyramid()
         .stampaButton = {"Command4", "Stampa"},
         .ritornaButton = {"Command2", "Ritorna"},
         .esciButton = {"Command1", "Esci"},
+        // The long parallel side AD = c in front, BC = b behind.
+        .figure = {.shape = geometry::Shape::TrapezoidPyramid,
+                   .dimensions = {"c", "b", "h1", "h"},
+                   .marks = {{"a", "obliqueSide"}, {"c", "frontSide"}, {"b", "backSide"},
+                             {"h1", "trapezoidHeight"}, {"a1", "slant"}, {"h", "height"},
+                             {"r", "inradius"}, {"VC", "backEdge"}, {"VD", "frontEdge"},
+                             {"m", "overhang"}}},
     };
 }
 

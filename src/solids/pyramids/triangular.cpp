@@ -230,6 +230,10 @@ SolverScreen triangularPyramid()
         .stampaButton = {"Command4", "Stampa"},
         .ritornaButton = {"Command2", "Ritorna"},
         .esciButton = {"Command1", "Esci"},
+        .figure = {.shape = geometry::Shape::RegularPyramid,
+                   .dimensions = {"3", "s", "h"},
+                   .marks = {{"s", "side"}, {"h1", "baseHeight"}, {"h", "height"},
+                             {"a", "slant"}, {"r", "baseApothem"}, {"l", "lateralEdge"}}},
     };
 }
 

@@ -223,6 +223,10 @@ SolverScreen truncatedSquarePyramid()
         .stampaButton = {"Command4", "Stampa"},
         .ritornaButton = {"Command2", "Ritorna"},
         .esciButton = {"Command1", "Esci"},
+        .figure = {.shape = geometry::Shape::TruncatedPyramid,
+                   .dimensions = {"4", "L1", "L2", "h"},
+                   .marks = {{"L1", "lowerSide"}, {"L2", "upperSide"}, {"h", "height"},
+                             {"a1", "lowerApothem"}, {"a2", "upperApothem"}, {"a", "slant"}}},
     };
 }
 

@@ -91,7 +91,7 @@ SolverScreen sphericalCap()
         .stampaButton = {"Command1", "Stampa"},
         .ritornaButton = {"Command3", "Ritorna"},
         .esciButton = {"Command2", "Esci"},
-        .figure = {.solid = "la calotta sferica", .shape = geometry::Shape::Cap,
+        .figure = {.shape = geometry::Shape::Cap,
                    .dimensions = {"R", "h"},
                    .marks = {{"R", "sphereRadius"}, {"h", "height"}, {"d", "sphereDiameter"}}},
     };

@@ -98,7 +98,7 @@ SolverScreen sphere()
         .stampaButton = {"Command2", "Stampa"},
         .ritornaButton = {"Command4", "Ritorna"},
         .esciButton = {"Command3", "Esci"},
-        .figure = {.solid = "la sfera", .shape = geometry::Shape::Sphere,
+        .figure = {.shape = geometry::Shape::Sphere,
                    .dimensions = {"r"},
                    .marks = {{"r", "radius"}, {"d", "diameter"}, {"C", "rim"}}},
     };

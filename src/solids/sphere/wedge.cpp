@@ -102,7 +102,7 @@ SolverScreen sphericalWedge()
         .stampaButton = {"Command2", "Stampa"},
         .ritornaButton = {"Command4", "Ritorna"},
         .esciButton = {"Command3", "Esci"},
-        .figure = {.solid = "il fuso sferico", .shape = geometry::Shape::Wedge,
+        .figure = {.shape = geometry::Shape::Wedge,
                    .dimensions = {"r", "alfa"},
                    .marks = {{"r", "radius"}, {"d", "diameter"}, {"alfa", "angle"}}},
     };

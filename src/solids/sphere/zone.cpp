@@ -98,7 +98,7 @@ SolverScreen sphericalZone()
         .stampaButton = {"Command2", "Stampa"},
         .ritornaButton = {"Command4", "Ritorna"},
         .esciButton = {"Command3", "Esci"},
-        .figure = {.solid = "la zona sferica", .shape = geometry::Shape::Zone,
+        .figure = {.shape = geometry::Shape::Zone,
                    .dimensions = {"r", "h", "r1", "r2"},
                    .marks = {{"r", "sphereRadius"}, {"h", "height"}, {"r1", "bottomRadius"},
                               {"r2", "topRadius"}, {"d", "sphereDiameter"}}},

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 namespace geometry {
@@ -38,10 +39,9 @@ Box boxAround(Point centre, double width, double height)
 
 // A face as the eye sees it, in view coordinates: x right, y up, z towards the eye.
 struct FaceView {
-    std::vector<Vec3> corners;
     Vec3 normal; // unit
+    Vec3 centre;
     double lo[2], hi[2];
-    double depth = 0.0; // of the centroid
     bool front = false;
 };
 
@@ -54,11 +54,13 @@ double shadeOf(const Vec3 &unitNormal)
     return std::clamp(0.25 + 0.75 * lit, 0.0, 1.0);
 }
 
-bool containsPoint(const std::vector<Vec3> &polygon, double x, double y)
+// Whether the polygon through these of the points contains (x, y), seen along z.
+bool containsPoint(const std::vector<int> &corners, const std::vector<Vec3> &points, double x,
+                   double y)
 {
     bool in = false;
-    for (std::size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
-        const Vec3 &a = polygon[i], &b = polygon[j];
+    for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
+        const Vec3 &a = points[corners[i]], &b = points[corners[j]];
         if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x)
             in = !in;
     }
@@ -102,6 +104,50 @@ public:
     Point origin;
 };
 
+// Every edge of the mesh once, with its two faces, as Mesh::edges() gives them; found
+// in a hash table rather than a map, which would take most of a view's time.
+std::vector<Edge> edgesOf(const Mesh &mesh)
+{
+    std::size_t sides = 0;
+    for (const auto &f : mesh.faces)
+        sides += f.vertices.size();
+    std::size_t size = 16;
+    while (size < 2 * sides)
+        size *= 2;
+    std::vector<int> table(size, -1); // an edge's place in the result, by its two vertices
+    std::vector<Edge> result;
+    result.reserve(sides / 2 + 1);
+    for (int f = 0; f < int(mesh.faces.size()); ++f) {
+        const auto &v = mesh.faces[f].vertices;
+        for (std::size_t i = 0; i < v.size(); ++i) {
+            const int a = v[i], b = v[(i + 1) % v.size()];
+            const auto lo = std::uint64_t(std::min(a, b)), hi = std::uint64_t(std::max(a, b));
+            std::size_t slot =
+                std::size_t((lo * 0x9E3779B97F4A7C15ULL) ^ (hi * 0xC2B2AE3D27D4EB4FULL));
+            for (slot &= size - 1;; slot = (slot + 1) & (size - 1)) {
+                const int e = table[slot];
+                if (e < 0) {
+                    table[slot] = int(result.size());
+                    result.push_back({ a, b, f, -1, false });
+                    break;
+                }
+                if (std::uint64_t(std::min(result[e].a, result[e].b)) == lo
+                    && std::uint64_t(std::max(result[e].a, result[e].b)) == hi) {
+                    result[e].right = f;
+                    break;
+                }
+            }
+        }
+    }
+    for (auto &e : result) {
+        if (e.left >= 0 && e.right >= 0) {
+            const int s = mesh.faces[e.left].surface;
+            e.seam = s != 0 && s == mesh.faces[e.right].surface;
+        }
+    }
+    return result;
+}
+
 class Figure {
 public:
     Figure(const Mesh &mesh, const Projection &projection) : mesh(mesh), view(projection)
@@ -113,44 +159,42 @@ public:
         faces.reserve(mesh.faces.size());
         for (const auto &f : mesh.faces) {
             FaceView fv;
-            fv.corners.reserve(f.vertices.size());
             fv.lo[0] = fv.lo[1] = INFINITY;
             fv.hi[0] = fv.hi[1] = -INFINITY;
-            Vec3 sum;
             for (int i : f.vertices) {
                 const Vec3 &p = points[i];
-                fv.corners.push_back(p);
-                sum = sum + p;
+                fv.centre = fv.centre + p;
                 fv.lo[0] = std::min(fv.lo[0], p.x);
                 fv.lo[1] = std::min(fv.lo[1], p.y);
                 fv.hi[0] = std::max(fv.hi[0], p.x);
                 fv.hi[1] = std::max(fv.hi[1], p.y);
             }
+            if (!f.vertices.empty())
+                fv.centre = fv.centre / double(f.vertices.size());
             const Vec3 n = view.toView(mesh.normal(f));
             const double l = length(n);
             fv.normal = l > 0.0 ? n / l : Vec3{};
             fv.front = fv.normal.z > 1e-9;
-            fv.depth = f.vertices.empty() ? 0.0 : sum.z / double(f.vertices.size());
-            if (fv.front)
-                centres.push_back(sum / double(f.vertices.size()));
             faces.push_back(std::move(fv));
         }
-        for (int i = 0; i < int(faces.size()); ++i)
-            if (faces[i].front)
-                fronts.push_back(i);
     }
 
     // Whether a point (in view coordinates) lies behind a face turned to the eye.
     bool occluded(const Vec3 &p) const
     {
-        for (std::size_t k = 0; k < fronts.size(); ++k) {
-            const FaceView &f = faces[fronts[k]];
+        if (cells.empty())
+            sortIntoCells();
+        const int i = cellOf(p.x, 0), j = cellOf(p.y, 1);
+        if (i < 0 || j < 0)
+            return false;
+        for (int k : cells[std::size_t(j * kCells + i)]) {
+            const FaceView &f = faces[k];
             if (p.x < f.lo[0] || p.x > f.hi[0] || p.y < f.lo[1] || p.y > f.hi[1])
                 continue;
-            const Vec3 &c = centres[k];
+            const Vec3 &c = f.centre;
             const double z =
                 c.z - (f.normal.x * (p.x - c.x) + f.normal.y * (p.y - c.y)) / f.normal.z;
-            if (z > p.z + tolerance && containsPoint(f.corners, p.x, p.y))
+            if (z > p.z + tolerance && containsPoint(mesh.faces[k].vertices, points, p.x, p.y))
                 return true;
         }
         return false;
@@ -160,9 +204,43 @@ public:
     const Projection &view;
     std::vector<Vec3> points;
     std::vector<FaceView> faces;
-    std::vector<int> fronts;
-    std::vector<Vec3> centres; // of the front faces, in order
     double tolerance = 0.0;
+
+private:
+    // The faces turned to the eye, by the cells of a grid over the figure that their
+    // extents reach, so that a point meets only the faces near it.
+    static constexpr int kCells = 32;
+    int cellOf(double value, int axis) const
+    {
+        const double t = (value - gridLo[axis]) / (gridHi[axis] - gridLo[axis]) * kCells;
+        if (!(t >= 0.0 && t <= kCells))
+            return -1;
+        return std::min(int(t), kCells - 1);
+    }
+    void sortIntoCells() const
+    {
+        cells.resize(std::size_t(kCells * kCells));
+        gridLo[0] = gridLo[1] = INFINITY;
+        gridHi[0] = gridHi[1] = -INFINITY;
+        for (const auto &f : faces)
+            for (int axis = 0; f.front && axis < 2; ++axis) {
+                gridLo[axis] = std::min(gridLo[axis], f.lo[axis]);
+                gridHi[axis] = std::max(gridHi[axis], f.hi[axis]);
+            }
+        for (int axis = 0; axis < 2; ++axis)
+            if (!(gridHi[axis] > gridLo[axis]))
+                return; // nothing turned to the eye, or no extent: nothing hides
+        for (int k = 0; k < int(faces.size()); ++k) {
+            const FaceView &f = faces[k];
+            if (!f.front)
+                continue;
+            for (int j = cellOf(f.lo[1], 1); j <= cellOf(f.hi[1], 1); ++j)
+                for (int i = cellOf(f.lo[0], 0); i <= cellOf(f.hi[0], 0); ++i)
+                    cells[std::size_t(j * kCells + i)].push_back(k);
+        }
+    }
+    mutable std::vector<std::vector<int>> cells;
+    mutable double gridLo[2] = {}, gridHi[2] = {};
 };
 
 // A stretch of a line with one visibility, between two points named by keys:
@@ -225,14 +303,15 @@ void drawFaces(const Figure &figure, std::vector<Primitive> &items)
     for (int i = 0; i < int(figure.faces.size()); ++i)
         if (figure.faces[i].front || !figure.mesh.convex)
             order.push_back(i);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return figure.faces[a].depth < figure.faces[b].depth; });
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return figure.faces[a].centre.z < figure.faces[b].centre.z;
+    });
     for (int i : order) {
         const FaceView &f = figure.faces[i];
         Primitive p;
         p.kind = Primitive::Kind::Face;
-        for (const Vec3 &c : f.corners)
-            p.points.push_back(figure.view.toScreen(c));
+        for (int c : figure.mesh.faces[i].vertices)
+            p.points.push_back(figure.view.toScreen(figure.points[c]));
         // A face seen from behind shows the inside of the solid, in shadow.
         p.shade = f.front ? shadeOf(f.normal) : 0.6 * shadeOf(f.normal * -1.0);
         items.push_back(std::move(p));
@@ -245,7 +324,7 @@ void drawEdges(const Figure &figure, std::vector<Primitive> &items)
     const int vertices = int(figure.points.size());
     int keys = vertices;
     std::vector<Piece> pieces;
-    for (const Edge &e : figure.mesh.edges()) {
+    for (const Edge &e : edgesOf(figure.mesh)) {
         const bool leftFront = e.left >= 0 && faces[e.left].front;
         const bool rightFront = e.right >= 0 && faces[e.right].front;
         if (e.seam && leftFront == rightFront)
@@ -456,6 +535,7 @@ Drawing draw(const Scene &scene, const Camera &camera, double width, double heig
 
     if (d.scale > 0.0) {
         const Figure figure(mesh, projection);
+        d.items.reserve(mesh.faces.size() + 3 * onSolid.size() + 8);
         drawFaces(figure, d.items);
         drawEdges(figure, d.items);
         const Point centre = projection.toScreen(projection.centre);

@@ -18,6 +18,12 @@ double labelWidth(const std::string &text, double fontSize)
 
 namespace {
 
+// How many pieces to test a line in: about `wanted`, at least one and at most `most`.
+int steps(double wanted, int most)
+{
+    return wanted > 1.0 ? int(std::min(std::ceil(wanted), double(most))) : 1;
+}
+
 // A rectangle on the screen, for placing texts.
 struct Box {
     double left = 0.0, top = 0.0, right = 0.0, bottom = 0.0;
@@ -72,8 +78,9 @@ public:
     Projection(const Mesh &mesh, const Camera &camera, double width, double height, double top,
                double bottom, double side)
     {
-        const double turn = camera.turn * std::numbers::pi / 180.0;
-        const double tilt = camera.tilt * std::numbers::pi / 180.0;
+        const double degrees = std::numbers::pi / 180.0;
+        const double turn = (std::isfinite(camera.turn) ? camera.turn : Camera::kTurn) * degrees;
+        const double tilt = (std::isfinite(camera.tilt) ? camera.tilt : Camera::kTilt) * degrees;
         cosTurn = std::cos(turn);
         sinTurn = std::sin(turn);
         cosTilt = std::cos(tilt);
@@ -81,7 +88,7 @@ public:
         centre = toView(mesh.centre());
         radius = mesh.radius();
         const double room = std::min(width - 2 * side, height - top - bottom) / 2;
-        if (radius > 0.0 && std::isfinite(radius) && room > 0.0)
+        if (radius > 0.0 && room > 0.0 && std::isfinite(room / radius))
             scale = room / radius;
         origin = { width / 2, top + (height - top - bottom) / 2 };
     }
@@ -337,7 +344,7 @@ void drawEdges(const Figure &figure, std::vector<Primitive> &items)
         }
         // Not convex: the edge is cut where it passes behind another part of the solid.
         const double pixels = length(b - a) * figure.view.scale;
-        const int n = std::clamp(int(std::ceil(pixels / 4.0)), 1, 32);
+        const int n = steps(pixels / 4.0, 32);
         int from = e.a;
         Vec3 start = a;
         bool hidden = figure.occluded(a + (b - a) * (0.5 / n));
@@ -392,7 +399,7 @@ void drawMeasure(const Figure &figure, const std::vector<Vec3> &path, bool given
     for (std::size_t s = 1; s < path.size(); ++s) {
         const Vec3 a = figure.view.toView(path[s - 1]), b = figure.view.toView(path[s]);
         const double pixels = length(b - a) * figure.view.scale;
-        const int n = std::clamp(int(std::ceil(pixels / 3.0)), 1, 400);
+        const int n = steps(pixels / 3.0, 400);
         for (int i = 0; i < n; ++i) {
             const bool h = figure.occluded(a + (b - a) * ((i + 0.5) / n));
             const Point here = figure.view.toScreen(a + (b - a) * (double(i) / n));

@@ -37,6 +37,25 @@ struct Box {
     }
 };
 
+// Whether the segment from p to q passes through the box (Liang and Barsky's clipping).
+bool crosses(const Box &box, Point p, Point q)
+{
+    double enter = 0.0, leave = 1.0;
+    const auto clip = [&](double towards, double room) { // towards · t <= room
+        if (towards == 0.0)
+            return room >= 0.0;
+        const double t = room / towards;
+        if (towards > 0.0)
+            leave = std::min(leave, t);
+        else
+            enter = std::max(enter, t);
+        return enter <= leave;
+    };
+    const double dx = q.x - p.x, dy = q.y - p.y;
+    return clip(-dx, p.x - box.left) && clip(dx, box.right - p.x) && clip(-dy, p.y - box.top)
+           && clip(dy, box.bottom - p.y);
+}
+
 Box boxAround(Point centre, double width, double height)
 {
     return { centre.x - width / 2, centre.y - height / 2, centre.x + width / 2,
@@ -425,7 +444,8 @@ void drawMeasure(const Figure &figure, const std::vector<Vec3> &path, bool given
 // Places a label beside a point of its path, on the side away from the centre of the
 // figure if it can, clear of every box already taken and inside the drawing.
 Point placeLabel(Point mid, Point along, Point centre, double width, double height, double fontSize,
-                 double drawingWidth, double drawingHeight, const std::vector<Box> &taken)
+                 double drawingWidth, double drawingHeight, const std::vector<Box> &taken,
+                 const std::vector<std::vector<Point>> &lines)
 {
     const auto unit = [](Point v) {
         const double l = std::hypot(v.x, v.y);
@@ -445,29 +465,52 @@ Point placeLabel(Point mid, Point along, Point centre, double width, double heig
         directions.push_back({ std::cos(angle), std::sin(angle) });
     }
     const double gap = 0.3 * fontSize;
-    const auto fits = [&](Point p) {
+    // How much of the label at p would cover others; a place outside the drawing never does.
+    const auto crowding = [&](Point p) -> double {
         const Box b = boxAround(p, width, height);
         if (!b.inside(drawingWidth, drawingHeight))
-            return false;
-        return std::none_of(taken.begin(), taken.end(),
-                            [&](const Box &t) { return t.overlaps(b); });
+            return INFINITY;
+        double covered = 0.0;
+        for (const Box &t : taken)
+            if (t.overlaps(b))
+                covered += (std::min(b.right, t.right) - std::max(b.left, t.left))
+                           * (std::min(b.bottom, t.bottom) - std::max(b.top, t.top));
+        return covered;
     };
-    for (int ring = 0; ring < 16; ++ring) {
-        for (const Point &d : directions) {
-            // Far enough along d for the label to clear the point it stands beside.
-            const double clear = std::abs(d.x) * width / 2 + std::abs(d.y) * height / 2;
-            const double reach = clear + gap + ring * 0.5 * fontSize;
-            const Point p{ mid.x + d.x * reach, mid.y + d.y * reach };
-            if (fits(p))
-                return p;
+    // Nowhere free: the least crowded place, or beside the path kept inside the drawing.
+    const double beside = std::abs(normal.x) * width / 2 + std::abs(normal.y) * height / 2 + gap;
+    Point best{ std::clamp(mid.x + normal.x * beside, width / 2,
+                           std::max(width / 2, drawingWidth - width / 2)),
+                std::clamp(mid.y + normal.y * beside, height / 2,
+                           std::max(height / 2, drawingHeight - height / 2)) };
+    const auto onALine = [&](Point p) {
+        const Box b = boxAround(p, width, height);
+        for (const auto &line : lines)
+            for (std::size_t i = 1; i < line.size(); ++i)
+                if (crosses(b, line[i - 1], line[i]))
+                    return true;
+        return false;
+    };
+    // Near places first; at first clear of the measures' lines as well, then of texts only.
+    double least = INFINITY;
+    for (bool clearOfLines : { true, false }) {
+        for (int ring = 0; ring < (clearOfLines ? 6 : 16); ++ring) {
+            for (const Point &d : directions) {
+                // Far enough along d for the label to clear the point it stands beside.
+                const double clear = std::abs(d.x) * width / 2 + std::abs(d.y) * height / 2;
+                const double reach = clear + gap + ring * 0.5 * fontSize;
+                const Point p{ mid.x + d.x * reach, mid.y + d.y * reach };
+                const double covered = crowding(p);
+                if (covered == 0.0 && !(clearOfLines && onALine(p)))
+                    return p;
+                if (covered < least) {
+                    least = covered;
+                    best = p;
+                }
+            }
         }
     }
-    // Nowhere free: beside the path, kept inside the drawing.
-    const double reach = std::abs(normal.x) * width / 2 + std::abs(normal.y) * height / 2 + gap;
-    return { std::clamp(mid.x + normal.x * reach, width / 2,
-                        std::max(width / 2, drawingWidth - width / 2)),
-             std::clamp(mid.y + normal.y * reach, height / 2,
-                        std::max(height / 2, drawingHeight - height / 2)) };
+    return best;
 }
 
 // 10^power written as a textbook writes it: "0,01", "1", "1000", "10 000".
@@ -547,6 +590,13 @@ Drawing draw(const Scene &scene, const Camera &camera, double width, double heig
         drawEdges(figure, d.items);
         const Point centre = projection.toScreen(projection.centre);
         std::vector<Primitive> labels;
+        std::vector<std::vector<Point>> lines;
+        for (const Measure *m : onSolid) {
+            std::vector<Point> line;
+            for (const Vec3 &p : scene.solid.anchor(m->anchor)->path)
+                line.push_back(projection.toScreen(projection.toView(p)));
+            lines.push_back(std::move(line));
+        }
         for (const Measure *m : onSolid) {
             const auto &path = scene.solid.anchor(m->anchor)->path;
             drawMeasure(figure, path, m->given, d.items);
@@ -555,7 +605,7 @@ Drawing draw(const Scene &scene, const Camera &camera, double width, double heig
             const Point ahead = projection.toScreen(projection.toView(at + along));
             const double w = labelWidth(m->label, font);
             const Point p = placeLabel(mid, { ahead.x - mid.x, ahead.y - mid.y }, centre, w, font,
-                                       font, width, height, taken);
+                                       font, width, height, taken, lines);
             taken.push_back(boxAround(p, w + 0.2 * font, font));
             Primitive label;
             label.kind = Primitive::Kind::Label;

@@ -155,7 +155,7 @@ private slots:
     {
         QTest::addColumn<double>("width");
         QTest::addColumn<double>("height");
-        QTest::newRow("360") << 360.0 << 300.0;
+        QTest::newRow("360, upright") << 360.0 << 480.0;
         QTest::newRow("600") << 600.0 << 420.0;
     }
     void labelsKeepApart()
@@ -168,9 +168,10 @@ private slots:
                              { "height", { { 0, -4, 0 }, { 0, -4, 6 } } },
                              { "diameter", { { 0, 4, 0 }, { 0, -4, 0 } } } };
         const Scene labelled = scene(cylinder,
-                                     { { "radius", "r = 4 cm", true },
-                                       { "height", "h = 6 cm", true },
-                                       { "diameter", "d = 8 cm", false },
+                                     { { "radius", "r = 4,000 cm", true },
+                                       { "height", "h = 6,000 cm", true },
+                                       { "height", "g = 6 cm", false }, // on the same line
+                                       { "diameter", "d = 8,000 cm", false },
                                        { "", "V = 301,59 cm³", false },
                                        { "", "Aₗ = 150,8 cm²", false } },
                                      "cm");
@@ -193,8 +194,8 @@ private slots:
                         boxes.emplace_back(at.x, at.y - f, std::max(w, p.points.back().x - at.x),
                                            f);
                 }
-                QCOMPARE(int(boxes.size()), 6);
-                QVERIFY(boxes[4].top() > boxes[3].top() && boxes[4].left() == boxes[3].left());
+                QCOMPARE(int(boxes.size()), 7);
+                QVERIFY(boxes[5].top() > boxes[4].top() && boxes[5].left() == boxes[4].left());
                 for (std::size_t i = 0; i < boxes.size(); ++i) {
                     QVERIFY(QRectF(0, 0, width, height).contains(boxes[i]));
                     for (std::size_t j = 0; j < i; ++j)

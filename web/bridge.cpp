@@ -4,6 +4,7 @@
 #include "solids/solids.h"
 #include "solver/calc.h"
 #include "solver/exercise.h"
+#include "solver/figure.h"
 #include "solver/hint.h"
 #include "solver/menu.h"
 #include "solver/numberformat.h"
@@ -16,6 +17,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <map>
 #include <stdexcept>
 
 // A malformed request must come back as an error answer: without exceptions
@@ -303,6 +305,27 @@ solver::Preferences preferences(const Json &p)
     return out;
 }
 
+// The scene of each screen's last press that ran to its end: the one a view
+// request draws. A press with no figure forgets the screen's scene.
+std::map<std::string, geometry::Scene> &keptScenes()
+{
+    static std::map<std::string, geometry::Scene> scenes;
+    return scenes;
+}
+
+// What a press gives the figure: the members of the desktop's transcript
+// ("dimensions" with a figure, "none" without) and the alternative.
+Ordered figure(const solver::Figure &f)
+{
+    Ordered dimensions = Ordered::object();
+    for (const auto &[symbol, shown] : f.dimensions)
+        dimensions[symbol] = shown;
+    return { { "solid", f.solid },
+             { "dimensions", dimensions },
+             { "none", f.scene ? std::string() : f.none },
+             { "alternative", f.alternative } };
+}
+
 std::string pressRequest(const Json &request)
 {
     if (!request.is_object())
@@ -356,6 +379,12 @@ std::string pressRequest(const Json &request)
         host.choices = preferences(*p);
 
     host.press(*s, *button);
+    if (host.figure) {
+        if (host.figure->scene)
+            keptScenes()[s->name] = *host.figure->scene;
+        else
+            keptScenes().erase(s->name);
+    }
 
     Ordered events = Ordered::array();
     for (const auto &e : host.events)
@@ -365,7 +394,84 @@ std::string pressRequest(const Json &request)
           { "pending", host.stopped },
           { "solution", host.solution ? host.solution->lines() : std::vector<std::string>() },
           { "hint", host.solution ? solver::hint(*s, host.ticks, *host.solution) : std::string() },
-          { "worksheet", worksheet(*s, *button, host.solution) } });
+          { "worksheet", worksheet(*s, *button, host.solution) },
+          { "figure", host.figure ? figure(*host.figure) : Ordered(nullptr) } });
+}
+
+const char *primitiveKind(geometry::Primitive::Kind kind)
+{
+    using Kind = geometry::Primitive::Kind;
+    switch (kind) {
+    case Kind::Face:
+        return "Face";
+    case Kind::Edge:
+        return "Edge";
+    case Kind::Measure:
+        return "Measure";
+    case Kind::Label:
+        return "Label";
+    case Kind::Legend:
+        return "Legend";
+    case Kind::ScaleBar:
+        return "ScaleBar";
+    }
+    return "Edge";
+}
+
+// Pixels to the hundredth: finer is not seen, and the answer stays short.
+double pixels(double v)
+{
+    const double r = std::round(v * 100.0) / 100.0;
+    return r == 0.0 ? 0.0 : r; // no "-0"
+}
+
+double number(const Json &request, const char *key, double low, double high)
+{
+    const auto v = request.find(key);
+    if (v == request.end() || !v->is_number())
+        throw std::runtime_error(std::string("the request needs a number \"") + key + "\"");
+    const double d = v->get<double>();
+    if (!std::isfinite(d) || d < low || d > high)
+        throw std::runtime_error(std::string("\"") + key + "\" is out of range");
+    return d;
+}
+
+std::string viewRequest(const Json &request)
+{
+    if (!request.is_object())
+        throw std::runtime_error("the request is not an object");
+    const std::string &screenName = member(request, "screen");
+    if (!solids::find(screenName))
+        throw std::runtime_error("no solver screen " + screenName);
+    constexpr double kMaxPixels = 16384.0, kMaxDegrees = 1e6;
+    geometry::Camera camera;
+    camera.turn = number(request, "turn", -kMaxDegrees, kMaxDegrees);
+    camera.tilt = number(request, "tilt", -kMaxDegrees, kMaxDegrees);
+    const double width = number(request, "width", 1.0, kMaxPixels);
+    const double height = number(request, "height", 1.0, kMaxPixels);
+    geometry::Drawing d;
+    d.width = width;
+    d.height = height;
+    const auto kept = keptScenes().find(screenName);
+    if (kept != keptScenes().end())
+        d = geometry::draw(kept->second, camera, width, height);
+    Ordered items = Ordered::array();
+    for (const auto &p : d.items) {
+        Ordered points = Ordered::array();
+        for (const auto &pt : p.points)
+            points.push_back(Ordered::array({ pixels(pt.x), pixels(pt.y) }));
+        items.push_back({ { "kind", primitiveKind(p.kind) },
+                          { "points", points },
+                          { "hidden", p.hidden },
+                          { "given", p.given },
+                          { "shade", std::round(p.shade * 1000.0) / 1000.0 },
+                          { "text", p.text } });
+    }
+    return text({ { "width", pixels(d.width) },
+                  { "height", pixels(d.height) },
+                  { "fontSize", pixels(d.fontSize) },
+                  { "scale", d.scale },
+                  { "items", items } });
 }
 
 // The spoken name of every control whose name is fixed, keyed
@@ -451,6 +557,17 @@ std::string press(const std::string &request)
     }
 }
 
+std::string view(const std::string &request)
+{
+    try {
+        return viewRequest(parse(request));
+    } catch (const Json::parse_error &e) {
+        return error(malformed(e));
+    } catch (const std::exception &e) {
+        return error(e.what());
+    }
+}
+
 std::string handle(const std::string &request)
 {
     try {
@@ -458,6 +575,8 @@ std::string handle(const std::string &request)
         const auto op = r.find("op");
         if (op != r.end() && op->is_string() && *op == "describe")
             return describe();
+        if (op != r.end() && op->is_string() && *op == "view")
+            return viewRequest(r);
         if (op != r.end() && !(op->is_string() && *op == "press"))
             return error("unknown \"op\"");
         return pressRequest(r);
@@ -490,5 +609,11 @@ extern "C" const char *corpimetro_describe(void)
 extern "C" const char *corpimetro_press(const char *request)
 {
     g_reply = bridge::press(request ? request : "");
+    return g_reply.c_str();
+}
+
+extern "C" const char *corpimetro_view(const char *request)
+{
+    g_reply = bridge::view(request ? request : "");
     return g_reply.c_str();
 }

@@ -16,7 +16,12 @@ std::string describe();
 // back as {"error": "..."}. Every answer is UTF-8 JSON, whatever the request.
 std::string press(const std::string &request);
 
-// A request line of the native tool: a press, or {"op": "describe"}.
+// The figure of a screen's last press seen from a camera, as the list of
+// primitives to draw; see web/CONTRACT.md. Never throws.
+std::string view(const std::string &request);
+
+// A request line of the native tool: a press, {"op": "describe"} or
+// {"op": "view", ...}.
 std::string handle(const std::string &request);
 
 } // namespace bridge
@@ -24,4 +29,5 @@ std::string handle(const std::string &request);
 extern "C" {
 const char *corpimetro_describe(void);
 const char *corpimetro_press(const char *request);
+const char *corpimetro_view(const char *request);
 }

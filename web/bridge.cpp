@@ -16,6 +16,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <stdexcept>
@@ -444,9 +445,13 @@ std::string viewRequest(const Json &request)
     if (!solids::find(screenName))
         throw std::runtime_error("no solver screen " + screenName);
     constexpr double kMaxPixels = 16384.0, kMaxDegrees = 1e6;
+    // A missing angle is the first view's; the tilt stops short of the
+    // poles and the turn goes round, as the desktop's view keeps them.
     geometry::Camera camera;
-    camera.turn = number(request, "turn", -kMaxDegrees, kMaxDegrees);
-    camera.tilt = number(request, "tilt", -kMaxDegrees, kMaxDegrees);
+    if (request.contains("turn"))
+        camera.turn = std::remainder(number(request, "turn", -kMaxDegrees, kMaxDegrees), 360.0);
+    if (request.contains("tilt"))
+        camera.tilt = std::clamp(number(request, "tilt", -kMaxDegrees, kMaxDegrees), -89.0, 89.0);
     const double width = number(request, "width", 1.0, kMaxPixels);
     const double height = number(request, "height", 1.0, kMaxPixels);
     geometry::Drawing d;
@@ -467,7 +472,9 @@ std::string viewRequest(const Json &request)
                           { "shade", std::round(p.shade * 1000.0) / 1000.0 },
                           { "text", p.text } });
     }
-    return text({ { "width", pixels(d.width) },
+    return text({ { "turn", camera.turn },
+                  { "tilt", camera.tilt },
+                  { "width", pixels(d.width) },
                   { "height", pixels(d.height) },
                   { "fontSize", pixels(d.fontSize) },
                   { "scale", d.scale },
@@ -517,6 +524,8 @@ std::string describe()
     Ordered texts = Ordered::object();
     for (const auto &[key, words] : solver::fixedTexts())
         texts[key] = words;
+    // What the figure says before any press.
+    texts["figureBeforeAnyPress"] = solver::Figure::beforeAnyPress().none;
     Ordered spoken = Ordered::object();
     for (const auto &[key, name] : spokenNames())
         spoken[key] = name;

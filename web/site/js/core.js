@@ -30,20 +30,22 @@ export async function loadCore(doc = document) {
     const module = await (await factory(doc))();
     // The request goes through the module's heap, not its stack: a long
     // answer typed into a prompt must not overflow the stack.
-    const press = (text) => {
+    const call = (fn, text) => {
         const size = module.lengthBytesUTF8(text) + 1;
         const at = module._malloc(size);
         if (!at)
             throw new Error('memoria esaurita');
         try {
             module.stringToUTF8(text, at, size);
-            return module.UTF8ToString(module._corpimetro_press(at));
+            return module.UTF8ToString(fn(at));
         } finally {
             module._free(at);
         }
     };
     return {
-        press: (request) => JSON.parse(press(JSON.stringify(request))),
+        press: (request) => JSON.parse(call(module._corpimetro_press, JSON.stringify(request))),
+        // The figure of a screen's last press, as the primitives to draw.
+        view: (request) => JSON.parse(call(module._corpimetro_view, JSON.stringify(request))),
     };
 }
 
@@ -54,6 +56,8 @@ export function laterCore(loading) {
     loading.then((c) => { core = c; }, () => {});
     return {
         press: (request) => (core ? core.press(request) : loading.then((c) => c.press(request))),
+        // Only a pressed screen has a figure to draw: the module has loaded.
+        view: (request) => (core ? core.view(request) : null),
     };
 }
 

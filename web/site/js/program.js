@@ -49,6 +49,100 @@ export function splitCaption(text) {
     return m ? [text.slice(0, m.index), text.slice(m.index)] : [text, ''];
 }
 
+// The pictures' house style, as the desktop draws the figure.
+const INK = '#1a1a1a', MEASURE = '#c0392b', GIVEN = '#1f5fbf';
+const FACE_DARK = [0x9d, 0xae, 0xc2], FACE_LIT = [0xe8, 0xee, 0xf5];
+
+function faceColour(shade) {
+    const t = Math.min(1, Math.max(0, shade));
+    const c = FACE_DARK.map((d, i) => Math.round(d + (FACE_LIT[i] - d) * t));
+    return `rgb(${c[0]},${c[1]},${c[2]})`;
+}
+
+function tracePath(g, points, close) {
+    g.beginPath();
+    g.moveTo(points[0][0], points[0][1]);
+    for (let i = 1; i < points.length; ++i)
+        g.lineTo(points[i][0], points[i][1]);
+    if (close)
+        g.closePath();
+}
+
+// Draws a view of the figure (the core's primitives, in painting order) on a
+// canvas whose units are the drawing's pixels.
+export function paintFigure(g, drawing) {
+    const size = Math.max(1, Math.round(drawing.fontSize));
+    const labelFont = `italic ${size}px "DejaVu Serif", serif`;
+    const legendFont = `${size}px "DejaVu Sans", sans-serif`;
+    g.save();
+    g.fillStyle = '#fff';
+    g.fillRect(0, 0, drawing.width, drawing.height);
+    g.lineJoin = 'round';
+    for (const item of drawing.items) {
+        const p = item.points;
+        if (!p.length)
+            continue;
+        switch (item.kind) {
+        case 'Face': {
+            // The outline in the fill closes the hairline gaps between facets.
+            g.fillStyle = g.strokeStyle = faceColour(item.shade);
+            g.lineWidth = 0.6;
+            g.setLineDash([]);
+            tracePath(g, p, true);
+            g.fill();
+            g.stroke();
+            break;
+        }
+        case 'Edge':
+        case 'Measure':
+            g.strokeStyle = item.kind === 'Edge' ? INK : item.given ? GIVEN : MEASURE;
+            g.lineWidth = item.hidden ? 1.2 : 2;
+            g.lineCap = 'round';
+            g.setLineDash(item.hidden ? [5, 4] : []);
+            tracePath(g, p, false);
+            g.stroke();
+            break;
+        case 'Label':
+        case 'Legend': {
+            const label = item.kind === 'Label';
+            g.font = label ? labelFont : legendFont;
+            g.fillStyle = item.given ? GIVEN : label ? MEASURE : INK;
+            g.textBaseline = 'alphabetic';
+            let [x, y] = p[0];
+            if (label) {
+                const m = g.measureText(item.text);
+                x -= m.width / 2;
+                y += ((m.fontBoundingBoxAscent ?? size * 0.76) - (m.fontBoundingBoxDescent ?? size * 0.24)) / 2;
+            }
+            g.textAlign = 'left';
+            g.fillText(item.text, x, y);
+            break;
+        }
+        case 'ScaleBar': {
+            if (p.length < 2)
+                break;
+            g.strokeStyle = g.fillStyle = INK;
+            g.lineWidth = 2;
+            g.lineCap = 'butt';
+            g.setLineDash([]);
+            g.beginPath();
+            g.moveTo(p[0][0], p[0][1]);
+            g.lineTo(p[1][0], p[1][1]);
+            for (const [x, y] of [p[0], p[1]]) {
+                g.moveTo(x, y - 4);
+                g.lineTo(x, y + 4);
+            }
+            g.stroke();
+            g.font = legendFont;
+            g.textAlign = 'left';
+            g.fillText(item.text, p[0][0], p[0][1] - 7);
+            break;
+        }
+        }
+    }
+    g.restore();
+}
+
 class Screen {
     constructor(program, name, kind, desc) {
         this.program = program;
@@ -58,6 +152,7 @@ class Screen {
         this.controls = new Map(); // name -> {kind, el, onClick}
         this.solution = [];
         this.hint = ''; // the hint line of the last press
+        this.figure = null; // the figure of the last press: {solid, dimensions, none, alternative}
         this.id = 'scr' + ++uid;
         this.visible = false;
     }
@@ -141,6 +236,10 @@ class Screen {
                 out.decimals = Number(p.decimals);
             if (p.specificWeight !== '')
                 out.specificWeight = p.specificWeight;
+            // The solid the last press computed, or why there is none.
+            const f = this.figure;
+            if (f && f.solid)
+                out.figure = f.none ? { solid: f.solid, none: f.none } : { solid: f.solid, dimensions: f.dimensions };
         }
         return out;
     }
@@ -605,6 +704,10 @@ export class Program {
             s.solution = r.solution || [];
             s.setHint(typeof r.hint === 'string' ? r.hint : '');
             s.worksheet = r.worksheet || null;
+            if (r.figure) {
+                s.figure = r.figure;
+                this.showFigure(s);
+            }
             this.options.solved?.(s);
         } finally {
             this.busy = false;
@@ -857,8 +960,152 @@ export class Program {
                 pictures.append(w);
             }
         }
-        if (pictures.childNodes.length)
-            middle.append(pictures);
+        this.addFigure(s, pictures, d.picture ? hosts.get(d.picture.name) : null);
+        middle.append(pictures);
+    }
+
+    // --- The 3D figure ------------------------------------------------------
+    //
+    // The solid the last press computed, drawn by the core as a list of
+    // primitives (web/CONTRACT.md, corpimetro_view) on a canvas in the
+    // picture's place. "Figura 3D" swaps the two; the arrow keys, Home and a
+    // drag turn the solid, as on the desktop.
+
+    addFigure(s, pictures, picture) {
+        const t = this.texts;
+        const f = s.fig = { shown: false, camera: {}, canvas: null, none: null, picture, frame: 0, drawn: null };
+        f.canvas = el('canvas', { class: 'figure-canvas', role: 'img', tabindex: '0', title: t.figureViewTip,
+                                  'aria-label': t.figureBeforeAnyPress, hidden: true });
+        f.none = el('p', { class: 'figure-none', text: t.figureBeforeAnyPress, hidden: true });
+        const toggle = el('button', { type: 'button', class: 'btn figure-toggle', text: withoutAlt(t.figureToggleCaption),
+                                      title: t.figureToggleTip, 'aria-pressed': 'false', 'aria-keyshortcuts': 'Alt+F' });
+        const reset = el('button', { type: 'button', class: 'btn figure-reset', text: t.figureResetCaption, hidden: true });
+        s.add(t.figureToggleControl, 'button', toggle, () => this.toggleFigure(s));
+        s.add(t.figureResetControl, 'button', reset, () => this.turnFigure(s, {}, true));
+        toggle.addEventListener('click', () => this.toggleFigure(s));
+        reset.addEventListener('click', () => this.turnFigure(s, {}, true));
+        f.toggle = toggle;
+        f.reset = reset;
+        // The Alt letter of the caption, as on the desktop.
+        const letter = /&(.)/.exec(t.figureToggleCaption)?.[1]?.toLowerCase();
+        s.el.addEventListener('keydown', (ev) => {
+            if (letter && ev.altKey && !ev.ctrlKey && !ev.metaKey && ev.key.toLowerCase() === letter) {
+                ev.preventDefault();
+                this.toggleFigure(s);
+            }
+        });
+        const step = 15; // degrees an arrow key turns by
+        f.canvas.addEventListener('keydown', (ev) => {
+            const c = f.camera;
+            const turns = { ArrowLeft: [-step, 0], ArrowRight: [step, 0], ArrowUp: [0, step], ArrowDown: [0, -step] };
+            if (turns[ev.key] && c.turn !== undefined)
+                this.turnFigure(s, { turn: c.turn + turns[ev.key][0], tilt: c.tilt + turns[ev.key][1] });
+            else if (ev.key === 'Home' || ev.key === '0')
+                this.turnFigure(s, {});
+            else
+                return;
+            ev.preventDefault();
+        });
+        // A drag turns by half a degree a pixel, from the view it started at.
+        let drag = null;
+        f.canvas.addEventListener('pointerdown', (ev) => {
+            if (ev.button !== 0 || f.camera.turn === undefined)
+                return;
+            f.canvas.focus();
+            f.canvas.setPointerCapture(ev.pointerId);
+            drag = { id: ev.pointerId, x: ev.clientX, y: ev.clientY, camera: { ...f.camera } };
+        });
+        f.canvas.addEventListener('pointermove', (ev) => {
+            if (!drag || ev.pointerId !== drag.id)
+                return;
+            this.turnFigure(s, { turn: drag.camera.turn + (ev.clientX - drag.x) * 0.5,
+                                 tilt: drag.camera.tilt + (ev.clientY - drag.y) * 0.5 });
+        });
+        const end = (ev) => { if (drag && ev.pointerId === drag.id) drag = null; };
+        f.canvas.addEventListener('pointerup', end);
+        f.canvas.addEventListener('pointercancel', end);
+        if (typeof ResizeObserver === 'function')
+            new ResizeObserver(() => this.drawFigureSoon(s)).observe(f.canvas);
+        const wrap = el('div', { class: 'figure-wrap' }, f.canvas, f.none);
+        const row = el('div', { class: 'figure-buttons' }, toggle, reset);
+        if (picture)
+            picture.after(wrap, row);
+        else
+            pictures.prepend(wrap, row);
+    }
+
+    toggleFigure(s) {
+        s.fig.shown = !s.fig.shown;
+        this.showFigure(s);
+    }
+
+    // Shows the picture or the figure, as the toggle says, and the figure
+    // of the last press: its drawing, or the sentence why there is none.
+    showFigure(s) {
+        const f = s.fig;
+        if (!f)
+            return;
+        const scene = s.figure && !s.figure.none;
+        f.toggle.setAttribute('aria-pressed', String(f.shown));
+        if (f.picture)
+            f.picture.hidden = f.shown;
+        f.reset.hidden = !f.shown;
+        f.canvas.hidden = !(f.shown && scene);
+        f.none.hidden = !(f.shown && !scene);
+        const words = s.figure ? s.figure.alternative : this.texts.figureBeforeAnyPress;
+        f.canvas.setAttribute('aria-label', words);
+        f.none.textContent = s.figure ? s.figure.none : this.texts.figureBeforeAnyPress;
+        if (f.shown && scene)
+            this.drawFigureSoon(s);
+    }
+
+    // `camera` {turn, tilt} in degrees, or {} for the first view; the core
+    // keeps the tilt short of the poles and the turn within a round.
+    turnFigure(s, camera, focus = false) {
+        s.fig.camera = camera;
+        if (focus && !s.fig.canvas.hidden)
+            s.fig.canvas.focus();
+        this.drawFigureSoon(s);
+    }
+
+    // One drawing a frame, however many turns come in it.
+    drawFigureSoon(s) {
+        const f = s.fig;
+        if (f.frame)
+            return;
+        const draw = () => {
+            f.frame = 0;
+            this.drawFigure(s);
+        };
+        f.frame = typeof requestAnimationFrame === 'function' ? requestAnimationFrame(draw) : setTimeout(draw, 0);
+    }
+
+    drawFigure(s) {
+        const f = s.fig;
+        if (f.canvas.hidden || !this.core.view)
+            return;
+        const box = f.canvas.getBoundingClientRect();
+        if (box.width < 1 || box.height < 1)
+            return;
+        const request = { screen: s.name, width: Math.round(box.width), height: Math.round(box.height) };
+        if (f.camera.turn !== undefined)
+            Object.assign(request, { turn: f.camera.turn, tilt: f.camera.tilt });
+        const drawing = this.core.view(request);
+        if (!drawing || drawing.error)
+            return;
+        f.camera = { turn: drawing.turn, tilt: drawing.tilt };
+        const ratio = globalThis.devicePixelRatio || 1;
+        const w = Math.round(request.width * ratio), h = Math.round(request.height * ratio);
+        if (f.canvas.width !== w || f.canvas.height !== h) {
+            f.canvas.width = w;
+            f.canvas.height = h;
+        }
+        const g = f.canvas.getContext('2d');
+        g.setTransform(ratio, 0, 0, ratio, 0, 0);
+        paintFigure(g, drawing);
+        f.drawn = { request, drawing };
+        // What the page drew last, for the tests.
+        globalThis.__figureDrawn = { screen: s.name, request, items: drawing.items };
     }
 
     // A label, text box or button beside the pictures.

@@ -1,0 +1,155 @@
+// The 3D figure on the page: drawn after a press in the picture's place,
+// turned by the keys and by a drag, the same primitives as the native
+// corpimetro-bridge gives for the same view, and the sentence in its place
+// when a press has no figure. On a 360-px page, as a phone shows it.
+//
+//   node --test web/tests/figure.test.mjs   (the site: build-web/site or $CORPIMETRO_SITE;
+//                                            the bridge: $CORPIMETRO_DESKTOP_BUILD or build)
+
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import { join } from 'node:path';
+import { Browser, repo, serve, siteDir } from '../chromium.mjs';
+
+let server, browser;
+
+before(async () => {
+    server = await serve(siteDir());
+    browser = await Browser.launch();
+});
+
+after(async () => {
+    await browser?.close();
+    server?.close();
+});
+
+const until = async (page, expression, what, timeout = 10000) => {
+    const end = Date.now() + timeout;
+    while (!(await page.evaluate(expression).catch(() => false))) {
+        if (Date.now() > end)
+            throw new Error('timed out: ' + what);
+        await new Promise((ok) => setTimeout(ok, 25));
+    }
+};
+
+const control = (screen, name) => `corpimetroProgram.screens.get(${JSON.stringify(screen)}).control(${JSON.stringify(name)}).el`;
+const drawn = (page) => page.evaluate('window.__figureDrawn ?? null');
+// A drawing other than `before` has been painted.
+const redrawn = (page, before) => until(page, `JSON.stringify(window.__figureDrawn?.request) !== ${JSON.stringify(JSON.stringify(before.request))}`,
+                                        'the figure drawn again');
+
+// The cube of side 2 solved on a 360-px page, the figure shown.
+async function cube() {
+    const page = await browser.newPage({ width: 360, height: 740, mobile: true });
+    await page.open(server.url + 'index.html');
+    await page.evaluate(`${control('Form1', 'Command3')}.click()`);
+    await until(page, 'corpimetroProgram.top()?.name === "Form3"', 'the cube shown');
+    await page.evaluate(`${control('Form3', 'Check1')}.checked = true; ${control('Form3', 'Command3')}.click()`);
+    await until(page, 'document.getElementById("prompt-dialog").open', 'the prompt');
+    await page.type('2');
+    await page.key('Enter');
+    await until(page, '!corpimetroProgram.busy', 'the press ended');
+    await page.evaluate(`${control('Form3', 'Figura3D')}.click()`);
+    await until(page, 'window.__figureDrawn?.screen === "Form3"', 'the figure drawn');
+    return page;
+}
+
+// The native tool's drawing of the same press and view.
+function nativeView(request) {
+    const bridge = join(process.env.CORPIMETRO_DESKTOP_BUILD || join(repo, 'build'), 'corpimetro-bridge');
+    const press = { screen: 'Form3', button: 'Command3', ticks: ['Check1'], answers: ['2'], decimal: '.' };
+    const out = spawnSync(bridge, { input: JSON.stringify(press) + '\n' + JSON.stringify({ op: 'view', ...request }) + '\n',
+                                    encoding: 'utf8' });
+    assert.equal(out.status, 0, out.stderr);
+    return JSON.parse(out.stdout.trim().split('\n')[1]);
+}
+
+test('after a press the figure takes the picture\'s place, named by its alternative, within 360 px', async () => {
+    const page = await cube();
+    const d = await drawn(page);
+    const kinds = new Set(d.items.map((i) => i.kind));
+    for (const kind of ['Face', 'Edge', 'Measure', 'Label'])
+        assert.ok(kinds.has(kind), `a cube's drawing has a ${kind}`);
+    const state = await page.evaluate(`(() => {
+        const s = corpimetroProgram.screens.get('Form3'), c = s.fig.canvas, box = c.getBoundingClientRect();
+        return { label: c.getAttribute('aria-label'), role: c.getAttribute('role'), alternative: s.figure.alternative,
+                 picture: s.fig.picture.hidden, pressed: ${control('Form3', 'Figura3D')}.getAttribute('aria-pressed'),
+                 left: box.left, right: box.right, pixels: c.width, page: document.documentElement.scrollWidth };
+    })()`);
+    assert.equal(state.role, 'img');
+    assert.match(state.alternative, /^Figura 3D in scala del cubo\./);
+    assert.equal(state.label, state.alternative);
+    assert.equal(state.picture, true, 'the picture makes room');
+    assert.equal(state.pressed, 'true');
+    assert.ok(state.left >= 0 && state.right <= 360 && state.page <= 360, JSON.stringify(state));
+    assert.equal(state.pixels, d.request.width, 'the canvas is as wide as its box at one device pixel a pixel');
+    // The transcript lists the solid and its dimension, as the desktop does.
+    assert.deepEqual(await page.evaluate('corpimetroProgram.transcript().screens.Form3.figure'),
+                     { solid: 'un cubo', dimensions: { s: '2' } });
+});
+
+test('the arrow keys turn the figure, Home brings back the first view, a drag turns it', async () => {
+    const page = await cube();
+    const first = await drawn(page);
+    await page.evaluate(`corpimetroProgram.screens.get('Form3').fig.canvas.focus()`);
+    await page.key('ArrowRight');
+    await redrawn(page, first);
+    const turned = await drawn(page);
+    assert.equal(turned.request.turn, first.request.turn === undefined ? -20 : first.request.turn + 15);
+    assert.notDeepEqual(turned.items, first.items);
+    await page.key('ArrowUp');
+    await redrawn(page, turned);
+    assert.equal((await drawn(page)).request.tilt, 22 + 15);
+    await page.key('Home');
+    await until(page, 'window.__figureDrawn.request.turn === undefined', 'the first view again');
+    assert.deepEqual((await drawn(page)).items, first.items);
+
+    // Half a degree a pixel: 40 px to the right turns by 20°.
+    const box = await page.evaluate(`(() => { const b = corpimetroProgram.screens.get('Form3').fig.canvas.getBoundingClientRect();
+                                              return { x: b.left + b.width / 2, y: b.top + b.height / 2 }; })()`);
+    const mouse = (type, x) => page.send('Input.dispatchMouseEvent', { type, x, y: box.y, button: 'left', clickCount: 1 });
+    await mouse('mousePressed', box.x);
+    await mouse('mouseMoved', box.x + 40);
+    await mouse('mouseReleased', box.x + 40);
+    await until(page, 'window.__figureDrawn.request.turn === -15', 'the dragged view');
+});
+
+test('the page draws the primitives the native bridge gives for the same view', async () => {
+    const page = await cube();
+    await page.evaluate(`corpimetroProgram.screens.get('Form3').fig.canvas.focus()`);
+    const first = await drawn(page);
+    await page.key('ArrowLeft');
+    await redrawn(page, first);
+    const d = await drawn(page);
+    const native = nativeView(d.request);
+    assert.equal(native.turn, -50);
+    assert.deepEqual(d.items, native.items);
+});
+
+test('after the insufficient-data message there is no figure, and the sentence says why', async () => {
+    const page = await browser.newPage({ width: 360, height: 740, mobile: true });
+    await page.open(server.url + 'index.html');
+    await page.evaluate(`${control('Form1', 'Command3')}.click()`);
+    await until(page, 'corpimetroProgram.top()?.name === "Form3"', 'the cube shown');
+    await page.evaluate(`${control('Form3', 'Figura3D')}.click()`);
+    const before = await page.evaluate(`corpimetroProgram.screens.get('Form3').fig.none.textContent`);
+    assert.equal(before, await page.evaluate('corpimetroProgram.texts.figureBeforeAnyPress'));
+    await page.evaluate(`${control('Form3', 'Command3')}.click()`);
+    await until(page, 'document.getElementById("message-dialog").open', 'the insufficient-data message');
+    await page.key('Enter');
+    await until(page, '!corpimetroProgram.busy', 'the press ended');
+    const state = await page.evaluate(`(() => {
+        const f = corpimetroProgram.screens.get('Form3').fig, box = f.none.getBoundingClientRect();
+        return { canvas: f.canvas.hidden, none: f.none.hidden, text: f.none.textContent, label: f.canvas.getAttribute('aria-label'),
+                 right: box.right, drawn: window.__figureDrawn ?? null };
+    })()`);
+    assert.equal(state.canvas, true);
+    assert.equal(state.none, false);
+    assert.match(state.text, /^Nessuna figura: i dati introdotti non bastano a determinare il cubo\.$/);
+    assert.equal(state.label, state.text);
+    assert.ok(state.right <= 360);
+    assert.equal(state.drawn, null, 'nothing was drawn');
+    assert.deepEqual(await page.evaluate('corpimetroProgram.transcript().screens.Form3.figure'),
+                     { solid: 'un cubo', none: state.text });
+});

@@ -18,8 +18,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <stdexcept>
+#include <string_view>
 
 // A malformed request must come back as an error answer: without exceptions
 // the JSON library would abort instead.
@@ -419,11 +421,25 @@ const char *primitiveKind(geometry::Primitive::Kind kind)
     return "Edge";
 }
 
-// Pixels to the hundredth: finer is not seen, and the answer stays short.
-double pixels(double v)
+// A number with at most `decimals` decimals, without trailing zeros ("12",
+// "93.7"): the view's answer is written by hand, a turning figure asks for
+// one every frame, and the JSON library would take most of that frame.
+void appendNumber(std::string &out, double v, int decimals)
 {
-    const double r = std::round(v * 100.0) / 100.0;
-    return r == 0.0 ? 0.0 : r; // no "-0"
+    char buffer[64];
+    const int n = std::snprintf(buffer, sizeof buffer, "%.*f", decimals, v);
+    if (n <= 0 || n >= int(sizeof buffer) || !std::isfinite(v)) {
+        out += '0';
+        return;
+    }
+    std::string_view text(buffer, std::size_t(n));
+    if (text.find('.') != std::string_view::npos) {
+        while (text.back() == '0')
+            text.remove_suffix(1);
+        if (text.back() == '.')
+            text.remove_suffix(1);
+    }
+    out += text == "-0" ? "0" : text;
 }
 
 double number(const Json &request, const char *key, double low, double high)
@@ -435,6 +451,77 @@ double number(const Json &request, const char *key, double low, double high)
     if (!std::isfinite(d) || d < low || d > high)
         throw std::runtime_error(std::string("\"") + key + "\" is out of range");
     return d;
+}
+
+// A text as a JSON string; the core's texts are UTF-8 already.
+void appendString(std::string &out, std::string_view text)
+{
+    out += '"';
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char buffer[8];
+            std::snprintf(buffer, sizeof buffer, "\\u%04x",
+                          unsigned(static_cast<unsigned char>(c)));
+            out += buffer;
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+// The view's answer. Pixels to the hundredth (finer is not seen), and only
+// the members that differ from their defaults, so that the answer stays
+// short. Nothing here needs cleaning up if an allocation fails, so the
+// WebAssembly build calls the appends directly, not through the
+// trampolines its exception handling puts around calls made where there
+// is (they made a sphere's answer take a frame).
+void appendDrawing(std::string &out, const geometry::Camera &camera, const geometry::Drawing &d)
+{
+    out += "{\"turn\":";
+    appendNumber(out, camera.turn, 9);
+    out += ",\"tilt\":";
+    appendNumber(out, camera.tilt, 9);
+    out += ",\"width\":";
+    appendNumber(out, d.width, 2);
+    out += ",\"height\":";
+    appendNumber(out, d.height, 2);
+    out += ",\"fontSize\":";
+    appendNumber(out, d.fontSize, 2);
+    out += ",\"scale\":";
+    appendNumber(out, d.scale, 6);
+    out += ",\"items\":[";
+    for (std::size_t i = 0; i < d.items.size(); ++i) {
+        const auto &p = d.items[i];
+        out += i ? ",{\"kind\":\"" : "{\"kind\":\"";
+        out += primitiveKind(p.kind);
+        out += "\",\"points\":[";
+        for (std::size_t j = 0; j < p.points.size(); ++j) {
+            out += j ? ",[" : "[";
+            appendNumber(out, p.points[j].x, 2);
+            out += ',';
+            appendNumber(out, p.points[j].y, 2);
+            out += ']';
+        }
+        out += ']';
+        if (p.hidden)
+            out += ",\"hidden\":true";
+        if (p.given)
+            out += ",\"given\":true";
+        if (p.kind == geometry::Primitive::Kind::Face) {
+            out += ",\"shade\":";
+            appendNumber(out, p.shade, 3);
+        }
+        if (!p.text.empty()) {
+            out += ",\"text\":";
+            appendString(out, p.text);
+        }
+        out += '}';
+    }
+    out += "]}";
 }
 
 std::string viewRequest(const Json &request)
@@ -460,25 +547,10 @@ std::string viewRequest(const Json &request)
     const auto kept = keptScenes().find(screenName);
     if (kept != keptScenes().end())
         d = geometry::draw(kept->second, camera, width, height);
-    Ordered items = Ordered::array();
-    for (const auto &p : d.items) {
-        Ordered points = Ordered::array();
-        for (const auto &pt : p.points)
-            points.push_back(Ordered::array({ pixels(pt.x), pixels(pt.y) }));
-        items.push_back({ { "kind", primitiveKind(p.kind) },
-                          { "points", points },
-                          { "hidden", p.hidden },
-                          { "given", p.given },
-                          { "shade", std::round(p.shade * 1000.0) / 1000.0 },
-                          { "text", p.text } });
-    }
-    return text({ { "turn", camera.turn },
-                  { "tilt", camera.tilt },
-                  { "width", pixels(d.width) },
-                  { "height", pixels(d.height) },
-                  { "fontSize", pixels(d.fontSize) },
-                  { "scale", d.scale },
-                  { "items", items } });
+    std::string out;
+    out.reserve(64 + 64 * d.items.size());
+    appendDrawing(out, camera, d);
+    return out;
 }
 
 // The spoken name of every control whose name is fixed, keyed

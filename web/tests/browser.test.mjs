@@ -63,6 +63,8 @@ test('Tab follows the desktop order; Enter answers, Escape cancels, Escape goes 
     // Tick boxes, the solving button, results, formulas, then the buttons.
     const d = await page.evaluate('corpimetroProgram.solvers.get("Form12")');
     const expected = [
+        // "Figura 3D" under the picture, which stands first on the page.
+        'Form12.Figura3D',
         ...d.checks.map((c) => 'Form12.' + c.name),
         ...d.solvers.map((b) => 'Form12.' + b.name),
         ...d.rows.map((r) => 'Form12.' + r.result),
@@ -185,7 +187,7 @@ test('Stampa prints the screen on one page, without buttons', async () => {
 test('every control is named as the core names it, on every screen', async () => {
     const page = await open();
     const found = await page.evaluate(`(() => {
-        const p = corpimetroProgram, out = { named: {}, unnamed: [], closes: {}, tips: [], vai: [], choices: [] };
+        const p = corpimetroProgram, out = { named: {}, unnamed: [], closes: {}, tips: [], vai: [], choices: [], figure: [] };
         for (const name of [...p.menus.keys(), ...p.solvers.keys()]) {
             const s = p.window(name);
             out.closes[name] = s.el.querySelector(':scope > button.close').getAttribute('aria-label');
@@ -197,6 +199,11 @@ test('every control is named as the core names it, on every screen', async () =>
                     const label = c.el.closest('label');
                     out.choices.push([control, label && label.htmlFor === c.el.id && c.el.id !== ''
                         ? label.querySelector('.choice-caption').textContent : null]);
+                    continue;
+                }
+                // The figure's buttons are named by their texts, as on the desktop.
+                if (control === p.texts.figureToggleControl || control === p.texts.figureResetControl) {
+                    out.figure.push([c.el.getAttribute('aria-label') ?? c.el.textContent]);
                     continue;
                 }
                 const said = c.kind === 'picture' ? c.el.getAttribute('alt')
@@ -230,6 +237,8 @@ test('every control is named as the core names it, on every screen', async () =>
     for (const [text, tip] of found.tips)
         assert.deepEqual([text, tip], [d.texts.solution, d.texts.solutionTip]);
     assert.ok(found.vai.length > 10 && found.vai.every((t) => t === d.texts.go));
+    assert.deepEqual(found.figure, d.screens.flatMap(() => [[d.texts.figureToggleCaption.replace('&', '')],
+                                                            [d.texts.figureResetCaption]]));
     // Every solver screen has the three choices, each named by its caption
     // without the desktop's "&".
     const captions = { [d.texts.unitControl]: 'Unità:', [d.texts.decimalsControl]: 'Decimali:',

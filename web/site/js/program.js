@@ -53,10 +53,17 @@ export function splitCaption(text) {
 const INK = '#1a1a1a', MEASURE = '#c0392b', GIVEN = '#1f5fbf';
 const FACE_DARK = [0x9d, 0xae, 0xc2], FACE_LIT = [0xe8, 0xee, 0xf5];
 
+// A shade comes to the thousandth: each colour is worked out once.
+const faceColours = new Map();
 function faceColour(shade) {
-    const t = Math.min(1, Math.max(0, shade));
-    const c = FACE_DARK.map((d, i) => Math.round(d + (FACE_LIT[i] - d) * t));
-    return `rgb(${c[0]},${c[1]},${c[2]})`;
+    let colour = faceColours.get(shade);
+    if (colour === undefined) {
+        const t = Math.min(1, Math.max(0, shade));
+        const c = FACE_DARK.map((d, i) => Math.round(d + (FACE_LIT[i] - d) * t));
+        colour = `rgb(${c[0]},${c[1]},${c[2]})`;
+        faceColours.set(shade, colour);
+    }
+    return colour;
 }
 
 function tracePath(g, points, close) {

@@ -4,6 +4,7 @@
 // come back as error answers in UTF-8 JSON.
 #include "bridge.h"
 
+#include "geometry/view.h"
 #include "solids/menus.h"
 #include "solids/solids.h"
 #include "solver/calc.h"
@@ -17,6 +18,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cmath>
 #include <set>
 
 using Json = nlohmann::json;
@@ -118,6 +120,9 @@ private slots:
     void pressesWithChoices();
     void faultyChoices_data();
     void faultyChoices();
+    void viewsTheLastFigure();
+    void faultyViews_data();
+    void faultyViews();
 };
 
 void TestCoreBridge::describesEveryScreen()
@@ -283,7 +288,9 @@ void TestCoreBridge::membersInTheirOrder()
 
     const Ordered failed = Ordered::parse(bridge::press(
         R"({"screen":"Form3","button":"Command3","ticks":["Check1"],"answers":["x"]})"));
-    QCOMPARE(keysOf(failed), (Keys{ "events", "pending", "solution", "hint", "worksheet" }));
+    QCOMPARE(keysOf(failed),
+             (Keys{ "events", "pending", "solution", "hint", "worksheet", "figure" }));
+    QCOMPARE(keysOf(failed.at("figure")), (Keys{ "solid", "dimensions", "none", "alternative" }));
     QCOMPARE(keysOf(failed.at("worksheet")), (Keys{ "exercise", "picture", "data", "rows" }));
     QCOMPARE(keysOf(failed.at("worksheet").at("rows")[0]), (Keys{ "result", "symbol", "words" }));
     QCOMPARE(keysOf(failed.at("events").front()), (Keys{ "kind", "text" }));
@@ -771,6 +778,77 @@ void TestCoreBridge::faultyChoices()
     r["preferences"] = Json::parse(preferences.toStdString());
     const Json a = parsed(bridge::press(r.dump()));
     QVERIFY2(a.contains("error") && !a.contains("events"), a.dump().c_str());
+}
+
+// A press leaves its solid for the views of its screen, until a press of
+// the screen that ends without one; a press still waiting for an answer
+// changes nothing.
+void TestCoreBridge::viewsTheLastFigure()
+{
+    const auto view = [](const std::string &camera) {
+        return parsed(
+            bridge::view(R"({"screen":"Form12","width":264,"height":220)" + camera + "}"));
+    };
+    const Json cone = parsed(
+        bridge::press(request("Form12", "Command1", { "Check1", "Check4" }, { "6", "20" }, ".")));
+    const Json &figure = cone.at("figure");
+    QCOMPARE(str(figure, "solid"), std::string("un cono"));
+    QVERIFY(figure.at("dimensions") == Json::parse(R"({"r": "6", "h": "20"})"));
+    QCOMPARE(str(figure, "none"), std::string());
+    QVERIFY(str(figure, "alternative").rfind("Figura 3D in scala del cono.", 0) == 0);
+
+    const Json first = view("");
+    QCOMPARE(first.at("turn").get<double>(), geometry::Camera::kTurn);
+    QCOMPARE(first.at("tilt").get<double>(), geometry::Camera::kTilt);
+    QVERIFY(!first.at("items").empty());
+    std::set<std::string> kinds;
+    for (const auto &item : first.at("items")) {
+        kinds.insert(str(item, "kind"));
+        QCOMPARE(item.contains("shade"), str(item, "kind") == "Face");
+        for (const auto &point : item.at("points"))
+            for (const double v : point)
+                QVERIFY2(std::fabs(v * 100 - std::round(v * 100)) < 1e-6, item.dump().c_str());
+    }
+    QVERIFY(kinds.count("Face") && kinds.count("Edge") && kinds.count("Label"));
+    QVERIFY(view(R"(,"turn":-35,"tilt":22)") == first);
+    // The tilt stops short of the poles, the turn goes round.
+    const Json far = view(R"(,"turn":370,"tilt":100)");
+    QCOMPARE(far.at("turn").get<double>(), 10.0);
+    QCOMPARE(far.at("tilt").get<double>(), 89.0);
+    QVERIFY(far.at("items") != first.at("items"));
+
+    const Json waiting =
+        parsed(bridge::press(request("Form12", "Command1", { "Check1", "Check4" }, {}, ".")));
+    QVERIFY(waiting.at("pending").get<bool>() && waiting.at("figure").is_null());
+    QVERIFY(view("") == first);
+
+    const Json none = parsed(bridge::press(request("Form12", "Command1", {}, {}, ".")));
+    QVERIFY(str(none.at("figure"), "none").rfind("Nessuna figura: ", 0) == 0);
+    QVERIFY(none.at("figure").at("dimensions").empty());
+    QVERIFY(view("").at("items").empty());
+}
+
+void TestCoreBridge::faultyViews_data()
+{
+    QTest::addColumn<QString>("request");
+    QTest::newRow("unknown screen") << R"({"screen":"Form999","width":10,"height":10})";
+    QTest::newRow("no screen") << R"({"width":10,"height":10})";
+    QTest::newRow("no width") << R"({"screen":"Form3","height":10})";
+    QTest::newRow("zero height") << R"({"screen":"Form3","width":10,"height":0})";
+    QTest::newRow("huge width") << R"({"screen":"Form3","width":1e9,"height":10})";
+    QTest::newRow("text turn") << R"({"screen":"Form3","turn":"10","width":10,"height":10})";
+    QTest::newRow("huge tilt") << R"({"screen":"Form3","tilt":1e300,"width":10,"height":10})";
+    QTest::newRow("malformed") << R"({"screen":)";
+}
+
+void TestCoreBridge::faultyViews()
+{
+    QFETCH(QString, request);
+    const Json a = parsed(bridge::view(request.toStdString()));
+    QVERIFY2(a.contains("error") && !a.contains("items"), a.dump().c_str());
+    // The native tool's line answers alike.
+    QVERIFY(parsed(bridge::handle(R"({"op":"view",)" + request.toStdString().substr(1)))
+                .contains("error"));
 }
 
 QTEST_APPLESS_MAIN(TestCoreBridge)

@@ -16,3 +16,8 @@ target_compile_definitions(corpimetro-bench PRIVATE
 add_dependencies(corpimetro-bench corpimetro-bench-bare corpimetro-bench-product)
 set_target_properties(corpimetro-bench corpimetro-bench-bare corpimetro-bench-product
     PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+
+# The time to build a solid's mesh and project one view of it.
+add_executable(corpimetro-bench-figures bench/figures.cpp)
+target_link_libraries(corpimetro-bench-figures PRIVATE corpimetro_geometry)
+set_target_properties(corpimetro-bench-figures PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)

@@ -2,8 +2,8 @@
 // that describe a solid: shared by the suites that look at every case.
 #pragma once
 
-#include "solver/scripted.h"
 #include "solver/screen.h"
+#include "solver/scripted.h"
 
 #include "answers.h"
 
@@ -18,8 +18,10 @@ namespace cases {
 
 using namespace solver;
 
-inline ScriptedHost press(const SolverScreen &s, const SolveButton &b, const std::set<std::string> &ticks,
-                   const std::vector<std::string> &answers, Unit unit, CaseTrace *trace = nullptr)
+inline ScriptedHost press(const SolverScreen &s, const SolveButton &b,
+                          const std::set<std::string> &ticks,
+                          const std::vector<std::string> &answers, Unit unit,
+                          CaseTrace *trace = nullptr)
 {
     ScriptedHost host(NumberFormat::point(), ScriptedHost::WhenOut::Repeat);
     host.ticks = ticks;

@@ -102,9 +102,20 @@ void TestCoreFigures::everyCaseDrawsItsSolid()
     const SolverScreen &s = *solids::find(screen.toStdString());
     std::map<std::string, int> drawn; // by button
     double worst = 0.0;
-    for (const auto &c : cases::everyCase(s)) {
+    for (auto c : cases::everyCase(s)) {
         const SolveButton &b = *c.button;
         QVERIFY2(c.host.figure.has_value(), (c.where + ": no figure after a press").c_str());
+        // Data a case solves may still describe no solid of the shape (a
+        // heap whose top is wider than its base): other data may.
+        auto patterns = answers::solidPatterns();
+        patterns.push_back({ "10", "4", "5", "4" }); // a frustum with whole edges
+        for (const auto &pattern : patterns) {
+            if (c.host.figure->scene)
+                break;
+            ScriptedHost other = cases::press(s, b, c.ticks, pattern, Unit::None);
+            if (other.figure && other.figure->scene && cases::solved(s, b, other))
+                c.host = std::move(other);
+        }
         const Figure &f = *c.host.figure;
         QVERIFY2(!f.solid.empty(), c.where.c_str());
         bool remarked = false;
@@ -138,8 +149,10 @@ void TestCoreFigures::everyCaseDrawsItsSolid()
                      (c.where + ": datum " + step.symbol + " not marked").c_str());
         }
         // The solid holds the volume the screen computed.
-        if (const ResultRow *row = s.volumeRow(); row && c.host.texts.count(row->result)) {
-            const double screenVolume = number(c.host.texts.at(row->result));
+        const ResultRow *row = s.volumeRow();
+        const double screenVolume =
+            row && c.host.texts.count(row->result) ? number(c.host.texts.at(row->result)) : 0.0;
+        if (screenVolume != 0) { // a case may leave the volume out
             const double deviation = std::abs(solid.mesh.volume() / screenVolume - 1);
             worst = std::max(worst, deviation);
             QVERIFY2(deviation < 0.05,
@@ -154,19 +167,23 @@ void TestCoreFigures::everyCaseDrawsItsSolid()
                 for (const double tilt : { geometry::Camera::kTilt, 5.0, 60.0 }) {
                     const auto d = geometry::draw(*f.scene, { turn, tilt }, width, width * 0.8);
                     std::vector<Box> boxes;
+                    std::vector<std::string> texts;
                     for (const auto &p : d.items)
                         if (p.kind == geometry::Primitive::Kind::Label
-                            || p.kind == geometry::Primitive::Kind::Legend)
+                            || p.kind == geometry::Primitive::Kind::Legend) {
                             boxes.push_back(boxOf(p, d.fontSize));
+                            texts.push_back(p.text);
+                        }
                     for (std::size_t i = 0; i < boxes.size(); ++i) {
-                        QVERIFY2(boxes[i].left >= 0 && boxes[i].top >= 0
-                                     && boxes[i].right <= width
+                        QVERIFY2(boxes[i].left >= 0 && boxes[i].top >= 0 && boxes[i].right <= width
                                      && boxes[i].bottom <= width * 0.8,
                                  (c.where + ": a label outside the box").c_str());
                         for (std::size_t j = 0; j < i; ++j)
                             QVERIFY2(!boxes[i].overlaps(boxes[j]),
-                                     (c.where + ": labels overlap at " + std::to_string(int(width))
-                                      + " px, turned " + std::to_string(int(turn)))
+                                     (c.where + ": " + texts[i] + " and " + texts[j]
+                                      + " overlap at " + std::to_string(int(width)) + " px, turned "
+                                      + std::to_string(int(turn)) + ", tilted "
+                                      + std::to_string(int(tilt)))
                                          .c_str());
                     }
                 }
@@ -190,18 +207,23 @@ void TestCoreFigures::impossibleDataDrawNothing_data()
     QTest::addColumn<QStringList>("answers");
     QTest::addColumn<QString>("why"); // a piece of the sentence
 
-    QTest::newRow("nothing ticked") << "Form3" << "Command3" << QStringList{} << QStringList{}
-                                    << "non bastano";
+    QTest::newRow("nothing ticked")
+        << "Form3"
+        << "Command3" << QStringList{} << QStringList{} << "non bastano";
     QTest::newRow("cube of negative side")
-        << "Form3" << "Command3" << QStringList{ "s" } << QStringList{ "-2" } << "positive";
+        << "Form3"
+        << "Command3" << QStringList{ "s" } << QStringList{ "-2" } << "positive";
     QTest::newRow("cone with its apothem shorter than its height")
-        << "Form12" << "Command1" << QStringList{ "a", "h" } << QStringList{ "3", "5" }
+        << "Form12"
+        << "Command1" << QStringList{ "a", "h" } << QStringList{ "3", "5" }
         << "il calcolo non arriva in fondo";
     QTest::newRow("truncated pyramid whose apothem disagrees")
-        << "Form24" << "Command3" << QStringList{ "L1", "L2", "h", "a" }
-        << QStringList{ "10", "4", "4", "4" } << "non descrivono un tronco di piramide";
+        << "Form24"
+        << "Command3" << QStringList{ "L1", "L2", "h", "a" } << QStringList{ "10", "4", "4", "4" }
+        << "non descrivono un tronco di piramide";
     QTest::newRow("sphere of zero radius")
-        << "Form38" << "Command1" << QStringList{ "r" } << QStringList{ "0" } << "positive";
+        << "Form38"
+        << "Command1" << QStringList{ "r" } << QStringList{ "0" } << "positive";
 }
 
 void TestCoreFigures::impossibleDataDrawNothing()

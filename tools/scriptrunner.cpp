@@ -1,8 +1,8 @@
 #include "scriptrunner.h"
 
 #include "solver/texts.h"
-#include "ui/locale.h"
 #include "ui/figureview.h"
+#include "ui/locale.h"
 #include "ui/solverwindow.h"
 #include "ui/widgets.h"
 

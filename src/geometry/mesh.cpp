@@ -1,26 +1,43 @@
 #include "mesh.h"
 
 #include <algorithm>
-#include <map>
+#include <cstdint>
 #include <utility>
 
 namespace geometry {
 
+// Found in a hash table by the two vertices: a map would take most of a
+// view's time.
 std::vector<Edge> Mesh::edges() const
 {
+    std::size_t sides = 0;
+    for (const auto &f : faces)
+        sides += f.vertices.size();
+    std::size_t size = 16;
+    while (size < 2 * sides)
+        size *= 2;
+    std::vector<int> table(size, -1); // an edge's place in the result, by its two vertices
     std::vector<Edge> result;
-    std::map<std::pair<int, int>, int> index; // (lower, higher vertex) -> edge
+    result.reserve(sides / 2 + 1);
     for (int f = 0; f < int(faces.size()); ++f) {
         const auto &v = faces[f].vertices;
         for (std::size_t i = 0; i < v.size(); ++i) {
             const int a = v[i], b = v[(i + 1) % v.size()];
-            const auto key = std::minmax(a, b);
-            const auto found = index.find(key);
-            if (found == index.end()) {
-                index.emplace(key, int(result.size()));
-                result.push_back({ a, b, f, -1, false });
-            } else {
-                result[found->second].right = f;
+            const auto lo = std::uint64_t(std::min(a, b)), hi = std::uint64_t(std::max(a, b));
+            std::size_t slot =
+                std::size_t((lo * 0x9E3779B97F4A7C15ULL) ^ (hi * 0xC2B2AE3D27D4EB4FULL));
+            for (slot &= size - 1;; slot = (slot + 1) & (size - 1)) {
+                const int e = table[slot];
+                if (e < 0) {
+                    table[slot] = int(result.size());
+                    result.push_back({ a, b, f, -1, false });
+                    break;
+                }
+                if (std::uint64_t(std::min(result[e].a, result[e].b)) == lo
+                    && std::uint64_t(std::max(result[e].a, result[e].b)) == hi) {
+                    result[e].right = f;
+                    break;
+                }
             }
         }
     }

@@ -130,50 +130,6 @@ public:
     Point origin;
 };
 
-// Every edge of the mesh once, with its two faces, as Mesh::edges() gives them; found
-// in a hash table rather than a map, which would take most of a view's time.
-std::vector<Edge> edgesOf(const Mesh &mesh)
-{
-    std::size_t sides = 0;
-    for (const auto &f : mesh.faces)
-        sides += f.vertices.size();
-    std::size_t size = 16;
-    while (size < 2 * sides)
-        size *= 2;
-    std::vector<int> table(size, -1); // an edge's place in the result, by its two vertices
-    std::vector<Edge> result;
-    result.reserve(sides / 2 + 1);
-    for (int f = 0; f < int(mesh.faces.size()); ++f) {
-        const auto &v = mesh.faces[f].vertices;
-        for (std::size_t i = 0; i < v.size(); ++i) {
-            const int a = v[i], b = v[(i + 1) % v.size()];
-            const auto lo = std::uint64_t(std::min(a, b)), hi = std::uint64_t(std::max(a, b));
-            std::size_t slot =
-                std::size_t((lo * 0x9E3779B97F4A7C15ULL) ^ (hi * 0xC2B2AE3D27D4EB4FULL));
-            for (slot &= size - 1;; slot = (slot + 1) & (size - 1)) {
-                const int e = table[slot];
-                if (e < 0) {
-                    table[slot] = int(result.size());
-                    result.push_back({ a, b, f, -1, false });
-                    break;
-                }
-                if (std::uint64_t(std::min(result[e].a, result[e].b)) == lo
-                    && std::uint64_t(std::max(result[e].a, result[e].b)) == hi) {
-                    result[e].right = f;
-                    break;
-                }
-            }
-        }
-    }
-    for (auto &e : result) {
-        if (e.left >= 0 && e.right >= 0) {
-            const int s = mesh.faces[e.left].surface;
-            e.seam = s != 0 && s == mesh.faces[e.right].surface;
-        }
-    }
-    return result;
-}
-
 class Figure {
 public:
     Figure(const Mesh &mesh, const Projection &projection) : mesh(mesh), view(projection)
@@ -350,7 +306,7 @@ void drawEdges(const Figure &figure, std::vector<Primitive> &items)
     const int vertices = int(figure.points.size());
     int keys = vertices;
     std::vector<Piece> pieces;
-    for (const Edge &e : edgesOf(figure.mesh)) {
+    for (const Edge &e : figure.mesh.edges()) {
         const bool leftFront = e.left >= 0 && faces[e.left].front;
         const bool rightFront = e.right >= 0 && faces[e.right].front;
         if (e.seam && leftFront == rightFront)
@@ -510,14 +466,26 @@ Point placeLabel(Point mid, Point along, Point centre, double width, double heig
             }
         }
     }
+    // Still crowded: the free place of the whole drawing nearest the path.
+    double nearest = INFINITY;
+    const double step = std::max(2.0, fontSize / 2);
+    for (double y = height / 2; y + height / 2 <= drawingHeight; y += step) {
+        for (double x = width / 2; x + width / 2 <= drawingWidth; x += step) {
+            const double distance = std::hypot(x - mid.x, y - mid.y);
+            if (distance < nearest && crowding({ x, y }) == 0.0) {
+                nearest = distance;
+                best = { x, y };
+            }
+        }
+    }
     return best;
 }
 
 // 10^power written as a textbook writes it: "0,01", "1", "1000", "10 000".
-std::string powerOfTen(int power)
+std::string powerOfTen(int power, const std::string &decimal)
 {
     if (power < 0)
-        return "0," + std::string(std::size_t(-power - 1), '0') + "1";
+        return "0" + decimal + std::string(std::size_t(-power - 1), '0') + "1";
     std::string digits = "1" + std::string(std::size_t(power), '0');
     if (digits.size() <= 4)
         return digits;
@@ -576,7 +544,7 @@ Drawing draw(const Scene &scene, const Camera &camera, double width, double heig
             Primitive bar;
             bar.kind = Primitive::Kind::ScaleBar;
             bar.points = { { margin, y }, { margin + pixels, y } };
-            bar.text = powerOfTen(power) + " " + scene.unit;
+            bar.text = powerOfTen(power, scene.decimal) + " " + scene.unit;
             taken.push_back({ margin, y - line - 0.25 * font,
                               margin + std::max(pixels, labelWidth(bar.text, font)), height });
             texts.push_back(std::move(bar));

@@ -40,6 +40,8 @@ struct Scene {
     std::vector<Measure> measures;
     // The unit one scale bar division stands for ("cm"); empty: no scale bar.
     std::string unit;
+    // The decimal separator the scale bar writes with ("0,1 cm").
+    std::string decimal = ",";
 };
 
 struct Primitive {

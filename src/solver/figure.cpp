@@ -114,9 +114,15 @@ Figure figureOf(const SolverScreen &screen, const SolveButton &button, const Cal
     // The value of a quantity as a result label shows it, and as a number.
     const auto &values = calc.values();
     const auto shown = [&](const std::string &symbol) { return calc.written(values.at(symbol)); };
+    // A shape may go without its last dimensions (a zone of which only the
+    // sphere and the height are known): the dimensions are passed up to the
+    // first the press did not compute, and the shape says whether they do.
     std::vector<double> dimensions;
+    bool complete = true;
     for (const auto &d : spec.dimensions) {
         if (isConstant(d)) {
+            if (!complete)
+                break;
             dimensions.push_back(std::strtod(d.c_str(), nullptr));
             continue;
         }
@@ -130,7 +136,11 @@ Figure figureOf(const SolverScreen &screen, const SolveButton &button, const Cal
                 known = false;
             }
         }
-        if (!known)
+        if (!known) {
+            complete = false;
+            continue;
+        }
+        if (!complete)
             return refuse("i dati non bastano a determinare la forma " + ofThe(theSolid) + ".");
         if (!(v > 0))
             return refuse("una misura di un solido è sempre positiva, e qui " + d + " = " + shown(d)
@@ -138,6 +148,8 @@ Figure figureOf(const SolverScreen &screen, const SolveButton &button, const Cal
         dimensions.push_back(v);
         figure.dimensions.emplace_back(d, shown(d) + calc.unitOf(d));
     }
+    if (dimensions.empty())
+        return refuse("i dati non bastano a determinare la forma " + ofThe(theSolid) + ".");
     auto built = geometry::build(spec.shape, dimensions);
     if (auto *refusal = std::get_if<geometry::Refusal>(&built))
         return refuse(refusal->reason);
@@ -174,6 +186,7 @@ Figure figureOf(const SolverScreen &screen, const SolveButton &button, const Cal
     }
     if (calc.preferences().unit != Unit::None)
         scene.unit = unitName(calc.preferences().unit);
+    scene.decimal = calc.format().decimal;
     figure.scene = std::move(scene);
 
     std::string alternative = "Figura 3D in scala " + ofThe(theSolid) + ".";

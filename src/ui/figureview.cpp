@@ -35,9 +35,10 @@ QPolygonF polygon(const std::vector<geometry::Point> &points)
 QColor faceColour(double shade)
 {
     const double s = std::clamp(shade, 0.0, 1.0);
-    return QColor::fromRgbF(float(kFaceDark.redF() + (kFaceLit.redF() - kFaceDark.redF()) * s),
-                            float(kFaceDark.greenF() + (kFaceLit.greenF() - kFaceDark.greenF()) * s),
-                            float(kFaceDark.blueF() + (kFaceLit.blueF() - kFaceDark.blueF()) * s));
+    return QColor::fromRgbF(
+        float(kFaceDark.redF() + (kFaceLit.redF() - kFaceDark.redF()) * s),
+        float(kFaceDark.greenF() + (kFaceLit.greenF() - kFaceDark.greenF()) * s),
+        float(kFaceDark.blueF() + (kFaceLit.blueF() - kFaceDark.blueF()) * s));
 }
 
 } // namespace
@@ -111,7 +112,7 @@ void FigureView::paint(QPainter &painter, const geometry::Drawing &drawing)
             pen.setJoinStyle(Qt::RoundJoin);
             pen.setCapStyle(Qt::RoundCap);
             if (item.hidden)
-                pen.setDashPattern({5.0 / 1.2, 4.0 / 1.2});
+                pen.setDashPattern({ 5.0 / 1.2, 4.0 / 1.2 });
             painter.setPen(pen);
             painter.setBrush(Qt::NoBrush);
             painter.drawPolyline(points);
@@ -137,7 +138,7 @@ void FigureView::paint(QPainter &painter, const geometry::Drawing &drawing)
                 break;
             painter.setPen(QPen(kInk, 2.0, Qt::SolidLine, Qt::FlatCap));
             painter.drawLine(points[0], points[1]);
-            for (const auto &end : {points[0], points[1]})
+            for (const auto &end : { points[0], points[1] })
                 painter.drawLine(end + QPointF(0, -4), end + QPointF(0, 4));
             painter.setFont(legend);
             painter.drawText(QPointF(points[0].x(), points[0].y() - 7),
@@ -170,13 +171,25 @@ void FigureView::keyPressEvent(QKeyEvent *event)
 {
     geometry::Camera c = m_camera;
     switch (event->key()) {
-    case Qt::Key_Left: c.turn -= kTurnStep; break;
-    case Qt::Key_Right: c.turn += kTurnStep; break;
-    case Qt::Key_Up: c.tilt += kTurnStep; break;
-    case Qt::Key_Down: c.tilt -= kTurnStep; break;
+    case Qt::Key_Left:
+        c.turn -= kTurnStep;
+        break;
+    case Qt::Key_Right:
+        c.turn += kTurnStep;
+        break;
+    case Qt::Key_Up:
+        c.tilt += kTurnStep;
+        break;
+    case Qt::Key_Down:
+        c.tilt -= kTurnStep;
+        break;
     case Qt::Key_Home:
-    case Qt::Key_0: c = {}; break;
-    default: QWidget::keyPressEvent(event); return;
+    case Qt::Key_0:
+        c = {};
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
     }
     setCamera(c);
 }

@@ -30,7 +30,7 @@ public:
     // and on a printer page.
     static void paint(QPainter &painter, const geometry::Drawing &drawing);
 
-    QSize sizeHint() const override { return {300, 260}; }
+    QSize sizeHint() const override { return { 300, 260 }; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -243,7 +243,8 @@ void SolverWindow::addFigure(QBoxLayout *pictures)
     m_figureToggle->setCheckable(true);
     m_figureToggle->setToolTip(q(solver::texts::figureToggleTip));
     m_figureToggle->setAccessibleDescription(q(solver::texts::figureToggleTip));
-    m_figureReset = button(q(solver::texts::figureResetControl), q(solver::texts::figureResetCaption));
+    m_figureReset =
+        button(q(solver::texts::figureResetControl), q(solver::texts::figureResetCaption));
     m_figureReset->hide();
     row->addWidget(m_figureToggle);
     row->addWidget(m_figureReset);

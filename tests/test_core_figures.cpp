@@ -223,6 +223,9 @@ void TestCoreFigures::impossibleDataDrawNothing_data()
         << "Form24"
         << "Command3" << QStringList{ "L1", "L2", "h", "a" } << QStringList{ "10", "4", "4", "4" }
         << "non descrivono un tronco di piramide";
+    QTest::newRow("flat cone, its height said with its article")
+        << "Form12"
+        << "Command1" << QStringList{ "r", "h" } << QStringList{ "3", "0" } << "l'altezza h vale 0";
     QTest::newRow("sphere of zero radius")
         << "Form38"
         << "Command1" << QStringList{ "r" } << QStringList{ "0" } << "positive";
@@ -251,6 +254,9 @@ void TestCoreFigures::impossibleDataDrawNothing()
     const std::string none = host.figure->none;
     QVERIFY2(none.rfind("Nessuna figura: ", 0) == 0 && none.back() == '.', none.c_str());
     QVERIFY2(none.find(why.toStdString()) != std::string::npos, none.c_str());
+    // The sentence goes on in lower case after the colon.
+    const char first = none[std::string("Nessuna figura: ").size()];
+    QVERIFY2(!(first >= 'A' && first <= 'Z'), none.c_str());
 }
 
 // What a screen reader hears of a figure: the solid, the data, the rest.

@@ -66,6 +66,8 @@ private slots:
     void impossibleDataDrawNothing_data();
     void impossibleDataDrawNothing();
     void theFigureSpeaksOfTheData();
+    void extremeDataNeverBreakIt();
+    void extremeDataNeverBreakIt_data() { screens_data(); }
 };
 
 void TestCoreFigures::screens_data()
@@ -221,6 +223,9 @@ void TestCoreFigures::impossibleDataDrawNothing_data()
         << "Form24"
         << "Command3" << QStringList{ "L1", "L2", "h", "a" } << QStringList{ "10", "4", "4", "4" }
         << "non descrivono un tronco di piramide";
+    QTest::newRow("flat cone, its height said with its article")
+        << "Form12"
+        << "Command1" << QStringList{ "r", "h" } << QStringList{ "3", "0" } << "l'altezza h vale 0";
     QTest::newRow("sphere of zero radius")
         << "Form38"
         << "Command1" << QStringList{ "r" } << QStringList{ "0" } << "positive";
@@ -249,6 +254,9 @@ void TestCoreFigures::impossibleDataDrawNothing()
     const std::string none = host.figure->none;
     QVERIFY2(none.rfind("Nessuna figura: ", 0) == 0 && none.back() == '.', none.c_str());
     QVERIFY2(none.find(why.toStdString()) != std::string::npos, none.c_str());
+    // The sentence goes on in lower case after the colon.
+    const char first = none[std::string("Nessuna figura: ").size()];
+    QVERIFY2(!(first >= 'A' && first <= 'Z'), none.c_str());
 }
 
 // What a screen reader hears of a figure: the solid, the data, the rest.
@@ -271,6 +279,34 @@ void TestCoreFigures::theFigureSpeaksOfTheData()
                                                                           { "h", "20 cm" } };
     QVERIFY(host.figure->dimensions == dimensions);
     QCOMPARE(host.figure->scene->unit, std::string("cm"));
+}
+
+// Sizes at the ends of a double's range, in every case of every button:
+// a figure, or the sentence why there is none; never a crash or a hang.
+void TestCoreFigures::extremeDataNeverBreakIt()
+{
+    QFETCH(QString, screen);
+    const SolverScreen &s = *solids::find(screen.toStdString());
+    const std::vector<std::vector<std::string>> extremes = {
+        { "1E-300" }, { "1E+300" }, { "1E-120", "3" },    { "1E+120", "2" },
+        { "1E-90" },  { "1E+90" },  { "7E+15", "3E-15" },
+    };
+    for (const auto &c : cases::everyCase(s)) {
+        for (const auto &pattern : extremes) {
+            ScriptedHost host = cases::press(s, *c.button, c.ticks, pattern, Unit::None);
+            if (!host.figure)
+                continue; // stopped short of its end: no figure to ask for
+            const Figure &f = *host.figure;
+            QVERIFY2(f.scene || f.none.rfind("Nessuna figura: ", 0) == 0,
+                     (c.where + ": " + f.none).c_str());
+            if (f.scene) {
+                const auto d = geometry::draw(*f.scene, {}, 360, 300);
+                for (const auto &p : d.items)
+                    for (const auto &pt : p.points)
+                        QVERIFY2(std::isfinite(pt.x) && std::isfinite(pt.y), c.where.c_str());
+            }
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(TestCoreFigures)

@@ -193,7 +193,7 @@ Mesh hull(const std::vector<Vec3> &points)
                     else if (d > -eps)
                         on.push_back(m);
                 }
-                if (outside)
+                if (outside || on.size() < 3) // numbers beyond a double's reach
                     continue;
                 seen.push_back(on);
                 // Around the face's centre, counter-clockwise about the normal.
@@ -214,8 +214,10 @@ Mesh hull(const std::vector<Vec3> &points)
 
 // Turns a hull so that its first face lies on z = 0, centred on the axis,
 // and names the front edge of that face.
-Solid onFirstFace(Mesh mesh)
+Built onFirstFace(Mesh mesh)
 {
+    if (mesh.faces.size() < 4) // a hull of numbers beyond a double's reach
+        return Refusal{ "le misure sono troppo grandi o troppo piccole per essere disegnate." };
     Vec3 n = mesh.normal(mesh.faces[0]);
     n = n / length(n);
     // The rotation that takes n to −z (Rodrigues' formula about n × −z).

@@ -64,7 +64,10 @@ std::string remarkOf(const std::string &warning)
 {
     const std::string lead = "Attenzione! ";
     std::string s = warning.rfind(lead, 0) == 0 ? warning.substr(lead.size()) : warning;
-    if (!s.empty() && s[0] >= 'A' && s[0] <= 'Z' && s.size() > 1 && s[1] >= 'a' && s[1] <= 'z')
+    // "L'altezza h vale 0" follows "Nessuna figura: " in lower case; a
+    // symbol such as "L1" keeps its capital.
+    if (s.size() > 1 && s[0] >= 'A' && s[0] <= 'Z'
+        && ((s[1] >= 'a' && s[1] <= 'z') || s[1] == '\''))
         s[0] = char(s[0] - 'A' + 'a');
     return s;
 }

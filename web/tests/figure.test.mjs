@@ -106,9 +106,13 @@ test('the arrow keys turn the figure, Home brings back the first view, a drag tu
     assert.deepEqual((await drawn(page)).items, first.items);
 
     // Half a degree a pixel: 40 px to the right turns by 20°.
-    const box = await page.evaluate(`(() => { const b = corpimetroProgram.screens.get('Form3').fig.canvas.getBoundingClientRect();
+    // The press scrolled the results into view: the canvas comes back first.
+    const box = await page.evaluate(`(() => { const c = corpimetroProgram.screens.get('Form3').fig.canvas;
+                                              c.scrollIntoView({ block: 'center', behavior: 'instant' });
+                                              const b = c.getBoundingClientRect();
                                               return { x: b.left + b.width / 2, y: b.top + b.height / 2 }; })()`);
-    const mouse = (type, x) => page.send('Input.dispatchMouseEvent', { type, x, y: box.y, button: 'left', clickCount: 1 });
+    const mouse = (type, x) => page.send('Input.dispatchMouseEvent', { type, x, y: box.y, button: 'left', clickCount: 1,
+                                                                       buttons: type === 'mouseReleased' ? 0 : 1 });
     await mouse('mousePressed', box.x);
     await mouse('mouseMoved', box.x + 40);
     await mouse('mouseReleased', box.x + 40);

@@ -2,7 +2,8 @@
 # -DCORPIMETRO_FUZZ=ON and clang++ (the "fuzz" preset):
 #   fuzz_numbers  number reading and display, over that source alone;
 #   fuzz_bridge   any press of any screen through the web edition's bridge,
-#                 over the whole Qt-free core (src/solver, src/solids, web/bridge).
+#                 over the whole Qt-free core (src/geometry, src/solver, src/solids,
+#                 web/bridge).
 option(CORPIMETRO_FUZZ "Build the libFuzzer targets (needs clang++)" OFF)
 if(CORPIMETRO_FUZZ)
     if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
@@ -14,7 +15,7 @@ if(CORPIMETRO_FUZZ)
     target_include_directories(fuzz_numbers PRIVATE src)
 
     find_package(nlohmann_json 3 REQUIRED)
-    file(GLOB FUZZ_CORE_SOURCES CONFIGURE_DEPENDS src/solver/*.cpp src/solids/*.cpp
+    file(GLOB FUZZ_CORE_SOURCES CONFIGURE_DEPENDS src/geometry/*.cpp src/solver/*.cpp src/solids/*.cpp
          src/solids/*/*.cpp)
     add_executable(fuzz_bridge fuzz/fuzz_bridge.cpp web/bridge.cpp ${FUZZ_CORE_SOURCES})
     target_include_directories(fuzz_bridge PRIVATE src web)

@@ -130,6 +130,11 @@ void FigureView::paint(QPainter &painter, const geometry::Drawing &drawing)
             if (item.kind == Kind::Label)
                 at = QPointF(at.x() - m.horizontalAdvance(text) / 2,
                              at.y() + (m.ascent() - m.descent()) / 2);
+            // A white halo keeps a label legible where it crosses an edge.
+            QPainterPath path;
+            path.addText(at, painter.font(), text);
+            painter.strokePath(path,
+                               QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             painter.drawText(at, text);
             break;
         }

@@ -122,6 +122,12 @@ export function paintFigure(g, drawing) {
                 y += ((m.fontBoundingBoxAscent ?? size * 0.76) - (m.fontBoundingBoxDescent ?? size * 0.24)) / 2;
             }
             g.textAlign = 'left';
+            // A white halo keeps a label legible where it crosses an edge.
+            g.setLineDash([]);
+            g.lineJoin = 'round';
+            g.lineWidth = 3;
+            g.strokeStyle = 'white';
+            g.strokeText(item.text, x, y);
             g.fillText(item.text, x, y);
             break;
         }

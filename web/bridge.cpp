@@ -426,6 +426,34 @@ const char *primitiveKind(geometry::Primitive::Kind kind)
 // one every frame, and the JSON library would take most of that frame.
 void appendNumber(std::string &out, double v, int decimals)
 {
+    // Whole numbers of hundredths (or of 10^-decimals): printf's floating
+    // point costs most of a frame in WebAssembly, where it works in long
+    // double emulated in software.
+    static constexpr double kScale[] = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9 };
+    if (decimals >= 0 && decimals <= 9 && std::isfinite(v)
+        && std::abs(v) * kScale[decimals] < 1e15) {
+        long long n = std::llround(v * kScale[decimals]);
+        if (n == 0) {
+            out += '0';
+            return;
+        }
+        if (n < 0) {
+            out += '-';
+            n = -n;
+        }
+        const auto unit = static_cast<long long>(kScale[decimals]);
+        out += std::to_string(n / unit);
+        long long fraction = n % unit;
+        if (fraction == 0)
+            return;
+        std::string digits = std::to_string(fraction);
+        digits.insert(0, std::size_t(decimals) - digits.size(), '0');
+        while (digits.back() == '0')
+            digits.pop_back();
+        out += '.';
+        out += digits;
+        return;
+    }
     char buffer[64];
     const int n = std::snprintf(buffer, sizeof buffer, "%.*f", decimals, v);
     if (n <= 0 || n >= int(sizeof buffer) || !std::isfinite(v)) {

@@ -197,12 +197,25 @@ struct Press {
 Press checkPress(const json &r, const Screen *screen, const std::string &request,
                  const std::string &response)
 {
-    require(r.is_object() && r.size() == 5 && r.contains("events") && r.at("events").is_array()
+    require(r.is_object() && r.size() == 6 && r.contains("events") && r.at("events").is_array()
                 && r.contains("pending") && r.at("pending").is_boolean() && r.contains("solution")
                 && r.at("solution").is_array() && isString(r, "hint") && r.contains("worksheet")
-                && r.at("worksheet").is_object(),
-            "a press response is not {events, pending, solution, hint, worksheet}", request,
+                && r.at("worksheet").is_object() && r.contains("figure"),
+            "a press response is not {events, pending, solution, hint, worksheet, figure}", request,
             response);
+    // The solid the press computed, or why there is none; nothing while a
+    // prompt waits.
+    const json &figure = r.at("figure");
+    require(figure.is_null() == r.at("pending").get<bool>(),
+            "a figure while pending, or none after a press", request, response);
+    if (!figure.is_null()) {
+        require(figure.is_object() && isString(figure, "solid") && isString(figure, "none")
+                    && isString(figure, "alternative") && figure.contains("dimensions")
+                    && figure.at("dimensions").is_object(),
+                "a figure is not {solid, dimensions, none, alternative}", request, response);
+        require(figure.at("none").get<std::string>().empty() != figure.at("dimensions").empty(),
+                "a figure with no dimensions and no reason, or with both", request, response);
+    }
     Press p{ r.at("events"), r.at("pending").get<bool>(), 0 };
     // A press still waiting for an answer has nothing to say yet.
     if (p.pending)

@@ -433,25 +433,34 @@ void appendNumber(std::string &out, double v, int decimals)
     if (decimals >= 0 && decimals <= 9 && std::isfinite(v)
         && std::abs(v) * kScale[decimals] < 1e15) {
         long long n = std::llround(v * kScale[decimals]);
-        if (n == 0) {
-            out += '0';
-            return;
-        }
-        if (n < 0) {
-            out += '-';
-            n = -n;
-        }
-        const auto unit = static_cast<long long>(kScale[decimals]);
-        out += std::to_string(n / unit);
-        long long fraction = n % unit;
-        if (fraction == 0)
-            return;
-        std::string digits = std::to_string(fraction);
-        digits.insert(0, std::size_t(decimals) - digits.size(), '0');
-        while (digits.back() == '0')
-            digits.pop_back();
-        out += '.';
-        out += digits;
+        // Written backwards into a buffer: no temporary string, whose
+        // clean-up would route every call here through the WebAssembly
+        // build's exception trampolines.
+        char digits[40];
+        int at = int(sizeof digits);
+        const bool negative = n < 0;
+        unsigned long long u = negative ? 0ULL - static_cast<unsigned long long>(n)
+                                        : static_cast<unsigned long long>(n);
+        int place = 0;
+        bool significant = false; // a fraction digit other than a trailing zero
+        do {
+            const char digit = char('0' + u % 10);
+            u /= 10;
+            if (place < decimals) {
+                if (digit != '0' || significant) {
+                    digits[--at] = digit;
+                    significant = true;
+                }
+                if (place + 1 == decimals && significant)
+                    digits[--at] = '.';
+            } else {
+                digits[--at] = digit;
+            }
+            ++place;
+        } while (u != 0 || place <= decimals);
+        if (negative && n != 0)
+            digits[--at] = '-';
+        out.append(digits + at, sizeof digits - std::size_t(at));
         return;
     }
     char buffer[64];

@@ -6,6 +6,7 @@
 #include "scriptrunner.h"
 #include "solids/solids.h"
 #include "solver/texts.h"
+#include "solverwindows.h"
 #include "ui/choices.h"
 #include "ui/solutionwindow.h"
 #include "ui/solverwindow.h"
@@ -23,19 +24,10 @@
 
 using script::Runner;
 using solver::Kind;
+using solverwindows::solverWindow;
+using solverwindows::u;
 
 namespace {
-
-QString u(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-ui::SolverWindow *solverWindow(Runner &r, const QString &screen)
-{
-    r.show(screen);
-    return qobject_cast<ui::SolverWindow *>(r.shell().window(screen));
-}
 
 QComboBox *box(QWidget *w, const char *name)
 {

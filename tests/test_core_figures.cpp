@@ -84,16 +84,16 @@ void TestCoreFigures::everyButtonSaysItsSolid()
     QFETCH(QString, screen);
     const SolverScreen &s = *solids::find(screen.toStdString());
     for (const auto &b : s.solvers) {
-        const FigureSpec &spec = s.figureOf(b);
+        const SolidRecipe &recipe = s.figureOf(b);
         const std::string where = s.name + "." + b.name;
-        QVERIFY2(spec.present(), (where + " draws no solid").c_str());
-        for (const auto &d : spec.dimensions) {
+        QVERIFY2(recipe.present(), (where + " draws no solid").c_str());
+        for (const auto &d : recipe.dimensions) {
             char *end = nullptr;
             std::strtod(d.c_str(), &end);
             const bool constant = end && *end == '\0';
             QVERIFY2(constant || s.kindOf(d), (where + " takes unknown " + d).c_str());
         }
-        for (const auto &m : spec.marks)
+        for (const auto &m : recipe.marks)
             QVERIFY2(s.kindOf(m.symbol), (where + " marks unknown " + m.symbol).c_str());
     }
 }
@@ -135,8 +135,8 @@ void TestCoreFigures::everyCaseDrawsItsSolid()
         const geometry::Solid &solid = f.scene->solid;
 
         // Every mark of a quantity shown stands on an anchor of the solid.
-        const FigureSpec &spec = s.figureOf(b);
-        for (const auto &m : spec.marks)
+        const SolidRecipe &recipe = s.figureOf(b);
+        for (const auto &m : recipe.marks)
             QVERIFY2(solid.anchor(m.anchor),
                      (c.where + ": no anchor " + m.anchor + " for " + m.symbol).c_str());
         // Every datum is marked, on the solid or in the legend.

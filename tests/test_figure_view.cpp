@@ -7,6 +7,7 @@
 #include "screens.h"
 #include "scriptrunner.h"
 #include "solver/texts.h"
+#include "solverwindows.h"
 #include "ui/figureview.h"
 #include "ui/printing.h"
 #include "ui/solutionwindow.h"
@@ -23,19 +24,10 @@
 #include <memory>
 
 using script::Runner;
+using solverwindows::solverWindow;
+using solverwindows::u;
 
 namespace {
-
-QString u(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-ui::SolverWindow *solverWindow(Runner &r, const QString &screen)
-{
-    r.show(screen);
-    return qobject_cast<ui::SolverWindow *>(r.shell().window(screen));
-}
 
 // The cone of radius 6 and height 20, pressed on its screen.
 ui::SolverWindow *pressedCone(Runner &r)

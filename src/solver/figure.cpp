@@ -94,7 +94,7 @@ Figure figureOf(const SolverScreen &screen, const SolveButton &button, const Cal
                 PressEnd end)
 {
     Figure figure;
-    const FigureSpec &spec = screen.figureOf(button);
+    const SolidRecipe &recipe = screen.figureOf(button);
     const std::string solid = solidWords(screen, &button);
     figure.solid = solid;
     const std::string theSolid = definiteOf(solid);
@@ -103,7 +103,7 @@ Figure figureOf(const SolverScreen &screen, const SolveButton &button, const Cal
         figure.alternative = figure.none;
         return figure;
     };
-    if (!spec.present())
+    if (!recipe.present())
         return refuse("per questo solido non c'è una figura.");
     if (end == PressEnd::Insufficient)
         return refuse("i dati introdotti non bastano a determinare " + theSolid + ".");
@@ -122,7 +122,7 @@ Figure figureOf(const SolverScreen &screen, const SolveButton &button, const Cal
     // first the press did not compute, and the shape says whether they do.
     std::vector<double> dimensions;
     bool complete = true;
-    for (const auto &d : spec.dimensions) {
+    for (const auto &d : recipe.dimensions) {
         if (isConstant(d)) {
             if (!complete)
                 break;
@@ -153,7 +153,7 @@ Figure figureOf(const SolverScreen &screen, const SolveButton &button, const Cal
     }
     if (dimensions.empty())
         return refuse("i dati non bastano a determinare la forma " + ofThe(theSolid) + ".");
-    auto built = geometry::build(spec.shape, dimensions);
+    auto built = geometry::build(recipe.shape, dimensions);
     if (auto *refusal = std::get_if<geometry::Refusal>(&built))
         return refuse(refusal->reason);
 
@@ -165,7 +165,7 @@ Figure figureOf(const SolverScreen &screen, const SolveButton &button, const Cal
             given.insert(step.symbol);
     std::set<std::string> marked;
     std::vector<std::string> said, saidGiven;
-    for (const auto &mark : spec.marks) {
+    for (const auto &mark : recipe.marks) {
         const auto found = values.find(mark.symbol);
         if (found == values.end() || found->second.isEmpty() || !scene.solid.anchor(mark.anchor))
             continue;

@@ -25,7 +25,7 @@ struct FigureMark {
 // constant such as the sides of a prism's base), and the measures drawn.
 // Given quantities with no mark (areas, volumes) go to the figure's legend.
 // The solid is named in words as the worked solution names it.
-struct FigureSpec {
+struct SolidRecipe {
     geometry::Shape shape = geometry::Shape::Box;
     std::vector<std::string> dimensions = {};
     std::vector<FigureMark> marks = {};

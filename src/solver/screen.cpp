@@ -79,7 +79,7 @@ const ResultRow *SolverScreen::volumeRow() const
     return nullptr;
 }
 
-const FigureSpec &SolverScreen::figureOf(const SolveButton &button) const
+const SolidRecipe &SolverScreen::figureOf(const SolveButton &button) const
 {
     return button.figure.present() ? button.figure : figure;
 }

@@ -60,7 +60,7 @@ struct SolveButton {
     Control solidName = {};
     Control solidPicture = {}; // name, asset file
     // The solid this button computes, where it is not the screen's own.
-    FigureSpec figure = {};
+    SolidRecipe figure = {};
 };
 
 struct SolverScreen {
@@ -91,7 +91,7 @@ struct SolverScreen {
     Control ritornaButton = {}; // name, "Ritorna"
     Control esciButton = {};    // name, "Esci"
     // How the quantities make the solid drawn in 3D.
-    FigureSpec figure = {};
+    SolidRecipe figure = {};
 
     // Every control name the window has, in no particular order.
     std::vector<std::string> declared() const;
@@ -103,7 +103,7 @@ struct SolverScreen {
     // null: a screen with one also shows its capacity and weight.
     const ResultRow *volumeRow() const;
     // The solid a button computes: its own, or else the screen's.
-    const FigureSpec &figureOf(const SolveButton &button) const;
+    const SolidRecipe &figureOf(const SolveButton &button) const;
 };
 
 } // namespace solver

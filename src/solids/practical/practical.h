@@ -28,7 +28,7 @@ struct PracticalScreen {
     std::string formulaHeading = "Label2(4)";
     std::string esci = "Command3";
     std::string ritorna = "Command4";
-    solver::FigureSpec figure = {}; // how the quantities make the solid drawn in 3D
+    solver::SolidRecipe figure = {}; // how the quantities make the solid drawn in 3D
 };
 
 solver::SolverScreen practicalScreen(PracticalScreen screen);

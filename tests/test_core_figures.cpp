@@ -128,6 +128,7 @@ void TestCoreFigures::everyCaseDrawsItsSolid()
             // of the shape can have, go without a figure; and never silently.
             QVERIFY2(f.none.rfind("Nessuna figura: ", 0) == 0, (c.where + ": " + f.none).c_str());
             QVERIFY2(f.alternative == f.none, c.where.c_str());
+            QVERIFY2(f.dimensions.empty(), (c.where + ": dimensions without a figure").c_str());
             continue;
         }
         QVERIFY2(!remarked, (c.where + ": a figure of data remarked on").c_str());
@@ -226,6 +227,9 @@ void TestCoreFigures::impossibleDataDrawNothing_data()
     QTest::newRow("flat cone, its height said with its article")
         << "Form12"
         << "Command1" << QStringList{ "r", "h" } << QStringList{ "3", "0" } << "l'altezza h vale 0";
+    QTest::newRow("hexagonal prism whose total area is less than its bases")
+        << "Form18"
+        << "Command1" << QStringList{ "a", "AT" } << QStringList{ "5", "3" } << "positiva";
     QTest::newRow("sphere of zero radius")
         << "Form38"
         << "Command1" << QStringList{ "r" } << QStringList{ "0" } << "positive";
@@ -251,6 +255,7 @@ void TestCoreFigures::impossibleDataDrawNothing()
     host.press(*s, buttonOf(*s, button.toStdString()));
     QVERIFY(host.figure.has_value());
     QVERIFY(!host.figure->scene);
+    QVERIFY(host.figure->dimensions.empty());
     const std::string none = host.figure->none;
     QVERIFY2(none.rfind("Nessuna figura: ", 0) == 0 && none.back() == '.', none.c_str());
     QVERIFY2(none.find(why.toStdString()) != std::string::npos, none.c_str());
@@ -299,6 +304,8 @@ void TestCoreFigures::extremeDataNeverBreakIt()
             const Figure &f = *host.figure;
             QVERIFY2(f.scene || f.none.rfind("Nessuna figura: ", 0) == 0,
                      (c.where + ": " + f.none).c_str());
+            QVERIFY2(bool(f.scene) != f.dimensions.empty(),
+                     (c.where + ": dimensions and figure disagree").c_str());
             if (f.scene) {
                 const auto d = geometry::draw(*f.scene, {}, 360, 300);
                 for (const auto &p : d.items)

@@ -98,7 +98,9 @@ Figure figureOf(const SolverScreen &screen, const SolveButton &button, const Cal
     const std::string solid = solidWords(screen, &button);
     figure.solid = solid;
     const std::string theSolid = definiteOf(solid);
+    // A figure refused half-way keeps none of the dimensions read so far.
     const auto refuse = [&](const std::string &why) {
+        figure.dimensions.clear();
         figure.none = kNone + why;
         figure.alternative = figure.none;
         return figure;

@@ -193,7 +193,8 @@ void Calc::agree(const Quantity &datum, const Expr &implied, const std::string &
         return;
     }
     m_solution.warning("Con " + from + " " + name + " sarebbe " + shown + ", non " + given
-                       + ": i dati non descrivono " + solid + ".");
+                           + ": i dati non descrivono " + solid + ".",
+                       datum.symbol(), value.display(m_format));
 }
 
 bool Calc::given(std::initializer_list<std::string> boxes)

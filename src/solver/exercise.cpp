@@ -111,14 +111,19 @@ std::string exerciseText(const SolverScreen &screen, const SolveButton &button,
     std::vector<std::string> asked;
     for (const auto &q : askedQuantities(screen, button, solution))
         asked.push_back(quantityWords(screen, q).definite);
-    // What a chosen unit adds after the screen's results.
+    // What a chosen unit adds after the screen's results: the capacity, then
+    // the weight where a specific weight is given (a perimeter P computed
+    // before the capacity is no weight).
+    bool capacity = false;
     for (const auto &s : solution.steps()) {
         if (s.kind != SolutionStep::Kind::Computed)
             continue;
-        if (s.symbol == kCapacity)
+        if (s.symbol == kCapacity) {
             asked.push_back("la capacità");
-        else if (s.symbol == kWeight)
+            capacity = true;
+        } else if (s.symbol == kWeight && capacity && !weight.empty()) {
             asked.push_back("il peso");
+        }
     }
     if (!asked.empty())
         text += " Calcola " + listed(asked) + ".";

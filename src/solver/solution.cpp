@@ -84,9 +84,16 @@ void Solution::insufficient(const std::vector<Combination> &combinations, bool c
             { SolutionStep::Kind::Accepted, {}, {}, {}, {}, c.name, {}, false, c.boxes, closest });
 }
 
-void Solution::warning(std::string text)
+void Solution::warning(std::string text, std::string symbol, std::string implied)
 {
-    m_steps.push_back({ SolutionStep::Kind::Warning, {}, {}, {}, {}, std::move(text), {}, false });
+    m_steps.push_back({ SolutionStep::Kind::Warning,
+                        std::move(symbol),
+                        {},
+                        {},
+                        std::move(implied),
+                        std::move(text),
+                        {},
+                        false });
 }
 
 void Solution::remark(std::string text)

@@ -16,7 +16,8 @@ struct SolutionStep {
     std::string symbol;  // the quantity ("h"); for Accepted, empty
     std::string formula; // with symbols: "√(a² − r²)"; Given: empty
     std::string numbers; // with the numbers: "√(5² − 3²)"; Given: empty
-    std::string result;  // as a result label shows it; Given: as typed
+    std::string result;  // as a result label shows it; Given: as typed; Warning: the
+                         // value the other data imply for `symbol`, if any
     std::string reason;  // Failed: why, in plain Italian; Accepted: the combination;
                          // Warning, Remark: the whole remark on the data, as a sentence
     // Computed, Failed: lines written before the step, the first time they
@@ -59,7 +60,9 @@ public:
     void insufficient(const std::vector<Combination> &combinations, bool closest = false);
     // A remark on the data that stops nothing: data that do not agree, or a
     // length that is not positive. Every number shown stays as computed.
-    void warning(std::string text);
+    // Data that do not agree also name the datum and the value the others
+    // imply for it, as a result label would show it.
+    void warning(std::string text, std::string symbol = {}, std::string implied = {});
     // A remark on the data that warns of nothing: data that agree.
     void remark(std::string text);
     void clear() { m_steps.clear(); }

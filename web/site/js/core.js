@@ -25,25 +25,19 @@ function factory(doc) {
     });
 }
 
-// A view's answer in the module's memory (web/CONTRACT.md,
-// corpimetro_view_numbers): a header of HEADER numbers, then per primitive
-// ITEM numbers (kind, flags, shade, point count, where its text starts in
-// the texts and its length in bytes) and its points, x and y; the texts
-// after the numbers, in UTF-8.
+// A view as numbers, corpimetro_view_numbers in web/CONTRACT.md.
 export const FIGURE_KINDS = ['Face', 'Edge', 'Measure', 'Label', 'Legend', 'ScaleBar'];
 export const HEADER = 10;
 export const ITEM = 6;
-// The flags.
 export const HIDDEN = 1;
 export const GIVEN = 2;
 
 const utf8 = new TextDecoder();
 
-// The drawing at byte `at` of the module's memory: the header's numbers,
-// `numbers` (the whole answer, a view on that memory, so good only until
-// the core's next call) and each primitive's text; or {error}.
+// The drawing at byte `at` of the module's memory, its `numbers` a view on
+// that memory, good until the core's next call; or {error}. The memory's
+// views are taken after the call, which may have grown it.
 function readView(module, at) {
-    // Taken after the call: the call may have grown the memory.
     const heap = module.HEAPF64, bytes = module.HEAPU8;
     const start = at / 8, words = heap[start + 2];
     const text = (from, length) => utf8.decode(bytes.subarray(at + 8 * words + from, at + 8 * words + from + length));
@@ -56,9 +50,7 @@ function readView(module, at) {
     return { turn: n[4], tilt: n[5], width: n[6], height: n[7], fontSize: n[8], scale: n[9], numbers: n, texts };
 }
 
-// A drawing's primitives as the native tool writes them: {kind, points:
-// [[x, y], ...], hidden, given, shade, text}, each of the last four only
-// where the tool writes it.
+// A drawing's primitives as the native tool writes them.
 export function figureItems(d) {
     const n = d.numbers, items = [];
     for (let i = HEADER, k = 0; k < n[1]; ++k) {
@@ -99,8 +91,7 @@ export async function loadCore(doc = document) {
     };
     return {
         press: (request) => JSON.parse(call(module._corpimetro_press, JSON.stringify(request), module.UTF8ToString)),
-        // The figure of a screen's last press, as the primitives to draw
-        // (see readView: good until the core's next call).
+        // The figure of a screen's last press (see readView).
         view: (request) => call(module._corpimetro_view_numbers, JSON.stringify(request), (at) => readView(module, at)),
     };
 }

@@ -67,7 +67,6 @@ function faceColour(shade) {
     return colour;
 }
 
-// A primitive's points, from number `at` of a drawing's numbers.
 function tracePath(g, n, at, count, close) {
     g.beginPath();
     g.moveTo(n[at], n[at + 1]);
@@ -77,9 +76,7 @@ function tracePath(g, n, at, count, close) {
         g.closePath();
 }
 
-// A label's width and how far its baseline lies below its middle, by font
-// and text: the same few labels are painted every frame while the figure
-// turns.
+// A label's width and its baseline below its middle, measured once.
 const labelMetrics = new Map();
 function labelMetric(g, font, text, size) {
     const key = font + '\n' + text;
@@ -97,13 +94,11 @@ function labelMetric(g, font, text, size) {
 
 const SOLID = [], DASHED = [5, 4];
 
-// The numbers of the last drawing painted (see drawFigure).
 let lastNumbers = new Float64Array(0);
 
-// Draws a view of the figure (the core's primitives, in painting order, as
-// core.js reads them) on a canvas whose units are the drawing's pixels. The
-// canvas's state is set only where it changes: a sphere is a thousand faces
-// of one line width.
+// Draws a view of the figure (the core's primitives, in painting order) on a
+// canvas whose units are the drawing's pixels, setting its state only where
+// it changes: a sphere is a thousand faces.
 export function paintFigure(g, drawing) {
     const n = drawing.numbers;
     const size = Math.max(1, Math.round(drawing.fontSize));
@@ -1026,7 +1021,7 @@ export class Program {
     // --- The 3D figure ------------------------------------------------------
     //
     // The solid the last press computed, drawn by the core as a list of
-    // primitives (web/CONTRACT.md, corpimetro_view) on a canvas in the
+    // primitives (web/CONTRACT.md, corpimetro_view_numbers) on a canvas in the
     // picture's place. "Figura 3D" swaps the two; the arrow keys, Home and a
     // drag turn the solid, as on the desktop.
 
@@ -1149,7 +1144,6 @@ export class Program {
         const request = { screen: s.name, width: Math.round(box.width), height: Math.round(box.height) };
         if (f.camera.turn !== undefined)
             Object.assign(request, { turn: f.camera.turn, tilt: f.camera.tilt });
-        // Read from the core's memory: painted before the core's next call.
         const drawing = this.core.view(request);
         if (!drawing || drawing.error)
             return;
@@ -1163,9 +1157,7 @@ export class Program {
         f.context ??= f.canvas.getContext('2d');
         f.context.setTransform(ratio, 0, 0, ratio, 0, 0);
         paintFigure(f.context, drawing);
-        // What the page drew last, for the tests: its primitives as the
-        // native tool writes them, worked out only when asked for, from a
-        // copy of the numbers kept in storage used again the next frame.
+        // What the page drew last, for the tests, read only when asked for.
         if (lastNumbers.length < drawing.numbers.length)
             lastNumbers = new Float64Array(2 * drawing.numbers.length);
         lastNumbers.set(drawing.numbers);

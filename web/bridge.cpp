@@ -19,9 +19,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <stdexcept>
 #include <string_view>
+#include <vector>
 
 // A malformed request must come back as an error answer: without exceptions
 // the JSON library would abort instead.
@@ -561,7 +563,14 @@ void appendDrawing(std::string &out, const geometry::Camera &camera, const geome
     out += "]}";
 }
 
-std::string viewRequest(const Json &request)
+// A view request read: the camera kept in range, and the drawing of the
+// screen's last figure (no items without one).
+struct View {
+    geometry::Camera camera;
+    geometry::Drawing drawing;
+};
+
+View viewOf(const Json &request)
 {
     if (!request.is_object())
         throw std::runtime_error("the request is not an object");
@@ -571,23 +580,121 @@ std::string viewRequest(const Json &request)
     constexpr double kMaxPixels = 16384.0, kMaxDegrees = 1e6;
     // A missing angle is the first view's; the tilt stops short of the
     // poles and the turn goes round, as the desktop's view keeps them.
-    geometry::Camera camera;
+    View v;
     if (request.contains("turn"))
-        camera.turn = std::remainder(number(request, "turn", -kMaxDegrees, kMaxDegrees), 360.0);
+        v.camera.turn = std::remainder(number(request, "turn", -kMaxDegrees, kMaxDegrees), 360.0);
     if (request.contains("tilt"))
-        camera.tilt = std::clamp(number(request, "tilt", -kMaxDegrees, kMaxDegrees), -89.0, 89.0);
+        v.camera.tilt = std::clamp(number(request, "tilt", -kMaxDegrees, kMaxDegrees), -89.0, 89.0);
     const double width = number(request, "width", 1.0, kMaxPixels);
     const double height = number(request, "height", 1.0, kMaxPixels);
-    geometry::Drawing d;
-    d.width = width;
-    d.height = height;
+    v.drawing.width = width;
+    v.drawing.height = height;
     const auto kept = keptScenes().find(screenName);
     if (kept != keptScenes().end())
-        d = geometry::draw(kept->second, camera, width, height);
+        v.drawing = geometry::draw(kept->second, v.camera, width, height);
+    return v;
+}
+
+std::string viewRequest(const Json &request)
+{
+    const View v = viewOf(request);
     std::string out;
-    out.reserve(64 + 64 * d.items.size());
-    appendDrawing(out, camera, d);
+    out.reserve(64 + 64 * v.drawing.items.size());
+    appendDrawing(out, v.camera, v.drawing);
     return out;
+}
+
+// The view's answer as numbers, for the page to read straight from memory
+// (web/CONTRACT.md, corpimetro_view_numbers): a header, then each
+// primitive's kind, flags, shade, point count and the place of its text,
+// followed by its points; after the numbers, the texts in UTF-8.
+constexpr std::size_t kHeaderWords = 10, kItemWords = 6;
+
+double kindNumber(geometry::Primitive::Kind kind)
+{
+    using Kind = geometry::Primitive::Kind;
+    switch (kind) {
+    case Kind::Face:
+        return 0;
+    case Kind::Edge:
+        return 1;
+    case Kind::Measure:
+        return 2;
+    case Kind::Label:
+        return 3;
+    case Kind::Legend:
+        return 4;
+    case Kind::ScaleBar:
+        return 5;
+    }
+    return 1;
+}
+
+// `v` to `decimals` decimals, as the JSON answer writes it and a reader
+// reads it back, so that both answers draw the same numbers.
+double rounded(double v, int decimals)
+{
+    static constexpr double kScale[] = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9 };
+    if (!std::isfinite(v))
+        return 0.0;
+    if (std::abs(v) * kScale[decimals] >= 1e15)
+        return v;
+    return static_cast<double>(std::llround(v * kScale[decimals])) / kScale[decimals];
+}
+
+// Counted first and written once, into storage kept from one frame to the
+// next; nothing here needs cleaning up, so the WebAssembly build makes its
+// calls directly (see appendDrawing).
+void writeNumbers(std::vector<double> &out, const geometry::Camera &camera,
+                  const geometry::Drawing &d)
+{
+    std::size_t words = kHeaderWords, bytes = 0;
+    for (const auto &p : d.items) {
+        words += kItemWords + 2 * p.points.size();
+        bytes += p.text.size();
+    }
+    out.resize(words + (bytes + 7) / 8);
+    double *w = out.data();
+    w[0] = 0; // a drawing
+    w[1] = static_cast<double>(d.items.size());
+    w[2] = static_cast<double>(words);
+    w[3] = static_cast<double>(bytes);
+    w[4] = rounded(camera.turn, 9);
+    w[5] = rounded(camera.tilt, 9);
+    w[6] = rounded(d.width, 2);
+    w[7] = rounded(d.height, 2);
+    w[8] = rounded(d.fontSize, 2);
+    w[9] = rounded(d.scale, 6);
+    char *texts = reinterpret_cast<char *>(w + words);
+    std::size_t textAt = 0;
+    double *at = w + kHeaderWords;
+    for (const auto &p : d.items) {
+        at[0] = kindNumber(p.kind);
+        at[1] = (p.hidden ? 1 : 0) + (p.given ? 2 : 0);
+        at[2] = rounded(p.shade, 3);
+        at[3] = static_cast<double>(p.points.size());
+        at[4] = static_cast<double>(textAt);
+        at[5] = static_cast<double>(p.text.size());
+        at += kItemWords;
+        for (const auto &point : p.points) {
+            *at++ = rounded(point.x, 2);
+            *at++ = rounded(point.y, 2);
+        }
+        if (!p.text.empty())
+            std::memcpy(texts + textAt, p.text.data(), p.text.size());
+        textAt += p.text.size();
+    }
+}
+
+// An error as numbers: the header says so, and the texts are the JSON
+// answer {"error": ...}.
+void writeError(std::vector<double> &out, const std::string &answer)
+{
+    out.assign(kHeaderWords + (answer.size() + 7) / 8, 0.0);
+    out[0] = 1;
+    out[2] = static_cast<double>(kHeaderWords);
+    out[3] = static_cast<double>(answer.size());
+    std::memcpy(out.data() + kHeaderWords, answer.data(), answer.size());
 }
 
 // The spoken name of every control whose name is fixed, keyed
@@ -686,6 +793,20 @@ std::string view(const std::string &request)
     }
 }
 
+const std::vector<double> &viewNumbers(const std::string &request)
+{
+    static std::vector<double> out;
+    try {
+        const View v = viewOf(parse(request));
+        writeNumbers(out, v.camera, v.drawing);
+    } catch (const Json::parse_error &e) {
+        writeError(out, error(malformed(e)));
+    } catch (const std::exception &e) {
+        writeError(out, error(e.what()));
+    }
+    return out;
+}
+
 std::string handle(const std::string &request)
 {
     try {
@@ -730,8 +851,7 @@ extern "C" const char *corpimetro_press(const char *request)
     return g_reply.c_str();
 }
 
-extern "C" const char *corpimetro_view(const char *request)
+extern "C" const double *corpimetro_view_numbers(const char *request)
 {
-    g_reply = bridge::view(request ? request : "");
-    return g_reply.c_str();
+    return bridge::viewNumbers(request ? request : "").data();
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace bridge {
 
@@ -20,6 +21,11 @@ std::string press(const std::string &request);
 // primitives to draw; see web/CONTRACT.md. Never throws.
 std::string view(const std::string &request);
 
+// The same view as numbers, for the WebAssembly page to read from memory
+// without parsing text; see web/CONTRACT.md. Never throws; the answer
+// lasts until the next call.
+const std::vector<double> &viewNumbers(const std::string &request);
+
 // A request line of the native tool: a press, {"op": "describe"} or
 // {"op": "view", ...}.
 std::string handle(const std::string &request);
@@ -29,5 +35,5 @@ std::string handle(const std::string &request);
 extern "C" {
 const char *corpimetro_describe(void);
 const char *corpimetro_press(const char *request);
-const char *corpimetro_view(const char *request);
+const double *corpimetro_view_numbers(const char *request);
 }

@@ -4,6 +4,7 @@
 // a transcript reads what the user sees.
 
 import { ScriptError, quoted } from './script.js';
+import { FIGURE_KINDS, GIVEN, HEADER, HIDDEN, ITEM, figureItems } from './core.js';
 
 export const TITLE = 'CORPIMETRO';
 
@@ -50,7 +51,7 @@ export function splitCaption(text) {
 }
 
 // The pictures' house style, as the desktop draws the figure.
-const INK = '#1a1a1a', MEASURE = '#c0392b', GIVEN = '#1f5fbf';
+const INK = '#1a1a1a', MEASURE = '#c0392b', GIVEN_INK = '#1f5fbf';
 const FACE_DARK = [0x9d, 0xae, 0xc2], FACE_LIT = [0xe8, 0xee, 0xf5];
 
 // A shade comes to the thousandth: each colour is worked out once.
@@ -66,18 +67,40 @@ function faceColour(shade) {
     return colour;
 }
 
-function tracePath(g, points, close) {
+function tracePath(g, n, at, count, close) {
     g.beginPath();
-    g.moveTo(points[0][0], points[0][1]);
-    for (let i = 1; i < points.length; ++i)
-        g.lineTo(points[i][0], points[i][1]);
+    g.moveTo(n[at], n[at + 1]);
+    for (let j = at + 2; j < at + 2 * count; j += 2)
+        g.lineTo(n[j], n[j + 1]);
     if (close)
         g.closePath();
 }
 
+// A label's width and its baseline below its middle, measured once.
+const labelMetrics = new Map();
+function labelMetric(g, font, text, size) {
+    const key = font + '\n' + text;
+    let metric = labelMetrics.get(key);
+    if (metric === undefined) {
+        const m = g.measureText(text);
+        metric = { width: m.width,
+                   below: ((m.fontBoundingBoxAscent ?? size * 0.76) - (m.fontBoundingBoxDescent ?? size * 0.24)) / 2 };
+        if (labelMetrics.size >= 256)
+            labelMetrics.clear();
+        labelMetrics.set(key, metric);
+    }
+    return metric;
+}
+
+const SOLID = [], DASHED = [5, 4];
+
+let lastNumbers = new Float64Array(0);
+
 // Draws a view of the figure (the core's primitives, in painting order) on a
-// canvas whose units are the drawing's pixels.
+// canvas whose units are the drawing's pixels, setting its state only where
+// it changes: a sphere is a thousand faces.
 export function paintFigure(g, drawing) {
+    const n = drawing.numbers;
     const size = Math.max(1, Math.round(drawing.fontSize));
     const labelFont = `italic ${size}px "DejaVu Serif", serif`;
     const legendFont = `${size}px "DejaVu Sans", sans-serif`;
@@ -85,70 +108,88 @@ export function paintFigure(g, drawing) {
     g.fillStyle = '#fff';
     g.fillRect(0, 0, drawing.width, drawing.height);
     g.lineJoin = 'round';
-    for (const item of drawing.items) {
-        const p = item.points;
-        if (!p.length)
+    g.textBaseline = 'alphabetic';
+    g.textAlign = 'left';
+    let lineWidth = null, dash = null, lineCap = null, font = null, fill = null, stroke = null;
+    const line = (width, pattern, cap) => {
+        if (width !== lineWidth)
+            g.lineWidth = lineWidth = width;
+        if (pattern !== dash)
+            g.setLineDash(dash = pattern);
+        if (cap && cap !== lineCap)
+            g.lineCap = lineCap = cap;
+    };
+    const useFont = (f) => {
+        if (f !== font)
+            g.font = font = f;
+    };
+    const fillWith = (c) => {
+        if (c !== fill)
+            g.fillStyle = fill = c;
+    };
+    const strokeWith = (c) => {
+        if (c !== stroke)
+            g.strokeStyle = stroke = c;
+    };
+    for (let i = HEADER, k = 0; k < n[1]; ++k) {
+        const kind = FIGURE_KINDS[n[i]], hidden = n[i + 1] & HIDDEN, given = n[i + 1] & GIVEN;
+        const count = n[i + 3], p = i + ITEM, text = drawing.texts[k];
+        i = p + 2 * count;
+        if (!count)
             continue;
-        switch (item.kind) {
+        switch (kind) {
         case 'Face': {
             // The outline in the fill closes the hairline gaps between facets.
-            g.fillStyle = g.strokeStyle = faceColour(item.shade);
-            g.lineWidth = 0.6;
-            g.setLineDash([]);
-            tracePath(g, p, true);
+            const c = faceColour(n[p - ITEM + 2]);
+            fillWith(c);
+            strokeWith(c);
+            line(0.6, SOLID);
+            tracePath(g, n, p, count, true);
             g.fill();
             g.stroke();
             break;
         }
         case 'Edge':
         case 'Measure':
-            g.strokeStyle = item.kind === 'Edge' ? INK : item.given ? GIVEN : MEASURE;
-            g.lineWidth = item.hidden ? 1.2 : 2;
-            g.lineCap = 'round';
-            g.setLineDash(item.hidden ? [5, 4] : []);
-            tracePath(g, p, false);
+            strokeWith(kind === 'Edge' ? INK : given ? GIVEN_INK : MEASURE);
+            line(hidden ? 1.2 : 2, hidden ? DASHED : SOLID, 'round');
+            tracePath(g, n, p, count, false);
             g.stroke();
             break;
         case 'Label':
         case 'Legend': {
-            const label = item.kind === 'Label';
-            g.font = label ? labelFont : legendFont;
-            g.fillStyle = item.given ? GIVEN : label ? MEASURE : INK;
-            g.textBaseline = 'alphabetic';
-            let [x, y] = p[0];
+            const label = kind === 'Label';
+            useFont(label ? labelFont : legendFont);
+            fillWith(given ? GIVEN_INK : label ? MEASURE : INK);
+            let x = n[p], y = n[p + 1];
             if (label) {
-                const m = g.measureText(item.text);
+                const m = labelMetric(g, font, text, size);
                 x -= m.width / 2;
-                y += ((m.fontBoundingBoxAscent ?? size * 0.76) - (m.fontBoundingBoxDescent ?? size * 0.24)) / 2;
+                y += m.below;
             }
-            g.textAlign = 'left';
             // A white halo keeps a label legible where it crosses an edge.
-            g.setLineDash([]);
-            g.lineJoin = 'round';
-            g.lineWidth = 3;
-            g.strokeStyle = 'white';
-            g.strokeText(item.text, x, y);
-            g.fillText(item.text, x, y);
+            line(3, SOLID);
+            strokeWith('white');
+            g.strokeText(text, x, y);
+            g.fillText(text, x, y);
             break;
         }
         case 'ScaleBar': {
-            if (p.length < 2)
+            if (count < 2)
                 break;
-            g.strokeStyle = g.fillStyle = INK;
-            g.lineWidth = 2;
-            g.lineCap = 'butt';
-            g.setLineDash([]);
+            strokeWith(INK);
+            fillWith(INK);
+            line(2, SOLID, 'butt');
             g.beginPath();
-            g.moveTo(p[0][0], p[0][1]);
-            g.lineTo(p[1][0], p[1][1]);
-            for (const [x, y] of [p[0], p[1]]) {
-                g.moveTo(x, y - 4);
-                g.lineTo(x, y + 4);
+            g.moveTo(n[p], n[p + 1]);
+            g.lineTo(n[p + 2], n[p + 3]);
+            for (let j = p; j < p + 4; j += 2) {
+                g.moveTo(n[j], n[j + 1] - 4);
+                g.lineTo(n[j], n[j + 1] + 4);
             }
             g.stroke();
-            g.font = legendFont;
-            g.textAlign = 'left';
-            g.fillText(item.text, p[0][0], p[0][1] - 7);
+            useFont(legendFont);
+            g.fillText(text, n[p], n[p + 1] - 7);
             break;
         }
         }
@@ -980,13 +1021,13 @@ export class Program {
     // --- The 3D figure ------------------------------------------------------
     //
     // The solid the last press computed, drawn by the core as a list of
-    // primitives (web/CONTRACT.md, corpimetro_view) on a canvas in the
+    // primitives (web/CONTRACT.md, corpimetro_view_numbers) on a canvas in the
     // picture's place. "Figura 3D" swaps the two; the arrow keys, Home and a
     // drag turn the solid, as on the desktop.
 
     addFigure(s, pictures, picture) {
         const t = this.texts;
-        const f = s.fig = { shown: false, camera: {}, canvas: null, none: null, picture, frame: 0, drawn: null };
+        const f = s.fig = { shown: false, camera: {}, canvas: null, none: null, picture, frame: 0, context: null };
         f.canvas = el('canvas', { class: 'figure-canvas', role: 'img', tabindex: '0', title: t.figureViewTip,
                                   'aria-label': t.figureBeforeAnyPress, hidden: true });
         f.none = el('p', { class: 'figure-none', text: t.figureBeforeAnyPress, hidden: true });
@@ -1113,12 +1154,19 @@ export class Program {
             f.canvas.width = w;
             f.canvas.height = h;
         }
-        const g = f.canvas.getContext('2d');
-        g.setTransform(ratio, 0, 0, ratio, 0, 0);
-        paintFigure(g, drawing);
-        f.drawn = { request, drawing };
-        // What the page drew last, for the tests.
-        globalThis.__figureDrawn = { screen: s.name, request, items: drawing.items };
+        f.context ??= f.canvas.getContext('2d');
+        f.context.setTransform(ratio, 0, 0, ratio, 0, 0);
+        paintFigure(f.context, drawing);
+        // What the page drew last, for the tests, read only when asked for.
+        if (lastNumbers.length < drawing.numbers.length)
+            lastNumbers = new Float64Array(2 * drawing.numbers.length);
+        lastNumbers.set(drawing.numbers);
+        const kept = { texts: drawing.texts, numbers: lastNumbers };
+        let drawn = null;
+        Object.defineProperty(globalThis, '__figureDrawn', {
+            configurable: true,
+            get: () => (drawn ??= { screen: s.name, request, items: figureItems(kept) }),
+        });
     }
 
     // A label, text box or button beside the pictures.

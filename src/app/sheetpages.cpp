@@ -241,7 +241,20 @@ void paintKeyExercise(Pages &pages, const sheets::Sheet &sheet, std::size_t i)
     for (const auto &r : e.key)
         block.push_back({ keyRow(r), font(10.5), 0, 0.6 });
     block.back().after = 7;
-    pages.paintBlock(block);
+    // The key goes on line by line, to save paper; an exercise starts on a
+    // new page only when its heading, text and first steps do not fit.
+    const std::vector<Paragraph> start(block.begin(),
+                                       block.begin() + std::min<std::ptrdiff_t>(6, block.size()));
+    if (!pages.atTop() && !pages.fits(pages.height(start)))
+        pages.newPage();
+    for (std::size_t k = 0; k < block.size(); ++k) {
+        // A heading stays with the line under it.
+        const bool heading = block[k].font.bold() && k + 1 < block.size();
+        if (heading && !pages.atTop()
+            && !pages.fits(pages.height(block[k]) + pages.height(block[k + 1])))
+            pages.newPage();
+        pages.paint(block[k]);
+    }
 }
 
 } // namespace

@@ -237,10 +237,11 @@ void paintKeyExercise(Pages &pages, const sheets::Sheet &sheet, std::size_t i)
     };
     for (const auto &line : e.solution)
         block.push_back({ q(line), font(10.5), 0, 0.6 });
-    block.push_back({ q(w.resultsHeading), font(11, true), 2, 1 });
+    // The results stay together, under their heading.
+    std::vector<Paragraph> results = { { q(w.resultsHeading), font(11, true), 2, 1 } };
     for (const auto &r : e.key)
-        block.push_back({ keyRow(r), font(10.5), 0, 0.6 });
-    block.back().after = 7;
+        results.push_back({ keyRow(r), font(10.5), 0, 0.6 });
+    results.back().after = 7;
     // The key goes on line by line, to save paper; an exercise starts on a
     // new page only when its heading, text and first steps do not fit.
     const std::vector<Paragraph> start(block.begin(),
@@ -255,6 +256,7 @@ void paintKeyExercise(Pages &pages, const sheets::Sheet &sheet, std::size_t i)
             pages.newPage();
         pages.paint(block[k]);
     }
+    pages.paintBlock(results);
 }
 
 } // namespace

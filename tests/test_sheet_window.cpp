@@ -3,6 +3,7 @@
 // screen, and the printed sheet and key read back from the PDF.
 #include "app/sheetpages.h"
 #include "app/sheetwindow.h"
+#include "scriptgen.h"
 #include "scriptrunner.h"
 #include "sheets/sheet.h"
 #include "solids/solids.h"
@@ -124,6 +125,7 @@ private slots:
     void nothingChosen();
     void printedPages_data();
     void printedPages();
+    void randomScriptsVisitSheets();
 };
 
 void TestSheetWindow::initialState()
@@ -555,6 +557,52 @@ void TestSheetWindow::printedPages()
         }
         QVERIFY(words > 50);
     }
+}
+
+void TestSheetWindow::randomScriptsVisitSheets()
+{
+    const scriptgen::Catalogue catalogue = scriptgen::Catalogue::fromRegistry();
+    const scriptgen::Generator generator(catalogue, {}, 20261210);
+    int visits = 0;
+    for (std::uint64_t i = 0; i < 400 && visits < 6; ++i) {
+        const scriptgen::Script script = generator.script(i);
+        const std::string json = scriptgen::toJson(script);
+        QCOMPARE(scriptgen::toJson(generator.script(i)), json); // drawn alike each time
+        if (json.find("\"Schede.") == std::string::npos)
+            continue;
+        ++visits;
+        // From the main menu, back to it with "Ritorna" after a preview.
+        const auto &steps = script.steps;
+        QCOMPARE(steps.front().arg, std::string("Form1.Command13"));
+        std::size_t back = 0;
+        while (back < steps.size() && steps[back].arg != "Schede.Ritorna")
+            ++back;
+        QVERIFY(back < steps.size());
+        QCOMPARE(steps[back - 1].arg, std::string("Schede.Anteprima"));
+        int count = 0;
+        for (std::size_t k = 0; k < back; ++k) {
+            QVERIFY(steps[k].arg.rfind("Schede.", 0) == 0 || k == 0);
+            if (steps[k].arg == "Schede.Quanti")
+                count = std::stoi(steps[k].option);
+        }
+        QVERIFY(count >= 1 && count <= 4);
+
+        Runner r(q(script.locale));
+        const QByteArray bytes = QByteArray::fromStdString(json);
+        try {
+            r.run(Runner::read(bytes));
+        } catch (const script::ScriptError &e) {
+            QFAIL(qPrintable(e.message));
+        }
+        const QJsonObject sheet = entry(r)["sheet"].toObject();
+        // Unticking can leave no solid: then a message and no sheet.
+        if (sheet.isEmpty())
+            QCOMPARE(r.dialogs().value(0).text, q(sheets::words(1).empty));
+        else
+            QCOMPARE(sheet["exercises"].toArray().size(), count);
+        QVERIFY(!entry(r)["visible"].toBool());
+    }
+    QVERIFY2(visits >= 3, "too few scripts visit the sheets");
 }
 
 QTEST_MAIN(TestSheetWindow)

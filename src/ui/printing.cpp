@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QMessageBox>
 #include <QPageLayout>
@@ -16,6 +17,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -226,7 +228,11 @@ void previewPages(QWidget *parent, const Pages &pages)
     setUpPages(printer, pages);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(QStringLiteral("Anteprima di stampa: %1").arg(pages.title));
-    preview.resize(preview.sizeHint().expandedTo(QSize(800, 900)));
+    // A page that can be read, within the screen.
+    QSize size = preview.sizeHint().expandedTo(QSize(800, 900));
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.92);
+    preview.resize(size);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&pages](QPrinter *p) { pages.paint(*p); });
     preview.exec();

@@ -359,7 +359,8 @@ void TestGolden::generatorMakesChoicesWhenAsked()
         int chooses = 0;
         for (std::size_t k = 0; k < b.steps.size(); ++k) {
             const scriptgen::Step &step = b.steps[k];
-            if (step.kind != "choose") {
+            // The sheet screen's choices belong to its own visit, in both.
+            if (step.kind != "choose" || step.arg.rfind("Schede.", 0) == 0) {
                 others.push_back(step);
                 continue;
             }

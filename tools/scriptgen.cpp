@@ -1,5 +1,7 @@
 #include "scriptgen.h"
 
+#include "sheets/sheet.h"
+
 #include "solids/solids.h"
 #include "solver/screen.h"
 #include "solver/scripted.h"
@@ -652,6 +654,33 @@ Generator::Generator(const Catalogue &catalogue, Routes routes, std::uint64_t se
     shuffle(m_batches);
 }
 
+namespace {
+
+// A visit to the exercise sheets from the main menu: a few boxes ticked or
+// unticked, a short sheet of a chosen number previewed, then back to the menu.
+std::vector<Step> sheetVisit(Rng &rng)
+{
+    const sheets::Screen &screen = sheets::screen();
+    const auto control = [&](const std::string &name) { return screen.name + "." + name; };
+    std::vector<Step> steps = { { "click", "Form1.Command13" } };
+    const auto checks = screen.checks();
+    for (std::size_t n = rng.below(4); n > 0; --n)
+        steps.push_back({ rng.percent(50) ? "untick" : "tick", control(rng.pick(checks).name) });
+    if (rng.percent(30))
+        steps.push_back({ "select", control(screen.oneDecimal.name) });
+    steps.push_back(
+        { "choose", control(screen.countControl), {}, std::to_string(1 + rng.below(4)) });
+    steps.push_back({ "choose",
+                      control(screen.seedControl),
+                      {},
+                      std::to_string(1 + rng.below(sheets::kMaxSeed)) });
+    steps.push_back({ "click", control(screen.preview.name) });
+    steps.push_back({ "click", control(screen.ritorna.name) });
+    return steps;
+}
+
+} // namespace
+
 Script Generator::script(std::uint64_t index) const
 {
     Rng rng(mix(m_seed ^ mix(index + 1)));
@@ -711,6 +740,15 @@ Script Generator::script(std::uint64_t index) const
     else if (roll < 6)
         w.close(end.screen);
     Script script = w.take();
+    {
+        // One script in twenty-five starts with the sheets, decided and drawn
+        // apart from the rest, so that the others stay as they were.
+        Rng sheet(mix(m_seed ^ mix(index + 1) ^ 0x536368656465ull));
+        if (sheet.percent(4)) {
+            std::vector<Step> visit = sheetVisit(sheet);
+            script.steps.insert(script.steps.begin(), visit.begin(), visit.end());
+        }
+    }
     if (m_choices) {
         // One script in five, decided and drawn apart from the rest.
         Rng choices(mix(m_seed ^ mix(index + 1) ^ 0x63686F696365ull));

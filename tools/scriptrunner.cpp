@@ -1,5 +1,7 @@
 #include "scriptrunner.h"
 
+#include "app/sheetwindow.h"
+#include "sheets/sheet.h"
 #include "solver/texts.h"
 #include "ui/figureview.h"
 #include "ui/locale.h"
@@ -42,6 +44,8 @@ Runner::Runner(const QString &locale)
     ui::setLocale(QLocale(locale));
     ui::setPlatform(this);
     m_shell = std::make_unique<app::Shell>([this] { m_ended = true; });
+    // The same sheets on every run.
+    m_shell->setSheetSeed(1);
     // The program starts on the main menu.
     m_shell->show(QStringLiteral("Form1"));
 }
@@ -132,9 +136,17 @@ void Runner::select(const QString &path)
 void Runner::choose(const QString &path, const QString &option)
 {
     QWidget *c = control(path);
+    const QString name = c->objectName();
+    if (auto *sheet = qobject_cast<app::SheetWindow *>(
+            m_shell->window(path.section(QLatin1Char('.'), 0, 0)))) {
+        if (!app::SheetWindow::choiceNames().contains(name))
+            throw ScriptError{ quoted(path) + QStringLiteral(" is not a choice") };
+        if (!sheet->choose(name, option))
+            throw ScriptError{ quoted(path) + QStringLiteral(" has no option ") + quoted(option) };
+        return;
+    }
     auto *w =
         qobject_cast<ui::SolverWindow *>(m_shell->window(path.section(QLatin1Char('.'), 0, 0)));
-    const QString name = c->objectName();
     if (!w
         || (name != QString::fromUtf8(solver::texts::unitControl)
             && name != QString::fromUtf8(solver::texts::decimalsControl)
@@ -289,6 +301,68 @@ void Runner::print(QWidget *window, const QString &screen)
         m_printed.append(screen);
 }
 
+void Runner::printPages(QWidget *, const QString &screen, const ui::Pages &pages, bool preview)
+{
+    const QString path = m_pdfDir.filePath(pages.fileName);
+    if (!ui::savePages(pages, path))
+        return;
+    m_lastPdf = path;
+    if (!preview)
+        m_printed.append(screen);
+}
+
+namespace {
+
+// The sheet screen as a transcript shows it: its tick boxes, labels, data
+// options and choices, and the sheet made last.
+QJsonObject sheetEntry(const app::SheetWindow &w)
+{
+    const sheets::Screen &s = sheets::screen();
+    const auto name = [](const std::string &n) { return QString::fromStdString(n); };
+    QJsonObject checks, labels, choices;
+    for (const auto &c : s.checks())
+        if (auto *box = qobject_cast<QCheckBox *>(w.declaredControl(name(c.name))))
+            checks.insert(name(c.name), box->isChecked());
+    for (const auto &l : s.labels())
+        if (auto *label = qobject_cast<QLabel *>(w.declaredControl(name(l.name))))
+            labels.insert(name(l.name), label->text());
+    QJsonObject options;
+    for (const auto &o : { s.whole, s.oneDecimal })
+        if (auto *option = qobject_cast<QRadioButton *>(w.declaredControl(name(o.name))))
+            options.insert(name(o.name), option->isChecked());
+    for (const auto &c : app::SheetWindow::choiceNames())
+        choices.insert(c, w.choice(c));
+    QJsonObject entry{
+        { QStringLiteral("caption"), w.windowTitle() }, { QStringLiteral("checks"), checks },
+        { QStringLiteral("labels"), labels },           { QStringLiteral("options"), options },
+        { QStringLiteral("choices"), choices },         { QStringLiteral("visible"), w.isVisible() }
+    };
+    if (const auto &sheet = w.lastSheet()) {
+        QJsonArray exercises;
+        for (const auto &e : sheet->exercises) {
+            QJsonArray ticks, answers;
+            for (const auto &t : e.ticks)
+                ticks.append(fromUtf8(t));
+            for (const auto &a : e.answers)
+                answers.append(fromUtf8(a));
+            QJsonObject results;
+            for (const auto &[label, value] : e.results)
+                results.insert(fromUtf8(label), fromUtf8(value));
+            exercises.append(QJsonObject{ { QStringLiteral("screen"), fromUtf8(e.screen) },
+                                          { QStringLiteral("ticks"), ticks },
+                                          { QStringLiteral("answers"), answers },
+                                          { QStringLiteral("button"), fromUtf8(e.button) },
+                                          { QStringLiteral("results"), results } });
+        }
+        entry.insert(QStringLiteral("sheet"),
+                     QJsonObject{ { QStringLiteral("seed"), qint64(sheet->settings.seed) },
+                                  { QStringLiteral("exercises"), exercises } });
+    }
+    return entry;
+}
+
+} // namespace
+
 QJsonObject Runner::transcript() const
 {
     QJsonArray dialogs;
@@ -307,6 +381,10 @@ QJsonObject Runner::transcript() const
     }
     QJsonObject screens;
     for (auto *w : m_shell->created()) {
+        if (auto *sheet = qobject_cast<app::SheetWindow *>(w)) {
+            screens.insert(w->screenName(), sheetEntry(*sheet));
+            continue;
+        }
         QJsonObject labels, checks, options;
         // The capacity and weight, with their captions, only while they show
         // a value: with no unit chosen the transcript is as it always was.

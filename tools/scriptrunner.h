@@ -58,7 +58,8 @@ public:
     void select(const QString &control);
     void answers(const QList<std::optional<QString>> &queue);
     void close(const QString &screen);
-    // A choice of a solver screen's row ("Form3.Unita", "cm"): an option as
+    // A choice of a solver screen's row ("Form3.Unita", "cm"), or of the
+    // sheet screen ("Schede.Quanti", "4"): an option as
     // listed ("cm", "2", "tutti"), or for "PesoSpecifico" a material
     // ("ferro") or a number typed under the locale. A specific weight chosen
     // while no unit is chosen changes nothing, as its box is disabled.
@@ -103,6 +104,12 @@ public:
     void message(QWidget *parent, const QString &text) override;
     void failure(QWidget *parent, const QString &text, solver::Failure kind) override;
     void print(QWidget *window, const QString &screen) override;
+    // Writes the pages as a PDF file (lastPdf()); printed, not previewed,
+    // they are recorded in printed().
+    void printPages(QWidget *parent, const QString &screen, const ui::Pages &pages,
+                    bool preview) override;
+    // The PDF file of the pages written last; empty before any.
+    QString lastPdf() const { return m_lastPdf; }
 
 private:
     QWidget *control(const QString &path);
@@ -113,6 +120,7 @@ private:
     QList<Dialog> m_dialogs;
     QStringList m_printed;
     QTemporaryDir m_pdfDir;
+    QString m_lastPdf;
     bool m_ended = false;
     int m_step = 0;
 };

@@ -1,11 +1,13 @@
 #include "shell.h"
 
 #include "menus.h"
+#include "sheetwindow.h"
 
 #include "solids/solids.h"
 #include "ui/platform.h"
 #include "ui/solverwindow.h"
 
+#include <QDateTime>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -24,6 +26,14 @@ Shell::Shell(std::function<void()> onEnd, std::unique_ptr<ui::Choices> choices)
             return new ui::SolverWindow(*solids::find(name), nav, *m_choices);
         });
     }
+    // The sheets start from a number of their own for each person, drawn
+    // from the clock when the screen is first shown.
+    m_factories.insert(QString::fromStdString(sheets::screen().name), [this](ui::Navigator &nav) {
+        const std::uint32_t seed =
+            m_sheetSeed ? *m_sheetSeed
+                        : sheets::freshSeed(std::uint64_t(QDateTime::currentMSecsSinceEpoch()));
+        return new SheetWindow(nav, seed);
+    });
 }
 
 Shell::~Shell()
@@ -39,6 +49,8 @@ bool Shell::exists(const QString &screen) const
 
 QString Shell::caption(const QString &screen) const
 {
+    if (screen.toStdString() == sheets::screen().name)
+        return QString::fromStdString(sheets::screen().caption);
     const auto *s = solids::find(screen.toStdString());
     return s ? QString::fromStdString(s->caption) : QString();
 }

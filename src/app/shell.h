@@ -8,8 +8,10 @@
 #include <QMap>
 #include <QSet>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace app {
 
@@ -37,6 +39,9 @@ public:
     // The windows created so far, by name.
     QList<ui::ScreenWindow *> created() const;
     ui::Choices &choices() { return *m_choices; }
+    // The number the sheet screen shows first; unset, one drawn from the
+    // clock (the script runner sets 1, so that its transcripts repeat).
+    void setSheetSeed(std::uint32_t seed) { m_sheetSeed = seed; }
 
 private:
     void keepOneVisible();
@@ -60,6 +65,7 @@ private:
     QSet<QString> m_shown; // screens shown at least once
     std::function<void()> m_onEnd;
     bool m_ending = false;
+    std::optional<std::uint32_t> m_sheetSeed;
 };
 
 } // namespace app

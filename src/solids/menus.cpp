@@ -31,6 +31,11 @@ Menu mainMenu()
               "Form24" },
         },
         5);
+    // The exercise sheets fill the cell the top row leaves empty.
+    entries.push_back(
+        { "Picture12", "schede.svg", "Label11", "Schede di esercizi", "Command13", "Schede" });
+    entries.back().row = 0;
+    entries.back().column = 5;
     const auto bottom = grid(
         {
             { "Picture6", "cilindro.svg", "Label4(0)", "Cilindro", "Command2", "Form2", true },

@@ -112,4 +112,13 @@ void QtPlatform::print(QWidget *window, const QString &screen)
     printWindow(window, screen);
 }
 
+void QtPlatform::printPages(QWidget *parent, const QString &, const Pages &pages, bool preview)
+{
+    loadQtTranslations();
+    if (preview)
+        previewPages(parent, pages);
+    else
+        ui::printPages(parent, pages);
+}
+
 } // namespace ui

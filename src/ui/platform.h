@@ -27,6 +27,10 @@ public:
     virtual void failure(QWidget *parent, const QString &text, solver::Failure kind) = 0;
     // Prints the image of a screen's window.
     virtual void print(QWidget *window, const QString &screen) = 0;
+    // A document of several pages made by a screen: shown in a preview
+    // (`preview`), or printed.
+    virtual void printPages(QWidget *parent, const QString &screen, const Pages &pages,
+                            bool preview) = 0;
 };
 
 // The platform in use (the real dialogs and printer unless replaced).
@@ -40,6 +44,8 @@ public:
     void message(QWidget *parent, const QString &text) override;
     void failure(QWidget *parent, const QString &text, solver::Failure kind) override;
     void print(QWidget *window, const QString &screen) override;
+    void printPages(QWidget *parent, const QString &screen, const Pages &pages,
+                    bool preview) override;
 };
 
 // A modal message titled CORPIMETRO, one OK button, no icon.

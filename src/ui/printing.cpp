@@ -5,14 +5,19 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPicture>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -194,6 +199,89 @@ void printWindow(QWidget *window, const QString &screen)
         plainMessage(window, QStringLiteral("La pagina è stata salvata in:\n%1").arg(path));
     else
         plainMessage(window, QStringLiteral("Impossibile salvare il file:\n%1").arg(path));
+}
+
+void setUpPages(QPrinter &printer, const Pages &pages)
+{
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    printer.setFullPage(true);
+    printer.setDocName(pages.title);
+    printer.setCreator(Platform::kTitle);
+}
+
+bool savePages(const Pages &pages, const QString &path)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    setUpPages(printer, pages);
+    return pages.paint && pages.paint(printer);
+}
+
+void previewPages(QWidget *parent, const Pages &pages)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    QPrinter printer(QPrinter::HighResolution);
+    if (!info.isNull())
+        printer.setPrinterName(info.printerName());
+    setUpPages(printer, pages);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(QStringLiteral("Anteprima di stampa: %1").arg(pages.title));
+    // A page that can be read, within the screen.
+    QSize size = preview.sizeHint().expandedTo(QSize(800, 900));
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.92);
+    preview.resize(size);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&pages](QPrinter *p) { pages.paint(*p); });
+    preview.exec();
+}
+
+void printPages(QWidget *parent, const Pages &pages)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull()) {
+        QPrinter printer(info, QPrinter::HighResolution);
+        setUpPages(printer, pages);
+        QPrintDialog dialog(&printer, parent);
+        dialog.setWindowTitle(QStringLiteral("Stampa: %1").arg(pages.title));
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        if (!pages.paint(printer))
+            plainMessage(parent, QStringLiteral("Stampa non riuscita: la stampante \"%1\" "
+                                                "non risponde.")
+                                     .arg(printer.printerName()));
+        return;
+    }
+
+    QMessageBox ask(parent);
+    ask.setWindowTitle(Platform::kTitle);
+    ask.setIcon(QMessageBox::NoIcon);
+    ask.setTextFormat(Qt::PlainText);
+    ask.setText(QStringLiteral("Non è disponibile nessuna stampante: il documento non è stato "
+                               "stampato.\nVuoi salvarlo come file PDF?"));
+    QPushButton *save = ask.addButton(QStringLiteral("Salva come PDF..."), QMessageBox::AcceptRole);
+    ask.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+    ask.setDefaultButton(save);
+    ask.exec();
+    if (ask.clickedButton() != save)
+        return;
+
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Salva come PDF"),
+                                                QDir(folder).filePath(pages.fileName),
+                                                QStringLiteral("Documenti PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    if (savePages(pages, path))
+        plainMessage(parent, QStringLiteral("Il documento è stato salvato in:\n%1").arg(path));
+    else
+        plainMessage(parent, QStringLiteral("Impossibile salvare il file:\n%1").arg(path));
 }
 
 } // namespace ui

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QPrinter;
 class QWidget;
 
@@ -26,5 +28,26 @@ bool paintWindow(QWidget *window, QPrinter &printer);
 // The file offered when a window is saved as PDF: "<caption>.pdf" in the
 // user's documents folder (the home folder when there is none).
 QString suggestedPdfPath(const QWidget *window, const QString &screen);
+
+// A document of several pages that paints itself on the printer it is given
+// (set up for A4 before the call): false when the printer could not start.
+struct Pages {
+    QString title;    // the document's name, the preview's caption
+    QString fileName; // offered when saved as PDF: "Scheda 1234.pdf"
+    std::function<bool(QPrinter &)> paint;
+};
+
+// A4 portrait, as every document of pages is printed.
+void setUpPages(QPrinter &printer, const Pages &pages);
+
+// Shows the pages in a print preview, whose print button prints them.
+void previewPages(QWidget *parent, const Pages &pages);
+
+// Prints the pages: the print dialog of the default printer; without a
+// printer, the offer to save them as a PDF file named `pages.fileName`.
+void printPages(QWidget *parent, const Pages &pages);
+
+// Writes the pages as a PDF file, text as text and drawings as vectors.
+bool savePages(const Pages &pages, const QString &path);
 
 } // namespace ui

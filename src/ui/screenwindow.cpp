@@ -124,6 +124,13 @@ template <class T> T *ScreenWindow::named(T *widget, const QString &name)
     return widget;
 }
 
+void ScreenWindow::declare(QWidget *widget, const QString &name, const QString &spoken)
+{
+    widget->setParent(m_content);
+    named(widget, name);
+    widget->setAccessibleName(spokenName(spoken));
+}
+
 QWidget *ScreenWindow::control(const QString &name) const
 {
     QWidget *c = m_controls.value(name);

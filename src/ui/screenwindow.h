@@ -100,6 +100,14 @@ protected:
     PictureBox *picture(const QString &name, const QString &asset, QSize size,
                         const QString &description);
 
+    // A control of a kind the helpers above do not make (a spin box), made
+    // on content(), named and declared; `spoken` is its name for screen readers.
+    template <class T> T *declared(T *widget, const QString &name, const QString &spoken)
+    {
+        declare(widget, name, spoken);
+        return widget;
+    }
+
     // A button whose Alt letter is the same on every screen: its text's
     // first letter, taken before any other button chooses.
     Button *steadyButton(const QString &name, const QString &text);
@@ -130,6 +138,7 @@ protected:
 
 private:
     template <class T> T *named(T *widget, const QString &name);
+    void declare(QWidget *widget, const QString &name, const QString &spoken);
     QHash<QString, QWidget *> m_controls;
     QWidget *m_content = nullptr;
     QScrollArea *m_scroll = nullptr;

@@ -4,6 +4,7 @@
 // a transcript reads what the user sees.
 
 import { ScriptError, quoted } from './script.js';
+import { buildSheets } from './sheets.js';
 
 export const TITLE = 'CORPIMETRO';
 
@@ -275,6 +276,8 @@ export class Program {
         this.assets = options.assets ?? 'assets/';
         this.solvers = new Map(description.screens.map((s) => [s.name, s]));
         this.menus = new Map(description.menus.map((m) => [m.name, m]));
+        // The screen that makes exercise sheets (sheets.js).
+        this.sheetsDesc = description.sheets ?? null;
         // The words shown around the descriptions, and the spoken names.
         this.texts = description.texts;
         this.spoken = description.spoken;
@@ -298,7 +301,7 @@ export class Program {
     }
 
     exists(name) {
-        return this.solvers.has(name) || this.menus.has(name);
+        return this.solvers.has(name) || this.menus.has(name) || name === this.sheetsDesc?.name;
     }
 
     // The spoken name of a control ("Screen", "Control"), or of a screen's
@@ -317,6 +320,8 @@ export class Program {
             s = this.buildSolver(this.solvers.get(name));
         else if (this.menus.has(name))
             s = this.buildMenu(this.menus.get(name));
+        else if (name === this.sheetsDesc?.name)
+            s = buildSheets(this, this.sheetsDesc);
         else
             return null;
         this.screens.set(name, s);
@@ -613,9 +618,10 @@ export class Program {
 
     async click(path) {
         const c = this.find(path);
-        if (c.kind === 'check')
+        if (c.kind === 'check') {
             c.el.checked = !c.el.checked;
-        else if (c.kind === 'option')
+            c.changed?.();
+        } else if (c.kind === 'option')
             c.el.checked = true;
         else if (c.onClick)
             await c.onClick();
@@ -626,6 +632,7 @@ export class Program {
         if (c.kind !== 'check')
             throw new ScriptError(quoted(path) + ' is not a tick box');
         c.el.checked = true;
+        c.changed?.();
     }
 
     async untick(path) {
@@ -633,6 +640,7 @@ export class Program {
         if (c.kind !== 'check')
             throw new ScriptError(quoted(path) + ' is not a tick box');
         c.el.checked = false;
+        c.changed?.();
     }
 
     async select(path) {
@@ -654,6 +662,12 @@ export class Program {
         const noOption = () => new ScriptError(quoted(path) + ' has no option ' + quoted(String(option)));
         if (typeof option !== 'string')
             throw noOption();
+        // A choice of a screen's own (the exercise sheets').
+        if (c.choose) {
+            if (!c.choose(option))
+                throw noOption();
+            return;
+        }
         if (c.choice === 'weight') {
             const entry = this.readWeight(option);
             if (!entry)

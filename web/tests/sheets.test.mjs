@@ -9,7 +9,7 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync, spawnSync } from 'node:child_process';
-import { mkdtempSync, writeFileSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, writeFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { Browser, serve, siteDir, repo } from '../chromium.mjs';
@@ -287,12 +287,14 @@ for (const [width, height] of [[1280, 900], [360, 740]]) {
         }
         // The sheet holds no solution.
         assert.ok(!sheetText.includes(w.solutionHeading) && !sheetText.includes(w.resultsHeading));
-        // Each figure drawn, with the data beside its letters.
-        const figures = await page.evaluate(`[...document.querySelectorAll('#sheet-view .sx-exercise')].map((e) => e.querySelector('svg')?.textContent ?? '')`);
-        sheet.exercises.forEach((e, i) => {
-            assert.ok(figures[i], `${e.heading}: no figure`);
-            assert.ok(e.data.some((d) => figures[i].includes('= ' + d.typed)), `${e.heading}: no datum on the figure`);
-        });
+        // Each figure drawn, its words those of the native bridge's figure
+        // with the data beside their letters.
+        const native = bridge(...sheet.exercises.map((e) => ({
+            op: 'sheetFigure', svg: readFileSync(join(siteDir(), 'assets', e.picture), 'utf8'), data: e.data }))).map((a) => a.svg);
+        const words = (svgs) => `${JSON.stringify(svgs)}.map((t) => new DOMParser().parseFromString(t, 'image/svg+xml').documentElement.textContent)`;
+        const shown = await page.evaluate(`[...document.querySelectorAll('#sheet-view .sx-exercise')].map((e) => e.querySelector('svg')?.textContent ?? '')`);
+        assert.deepEqual(shown, await page.evaluate(words(native)));
+        assert.ok(native.some((t, i) => t.includes('= ' + sheet.exercises[i].data[0].typed)), 'no datum on any figure');
         assert.equal(await page.evaluate('document.activeElement.id'), 'sheet-view-title');
 
         if (width === 1280) {
@@ -303,7 +305,7 @@ for (const [width, height] of [[1280, 900], [360, 740]]) {
             writeFileSync(pdf, Buffer.from(data, 'base64'));
             const info = execFileSync('pdfinfo', [pdf], { encoding: 'utf8' });
             assert.match(info, new RegExp(`^Pages:\\s+${r.pages.length}$`, 'm'));
-            assert.match(info, /^Page size:\s+595\.\d* x 841\.\d* pts \(A4\)/m);
+            assert.match(info, /^Page size:\s+59[45]\.\d+ x 841\.\d+ pts \(A4\)/m);
             const text = execFileSync('pdftotext', [pdf, '-'], { encoding: 'utf8' }).replace(/\s+/g, ' ');
             for (const word of [w.title, w.keyTitle, ...headings])
                 assert.ok(text.includes(word), word);

@@ -273,9 +273,11 @@ function keyBlock(e, w) {
 }
 
 // Lays the blocks out on pages of A4's content height, measured in `measure`
-// (a page's width, out of sight): a block goes whole onto the page, or on a
-// new one when the page has no room left. A block of the key taller than a
-// page goes on over as many as it needs, by its lines.
+// (a page's width, out of sight): an exercise goes whole onto the page, or on
+// a new one when the page has no room left. The key's exercises follow one
+// another, each going on over the next page by its lines where it must, but
+// starting on a new page rather than with less than its heading, its text
+// and a line at the foot of one.
 function paginate(measure, blocks, firstClass) {
     const pages = [];
     let page = null;
@@ -283,34 +285,45 @@ function paginate(measure, blocks, firstClass) {
         page = el('div', { class: 'sx-page ' + cls });
         measure.append(page);
         pages.push(page);
-        return page;
     };
     const full = () => page.getBoundingClientRect().height > CONTENT_HEIGHT + 0.5;
-    newPage(firstClass);
-    for (const block of blocks) {
-        page.append(block);
-        if (!full())
-            continue;
-        if (page.childElementCount > 1) {
-            block.remove();
-            newPage('');
-            page.append(block);
-        }
-        if (!full() || !block.classList.contains('sx-key'))
-            continue;
-        // Too tall for any page: its lines go on over the next pages.
+    const split = (block) => {
         const parts = [...block.children];
         block.replaceChildren();
         let part = block;
         for (const child of parts) {
             part.append(child);
-            if (full() && part.childElementCount > 1) {
-                child.remove();
-                part = el('section', { class: 'sx-block sx-key sx-continued', 'data-exercise': block.dataset.exercise });
+            if (!full())
+                continue;
+            child.remove();
+            if (part === block && part.childElementCount < 4 && page.childElementCount > 1) {
+                block.remove();
                 newPage('');
-                page.append(part);
-                part.append(child);
+                page.append(block);
+                block.append(child);
+                if (!full())
+                    continue;
+                child.remove();
             }
+            part = el('section', { class: 'sx-block sx-key sx-continued', 'data-exercise': block.dataset.exercise });
+            newPage('');
+            page.append(part);
+            part.append(child);
+        }
+    };
+    newPage(firstClass);
+    for (const block of blocks) {
+        page.append(block);
+        if (!full())
+            continue;
+        if (block.classList.contains('sx-key')) {
+            split(block);
+            continue;
+        }
+        if (page.childElementCount > 1) {
+            block.remove();
+            newPage('');
+            page.append(block);
         }
     }
     return pages;
@@ -354,7 +367,7 @@ export async function openSheetView(sheet, s, print) {
     const close = el('button', { type: 'button', class: 'btn', text: program.texts.close });
     const view = el('section', { id: 'sheet-view', class: 'sheet-view', role: 'dialog', 'aria-modal': 'true',
                                  'aria-labelledby': title.id },
-                    el('div', { class: 'sheet-view-bar' }, title, printButton, close),
+                    el('div', { class: 'sheet-view-bar' }, title, el('div', { class: 'sheet-view-actions' }, printButton, close)),
                     el('div', { class: 'sheet-doc sheet-pages' }, ...pages));
     const printNow = () => {
         document.body.classList.add('printing-sheet');

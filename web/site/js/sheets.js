@@ -287,6 +287,15 @@ function paginate(measure, blocks, firstClass) {
         pages.push(page);
     };
     const full = () => page.getBoundingClientRect().height > CONTENT_HEIGHT + 0.5;
+    // The child that did not fit, with the headings just before it, which
+    // go to the next page with what they head.
+    const carried = (part, child) => {
+        const out = [child];
+        child.remove();
+        while (part.childElementCount > 1 && /\bsx-(subheading|step-heading)\b/.test(part.lastElementChild.className))
+            out.unshift(part.lastElementChild), part.lastElementChild.remove();
+        return out;
+    };
     const split = (block) => {
         const parts = [...block.children];
         block.replaceChildren();
@@ -295,20 +304,22 @@ function paginate(measure, blocks, firstClass) {
             part.append(child);
             if (!full())
                 continue;
-            child.remove();
-            if (part === block && part.childElementCount < 4 && page.childElementCount > 1) {
+            let moving = carried(part, child);
+            // No exercise starts at the foot of a page with only its
+            // heading and its text.
+            if (part === block && part.childElementCount < 3 && page.childElementCount > 1) {
                 block.remove();
                 newPage('');
                 page.append(block);
-                block.append(child);
+                block.append(...moving);
                 if (!full())
                     continue;
-                child.remove();
+                moving = carried(part, child);
             }
             part = el('section', { class: 'sx-block sx-key sx-continued', 'data-exercise': block.dataset.exercise });
             newPage('');
             page.append(part);
-            part.append(child);
+            part.append(...moving);
         }
     };
     newPage(firstClass);

@@ -365,8 +365,8 @@ export async function sheetPages(sheet, core, assets) {
 }
 
 // Shows the sheet's print view over the screens, with "Stampa" and "Chiudi";
-// `print`: opens the browser's print at once. Escape closes it, and the focus
-// goes back where it was.
+// `print`: opens the browser's print at once. Escape, "Chiudi" and the
+// browser's Back close it, and the focus goes back where it was.
 export async function openSheetView(sheet, s, print) {
     const program = s.program;
     const w = sheet.words;
@@ -393,6 +393,7 @@ export async function openSheetView(sheet, s, print) {
     };
     const shut = () => {
         document.removeEventListener('keydown', onKey, true);
+        window.removeEventListener('popstate', shut);
         view.remove();
         document.body.classList.remove('viewing-sheet');
         back?.focus?.();
@@ -415,6 +416,8 @@ export async function openSheetView(sheet, s, print) {
         }
     };
     document.addEventListener('keydown', onKey, true);
+    // The browser's Back leaves the view with the screen.
+    window.addEventListener('popstate', shut);
     document.body.append(view);
     document.body.classList.add('viewing-sheet');
     view.dataset.ready = 'true';

@@ -252,6 +252,15 @@ const viewReport = `(() => {
 for (const [width, height] of [[1280, 900], [360, 740]]) {
     test(`the print view at ${width} px: header, every exercise and its key, nothing outside its page`, async () => {
         const page = await openSheets({ width, height, mobile: width < 600 });
+        // The screen itself: no control past its edge, nothing to scroll sideways.
+        const cut = await page.evaluate(`(() => {
+            const screen = document.querySelector('[data-screen="Schede"]').getBoundingClientRect();
+            return [...document.querySelectorAll('[data-screen="Schede"] [data-control], [data-screen="Schede"] label')]
+                .filter((e) => { const r = e.getBoundingClientRect(); return r.left < screen.left || r.right > screen.right; })
+                .map((e) => e.dataset.control || e.textContent)
+                .concat(document.documentElement.scrollWidth > innerWidth ? ['the page'] : []);
+        })()`);
+        assert.deepEqual(cut, []);
         await page.evaluate(`(() => {
             window.print = () => { window.__printed = (window.__printed || 0) + 1; };
             ${control('Numero')}.value = '31';

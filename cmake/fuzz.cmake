@@ -3,7 +3,7 @@
 #   fuzz_numbers  number reading and display, over that source alone;
 #   fuzz_bridge   any press of any screen through the web edition's bridge,
 #                 over the whole Qt-free core (src/geometry, src/solver, src/solids,
-#                 web/bridge).
+#                 src/sheets, web/bridge and web/sheets).
 option(CORPIMETRO_FUZZ "Build the libFuzzer targets (needs clang++)" OFF)
 if(CORPIMETRO_FUZZ)
     if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
@@ -16,8 +16,8 @@ if(CORPIMETRO_FUZZ)
 
     find_package(nlohmann_json 3 REQUIRED)
     file(GLOB FUZZ_CORE_SOURCES CONFIGURE_DEPENDS src/geometry/*.cpp src/solver/*.cpp src/solids/*.cpp
-         src/solids/*/*.cpp)
-    add_executable(fuzz_bridge fuzz/fuzz_bridge.cpp web/bridge.cpp ${FUZZ_CORE_SOURCES})
+         src/solids/*/*.cpp src/sheets/*.cpp)
+    add_executable(fuzz_bridge fuzz/fuzz_bridge.cpp web/bridge.cpp web/sheets.cpp ${FUZZ_CORE_SOURCES})
     target_include_directories(fuzz_bridge PRIVATE src web)
     target_link_libraries(fuzz_bridge PRIVATE nlohmann_json::nlohmann_json)
 

@@ -3,11 +3,14 @@
 // web/CONTRACT.md promises of every press, and hostile requests, which must
 // come back as error answers in UTF-8 JSON.
 #include "bridge.h"
+#include "sheets.h"
 
 #include "geometry/view.h"
+#include "sheets/sheet.h"
 #include "solids/menus.h"
 #include "solids/solids.h"
 #include "solver/calc.h"
+#include "solver/exercise.h"
 #include "solver/hint.h"
 #include "solver/screen.h"
 #include "solver/scripted.h"
@@ -123,6 +126,9 @@ private slots:
     void viewsTheLastFigure();
     void faultyViews_data();
     void faultyViews();
+    void makesSheets();
+    void faultySheetRequests_data();
+    void faultySheetRequests();
 };
 
 void TestCoreBridge::describesEveryScreen()
@@ -258,7 +264,8 @@ void TestCoreBridge::membersInTheirOrder()
 {
     using Keys = std::vector<std::string>;
     const Ordered d = Ordered::parse(bridge::describe());
-    QCOMPARE(keysOf(d), (Keys{ "screens", "menus", "texts", "spoken", "choices" }));
+    QCOMPARE(keysOf(d), (Keys{ "screens", "menus", "texts", "spoken", "choices", "sheets" }));
+    QCOMPARE(keysOf(d.at("sheets").at("families")[0]), (Keys{ "name", "all", "screens", "boxes" }));
     QCOMPARE(keysOf(d.at("choices")), (Keys{ "units", "decimals", "materials" }));
     const Ordered &cube = d.at("screens")[0];
     QCOMPARE(
@@ -849,6 +856,118 @@ void TestCoreBridge::faultyViews()
     // The native tool's line answers alike.
     QVERIFY(parsed(bridge::handle(R"({"op":"view",)" + request.toStdString().substr(1)))
                 .contains("error"));
+}
+
+// The exercise sheets as the page asks for them: the sheet the core makes,
+// every field of each exercise, the seed and the figure with its data.
+void TestCoreBridge::makesSheets()
+{
+    const Json screen = parsed(bridge::handle(R"({"op":"sheetScreen"})"));
+    QVERIFY(screen == parsed(bridge::describe()).at("sheets"));
+    QCOMPARE(screen.at("families").size(), sheets::screen().families.size());
+
+    sheets::Settings settings;
+    settings.screens = { "Form3", "Form12", "Form38" };
+    settings.count = 4;
+    settings.oneDecimal = true;
+    settings.unit = solver::Unit::Decimetre;
+    settings.decimals = 1;
+    settings.seed = 777;
+    const sheets::Sheet made = sheets::make(settings, solver::NumberFormat{ "," });
+    const Json r = parsed(bridge::handle(
+        R"({"op":"sheet","decimal":",","settings":{"screens":["Form3","Form12","Form38"],)"
+        R"("count":4,"oneDecimal":true,"unit":"dm","decimals":1,"seed":777}})"));
+    QCOMPARE(str(r.at("words"), "title"), std::string("Scheda di esercizi n. 777"));
+    QCOMPARE(str(r, "pdfName"), std::string("Scheda 777.pdf"));
+    QCOMPARE(str(r.at("settings"), "unit"), std::string("dm"));
+    const Json &exercises = r.at("exercises");
+    QCOMPARE(exercises.size(), std::size_t(4));
+    QCOMPARE(exercises.size(), made.exercises.size());
+    for (std::size_t i = 0; i < made.exercises.size(); ++i) {
+        const sheets::Exercise &e = made.exercises[i];
+        const Json &j = exercises[i];
+        QCOMPARE(str(j, "heading"), "Esercizio " + std::to_string(i + 1));
+        QCOMPARE(str(j, "screen"), e.screen);
+        QCOMPARE(str(j, "button"), e.button);
+        QCOMPARE(j.at("ticks").get<std::vector<std::string>>(), e.ticks);
+        QCOMPARE(j.at("answers").get<std::vector<std::string>>(), e.answers);
+        QCOMPARE(j.at("results").size(), e.results.size());
+        for (std::size_t k = 0; k < e.results.size(); ++k) {
+            QCOMPARE(str(j.at("results")[k], "label"), e.results[k].first);
+            QCOMPARE(str(j.at("results")[k], "value"), e.results[k].second);
+        }
+        QCOMPARE(str(j, "text"), e.text);
+        QCOMPARE(str(j, "picture"), e.picture);
+        QCOMPARE(j.at("solution").get<std::vector<std::string>>(), e.solution);
+        QCOMPARE(j.at("key").size(), e.key.size());
+        for (std::size_t k = 0; k < e.key.size(); ++k)
+            QCOMPARE(str(j.at("key")[k], "words") + str(j.at("key")[k], "symbol")
+                         + str(j.at("key")[k], "value"),
+                     e.key[k].words + e.key[k].symbol + e.key[k].value);
+        // The answers are written with the decimal mark asked for.
+        for (const auto &a : e.answers)
+            QVERIFY2(a.find('.') == std::string::npos, a.c_str());
+    }
+    QVERIFY(
+        parsed(bridge::handle(R"({"op":"sheet","settings":{"seed":3}})")).at("exercises").empty());
+
+    QCOMPARE(parsed(bridge::handle(R"({"op":"sheetSeed","entropy":1765360000000})"))
+                 .at("seed")
+                 .get<std::uint32_t>(),
+             sheets::freshSeed(1765360000000ull));
+
+    const std::string svg =
+        R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 100 50">)"
+        R"(<text font-style="italic" x="10" y="20" font-size="16">r</text></svg>)";
+    const Json figure =
+        parsed(bridge::handle(Ordered{ { "op", "sheetFigure" },
+                                       { "svg", svg },
+                                       { "data", { { { "symbol", "r" }, { "typed", "6,5" } } } } }
+                                  .dump()));
+    QCOMPARE(str(figure, "svg"), solver::figureWithData(svg, { { "r", "6,5" } }));
+    QVERIFY(str(figure, "svg").find("= 6,5") != std::string::npos);
+
+    // The WebAssembly export answers the same.
+    QCOMPARE(parsed(corpimetro_sheets(R"({"op":"sheetSeed","entropy":5})"))
+                 .at("seed")
+                 .get<std::uint32_t>(),
+             sheets::freshSeed(5));
+}
+
+void TestCoreBridge::faultySheetRequests_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::newRow("no count") << R"({"op":"sheet","settings":{"count":0}})";
+    QTest::newRow("too many") << R"({"op":"sheet","settings":{"count":21}})";
+    QTest::newRow("count not whole") << R"({"op":"sheet","settings":{"count":2.5}})";
+    QTest::newRow("decimals") << R"({"op":"sheet","settings":{"decimals":5}})";
+    QTest::newRow("seed zero") << R"({"op":"sheet","settings":{"seed":0}})";
+    QTest::newRow("seed too large") << R"({"op":"sheet","settings":{"seed":1000000}})";
+    QTest::newRow("seed huge") << R"({"op":"sheet","settings":{"seed":18446744073709551615}})";
+    QTest::newRow("unknown unit") << R"({"op":"sheet","settings":{"unit":"yd"}})";
+    QTest::newRow("unknown screen") << R"({"op":"sheet","settings":{"screens":["Form99"]}})";
+    QTest::newRow("a menu is no screen") << R"({"op":"sheet","settings":{"screens":["Form1"]}})";
+    QTest::newRow("screens not a list") << R"({"op":"sheet","settings":{"screens":"Form3"}})";
+    QTest::newRow("one decimal not a bool") << R"({"op":"sheet","settings":{"oneDecimal":"si"}})";
+    QTest::newRow("settings not an object") << R"({"op":"sheet","settings":[]})";
+    QTest::newRow("empty decimal mark") << R"({"op":"sheet","decimal":""})";
+    QTest::newRow("no entropy") << R"({"op":"sheetSeed"})";
+    QTest::newRow("entropy not whole") << R"({"op":"sheetSeed","entropy":1.5})";
+    QTest::newRow("no svg") << R"({"op":"sheetFigure","data":[]})";
+    QTest::newRow("datum not an object") << R"({"op":"sheetFigure","svg":"<svg/>","data":[1]})";
+    QTest::newRow("datum without text")
+        << R"({"op":"sheetFigure","svg":"<svg/>","data":[{"symbol":"r"}]})";
+}
+
+void TestCoreBridge::faultySheetRequests()
+{
+    QFETCH(QString, line);
+    for (const Json &r : { parsed(bridge::handle(line.toStdString())),
+                           parsed(corpimetro_sheets(line.toUtf8().constData())) }) {
+        QVERIFY(r.contains("error"));
+        QVERIFY(r.at("error").is_string());
+        QVERIFY(!r.contains("exercises"));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestCoreBridge)

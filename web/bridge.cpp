@@ -1,4 +1,5 @@
 #include "bridge.h"
+#include "sheets.h"
 
 #include "solids/menus.h"
 #include "solids/solids.h"
@@ -756,7 +757,8 @@ std::string describe()
                   { "menus", menus },
                   { "texts", texts },
                   { "spoken", spoken },
-                  { "choices", choices } });
+                  { "choices", choices },
+                  { "sheets", websheets::describe() } });
 }
 
 // The library's message without its own heading: "malformed JSON at offset
@@ -816,6 +818,8 @@ std::string handle(const std::string &request)
             return describe();
         if (op != r.end() && op->is_string() && *op == "view")
             return viewRequest(r);
+        if (op != r.end() && op->is_string() && websheets::handles(*op))
+            return websheets::handle(r);
         if (op != r.end() && !(op->is_string() && *op == "press"))
             return error("unknown \"op\"");
         return pressRequest(r);

@@ -93,6 +93,8 @@ export async function loadCore(doc = document) {
         press: (request) => JSON.parse(call(module._corpimetro_press, JSON.stringify(request), module.UTF8ToString)),
         // The figure of a screen's last press (see readView).
         view: (request) => call(module._corpimetro_view_numbers, JSON.stringify(request), (at) => readView(module, at)),
+        // The exercise sheets: a sheet, a seed, a figure with its data.
+        sheets: (request) => JSON.parse(call(module._corpimetro_sheets, JSON.stringify(request), module.UTF8ToString)),
     };
 }
 
@@ -105,6 +107,10 @@ export function laterCore(loading) {
         press: (request) => (core ? core.press(request) : loading.then((c) => c.press(request))),
         // Only a pressed screen has a figure to draw: the module has loaded.
         view: (request) => (core ? core.view(request) : null),
+        sheets: (request) => (core ? core.sheets(request) : loading.then((c) => c.sheets(request))),
+        // Settles once the module has loaded: what waits for it needs no
+        // request of its own.
+        sheetsReady: loading,
     };
 }
 

@@ -7,6 +7,7 @@ import { Program, TITLE } from './program.js';
 import { ScriptError, parse, decimalOf, run } from './script.js';
 import { indented } from './transcript.js';
 import { printWorksheet, worksheetText } from './worksheet.js';
+import { openSheetView } from './sheets.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -154,6 +155,7 @@ function startInteractive(description, core) {
             tell: (d) => messageDialog(d),
             print: printScreen,
             explain: solutionDialog,
+            sheetView: openSheetView,
             solved: (s) => bringIntoView(s),
             // A raised screen was already on view: no history entry.
             shown: (s, raised) => {
@@ -260,7 +262,8 @@ function startRunner(description, core) {
         // choices a person made in this browser are neither read nor kept.
         const p = script.preferences;
         const choices = p ? { unit: p.unit, decimals: String(p.decimals), weight: p.specificWeight ?? '' } : undefined;
-        program = new Program(host, description, core, { decimal: decimalOf(script.locale ?? 'en_US'), hints, choices });
+        program = new Program(host, description, core, { decimal: decimalOf(script.locale ?? 'en_US'), hints, choices,
+                                                         scripted: true });
         window.corpimetroProgram = program;
         let status = 0, stderr = '';
         try {

@@ -5,6 +5,7 @@
 
 import { ScriptError, quoted } from './script.js';
 import { FIGURE_KINDS, GIVEN, HEADER, HIDDEN, ITEM, figureItems } from './core.js';
+import { buildSheets } from './sheets.js';
 
 export const TITLE = 'CORPIMETRO';
 
@@ -316,6 +317,8 @@ export class Program {
         this.assets = options.assets ?? 'assets/';
         this.solvers = new Map(description.screens.map((s) => [s.name, s]));
         this.menus = new Map(description.menus.map((m) => [m.name, m]));
+        // The screen that makes exercise sheets (sheets.js).
+        this.sheetsDesc = description.sheets ?? null;
         // The words shown around the descriptions, and the spoken names.
         this.texts = description.texts;
         this.spoken = description.spoken;
@@ -339,7 +342,7 @@ export class Program {
     }
 
     exists(name) {
-        return this.solvers.has(name) || this.menus.has(name);
+        return this.solvers.has(name) || this.menus.has(name) || name === this.sheetsDesc?.name;
     }
 
     // The spoken name of a control ("Screen", "Control"), or of a screen's
@@ -358,6 +361,8 @@ export class Program {
             s = this.buildSolver(this.solvers.get(name));
         else if (this.menus.has(name))
             s = this.buildMenu(this.menus.get(name));
+        else if (name === this.sheetsDesc?.name)
+            s = buildSheets(this, this.sheetsDesc);
         else
             return null;
         this.screens.set(name, s);
@@ -654,9 +659,10 @@ export class Program {
 
     async click(path) {
         const c = this.find(path);
-        if (c.kind === 'check')
+        if (c.kind === 'check') {
             c.el.checked = !c.el.checked;
-        else if (c.kind === 'option')
+            c.changed?.();
+        } else if (c.kind === 'option')
             c.el.checked = true;
         else if (c.onClick)
             await c.onClick();
@@ -667,6 +673,7 @@ export class Program {
         if (c.kind !== 'check')
             throw new ScriptError(quoted(path) + ' is not a tick box');
         c.el.checked = true;
+        c.changed?.();
     }
 
     async untick(path) {
@@ -674,6 +681,7 @@ export class Program {
         if (c.kind !== 'check')
             throw new ScriptError(quoted(path) + ' is not a tick box');
         c.el.checked = false;
+        c.changed?.();
     }
 
     async select(path) {
@@ -695,6 +703,12 @@ export class Program {
         const noOption = () => new ScriptError(quoted(path) + ' has no option ' + quoted(String(option)));
         if (typeof option !== 'string')
             throw noOption();
+        // A choice of a screen's own (the exercise sheets').
+        if (c.choose) {
+            if (!c.choose(option))
+                throw noOption();
+            return;
+        }
         if (c.choice === 'weight') {
             const entry = this.readWeight(option);
             if (!entry)

@@ -672,6 +672,9 @@ export class Program {
         const c = this.find(path);
         if (c.kind !== 'check')
             throw new ScriptError(quoted(path) + ' is not a tick box');
+        // As a tick box set to the state it has: nothing changes.
+        if (c.el.checked === true)
+            return;
         c.el.checked = true;
         c.changed?.();
     }
@@ -680,6 +683,9 @@ export class Program {
         const c = this.find(path);
         if (c.kind !== 'check')
             throw new ScriptError(quoted(path) + ' is not a tick box');
+        // As a tick box set to the state it has: nothing changes.
+        if (c.el.checked === false)
+            return;
         c.el.checked = false;
         c.changed?.();
     }

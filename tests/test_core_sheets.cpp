@@ -9,7 +9,6 @@
 #include <QTest>
 
 #include <map>
-#include <regex>
 #include <set>
 
 using namespace solver;
@@ -96,7 +95,17 @@ void TestCoreSheets::everySolidYieldsManyExercises()
 {
     QFETCH(QString, screen);
     const SolverScreen &s = *solids::find(screen.toStdString());
-    const std::regex shortNumber("[0-9]+([.,][0-9]{1,2})?");
+    // Digits, then at most two decimals after the mark.
+    const auto shortNumber = [](const std::string &a) {
+        const auto mark = a.find_first_of(".,");
+        const std::string whole = a.substr(0, mark);
+        const std::string tail = mark == std::string::npos ? "" : a.substr(mark + 1);
+        const auto digits = [](const std::string &t) {
+            return t.find_first_not_of("0123456789") == std::string::npos;
+        };
+        return !whole.empty() && digits(whole) && digits(tail)
+               && (mark == std::string::npos || (!tail.empty() && tail.size() <= 2));
+    };
     std::set<std::string> different;
     int decimalData = 0;
     for (std::uint32_t seed : { 1u, 2u, 3u }) {
@@ -111,7 +120,7 @@ void TestCoreSheets::everySolidYieldsManyExercises()
                 different.insert(identity(e));
                 QCOMPARE(e.screen, s.name);
                 for (const auto &a : e.answers) {
-                    QVERIFY2(std::regex_match(a, shortNumber), (identity(e) + ": " + a).c_str());
+                    QVERIFY2(shortNumber(a), (identity(e) + ": " + a).c_str());
                     decimalData += a.find(format.decimal) != std::string::npos;
                 }
                 QVERIFY(!e.text.empty() && !e.solution.empty() && !e.key.empty());

@@ -75,6 +75,21 @@ bool paintPage(QWidget *page, QPrinter &printer)
     return painter.end();
 }
 
+// With no printer, the offer to save as PDF instead: true when taken.
+bool offerPdf(QWidget *parent, const QString &question)
+{
+    QMessageBox ask(parent);
+    ask.setWindowTitle(Platform::kTitle);
+    ask.setIcon(QMessageBox::NoIcon);
+    ask.setTextFormat(Qt::PlainText);
+    ask.setText(question);
+    QPushButton *save = ask.addButton(QStringLiteral("Salva come PDF..."), QMessageBox::AcceptRole);
+    ask.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+    ask.setDefaultButton(save);
+    ask.exec();
+    return ask.clickedButton() == save;
+}
+
 } // namespace
 
 bool paintWindow(QWidget *window, QPrinter &printer)
@@ -170,17 +185,8 @@ void printWindow(QWidget *window, const QString &screen)
         return;
     }
 
-    QMessageBox ask(window);
-    ask.setWindowTitle(Platform::kTitle);
-    ask.setIcon(QMessageBox::NoIcon);
-    ask.setTextFormat(Qt::PlainText);
-    ask.setText(QStringLiteral("Non è disponibile nessuna stampante: la pagina non è stata "
-                               "stampata.\nVuoi salvarla come file PDF?"));
-    QPushButton *save = ask.addButton(QStringLiteral("Salva come PDF..."), QMessageBox::AcceptRole);
-    ask.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
-    ask.setDefaultButton(save);
-    ask.exec();
-    if (ask.clickedButton() != save)
+    if (!offerPdf(window, QStringLiteral("Non è disponibile nessuna stampante: la pagina non è "
+                                         "stata stampata.\nVuoi salvarla come file PDF?")))
         return;
 
     const QString suggested = suggestedPdfPath(window, screen);
@@ -255,17 +261,8 @@ void printPages(QWidget *parent, const Pages &pages)
         return;
     }
 
-    QMessageBox ask(parent);
-    ask.setWindowTitle(Platform::kTitle);
-    ask.setIcon(QMessageBox::NoIcon);
-    ask.setTextFormat(Qt::PlainText);
-    ask.setText(QStringLiteral("Non è disponibile nessuna stampante: il documento non è stato "
-                               "stampato.\nVuoi salvarlo come file PDF?"));
-    QPushButton *save = ask.addButton(QStringLiteral("Salva come PDF..."), QMessageBox::AcceptRole);
-    ask.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
-    ask.setDefaultButton(save);
-    ask.exec();
-    if (ask.clickedButton() != save)
+    if (!offerPdf(parent, QStringLiteral("Non è disponibile nessuna stampante: il documento non "
+                                         "è stato stampato.\nVuoi salvarlo come file PDF?")))
         return;
 
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

@@ -6,6 +6,7 @@
 import { ScriptError, quoted } from './script.js';
 import { FIGURE_KINDS, GIVEN, HEADER, HIDDEN, ITEM, figureItems } from './core.js';
 import { buildSheets } from './sheets.js';
+import { el } from './dom.js';
 
 export const TITLE = 'CORPIMETRO';
 
@@ -22,23 +23,6 @@ const withoutAlt = (caption) => caption.replace(/&(.)/g, '$1');
 
 let uid = 0;
 
-function el(tag, attrs = {}, ...children) {
-    const e = document.createElement(tag);
-    for (const [k, v] of Object.entries(attrs)) {
-        if (v === undefined || v === null || v === false)
-            continue;
-        if (k === 'class')
-            e.className = v;
-        else if (k === 'text')
-            e.textContent = v;
-        else
-            e.setAttribute(k, v === true ? '' : v);
-    }
-    for (const c of children)
-        if (c)
-            e.append(c);
-    return e;
-}
 
 // Safe as part of an element id.
 const idPart = (name) => name.replace(/[^\w-]/g, '_');

@@ -4,25 +4,9 @@
 // the exercises first, each whole on its page, then the key from a new page.
 // Every word shown comes from the core.
 
-const SVG = 'http://www.w3.org/2000/svg';
+import { el } from './dom.js';
 
-function el(tag, attrs = {}, ...children) {
-    const e = document.createElement(tag);
-    for (const [k, v] of Object.entries(attrs)) {
-        if (v === undefined || v === null || v === false)
-            continue;
-        if (k === 'class')
-            e.className = v;
-        else if (k === 'text')
-            e.textContent = v;
-        else
-            e.setAttribute(k, v === true ? '' : v);
-    }
-    for (const c of children)
-        if (c)
-            e.append(c);
-    return e;
-}
+const SVG = 'http://www.w3.org/2000/svg';
 
 // A whole number written as the choices list it: "1" to `max`, no sign, no
 // leading zero.
